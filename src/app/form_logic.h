@@ -1,0 +1,37 @@
+#pragma once
+// The logic of one window (launcher or setting form), driven by the host
+// through the user's actions. Each handler tells the host what comes next.
+
+#include "controls/form_view.h"
+
+namespace quelmo {
+
+// What the host shows after an event. Launcher and forms take turns: a form
+// button ends the launcher and opens that form; leaving a form opens a fresh
+// launcher; ending a launcher without a form ends the program.
+enum class Next {
+  kStay,
+  kLauncher,
+  kCameraForm,
+  kMmsForm,
+  kSmtpForm,
+  kSmsForm,
+  kAbout,  // the About window over the launcher, which stays
+  kQuit,
+};
+
+class FormLogic {
+ public:
+  virtual ~FormLogic() = default;
+
+  // The window exists: set title, texts, lists and states.
+  virtual void Open() = 0;
+  // A push button, or Enter (kIdOk) and Esc / the close box (kIdCancel).
+  virtual Next Clicked(ControlId id) = 0;
+  // The user picked a list entry.
+  virtual Next SelectionChanged(ControlId id) { (void)id; return Next::kStay; }
+  // The user changed an edit's text (after every keystroke).
+  virtual Next TextEdited(ControlId id) { (void)id; return Next::kStay; }
+};
+
+}  // namespace quelmo

@@ -1,0 +1,58 @@
+#pragma once
+// The window as the form logic sees it: controls addressed by their dialog
+// resource ids, standard types only. The Qt host implements it from the dialog
+// templates; tests use a fake that records what the logic did.
+//
+// Everything the logic sets through this interface is programmatic and raises
+// no change event; only the user's own actions reach the logic (FormLogic).
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quelmo {
+
+using ControlId = int;
+
+// Ids every dialog shares: Enter sends kIdOk, Esc and the close box kIdCancel.
+inline constexpr ControlId kIdOk = 1;
+inline constexpr ControlId kIdCancel = 2;
+
+enum class MessageIcon {
+  kApp,      // the program's own message box: its icon, caption AppTitle
+  kWarning,  // the framework's standard message (range, length, not a number)
+};
+
+class FormView {
+ public:
+  virtual ~FormView() = default;
+
+  virtual void SetTitle(std::string_view text) = 0;
+
+  // Labels, buttons, group boxes and edits. Texts are UTF-8.
+  virtual void SetText(ControlId id, std::string_view text) = 0;
+  virtual std::string Text(ControlId id) const = 0;
+
+  // Drop-down lists: replaces the entries; the selection becomes none (-1).
+  virtual void SetItems(ControlId id, const std::vector<std::string>& items) = 0;
+  virtual void SetSelection(ControlId id, int index) = 0;  // -1 or out of range: none
+  virtual int Selection(ControlId id) const = 0;           // -1 when none
+
+  virtual void SetReadOnly(ControlId id, bool read_only) = 0;
+  virtual void SetEnabled(ControlId id, bool enabled) = 0;
+  // Typing stops at this many bytes of the stored code page (GBK).
+  virtual void SetByteLimit(ControlId id, int bytes) = 0;
+  // Gives the control the focus with its whole text selected.
+  virtual void FocusAndSelectAll(ControlId id) = 0;
+
+  // A modal message box with one OK button; caption AppTitle.
+  virtual void ShowMessage(std::string_view text, MessageIcon icon = MessageIcon::kApp) = 0;
+  // The folder browser; nullopt or an empty text when cancelled.
+  virtual std::optional<std::string> ChooseFolder() = 0;
+  // The file-open dialog with a filter such as
+  // "Quelmo Files (*.dat)|*.dat|All Files (*.*)|*.*||"; nullopt when cancelled.
+  virtual std::optional<std::string> ChooseFile(std::string_view filter) = 0;
+};
+
+}  // namespace quelmo

@@ -1,0 +1,35 @@
+#pragma once
+// The checks the MMS form runs on Save, in their order; the first that fails
+// is reported and nothing is written. Shared by the form and the CLI.
+
+#include <optional>
+#include <string>
+
+#include "mms/mms_settings.h"
+
+namespace quelmo {
+
+enum class MmsCheck {
+  kNoRecipient,             // 1: phone and receiveEmail both empty
+  kPhoneLength,             // 2: phone 1 to 4 bytes
+  kSecondRecipientLength,   // 3: phoneOrEmail2 1 to 4 bytes
+  kPhoneDigits,             // 4: a byte after the first that is no digit
+  kSecondRecipientFormat,   // 5: neither a number nor holding "@"
+  kEmailAddress,            // 6: receiveEmail without "@" or "."
+  kUrlMissing,              // 7, Customer mode only, in this order
+  kApnMissing,
+  kGatewayMissing,
+  kPortMissing,
+  kGatewayWithoutDot,
+  kSmsControlNeedsPhone,    // 9: SMS control not Off and phone under 5 bytes
+};
+
+// Tests 1 to 7 and 9. (Step 8, taking the preset in Auto mode, is the
+// caller's and changes nothing these tests look at.)
+std::optional<MmsCheck> FirstFailedMmsCheck(const MmsSettings& settings);
+
+// The form's message for a failed check: Chinese for language 1, English
+// otherwise.
+std::string MmsCheckMessage(MmsCheck check, int language_index);
+
+}  // namespace quelmo

@@ -1,0 +1,22 @@
+#pragma once
+// Writing a file so that a failure at any step leaves the folder holding
+// either the old file untouched or the new one complete: the bytes go to a
+// temporary file in the same folder, are synced and read back, and only then
+// replace the final name in one rename. No temporary file outlives the call.
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string_view>
+
+#include "base/result.h"
+#include "platform/file_system.h"
+
+namespace quelmo {
+
+// Writes `bytes` as `folder`/`name`. Errors name the path and the system's
+// reason; a missing or unwritable folder is reported as such.
+Status WriteFileAtomically(FileSystem& files, const std::filesystem::path& folder,
+                           std::string_view name, std::span<const std::uint8_t> bytes);
+
+}  // namespace quelmo

@@ -1,0 +1,39 @@
+#pragma once
+// The write of a scrambled setting file (mms.dat, gprs.dat, sms.dat).
+//
+// The N data records are first staged plain in setup.dat, followed by a plain
+// check record (CRC of the plain records, without the +20). The staged file is
+// read back and checked; its records are then copied with bytes 0..49 of each
+// nibble-swapped, followed by the check record over the stored bytes (+20) and,
+// for mms.dat and gprs.dat, one reserved record. The final file is replaced
+// atomically (safe_write.h), and setup.dat is removed whether the save
+// completed or failed.
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "base/result.h"
+#include "platform/file_system.h"
+#include "record/setting_record.h"
+
+namespace quelmo {
+
+inline constexpr std::string_view kStagingFileName = "setup.dat";
+
+enum class TrailingRecord { kNone, kReserved };
+
+// The bytes of a scrambled file as StagedWrite leaves them on disk.
+std::vector<std::uint8_t> ScrambledFileBytes(std::span<const SettingRecord> plain_records,
+                                             TrailingRecord trailing);
+
+// The bytes of setup.dat while a save is under way.
+std::vector<std::uint8_t> StagingFileBytes(std::span<const SettingRecord> plain_records);
+
+Status StagedWrite(FileSystem& files, const std::filesystem::path& folder,
+                   std::string_view final_name, std::span<const SettingRecord> plain_records,
+                   TrailingRecord trailing);
+
+}  // namespace quelmo

@@ -1,0 +1,23 @@
+#pragma once
+// What the SMS form edits and sms.dat carries. Phone numbers hold the bytes as
+// stored; their limits count bytes.
+
+#include <string>
+
+namespace quelmo {
+
+struct SmsLimits {
+  static constexpr int kPhone = 32;
+};
+
+struct SmsSettings {
+  std::string phone1;  // required, at least 5 bytes
+  std::string phone2;
+  std::string phone3;
+  int picturesPerDay = 0;  // 0..99, 0 = no limit
+  int smsControl = 5;      // 0 On .. 5 Off; -1 (no selection) is stored as 0xFF
+
+  bool operator==(const SmsSettings&) const = default;
+};
+
+}  // namespace quelmo
