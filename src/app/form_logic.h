@@ -2,9 +2,13 @@
 // The logic of one window (launcher or setting form), driven by the host
 // through the user's actions. Each handler tells the host what comes next.
 
+#include <string>
+
 #include "controls/form_view.h"
 
 namespace quelmo {
+
+class BalloonHint;
 
 // What the host shows after an event. Launcher and forms take turns: a form
 // button ends the launcher and opens that form; leaving a form opens a fresh
@@ -17,6 +21,7 @@ enum class Next {
   kSmtpForm,
   kSmsForm,
   kAbout,  // the About window over the launcher, which stays
+  kClose,  // a window shown over another (About) closes; the one beneath stays
   kQuit,
 };
 
@@ -32,6 +37,14 @@ class FormLogic {
   virtual Next SelectionChanged(ControlId id) { (void)id; return Next::kStay; }
   // The user changed an edit's text (after every keystroke).
   virtual Next TextEdited(ControlId id) { (void)id; return Next::kStay; }
+  // The balloon hint of a form that owns one, so the host can attach its
+  // window and relay input events to it; nullptr for the others.
+  virtual BalloonHint* Hint() { return nullptr; }
+  // An entry the host offers in the window's system menu (after a separator),
+  // chosen as SystemCommand(id); an empty text for none.
+  virtual std::string SystemMenuEntry() const { return {}; }
+  // A system-menu command; kStay leaves it to the system.
+  virtual Next SystemCommand(int id) const { (void)id; return Next::kStay; }
 };
 
 }  // namespace quelmo

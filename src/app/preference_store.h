@@ -22,6 +22,9 @@ namespace quelmo {
 inline constexpr const char* kPreferenceKeyPath =
     "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Quelmo.exe";
 inline constexpr std::size_t kCompanyValueBytes = 260;
+// The maker's name kept in "Company": 36 ASCII characters.
+inline constexpr std::string_view kCompanyName = "Quelmo Outdoor Electronics Co., Ltd.";
+static_assert(kCompanyName.size() == 36);
 
 // An open key; closed when destroyed.
 class PreferenceKey {

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace quelmo {
 
@@ -11,6 +12,12 @@ namespace quelmo {
 // On POSIX systems it is derived from LC_ALL, LC_MESSAGES, then LANG; no
 // locale, "C" or "POSIX" counts as English (0x0409).
 std::uint16_t SystemDefaultLanguageId();
+
+// The Windows LANGID of a POSIX locale name such as "zh_CN.UTF-8" (0x0804),
+// "de_LI" (0x1407) or "de" (0x0407). A known language with an unknown or no
+// territory gives that language's main identifier; "C", "POSIX", "" and
+// unknown languages give English US (0x0409). POSIX builds only.
+std::uint16_t LanguageIdFromLocale(std::string_view locale);
 
 // The folder a form writes into until the user picks another: "C:\" on
 // Windows, the user's home folder elsewhere.

@@ -1,6 +1,11 @@
 #pragma once
 // The windows of the program, by what comes next: which dialog template each
 // one uses and which logic drives it. The host knows nothing more of them.
+//
+// Turn-taking: kLauncher always means a fresh launcher made from the shared
+// state at that moment. kAbout is the one window shown over another: the host
+// runs it modally above the launcher, which stays open; when the About logic
+// answers kClose the host closes it and goes back to that same launcher.
 
 #include <memory>
 
@@ -11,10 +16,10 @@
 namespace quelmo {
 
 // The dialog resource of a window: 102 launcher, 100 About, 129 camera,
-// 130 MMS, 147 SMTP/GPRS, 155 SMS. 0 for kStay and kQuit.
+// 130 MMS, 147 SMTP/GPRS, 155 SMS. 0 for kStay, kClose and kQuit.
 int DialogResourceOf(Next window);
 
-// The logic of a window, driving `view`.
+// The logic of a window, driving `view`; nullptr for kStay, kClose and kQuit.
 std::unique_ptr<FormLogic> MakeScreen(Next window, FormView& view, AppContext& context);
 
 }  // namespace quelmo

@@ -34,7 +34,9 @@ std::vector<SettingRecord> BuildGprsRecords(const GprsSettings& settings, int ca
 std::vector<std::uint8_t> GprsFileBytes(const GprsSettings& settings, int camera_language);
 
 struct GprsFileContents {
-  GprsSettings settings;  // all fields, the sender password included
+  // All fields, the sender password included. In Customer mode country and
+  // operator read as 0, the selection of the single "Customer" entry.
+  GprsSettings settings;
   int cameraLanguage = 0;
   FileIntegrity integrity;
 };

@@ -1,0 +1,13 @@
+#include "app/default_language.h"
+
+#include "app/app_state.h"
+
+namespace quelmo {
+
+std::uint16_t DefaultLanguageCode(std::uint16_t system_language_id) {
+  if (system_language_id == kChinesePrcLanguageId) return kChinese;
+  if (system_language_id == kGermanLiechtensteinLanguageId) return kGerman;
+  return kEnglish;
+}
+
+}  // namespace quelmo

@@ -1,0 +1,18 @@
+#pragma once
+// The start of a run: the shared state settled from the stored preferences
+// and the system's default language, with the defaults of missing values
+// stored on the way.
+
+#include <cstdint>
+
+#include "app/app_state.h"
+#include "app/preference_store.h"
+
+namespace quelmo {
+
+// Loads language, model, TV mode and company in that order, storing the
+// default of each that does not load. Stored Chinese on a system that is not
+// Chinese (PRC) shows English texts while the files still say Chinese.
+AppState StartUp(PreferenceStore& preferences, std::uint16_t system_language_id);
+
+}  // namespace quelmo

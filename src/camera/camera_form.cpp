@@ -1,0 +1,388 @@
+#include "camera/camera_form.h"
+
+#include <algorithm>
+#include <charconv>
+#include <optional>
+#include <string_view>
+#include <system_error>
+
+#include "app/app_state.h"
+#include "camera/camera_file.h"
+#include "camera/camera_texts.h"
+#include "controls/framework_messages.h"
+#include "controls/integer_range.h"
+#include "controls/local_clock.h"
+#include "platform/file_system.h"
+#include "text/gbk.h"
+
+namespace quelmo {
+namespace {
+
+// The clock years the camera accepts.
+constexpr int kFirstClockYear = 2010;
+constexpr int kLastClockYear = 2031;
+
+// Time-lapse and working-window-1 fields are checked by the program's own
+// range check (message in the form's language); working window 2 by the
+// framework's (the same Chinese text in every language).
+enum class RangeCheck { kProgram, kFramework };
+
+struct TimeField {
+  ControlId edit;
+  int CameraSettings::*member;
+  int maximum;
+  RangeCheck check;
+};
+
+// Exchange order before the clock and folder fields...
+constexpr TimeField kFieldsBeforeFolder[] = {
+    {kTimeLapseMinutesEdit, &CameraSettings::timeLapseMinutes, 59, RangeCheck::kProgram},
+    {kTimeLapseSecondsEdit, &CameraSettings::timeLapseSeconds, 59, RangeCheck::kProgram},
+    {kTimeLapseHoursEdit, &CameraSettings::timeLapseHours, 23, RangeCheck::kProgram},
+    {kTimer1StopMinuteEdit, &CameraSettings::timer1StopMinute, 59, RangeCheck::kProgram},
+    {kTimer1StopHourEdit, &CameraSettings::timer1StopHour, 23, RangeCheck::kProgram},
+    {kTimer1StartHourEdit, &CameraSettings::timer1StartHour, 23, RangeCheck::kProgram},
+    {kTimer1StartMinuteEdit, &CameraSettings::timer1StartMinute, 59, RangeCheck::kProgram},
+};
+// ...and after them.
+constexpr TimeField kFieldsAfterFolder[] = {
+    {kTimer2StopMinuteEdit, &CameraSettings::timer2StopMinute, 59, RangeCheck::kFramework},
+    {kTimer2StopHourEdit, &CameraSettings::timer2StopHour, 23, RangeCheck::kFramework},
+    {kTimer2StartMinuteEdit, &CameraSettings::timer2StartMinute, 59, RangeCheck::kFramework},
+    {kTimer2StartHourEdit, &CameraSettings::timer2StartHour, 23, RangeCheck::kFramework},
+};
+
+constexpr ControlId kTimer1Edits[] = {kTimer1StartHourEdit, kTimer1StartMinuteEdit,
+                                      kTimer1StopHourEdit, kTimer1StopMinuteEdit};
+constexpr ControlId kTimer2Edits[] = {kTimer2StartHourEdit, kTimer2StartMinuteEdit,
+                                      kTimer2StopHourEdit, kTimer2StopMinuteEdit};
+constexpr ControlId kTimeLapseEdits[] = {kTimeLapseHoursEdit, kTimeLapseMinutesEdit,
+                                         kTimeLapseSecondsEdit};
+constexpr ControlId kSerialCharLists[] = {kSerialChar1List, kSerialChar2List, kSerialChar3List,
+                                          kSerialChar4List};
+
+// Which setting each list holds; its initial entry is that setting's initial
+// value.
+struct ListBinding {
+  ControlId list;
+  int& (*field)(CameraSettings&);
+};
+
+constexpr ListBinding kListBindings[] = {
+    {kCameraModeList, [](CameraSettings& s) -> int& { return s.cameraMode; }},
+    {kImageSizeList, [](CameraSettings& s) -> int& { return s.imageSize; }},
+    {kVideoSizeList, [](CameraSettings& s) -> int& { return s.videoSize; }},
+    {kPictureCountList, [](CameraSettings& s) -> int& { return s.pictureCount; }},
+    {kVideoLengthList, [](CameraSettings& s) -> int& { return s.videoLength; }},
+    {kTimeStampList, [](CameraSettings& s) -> int& { return s.timeStamp; }},
+    {kPirIntervalList, [](CameraSettings& s) -> int& { return s.pirInterval; }},
+    {kSenseLevelList, [](CameraSettings& s) -> int& { return s.senseLevel; }},
+    {kBeepList, [](CameraSettings& s) -> int& { return s.beep; }},
+    {kTimer1List, [](CameraSettings& s) -> int& { return s.timer1Enabled; }},
+    {kTimer2List, [](CameraSettings& s) -> int& { return s.timer2Enabled; }},
+    {kTimeLapseList, [](CameraSettings& s) -> int& { return s.timeLapse; }},
+    {kSerialList, [](CameraSettings& s) -> int& { return s.serialEnabled; }},
+    {kSerialChar1List, [](CameraSettings& s) -> int& { return s.serialChars[0]; }},
+    {kSerialChar2List, [](CameraSettings& s) -> int& { return s.serialChars[1]; }},
+    {kSerialChar3List, [](CameraSettings& s) -> int& { return s.serialChars[2]; }},
+    {kSerialChar4List, [](CameraSettings& s) -> int& { return s.serialChars[3]; }},
+    {kSdCycleList, [](CameraSettings& s) -> int& { return s.sdCycle; }},
+    {kIrLightList, [](CameraSettings& s) -> int& { return s.irLight; }},
+    {kSendModeList, [](CameraSettings& s) -> int& { return s.sendMode; }},
+};
+static_assert(std::size(kListBindings) == 20);
+
+const TimeField* FindTimeField(ControlId edit) {
+  for (const TimeField& field : kFieldsBeforeFolder) {
+    if (field.edit == edit) return &field;
+  }
+  for (const TimeField& field : kFieldsAfterFolder) {
+    if (field.edit == edit) return &field;
+  }
+  return nullptr;
+}
+
+// The integer a field holds, as the framework reads it: blanks around an
+// optionally signed run of digits that fits an int. Anything else (an empty
+// field, letters, an overflowing number) is not an integer.
+std::optional<int> ParseInteger(std::string_view text) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
+  return value;
+}
+
+// A folder's length as the field's limit counts it: GBK bytes, or the UTF-8
+// bytes of a name GBK cannot hold (never fewer than it would take).
+std::size_t StoredLength(std::string_view utf8) {
+  const Result<std::string> gbk = Utf8ToGbk(utf8);
+  return gbk.ok() ? gbk->size() : utf8.size();
+}
+
+}  // namespace
+
+CameraForm::CameraForm(FormView& view, AppContext& context)
+    : view_(view),
+      context_(context),
+      language_(context.state.languageIndex),
+      destination_folder_(context.defaultFolder) {
+  SampleClock();
+}
+
+void CameraForm::Open() {
+  view_.SetByteLimit(kFolderEdit, kCameraFolderLimit);
+  PutToControls();
+  view_.SetTitle(kModelName);
+  LockSwitchedControls();
+  for (ControlId id : CameraTextControls()) {
+    if (const auto text = CameraControlText(id, language_)) view_.SetText(id, *text);
+  }
+  for (ControlId list : CameraLists()) view_.SetItems(list, CameraListEntries(list, language_));
+  SelectInitialEntries();
+}
+
+Next CameraForm::Clicked(ControlId id) {
+  switch (id) {
+    case kSaveButton:
+      SaveCameraFile();
+      break;
+    case kDefaultButton:
+      WriteDefaultCameraFile();
+      break;
+    case kSyncTimeButton:
+      SyncTime();
+      break;
+    case kSelectFolderButton:
+      ChooseFolder();
+      break;
+    case kExitButton:
+      return Next::kLauncher;
+    default:
+      break;
+  }
+  return Next::kStay;
+}
+
+Next CameraForm::SelectionChanged(ControlId id) {
+  switch (id) {
+    case kTimer1List:
+    case kTimer2List:
+      SwitchWorkingWindow(id);
+      break;
+    case kTimeLapseList:
+      SwitchTimeLapse();
+      break;
+    case kSerialList:
+      SwitchSerialStamp();
+      break;
+    case kCameraModeList:
+    case kImageSizeList:
+    case kVideoLengthList:
+    case kPirIntervalList:
+    case kSdCycleList:
+      TakeFromControls();  // shows a pending field error; nothing else
+      break;
+    default:
+      break;
+  }
+  return Next::kStay;
+}
+
+Next CameraForm::TextEdited(ControlId id) {
+  GuardTimeField(id);
+  return Next::kStay;
+}
+
+CameraSettings CameraForm::CollectCameraSettings() {
+  CameraSettings initial;
+  CameraSettings settings = held_;
+  for (const ListBinding& binding : kListBindings) {
+    // A list without a selection gives its initial entry, never a stray byte.
+    const int selection = view_.Selection(binding.list);
+    binding.field(settings) = selection >= 0 ? selection : binding.field(initial);
+  }
+  held_.clockYear = std::clamp(held_.clockYear, kFirstClockYear, kLastClockYear);
+  settings.clockYear = held_.clockYear;
+  return settings;
+}
+
+bool CameraForm::TakeFromControls() {
+  const auto take = [this](const TimeField& field) {
+    const std::optional<int> value = ParseInteger(view_.Text(field.edit));
+    if (!value) {
+      view_.ShowMessage(kNotAnIntegerMessage, MessageIcon::kWarning);
+      view_.FocusAndSelectAll(field.edit);
+      return false;
+    }
+    if (field.check == RangeCheck::kProgram) {
+      if (!CheckIntegerRange(view_, field.edit, *value, 0, field.maximum, language_)) return false;
+    } else if (*value < 0 || *value > field.maximum) {
+      view_.ShowMessage(FrameworkRangeMessage(0, field.maximum), MessageIcon::kWarning);
+      view_.FocusAndSelectAll(field.edit);
+      return false;
+    }
+    // Only a value in range is kept, so nothing out of range reaches the file.
+    held_.*field.member = *value;
+    return true;
+  };
+  for (const TimeField& field : kFieldsBeforeFolder) {
+    if (!take(field)) return false;
+  }
+  // The clock field is read-only: it holds clock_text_, nothing to take.
+  if (!TakeFolder()) return false;
+  for (const TimeField& field : kFieldsAfterFolder) {
+    if (!take(field)) return false;
+  }
+  return true;
+}
+
+void CameraForm::PutToControls() {
+  for (const TimeField& field : kFieldsBeforeFolder) {
+    view_.SetText(field.edit, std::to_string(held_.*field.member));
+  }
+  view_.SetText(kClockEdit, clock_text_);
+  view_.SetText(kFolderEdit, destination_folder_);
+  for (const TimeField& field : kFieldsAfterFolder) {
+    view_.SetText(field.edit, std::to_string(held_.*field.member));
+  }
+}
+
+bool CameraForm::TakeFolder() {
+  std::string text = view_.Text(kFolderEdit);
+  // The default folder is the program's own choice and always accepted, even
+  // where a home folder's path is longer than a typed one may be.
+  if (text != context_.defaultFolder && StoredLength(text) > kCameraFolderLimit) {
+    view_.ShowMessage(FrameworkLengthMessage(kCameraFolderLimit), MessageIcon::kWarning);
+    view_.FocusAndSelectAll(kFolderEdit);
+    return false;
+  }
+  destination_folder_ = std::move(text);
+  return true;
+}
+
+bool CameraForm::TakeFolderForWrite() {
+  if (!TakeFolder()) return false;
+  if (destination_folder_.empty()) {
+    // As with a cancelled folder browser; never a name relative to wherever
+    // the program happens to run.
+    destination_folder_ = context_.defaultFolder;
+    view_.SetText(kFolderEdit, destination_folder_);
+  }
+  return true;
+}
+
+void CameraForm::GuardTimeField(ControlId edit) {
+  const TimeField* field = FindTimeField(edit);
+  if (field == nullptr) return;
+  TakeFromControls();
+  // A number out of range (after its message) becomes 0 at once; an emptied
+  // field stays empty and keeps its value until a number is typed.
+  const std::optional<int> typed = ParseInteger(view_.Text(edit));
+  if (typed && (*typed < 0 || *typed > field->maximum)) {
+    held_.*field->member = 0;
+    PutToControls();
+  }
+}
+
+void CameraForm::SwitchWorkingWindow(ControlId list) {
+  const bool on = view_.Selection(list) > 0;
+  TakeFromControls();
+  if (list == kTimer1List) {
+    for (ControlId edit : kTimer1Edits) view_.SetReadOnly(edit, !on);
+  } else {
+    for (ControlId edit : kTimer2Edits) view_.SetReadOnly(edit, !on);
+  }
+  PutToControls();
+}
+
+void CameraForm::SwitchTimeLapse() {
+  const bool on = view_.Selection(kTimeLapseList) == 0;  // "On" comes first in this list
+  TakeFromControls();
+  for (ControlId edit : kTimeLapseEdits) view_.SetReadOnly(edit, !on);
+  PutToControls();
+}
+
+void CameraForm::SwitchSerialStamp() {
+  const bool on = view_.Selection(kSerialList) > 0;
+  TakeFromControls();
+  for (ControlId list : kSerialCharLists) view_.SetEnabled(list, on);
+  PutToControls();
+}
+
+void CameraForm::SyncTime() {
+  SampleClock();
+  PutToControls();
+}
+
+void CameraForm::ChooseFolder() {
+  const std::optional<std::string> chosen = view_.ChooseFolder();
+  if (!chosen || chosen->empty()) {
+    destination_folder_ = context_.defaultFolder;
+  } else if (StoredLength(*chosen) > kCameraFolderLimit) {
+    // Refused: the folder held before stays.
+    view_.ShowMessage(FrameworkLengthMessage(kCameraFolderLimit), MessageIcon::kWarning);
+  } else {
+    destination_folder_ = *chosen;
+  }
+  PutToControls();
+}
+
+void CameraForm::SaveCameraFile() {
+  // No exchange first: the lists are read as they stand, the time fields as
+  // last taken.
+  if (!TakeFolderForWrite()) return;
+  const SettingRecord record = BuildCameraRecord(
+      CollectCameraSettings(), context_.state.cameraLanguage(), context_.state.tvMode);
+  const Status written =
+      WriteCameraFile(context_.files, PathFromUtf8(destination_folder_), record);
+  view_.ShowMessage(written.ok() ? CameraSavedMessage(language_)
+                                 : CameraWriteFailedMessage(destination_folder_,
+                                                            written.message(), language_));
+}
+
+void CameraForm::WriteDefaultCameraFile() {
+  if (!TakeFolderForWrite()) return;
+  const std::string folder = destination_folder_;
+  TakeFromControls();  // a failed check shows its message; the command goes on
+  SelectInitialEntries();
+  const CameraSettings initial;
+  for (const TimeField& field : kFieldsBeforeFolder) held_.*field.member = initial.*field.member;
+  for (const TimeField& field : kFieldsAfterFolder) held_.*field.member = initial.*field.member;
+  LockSwitchedControls();
+  PutToControls();
+  const Status written =
+      WriteCameraFile(context_.files, PathFromUtf8(folder), BuildDefaultCameraRecord());
+  view_.ShowMessage(written.ok() ? CameraDefaultSavedMessage(language_)
+                                 : CameraWriteFailedMessage(folder, written.message(), language_));
+}
+
+void CameraForm::SelectInitialEntries() {
+  CameraSettings initial;
+  for (const ListBinding& binding : kListBindings) {
+    view_.SetSelection(binding.list, binding.field(initial));
+  }
+}
+
+void CameraForm::LockSwitchedControls() {
+  for (ControlId edit : kTimer1Edits) view_.SetReadOnly(edit, true);
+  for (ControlId edit : kTimer2Edits) view_.SetReadOnly(edit, true);
+  for (ControlId edit : kTimeLapseEdits) view_.SetReadOnly(edit, true);
+  for (ControlId list : kSerialCharLists) view_.SetEnabled(list, false);
+}
+
+void CameraForm::SampleClock() {
+  const LocalTime now = TakeLocalClock(context_.clock);
+  held_.clockYear = now.year;
+  held_.clockMonth = now.month;
+  held_.clockDay = now.day;
+  held_.clockHour = now.hour;
+  held_.clockMinute = now.minute;
+  held_.clockSecond = now.second;
+  clock_text_ = CameraClockText(now, language_);
+}
+
+}  // namespace quelmo

@@ -1,0 +1,183 @@
+#include "cli/camera_json.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <string>
+
+namespace quelmo {
+namespace {
+
+using Field = SettingsField<CameraSettings>;
+using C = CameraSettings;
+
+// In the order of the form, up to the serial stamp ...
+const std::array<Field, 24> kFieldsBeforeSerialChars{
+    ListField<C>{"cameraMode", &C::cameraMode, EnglishList::kCameraMode},
+    ListField<C>{"imageSize", &C::imageSize, EnglishList::kImageSize},
+    ListField<C>{"videoSize", &C::videoSize, EnglishList::kVideoSize},
+    ListField<C>{"pictureCount", &C::pictureCount, EnglishList::kPictureCount},
+    ListField<C>{"videoLength", &C::videoLength, EnglishList::kVideoLength},
+    ListField<C>{"timeStamp", &C::timeStamp, EnglishList::kTimeStamp},
+    ListField<C>{"pirInterval", &C::pirInterval, EnglishList::kPirInterval},
+    ListField<C>{"senseLevel", &C::senseLevel, EnglishList::kSenseLevel},
+    ListField<C>{"beep", &C::beep, EnglishList::kBeep},
+    ListField<C>{"timer1Enabled", &C::timer1Enabled, EnglishList::kTimer},
+    IntegerField<C>{"timer1StartHour", &C::timer1StartHour, 0, 23},
+    IntegerField<C>{"timer1StartMinute", &C::timer1StartMinute, 0, 59},
+    IntegerField<C>{"timer1StopHour", &C::timer1StopHour, 0, 23},
+    IntegerField<C>{"timer1StopMinute", &C::timer1StopMinute, 0, 59},
+    ListField<C>{"timer2Enabled", &C::timer2Enabled, EnglishList::kTimer},
+    IntegerField<C>{"timer2StartHour", &C::timer2StartHour, 0, 23},
+    IntegerField<C>{"timer2StartMinute", &C::timer2StartMinute, 0, 59},
+    IntegerField<C>{"timer2StopHour", &C::timer2StopHour, 0, 23},
+    IntegerField<C>{"timer2StopMinute", &C::timer2StopMinute, 0, 59},
+    ListField<C>{"timeLapse", &C::timeLapse, EnglishList::kTimeLapse},
+    IntegerField<C>{"timeLapseHours", &C::timeLapseHours, 0, 23},
+    IntegerField<C>{"timeLapseMinutes", &C::timeLapseMinutes, 0, 59},
+    IntegerField<C>{"timeLapseSeconds", &C::timeLapseSeconds, 0, 59},
+    ListField<C>{"serialEnabled", &C::serialEnabled, EnglishList::kSerialEnabled},
+};
+
+// ... and after it.
+const std::array<Field, 3> kFieldsAfterSerialChars{
+    ListField<C>{"sdCycle", &C::sdCycle, EnglishList::kSdCycle},
+    ListField<C>{"irLight", &C::irLight, EnglishList::kIrLight},
+    ListField<C>{"sendMode", &C::sendMode, EnglishList::kSendMode},
+};
+
+constexpr int kMinClockYear = 2010;
+constexpr int kMaxClockYear = 2031;
+
+void ReadSerialChars(JsonFieldReader& reader, CameraSettings& settings) {
+  const Json* value = reader.Take("serialChars");
+  if (value == nullptr) return;
+  if (!value->is_array() || value->size() != settings.serialChars.size()) {
+    reader.Fail("serialChars", "expected an array of 4 characters (\"0\" to \"9\", \"A\" to \"Z\", or "
+                               "their indices 0 to 35), got " + DescribeJsonValue(*value));
+    return;
+  }
+  for (std::size_t i = 0; i < settings.serialChars.size(); ++i) {
+    // Each element is read as if it were a key of its own, so the message
+    // names its position.
+    const std::string element_key = "serialChars[" + std::to_string(i) + "]";
+    Json element = Json::object();
+    element[element_key] = (*value)[i];
+    JsonFieldReader element_reader(element, "serial characters");
+    element_reader.ListEntry(element_key, EnglishList::kSerialChar, settings.serialChars[i]);
+    if (auto status = element_reader.Finish(); !status.ok()) reader.Fail(status.error());
+  }
+}
+
+bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+int DaysInMonth(int year, int month) {
+  static constexpr std::array<int, 12> kDays{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return month == 2 && IsLeapYear(year) ? 29 : kDays[static_cast<std::size_t>(month - 1)];
+}
+
+// "YYYY-MM-DDTHH:MM:SS" into the clock fields; false for any other shape or
+// a date or time that does not exist.
+bool ParseClock(const std::string& text, CameraSettings& settings, std::string& why) {
+  static constexpr std::string_view kShape = "dddd-dd-ddTdd:dd:dd";
+  if (text.size() != kShape.size()) {
+    why = "expected \"YYYY-MM-DDTHH:MM:SS\"";
+    return false;
+  }
+  for (std::size_t i = 0; i < kShape.size(); ++i) {
+    const bool digit_expected = kShape[i] == 'd';
+    const bool is_digit = text[i] >= '0' && text[i] <= '9';
+    if (digit_expected != is_digit || (!digit_expected && text[i] != kShape[i])) {
+      why = "expected \"YYYY-MM-DDTHH:MM:SS\"";
+      return false;
+    }
+  }
+  const auto number = [&](std::size_t at, std::size_t width) {
+    return std::stoi(text.substr(at, width));
+  };
+  const int year = std::clamp(number(0, 4), kMinClockYear, kMaxClockYear);
+  const int month = number(5, 2);
+  const int day = number(8, 2);
+  const int hour = number(11, 2);
+  const int minute = number(14, 2);
+  const int second = number(17, 2);
+  if (month < 1 || month > 12) {
+    why = "month " + std::to_string(month) + " does not exist";
+    return false;
+  }
+  if (day < 1 || day > DaysInMonth(year, month)) {
+    why = "day " + std::to_string(day) + " does not exist in month " + std::to_string(month) +
+          " of " + std::to_string(year) + " (the camera's years are 2010 to 2031; others are "
+          "clamped to them)";
+    return false;
+  }
+  if (hour > 23 || minute > 59 || second > 59) {
+    why = "the time does not exist";
+    return false;
+  }
+  settings.clockYear = year;
+  settings.clockMonth = month;
+  settings.clockDay = day;
+  settings.clockHour = hour;
+  settings.clockMinute = minute;
+  settings.clockSecond = second;
+  return true;
+}
+
+void ReadClock(JsonFieldReader& reader, CameraSettings& settings) {
+  const Json* value = reader.Take("clock");
+  if (value == nullptr) return;
+  if (!value->is_string()) {
+    reader.Fail("clock", "expected a text \"YYYY-MM-DDTHH:MM:SS\", got " + DescribeJsonValue(*value));
+    return;
+  }
+  std::string why;
+  if (!ParseClock(value->get<std::string>(), settings, why)) {
+    reader.Fail("clock", "\"" + value->get<std::string>() + "\": " + why);
+  }
+}
+
+std::string FormatClock(const CameraSettings& settings) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", settings.clockYear,
+                settings.clockMonth, settings.clockDay, settings.clockHour, settings.clockMinute,
+                settings.clockSecond);
+  return text;
+}
+
+}  // namespace
+
+Result<CameraInput> CameraSettingsFromJson(const Json& object, const CameraSettings& initial) {
+  CameraInput input{initial, {}};
+  input.settings.clockYear = std::clamp(input.settings.clockYear, kMinClockYear, kMaxClockYear);
+  JsonFieldReader reader(object, "camera settings");
+  ReadSettingsFields<CameraSettings>(reader, kFieldsBeforeSerialChars, input.settings);
+  ReadSerialChars(reader, input.settings);
+  ReadSettingsFields<CameraSettings>(reader, kFieldsAfterSerialChars, input.settings);
+  ReadClock(reader, input.settings);
+  ReadFileLanguage(reader, /*stores_tv_mode=*/true, input.language);
+  if (auto status = reader.Finish(); !status.ok()) return status.error();
+  return input;
+}
+
+ShownSettings ShowCameraSettings(const CameraFileContents& contents) {
+  ShownSettings shown;
+  if (contents.isDefault) return shown;  // the default file carries no settings
+  const CameraSettings& settings = contents.settings;
+  ShowSettingsFields<CameraSettings>(shown, kFieldsBeforeSerialChars, settings, true);
+  Json serial = Json::array();
+  std::string serial_text;
+  for (int index : settings.serialChars) {
+    serial.push_back(index);
+    serial_text += EnglishEntryName(EnglishList::kSerialChar, index).value_or("?");
+  }
+  shown.json["serialChars"] = serial;
+  shown.notes["serialChars"] = serial_text;
+  ShowSettingsFields<CameraSettings>(shown, kFieldsAfterSerialChars, settings, true);
+  shown.json["clock"] = FormatClock(settings);
+  shown.json["cameraLanguage"] = contents.cameraLanguage;
+  shown.json["tvMode"] = contents.tvMode;
+  return shown;
+}
+
+}  // namespace quelmo

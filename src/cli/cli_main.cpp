@@ -1,0 +1,150 @@
+#include "cli/cli_main.h"
+
+#include <algorithm>
+#include <exception>
+
+#include <CLI/CLI.hpp>
+
+#include "cli/check_command.h"
+#include "cli/exit_codes.h"
+#include "cli/show_command.h"
+#include "cli/write_command.h"
+
+#ifndef QUELMO_VERSION
+#define QUELMO_VERSION "unknown"
+#endif
+
+namespace quelmo {
+namespace {
+
+CLI::IsMember KindNames() {
+  return CLI::IsMember({"camera", "mms", "gprs", "sms"}, CLI::ignore_case);
+}
+
+struct Commands {
+  WriteOptions write;
+  ShowOptions show;
+  CheckOptions check;
+  // Options whose presence matters, not only their value.
+  CLI::Option* cameraLanguage = nullptr;
+  CLI::Option* tvMode = nullptr;
+  int cameraLanguageValue = 0;
+  int tvModeValue = 0;
+  std::string writeKind;  // one of KindNames(), in its own spelling once parsed
+  std::string showKind;
+  std::string checkKind;
+};
+
+CLI::App* AddWrite(CLI::App& app, Commands& commands) {
+  auto* write = app.add_subcommand("write", "Write a setting file (camera.dat, mms.dat, gprs.dat or "
+                                            "sms.dat) into a folder");
+  write->footer(
+      "The settings start as a freshly opened form holds them (the camera clock is the time now); "
+      "the JSON file's keys replace them. The form's save checks run before anything is written.\n"
+      "Exit status: 0 written; 1 a save check failed (its message is the last line on stderr); "
+      "2 bad usage or settings; 3 the file could not be written.");
+  write->add_option("KIND", commands.writeKind, "camera, mms, gprs or sms")
+      ->required()
+      ->check(KindNames());
+  write->add_option("--out", commands.write.outFolder, "Folder to write the file into")
+      ->required();
+  write->add_option_function<std::string>(
+      "--settings", [&commands](const std::string& path) { commands.write.settingsPath = path; },
+      "JSON file of settings (or the output of show --json --reveal)");
+  write->add_flag("--default", commands.write.writeDefault,
+                  "Write the default camera file (camera only)");
+  write->add_option("--language", commands.write.language,
+                    "Language of the check messages: 1 Chinese, others English (default 2)")
+      ->check(CLI::Range(1, 11));
+  commands.cameraLanguage =
+      write->add_option("--camera-language", commands.cameraLanguageValue,
+                        "Language the camera speaks, 1..11 (default: the settings' "
+                        "cameraLanguage, else 2)")
+          ->check(CLI::Range(1, 11));
+  commands.tvMode = write->add_option("--tv-mode", commands.tvModeValue,
+                                      "TV mode stored in camera.dat and mms.dat, 0..255 "
+                                      "(default: the settings' tvMode, else 0)")
+                        ->check(CLI::Range(0, 255));
+  return write;
+}
+
+CLI::App* AddShow(CLI::App& app, Commands& commands) {
+  auto* show = app.add_subcommand("show", "Print the settings and the integrity of a setting file");
+  show->footer("The kind is told by the file name, else by its size and content. "
+               "Exit status: 0 report printed; 2 the file could not be read or recognised.");
+  show->add_option("FILE", commands.show.path, "Setting file")->required();
+  show->add_flag("--json", commands.show.json, "Print JSON; its settings are accepted by write");
+  show->add_flag("--reveal", commands.show.reveal, "Show passwords instead of hiding them");
+  show->add_option("--kind", commands.showKind, "Read the file as camera, mms, gprs or sms")
+      ->check(KindNames());
+  return show;
+}
+
+CLI::App* AddCheck(CLI::App& app, Commands& commands) {
+  auto* check = app.add_subcommand("check", "Tell whether setting files are intact");
+  check->footer("One line per file. Exit status: 0 every file intact; 1 otherwise.");
+  check->add_option("FILE", commands.check.paths, "Setting files")->required();
+  check->add_option("--kind", commands.checkKind, "Read the files as camera, mms, gprs or sms")
+      ->check(KindNames());
+  return check;
+}
+
+int Dispatch(std::vector<std::string> args, std::ostream& out, std::ostream& err,
+             const CliEnvironment& environment) {
+  CLI::App app{"quelmo-cli: write, show and check the setting files of the Quelmo K300X camera",
+               "quelmo-cli"};
+  app.set_version_flag("--version", QUELMO_VERSION);
+  app.require_subcommand(1);
+  Commands commands;
+  auto* write = AddWrite(app, commands);
+  auto* show = AddShow(app, commands);
+  auto* check = AddCheck(app, commands);
+
+  std::reverse(args.begin(), args.end());  // CLI11 takes the arguments last first
+  try {
+    app.parse(args);
+  } catch (const CLI::ParseError& error) {
+    const int status = app.exit(error, out, err);
+    return status == 0 ? kExitOk : kExitBadInput;
+  }
+
+  if (write->parsed()) {
+    commands.write.kind = ParseFileKind(commands.writeKind).value_or(FileKind::kCamera);
+    if (commands.cameraLanguage->count() > 0) {
+      commands.write.overrides.cameraLanguage = commands.cameraLanguageValue;
+    }
+    if (commands.tvMode->count() > 0) commands.write.overrides.tvMode = commands.tvModeValue;
+    return RunWrite(commands.write, environment, out, err);
+  }
+  if (show->parsed()) {
+    commands.show.kind = ParseFileKind(commands.showKind);
+    return RunShow(commands.show, out, err);
+  }
+  if (check->parsed()) {
+    commands.check.kind = ParseFileKind(commands.checkKind);
+    return RunCheck(commands.check, out);
+  }
+  return kExitBadInput;
+}
+
+}  // namespace
+
+int RunCli(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
+  return RunCli(std::move(args), out, err, SystemCliEnvironment());
+}
+
+int RunCli(std::vector<std::string> args, std::ostream& out, std::ostream& err,
+           const CliEnvironment& environment) {
+  // Nothing may escape as an exception: a fault the commands did not foresee
+  // still ends with a message and a failure status.
+  try {
+    return Dispatch(std::move(args), out, err, environment);
+  } catch (const std::exception& error) {
+    err << "quelmo-cli: unexpected error: " << error.what() << "\n";
+  } catch (...) {
+    err << "quelmo-cli: unexpected error\n";
+  }
+  return kExitBadInput;
+}
+
+}  // namespace quelmo

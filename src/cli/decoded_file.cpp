@@ -1,0 +1,86 @@
+#include "cli/decoded_file.h"
+
+#include <cstdio>
+
+#include "camera/camera_file.h"
+#include "cli/bounded_read.h"
+#include "cli/camera_json.h"
+#include "cli/gprs_json.h"
+#include "cli/mms_json.h"
+#include "cli/sms_json.h"
+#include "mms/mms_file.h"
+#include "sms/sms_file.h"
+#include "smtp/gprs_file.h"
+
+namespace quelmo {
+std::string CheckValueText(std::uint16_t value) {
+  char text[8];
+  std::snprintf(text, sizeof text, "0x%04X", value);
+  return text;
+}
+
+DecodedFile DecodeSettingBytes(FileKind kind, std::span<const std::uint8_t> bytes, bool reveal) {
+  DecodedFile decoded;
+  decoded.kind = kind;
+  switch (kind) {
+    case FileKind::kCamera: {
+      const auto contents = ReadCameraFile(bytes);
+      decoded.isDefault = contents.isDefault;
+      decoded.settings = ShowCameraSettings(contents);
+      decoded.integrity = contents.integrity;
+      break;
+    }
+    case FileKind::kMms: {
+      const auto contents = ReadMmsFile(bytes);
+      decoded.settings = ShowMmsSettings(contents, reveal);
+      decoded.integrity = contents.integrity;
+      break;
+    }
+    case FileKind::kGprs: {
+      const auto contents = ReadGprsFile(bytes);
+      decoded.settings = ShowGprsSettings(contents, reveal);
+      decoded.integrity = contents.integrity;
+      break;
+    }
+    case FileKind::kSms: {
+      const auto contents = ReadSmsFile(bytes);
+      decoded.settings = ShowSmsSettings(contents);
+      decoded.integrity = contents.integrity;
+      break;
+    }
+  }
+  return decoded;
+}
+
+Result<DecodedFile> DecodeSettingFile(const std::filesystem::path& path,
+                                      std::optional<FileKind> kind, bool reveal) {
+  auto bytes = ReadBoundedFile(path, kSettingFileReadLimit, "setting file");
+  if (!bytes.ok()) return bytes.error();
+  RecognisedKind recognised{kind.value_or(FileKind::kCamera), "as given by --kind"};
+  if (!kind) {
+    auto found = RecogniseFileKind(path, *bytes);
+    if (!found.ok()) return Error{found.error().code, PathToUtf8(path) + ": " + found.message()};
+    recognised = *found;
+  }
+  DecodedFile decoded = DecodeSettingBytes(recognised.kind, *bytes, reveal);
+  decoded.recognised = recognised.how;
+  return decoded;
+}
+
+std::vector<std::string> IntegrityProblems(const FileIntegrity& integrity) {
+  if (!integrity.problems.empty() || integrity.intact()) return integrity.problems;
+  // The reader flagged a fault without wording it: word it here.
+  std::vector<std::string> problems;
+  if (!integrity.sizeOk) {
+    problems.push_back("size " + std::to_string(integrity.size) + " bytes, expected " +
+                       std::to_string(integrity.expectedSize));
+  }
+  if (!integrity.lineEndsOk) problems.push_back("a record does not end in CR LF");
+  if (!integrity.checkOk) {
+    problems.push_back("check value stored " + CheckValueText(integrity.checkStored) + ", computed " +
+                       CheckValueText(integrity.checkComputed));
+  }
+  return problems;
+}
+
+}  // namespace quelmo

@@ -1,0 +1,44 @@
+#pragma once
+// A setting file read for show and check: its kind, its settings as show
+// prints them, and what its reader found wrong.
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "base/result.h"
+#include "cli/file_kind.h"
+#include "cli/settings_fields.h"
+#include "record/file_integrity.h"
+
+namespace quelmo {
+
+// More than any setting file, little enough to read at once.
+inline constexpr std::uintmax_t kSettingFileReadLimit = 64 * 1024;
+
+struct DecodedFile {
+  FileKind kind = FileKind::kCamera;
+  std::string recognised;  // how the kind was told
+  bool isDefault = false;  // the default camera file
+  ShownSettings settings;
+  FileIntegrity integrity;
+};
+
+DecodedFile DecodeSettingBytes(FileKind kind, std::span<const std::uint8_t> bytes, bool reveal);
+
+// Reads and decodes `path`; `kind`, when given, overrides recognition. An
+// error when the file cannot be read or its kind cannot be told.
+Result<DecodedFile> DecodeSettingFile(const std::filesystem::path& path,
+                                      std::optional<FileKind> kind, bool reveal);
+
+// "0x1A2B": a check value as the reports print it.
+std::string CheckValueText(std::uint16_t value);
+
+// The faults of a file in one line each; never empty for a file that is not
+// intact.
+std::vector<std::string> IntegrityProblems(const FileIntegrity& integrity);
+
+}  // namespace quelmo

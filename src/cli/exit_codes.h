@@ -1,0 +1,13 @@
+#pragma once
+// Exit statuses of quelmo-cli. Scripts rely on these numbers.
+
+namespace quelmo {
+
+enum ExitCode : int {
+  kExitOk = 0,
+  kExitCheckFailed = 1,  // write: a save-time check failed; check: a file is not intact
+  kExitBadInput = 2,     // bad usage, settings or input file
+  kExitWriteFailed = 3,  // the file could not be written
+};
+
+}  // namespace quelmo

@@ -1,0 +1,24 @@
+#pragma once
+// GPRS e-mail settings as JSON: "apnMode", "country", "operator",
+// "picturesPerDay", the nine texts (UTF-8), "smsControl", plus
+// "cameraLanguage". The sender's user name is derived, never given.
+
+#include "base/result.h"
+#include "cli/file_language.h"
+#include "cli/json_fields.h"
+#include "cli/settings_fields.h"
+#include "smtp/gprs_file.h"
+#include "smtp/gprs_settings.h"
+
+namespace quelmo {
+
+struct GprsInput {
+  GprsSettings settings;
+  FileLanguage language;
+};
+
+Result<GprsInput> GprsSettingsFromJson(const Json& object, const GprsSettings& initial);
+
+ShownSettings ShowGprsSettings(const GprsFileContents& contents, bool reveal);
+
+}  // namespace quelmo

@@ -1,0 +1,23 @@
+#pragma once
+// MMS settings as JSON: "mode", "country", "operator", the nine texts (UTF-8),
+// "picturesPerDay", "smsControl", plus "cameraLanguage" and "tvMode".
+
+#include "base/result.h"
+#include "cli/file_language.h"
+#include "cli/json_fields.h"
+#include "cli/settings_fields.h"
+#include "mms/mms_file.h"
+#include "mms/mms_settings.h"
+
+namespace quelmo {
+
+struct MmsInput {
+  MmsSettings settings;
+  FileLanguage language;
+};
+
+Result<MmsInput> MmsSettingsFromJson(const Json& object, const MmsSettings& initial);
+
+ShownSettings ShowMmsSettings(const MmsFileContents& contents, bool reveal);
+
+}  // namespace quelmo

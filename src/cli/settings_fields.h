@@ -1,0 +1,113 @@
+#pragma once
+// A settings struct described as a table of its JSON keys, so that reading a
+// settings file, printing a file's settings and naming list entries all go by
+// the same table.
+
+#include <cstddef>
+#include <map>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <type_traits>
+#include <variant>
+
+#include "cli/json_fields.h"
+#include "cli/list_names.h"
+#include "text/gbk.h"
+
+namespace quelmo {
+
+template <typename Settings>
+struct IntegerField {
+  std::string_view key;
+  int Settings::*member;
+  int minimum = 0;
+  int maximum = 0;
+  std::optional<int> alsoAllowed = std::nullopt;  // one value outside the range
+};
+
+template <typename Settings>
+struct ListField {
+  std::string_view key;
+  int Settings::*member;
+  EnglishList list;
+  std::optional<int> alsoAllowed = std::nullopt;  // one value outside the list
+};
+
+template <typename Settings>
+struct StoredTextField {
+  std::string_view key;
+  std::string Settings::*member;
+  std::size_t byteLimit = 0;
+  bool secret = false;  // a password: hidden by show unless revealed
+};
+
+template <typename Settings>
+using SettingsField =
+    std::variant<IntegerField<Settings>, ListField<Settings>, StoredTextField<Settings>>;
+
+// Settings as show prints them: the JSON object, and for list values the
+// English entry beside the index ("imageSize" -> "5MP").
+struct ShownSettings {
+  Json json = Json::object();
+  std::map<std::string, std::string, std::less<>> notes;
+};
+
+// Hidden passwords are null in JSON: a value write refuses with a hint.
+inline constexpr const char* kHiddenText = "(hidden; use --reveal)";
+
+template <typename Settings>
+void ReadSettingsFields(JsonFieldReader& reader, std::span<const SettingsField<Settings>> fields,
+                        Settings& settings) {
+  for (const auto& field : fields) {
+    std::visit(
+        [&](const auto& f) {
+          using F = std::decay_t<decltype(f)>;
+          if constexpr (std::is_same_v<F, IntegerField<Settings>>) {
+            reader.Integer(f.key, f.minimum, f.maximum, settings.*f.member, f.alsoAllowed);
+          } else if constexpr (std::is_same_v<F, ListField<Settings>>) {
+            reader.ListEntry(f.key, f.list, settings.*f.member, f.alsoAllowed);
+          } else {
+            reader.Text(f.key, f.byteLimit, settings.*f.member, f.secret);
+          }
+        },
+        field);
+  }
+}
+
+// The name of list entry `index`, if the list has one.
+inline std::optional<std::string> EnglishEntryName(EnglishList list, int index) {
+  auto names = EnglishListNames(list);
+  if (index < 0 || static_cast<std::size_t>(index) >= names.size()) return std::nullopt;
+  return names[static_cast<std::size_t>(index)];
+}
+
+template <typename Settings>
+void ShowSettingsFields(ShownSettings& shown, std::span<const SettingsField<Settings>> fields,
+                        const Settings& settings, bool reveal) {
+  for (const auto& field : fields) {
+    std::visit(
+        [&](const auto& f) {
+          using F = std::decay_t<decltype(f)>;
+          const std::string key(f.key);
+          if constexpr (std::is_same_v<F, StoredTextField<Settings>>) {
+            const std::string& stored = settings.*f.member;
+            if (f.secret && !reveal && !stored.empty()) {
+              shown.json[key] = nullptr;
+              shown.notes[key] = kHiddenText;
+            } else {
+              shown.json[key] = GbkToUtf8ForDisplay(stored);
+            }
+          } else {
+            shown.json[key] = settings.*f.member;
+            if constexpr (std::is_same_v<F, ListField<Settings>>) {
+              if (auto name = EnglishEntryName(f.list, settings.*f.member)) shown.notes[key] = *name;
+            }
+          }
+        },
+        field);
+  }
+}
+
+}  // namespace quelmo

@@ -1,0 +1,80 @@
+#include "cli/show_command.h"
+
+#include "cli/exit_codes.h"
+#include "platform/file_system.h"
+
+namespace quelmo {
+namespace {
+
+std::string Dump(const Json& value) {
+  return value.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+const char* OkOrNot(bool ok) { return ok ? "ok" : "WRONG"; }
+
+void PrintText(const ShowOptions& options, const DecodedFile& decoded, std::ostream& out) {
+  const FileIntegrity& integrity = decoded.integrity;
+  out << "File: " << options.path << "\n";
+  out << "Kind: " << FileKindFileName(decoded.kind) << (decoded.isDefault ? ", the default file" : "")
+      << ", recognised " << decoded.recognised << "\n";
+  out << "State: " << (integrity.intact() ? "intact" : "damaged") << "\n";
+
+  out << "Settings:\n";
+  if (decoded.settings.json.empty()) out << "  (none: the default file carries no settings)\n";
+  for (const auto& [key, value] : decoded.settings.json.items()) {
+    const auto note = decoded.settings.notes.find(key);
+    if (value.is_null() && note != decoded.settings.notes.end()) {
+      out << "  " << key << ": " << note->second << "\n";
+      continue;
+    }
+    out << "  " << key << ": " << Dump(value);
+    if (note != decoded.settings.notes.end()) out << " (" << note->second << ")";
+    out << "\n";
+  }
+
+  out << "Integrity:\n";
+  out << "  size: " << integrity.size << " bytes, expected " << integrity.expectedSize << ": "
+      << OkOrNot(integrity.sizeOk) << "\n";
+  out << "  line ends: " << OkOrNot(integrity.lineEndsOk) << "\n";
+  out << "  check value: stored " << CheckValueText(integrity.checkStored) << ", computed "
+      << CheckValueText(integrity.checkComputed) << ": " << OkOrNot(integrity.checkOk) << "\n";
+  const auto problems = IntegrityProblems(integrity);
+  if (!problems.empty()) {
+    out << "Problems:\n";
+    for (const auto& problem : problems) out << "  " << problem << "\n";
+  }
+}
+
+}  // namespace
+
+Json ShowJson(const DecodedFile& decoded) {
+  const FileIntegrity& integrity = decoded.integrity;
+  Json json = Json::object();
+  json["file"] = FileKindName(decoded.kind);
+  if (decoded.isDefault) json["default"] = true;
+  json["settings"] = decoded.settings.json;
+  json["integrity"] = {{"size", integrity.size},
+                       {"sizeOk", integrity.sizeOk},
+                       {"lineEndsOk", integrity.lineEndsOk},
+                       {"checkStored", integrity.checkStored},
+                       {"checkComputed", integrity.checkComputed},
+                       {"checkOk", integrity.checkOk}};
+  json["problems"] = IntegrityProblems(integrity);
+  return json;
+}
+
+int RunShow(const ShowOptions& options, std::ostream& out, std::ostream& err) {
+  auto decoded = DecodeSettingFile(PathFromUtf8(options.path), options.kind, options.reveal);
+  if (!decoded.ok()) {
+    err << "quelmo-cli show: " << decoded.message() << "\n";
+    return kExitBadInput;
+  }
+  if (options.json) {
+    out << ShowJson(*decoded).dump(2, ' ', false, Json::error_handler_t::replace) << "\n";
+  } else {
+    PrintText(options, *decoded, out);
+  }
+  return kExitOk;
+}
+
+}  // namespace quelmo

@@ -1,0 +1,40 @@
+#include "cli/sms_json.h"
+
+#include <array>
+
+namespace quelmo {
+namespace {
+
+using S = SmsSettings;
+
+// The form's list can be left without a selection, stored as 0xFF; -1 keeps
+// such a file reproducible.
+constexpr int kNoSmsControl = -1;
+
+const std::array<SettingsField<S>, 5> kFields{
+    StoredTextField<S>{"phone1", &S::phone1, SmsLimits::kPhone},
+    StoredTextField<S>{"phone2", &S::phone2, SmsLimits::kPhone},
+    StoredTextField<S>{"phone3", &S::phone3, SmsLimits::kPhone},
+    IntegerField<S>{"picturesPerDay", &S::picturesPerDay, 0, 99},
+    ListField<S>{"smsControl", &S::smsControl, EnglishList::kSmsControl, kNoSmsControl},
+};
+
+}  // namespace
+
+Result<SmsInput> SmsSettingsFromJson(const Json& object, const SmsSettings& initial) {
+  SmsInput input{initial, {}};
+  JsonFieldReader reader(object, "SMS settings");
+  ReadSettingsFields<S>(reader, kFields, input.settings);
+  ReadFileLanguage(reader, /*stores_tv_mode=*/false, input.language);
+  if (auto status = reader.Finish(); !status.ok()) return status.error();
+  return input;
+}
+
+ShownSettings ShowSmsSettings(const SmsFileContents& contents) {
+  ShownSettings shown;
+  ShowSettingsFields<S>(shown, kFields, contents.settings, /*reveal=*/true);
+  shown.json["cameraLanguage"] = contents.cameraLanguage;
+  return shown;
+}
+
+}  // namespace quelmo

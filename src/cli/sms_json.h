@@ -1,0 +1,23 @@
+#pragma once
+// SMS remote-control settings as JSON: "phone1", "phone2", "phone3",
+// "picturesPerDay", "smsControl", plus "cameraLanguage".
+
+#include "base/result.h"
+#include "cli/file_language.h"
+#include "cli/json_fields.h"
+#include "cli/settings_fields.h"
+#include "sms/sms_file.h"
+#include "sms/sms_settings.h"
+
+namespace quelmo {
+
+struct SmsInput {
+  SmsSettings settings;
+  FileLanguage language;
+};
+
+Result<SmsInput> SmsSettingsFromJson(const Json& object, const SmsSettings& initial);
+
+ShownSettings ShowSmsSettings(const SmsFileContents& contents);
+
+}  // namespace quelmo

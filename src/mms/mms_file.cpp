@@ -1,0 +1,151 @@
+#include "mms/mms_file.h"
+
+#include <array>
+
+#include "record/record_reading.h"
+#include "record/staged_write.h"
+
+namespace quelmo {
+namespace {
+
+constexpr std::size_t kTensByte = 3;
+constexpr std::size_t kUnitsByte = 4;
+constexpr std::size_t kLanguageByte = 5;
+constexpr std::size_t kTvModeByte = 6;
+constexpr std::size_t kAlwaysOneByte = 7;
+constexpr std::size_t kCountryByte = 8;
+constexpr std::size_t kOperatorByte = 9;
+constexpr std::size_t kSmsControlByte = 10;
+constexpr std::size_t kAutoFlagByte = 50;
+constexpr std::size_t kReservedRecord = 10;
+constexpr int kLastSmsControl = 5;
+
+// Records 1..9 in file order.
+struct MmsText {
+  const char* name;
+  std::string MmsSettings::*field;
+  std::size_t limit;
+};
+constexpr std::array<MmsText, 9> kMmsTexts{{
+    {"url", &MmsSettings::url, MmsLimits::kUrl},
+    {"apn", &MmsSettings::apn, MmsLimits::kApn},
+    {"gateway", &MmsSettings::gateway, MmsLimits::kGateway},
+    {"port", &MmsSettings::port, MmsLimits::kPort},
+    {"phone", &MmsSettings::phone, MmsLimits::kPhone},
+    {"receiveEmail", &MmsSettings::receiveEmail, MmsLimits::kReceiveEmail},
+    {"account", &MmsSettings::account, MmsLimits::kAccount},
+    {"password", &MmsSettings::password, MmsLimits::kPassword},
+    {"phoneOrEmail2", &MmsSettings::phoneOrEmail2, MmsLimits::kPhoneOrEmail2},
+}};
+
+std::uint8_t LowByte(int value) { return static_cast<std::uint8_t>(value & 0xFF); }
+
+std::string HeaderByte(std::size_t position, const char* name) {
+  return "record 0 byte " + std::to_string(position) + " (" + name + ")";
+}
+
+SettingRecord BuildHeader(const MmsSettings& settings, int camera_language, int tv_mode) {
+  const bool customer = settings.mode == kMmsCustomer;
+  SettingRecord header = ValueRecord();
+  header[kTensByte] = LowByte(settings.picturesPerDay / 10);
+  header[kUnitsByte] = LowByte(settings.picturesPerDay % 10);
+  header[kLanguageByte] = LowByte(camera_language);
+  header[kTvModeByte] = LowByte(tv_mode);
+  header[kAlwaysOneByte] = 1;
+  header[kCountryByte] = LowByte(customer ? kManualCountry : settings.countryIndex);
+  header[kOperatorByte] = LowByte(customer ? 0 : settings.operatorIndex);
+  header[kSmsControlByte] = LowByte(settings.smsControl);
+  header[kAutoFlagByte] = customer ? 0 : 1;
+  return header;
+}
+
+// Country and operator as the header gives them, held to what a writer makes:
+// a preset file names a listed country and operator, a manual file the manual
+// country and operator 0.
+void ReadChoice(const SettingRecord& header, MmsFileContents& contents) {
+  Problems& problems = contents.integrity.problems;
+  MmsSettings& settings = contents.settings;
+  const std::uint8_t country = header[kCountryByte];
+  const std::uint8_t op = header[kOperatorByte];
+  if (settings.mode == kMmsCustomer) {
+    settings.countryIndex = kManualCountry;
+    settings.operatorIndex = 0;
+    CheckFixedByte(country, kManualCountry, HeaderByte(kCountryByte, "countryIndex"), problems);
+    CheckFixedByte(op, 0, HeaderByte(kOperatorByte, "operatorIndex"), problems);
+    return;
+  }
+  settings.countryIndex = ReadListIndex(country, MmsLimits::kMaxCountry, 0,
+                                        HeaderByte(kCountryByte, "countryIndex"), problems);
+  settings.operatorIndex = ReadListIndex(op, MmsLimits::kMaxOperator, 0,
+                                         HeaderByte(kOperatorByte, "operatorIndex"), problems);
+}
+
+void ReadHeader(const SettingRecord& stored, MmsFileContents& contents) {
+  Problems& problems = contents.integrity.problems;
+  SettingRecord header = stored;
+  SwapNibbles(header);
+  MmsSettings& settings = contents.settings;
+
+  CheckZeroBytes(header, 0, kTensByte - 1, "record 0", problems);
+  settings.picturesPerDay = ReadPicturesPerDay(header[kTensByte], header[kUnitsByte], problems);
+  contents.cameraLanguage = header[kLanguageByte];
+  contents.tvMode = header[kTvModeByte];
+  CheckFixedByte(header[kAlwaysOneByte], 1, HeaderByte(kAlwaysOneByte, "always 1"), problems);
+
+  const std::uint8_t auto_flag = header[kAutoFlagByte];
+  if (auto_flag > 1) {
+    problems.push_back(HeaderByte(kAutoFlagByte, "mode") + ": " + std::to_string(auto_flag) +
+                       " is neither 1 (Auto) nor 0 (Customer), read as Auto");
+  }
+  settings.mode = auto_flag != 0 ? kMmsAuto : kMmsCustomer;
+  ReadChoice(header, contents);
+
+  settings.smsControl = ReadListIndex(header[kSmsControlByte], kLastSmsControl, kLastSmsControl,
+                                      HeaderByte(kSmsControlByte, "smsControl"), problems);
+  CheckZeroBytes(header, kSmsControlByte + 1, kAutoFlagByte - 1, "record 0", problems);
+  CheckZeroBytes(header, kAutoFlagByte + 1, kTextLengthByte, "record 0", problems);
+}
+
+}  // namespace
+
+std::vector<SettingRecord> BuildMmsRecords(const MmsSettings& settings, int camera_language,
+                                           int tv_mode) {
+  std::vector<SettingRecord> records;
+  records.reserve(kMmsDataRecords);
+  records.push_back(BuildHeader(settings, camera_language, tv_mode));
+  for (const MmsText& text : kMmsTexts) records.push_back(TextRecord(settings.*text.field));
+  records.push_back(EmptyRecord());
+  return records;
+}
+
+std::vector<std::uint8_t> MmsFileBytes(const MmsSettings& settings, int camera_language,
+                                       int tv_mode) {
+  return ScrambledFileBytes(BuildMmsRecords(settings, camera_language, tv_mode),
+                            TrailingRecord::kReserved);
+}
+
+MmsFileContents ReadMmsFile(std::span<const std::uint8_t> bytes) {
+  MmsFileContents contents;
+  contents.integrity = CheckScrambledFrame(bytes, kMmsDataRecords, TrailingRecord::kReserved);
+  ReadHeader(RecordAt(bytes, 0), contents);
+  for (std::size_t i = 0; i < kMmsTexts.size(); ++i) {
+    const MmsText& text = kMmsTexts[i];
+    const std::size_t index = i + 1;
+    contents.settings.*text.field =
+        ReadTextField(RecordAt(bytes, index),
+                      "record " + std::to_string(index) + " (" + text.name + ")", text.limit,
+                      contents.integrity.problems);
+  }
+  CheckZeroBytes(RecordAt(bytes, kReservedRecord), 0, kTextLengthByte, "reserved record 10",
+                 contents.integrity.problems);
+  return contents;
+}
+
+Status WriteMmsFile(FileSystem& files, const std::filesystem::path& folder,
+                    const MmsSettings& settings, int camera_language, int tv_mode) {
+  return StagedWrite(files, folder, kMmsFileName,
+                     BuildMmsRecords(settings, camera_language, tv_mode),
+                     TrailingRecord::kReserved);
+}
+
+}  // namespace quelmo

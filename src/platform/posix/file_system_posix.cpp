@@ -1,0 +1,214 @@
+// The file layer on POSIX systems: plain system calls, so that every step's
+// own error (errno) reaches the caller with the path it concerns.
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string>
+#include <system_error>
+
+#include "platform/file_system.h"
+
+namespace quelmo {
+namespace {
+
+std::string Reason(int error_number) { return std::system_category().message(error_number); }
+
+std::string Named(const std::filesystem::path& path) { return PathToUtf8(path); }
+
+// `what` says what was attempted and names the path: "Cannot write /a/b".
+// Callers take errno into a local first: building `what` may allocate, and
+// an allocation may change errno.
+Error SystemError(const std::string& what, int error_number) {
+  const ErrorCode code = error_number == ENOENT ? ErrorCode::kNotFound : ErrorCode::kIoError;
+  return Error{code, what + ": " + Reason(error_number)};
+}
+
+int OpenRetrying(const char* path, int flags, mode_t mode = 0) {
+  int fd;
+  do {
+    fd = ::open(path, flags | O_CLOEXEC, mode);
+  } while (fd < 0 && errno == EINTR);
+  return fd;
+}
+
+int FsyncRetrying(int fd) {
+  int result;
+  do {
+    result = ::fsync(fd);
+  } while (result != 0 && errno == EINTR);
+  return result;
+}
+
+// close() is never retried: on Linux the descriptor is gone even when it
+// reports EINTR, and a retry could close a descriptor opened meanwhile.
+int CloseOnce(int fd) { return ::close(fd); }
+
+class PosixWritableFile final : public WritableFile {
+ public:
+  PosixWritableFile(int fd, std::filesystem::path path) : fd_(fd), path_(std::move(path)) {}
+
+  // A file abandoned after an error is closed without a check: the caller
+  // already holds the error that made it give the file up.
+  ~PosixWritableFile() override {
+    if (fd_ >= 0) CloseOnce(fd_);
+  }
+
+  Status Write(std::span<const std::uint8_t> bytes) override {
+    if (fd_ < 0) return ClosedError("Cannot write");
+    const std::uint8_t* next = bytes.data();
+    std::size_t remaining = bytes.size();
+    while (remaining > 0) {
+      const ssize_t written = ::write(fd_, next, remaining);
+      if (written < 0 && errno == EINTR) continue;
+      if (written <= 0) {
+        // A write that takes nothing without an error means a full device.
+        const int error_number = written < 0 ? errno : ENOSPC;
+        return SystemError("Cannot write " + Named(path_), error_number);
+      }
+      next += written;
+      remaining -= static_cast<std::size_t>(written);
+    }
+    return Status::Ok();
+  }
+
+  Status Sync() override {
+    if (fd_ < 0) return ClosedError("Cannot flush");
+    if (FsyncRetrying(fd_) != 0) {
+      const int error_number = errno;
+      return SystemError("Cannot flush " + Named(path_) + " to the disk", error_number);
+    }
+    return Status::Ok();
+  }
+
+  Status Close() override {
+    if (fd_ < 0) return ClosedError("Cannot close");
+    const int fd = fd_;
+    fd_ = -1;
+    if (CloseOnce(fd) != 0) {
+      const int error_number = errno;
+      return SystemError("Cannot close " + Named(path_), error_number);
+    }
+    return Status::Ok();
+  }
+
+ private:
+  Status ClosedError(std::string_view action) const {
+    return Error{ErrorCode::kIoError,
+                 std::string(action) + " " + Named(path_) + ": the file is already closed"};
+  }
+
+  int fd_;
+  std::filesystem::path path_;
+};
+
+class PosixFileSystem final : public FileSystem {
+ public:
+  Result<std::unique_ptr<WritableFile>> Create(const std::filesystem::path& path) override {
+    const int fd = OpenRetrying(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+    if (fd < 0) {
+      const int error_number = errno;
+      return SystemError("Cannot create " + Named(path), error_number);
+    }
+    return std::unique_ptr<WritableFile>(std::make_unique<PosixWritableFile>(fd, path));
+  }
+
+  Result<std::vector<std::uint8_t>> ReadAll(const std::filesystem::path& path) override {
+    const int fd = OpenRetrying(path.c_str(), O_RDONLY);
+    if (fd < 0) {
+      const int error_number = errno;
+      return SystemError("Cannot read " + Named(path), error_number);
+    }
+    std::vector<std::uint8_t> bytes;
+    std::uint8_t chunk[4096];
+    for (;;) {
+      const ssize_t got = ::read(fd, chunk, sizeof chunk);
+      if (got < 0 && errno == EINTR) continue;
+      if (got < 0) {
+        const int error_number = errno;
+        CloseOnce(fd);
+        return SystemError("Cannot read " + Named(path), error_number);
+      }
+      if (got == 0) break;
+      bytes.insert(bytes.end(), chunk, chunk + got);
+    }
+    if (CloseOnce(fd) != 0) {
+      const int error_number = errno;
+      return SystemError("Cannot close " + Named(path), error_number);
+    }
+    return bytes;
+  }
+
+  Status Replace(const std::filesystem::path& from, const std::filesystem::path& to) override {
+    if (::rename(from.c_str(), to.c_str()) != 0) {
+      const int error_number = errno;
+      return SystemError("Cannot rename " + Named(from) + " to " + Named(to), error_number);
+    }
+    return Status::Ok();
+  }
+
+  Status Remove(const std::filesystem::path& path) override {
+    if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
+      const int error_number = errno;
+      return SystemError("Cannot remove " + Named(path), error_number);
+    }
+    return Status::Ok();
+  }
+
+  Status SyncFolder(const std::filesystem::path& folder) override {
+    const int fd = OpenRetrying(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) {
+      const int error_number = errno;
+      return SystemError("Cannot open the folder " + Named(folder), error_number);
+    }
+    // Some file systems cannot sync a directory at all (EINVAL); their
+    // renames are as durable as they get there, so that is no failure.
+    int sync_error = FsyncRetrying(fd) != 0 ? errno : 0;
+    if (sync_error == EINVAL || sync_error == ENOTSUP) sync_error = 0;
+    const int close_error = CloseOnce(fd) != 0 ? errno : 0;
+    if (sync_error != 0) {
+      return SystemError("Cannot flush the folder " + Named(folder) + " to the disk", sync_error);
+    }
+    if (close_error != 0)
+      return SystemError("Cannot close the folder " + Named(folder), close_error);
+    return Status::Ok();
+  }
+
+  bool Exists(const std::filesystem::path& path) override {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0;
+  }
+
+  Status CheckWritableFolder(const std::filesystem::path& folder) override {
+    if (folder.empty()) return Error{ErrorCode::kInvalidArgument, "No folder was given."};
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) != 0) {
+      const int error_number = errno;
+      if (error_number == ENOENT || error_number == ENOTDIR) {
+        return Error{ErrorCode::kNotFound, "The folder " + Named(folder) + " does not exist."};
+      }
+      return Error{ErrorCode::kIoError,
+                   "The folder " + Named(folder) + " cannot be reached: " + Reason(error_number)};
+    }
+    if (!S_ISDIR(info.st_mode)) {
+      return Error{ErrorCode::kInvalidArgument, "The path " + Named(folder) + " is not a folder."};
+    }
+    if (::access(folder.c_str(), W_OK | X_OK) != 0) {
+      const int error_number = errno;
+      return Error{ErrorCode::kIoError,
+                   "The folder " + Named(folder) + " cannot be written: " + Reason(error_number)};
+    }
+    return Status::Ok();
+  }
+};
+
+}  // namespace
+
+FileSystem& SystemFileSystem() {
+  static PosixFileSystem file_system;
+  return file_system;
+}
+
+}  // namespace quelmo

@@ -1,0 +1,227 @@
+// The file layer on Windows: wide-character Win32 calls, so that any folder
+// name works whatever the system's code page, and every step's own error
+// (GetLastError) reaches the caller with the path it concerns. The promise is
+// the POSIX one: FlushFileBuffers for Sync, and a rename that replaces the
+// final file and is written through before it returns.
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+
+#include "platform/file_system.h"
+
+namespace quelmo {
+namespace {
+
+std::string Named(const std::filesystem::path& path) { return PathToUtf8(path); }
+
+// The system's own text for an error code, as UTF-8 without the line break
+// and full stop FormatMessage ends it with.
+std::string SystemMessage(DWORD error) {
+  wchar_t* text = nullptr;
+  const DWORD length = FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  std::wstring wide = length > 0 ? std::wstring(text, length) : std::wstring();
+  if (text != nullptr) LocalFree(text);
+  while (!wide.empty() && (wide.back() == L'\r' || wide.back() == L'\n' || wide.back() == L' ' ||
+                           wide.back() == L'.')) {
+    wide.pop_back();
+  }
+  if (wide.empty()) return "system error " + std::to_string(error);
+  const int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                                       nullptr, 0, nullptr, nullptr);
+  std::string utf8(static_cast<std::size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), size,
+                      nullptr, nullptr);
+  return utf8;
+}
+
+bool IsMissing(DWORD error) {
+  return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+// `what` says what was attempted and names the path: "Cannot write C:\a\b".
+// Callers take GetLastError() into a local first: building `what` may
+// allocate, and an allocation may change the last error.
+Error SystemError(const std::string& what, DWORD error) {
+  const ErrorCode code = IsMissing(error) ? ErrorCode::kNotFound : ErrorCode::kIoError;
+  return Error{code, what + ": " + SystemMessage(error)};
+}
+
+// WriteFile and ReadFile take at most a DWORD of bytes per call.
+constexpr std::size_t kMaxChunk = 1u << 30;
+
+class Win32WritableFile final : public WritableFile {
+ public:
+  Win32WritableFile(HANDLE handle, std::filesystem::path path)
+      : handle_(handle), path_(std::move(path)) {}
+
+  // A file abandoned after an error is closed without a check: the caller
+  // already holds the error that made it give the file up.
+  ~Win32WritableFile() override {
+    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+  }
+
+  Status Write(std::span<const std::uint8_t> bytes) override {
+    if (handle_ == INVALID_HANDLE_VALUE) return ClosedError("Cannot write");
+    const std::uint8_t* next = bytes.data();
+    std::size_t remaining = bytes.size();
+    while (remaining > 0) {
+      const DWORD wanted = static_cast<DWORD>(std::min(remaining, kMaxChunk));
+      DWORD written = 0;
+      if (!WriteFile(handle_, next, wanted, &written, nullptr)) {
+        const DWORD error = GetLastError();
+        return SystemError("Cannot write " + Named(path_), error);
+      }
+      // A write that takes nothing without an error means a full device.
+      if (written == 0) return SystemError("Cannot write " + Named(path_), ERROR_DISK_FULL);
+      next += written;
+      remaining -= written;
+    }
+    return Status::Ok();
+  }
+
+  Status Sync() override {
+    if (handle_ == INVALID_HANDLE_VALUE) return ClosedError("Cannot flush");
+    if (!FlushFileBuffers(handle_)) {
+      const DWORD error = GetLastError();
+      return SystemError("Cannot flush " + Named(path_) + " to the disk", error);
+    }
+    return Status::Ok();
+  }
+
+  Status Close() override {
+    if (handle_ == INVALID_HANDLE_VALUE) return ClosedError("Cannot close");
+    const HANDLE handle = handle_;
+    handle_ = INVALID_HANDLE_VALUE;
+    if (!CloseHandle(handle)) {
+      const DWORD error = GetLastError();
+      return SystemError("Cannot close " + Named(path_), error);
+    }
+    return Status::Ok();
+  }
+
+ private:
+  Status ClosedError(std::string_view action) const {
+    return Error{ErrorCode::kIoError,
+                 std::string(action) + " " + Named(path_) + ": the file is already closed"};
+  }
+
+  HANDLE handle_;
+  std::filesystem::path path_;
+};
+
+class Win32FileSystem final : public FileSystem {
+ public:
+  Result<std::unique_ptr<WritableFile>> Create(const std::filesystem::path& path) override {
+    // No sharing: nobody reads a half-written file while it is being written.
+    const HANDLE handle = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+      const DWORD error = GetLastError();
+      return SystemError("Cannot create " + Named(path), error);
+    }
+    return std::unique_ptr<WritableFile>(std::make_unique<Win32WritableFile>(handle, path));
+  }
+
+  Result<std::vector<std::uint8_t>> ReadAll(const std::filesystem::path& path) override {
+    const HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+      const DWORD error = GetLastError();
+      return SystemError("Cannot read " + Named(path), error);
+    }
+    std::vector<std::uint8_t> bytes;
+    std::uint8_t chunk[4096];
+    for (;;) {
+      DWORD got = 0;
+      if (!ReadFile(handle, chunk, sizeof chunk, &got, nullptr)) {
+        const DWORD error = GetLastError();
+        CloseHandle(handle);
+        return SystemError("Cannot read " + Named(path), error);
+      }
+      if (got == 0) break;
+      bytes.insert(bytes.end(), chunk, chunk + got);
+    }
+    if (!CloseHandle(handle)) {
+      const DWORD error = GetLastError();
+      return SystemError("Cannot close " + Named(path), error);
+    }
+    return bytes;
+  }
+
+  Status Replace(const std::filesystem::path& from, const std::filesystem::path& to) override {
+    if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      const DWORD error = GetLastError();
+      return SystemError("Cannot rename " + Named(from) + " to " + Named(to), error);
+    }
+    return Status::Ok();
+  }
+
+  Status Remove(const std::filesystem::path& path) override {
+    if (!DeleteFileW(path.c_str())) {
+      const DWORD error = GetLastError();
+      if (IsMissing(error)) return Status::Ok();
+      return SystemError("Cannot remove " + Named(path), error);
+    }
+    return Status::Ok();
+  }
+
+  // MOVEFILE_WRITE_THROUGH already made the rename durable.
+  Status SyncFolder(const std::filesystem::path&) override { return Status::Ok(); }
+
+  bool Exists(const std::filesystem::path& path) override {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+  }
+
+  Status CheckWritableFolder(const std::filesystem::path& folder) override {
+    if (folder.empty()) return Error{ErrorCode::kInvalidArgument, "No folder was given."};
+    const DWORD attributes = GetFileAttributesW(folder.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+      const DWORD error = GetLastError();
+      if (IsMissing(error) || error == ERROR_INVALID_NAME) {
+        return Error{ErrorCode::kNotFound, "The folder " + Named(folder) + " does not exist."};
+      }
+      return Error{ErrorCode::kIoError,
+                   "The folder " + Named(folder) + " cannot be reached: " + SystemMessage(error)};
+    }
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+      return Error{ErrorCode::kInvalidArgument, "The path " + Named(folder) + " is not a folder."};
+    }
+    return CheckByProbe(folder);
+  }
+
+ private:
+  // Windows decides write access by the folder's access list, which the
+  // read-only attribute does not show; the one sure answer is to create a
+  // file there. It goes away when its handle is closed.
+  static Status CheckByProbe(const std::filesystem::path& folder) {
+    const std::filesystem::path probe =
+        folder / (L".quelmo-write-check-" + std::to_wstring(GetCurrentProcessId()));
+    const HANDLE handle =
+        CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                    FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE,
+                    nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+      const DWORD error = GetLastError();
+      return Error{ErrorCode::kIoError,
+                   "The folder " + Named(folder) + " cannot be written: " + SystemMessage(error)};
+    }
+    CloseHandle(handle);
+    return Status::Ok();
+  }
+};
+
+}  // namespace
+
+FileSystem& SystemFileSystem() {
+  static Win32FileSystem file_system;
+  return file_system;
+}
+
+}  // namespace quelmo

@@ -1,0 +1,29 @@
+#include "qt/app_look.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QIcon>
+#include <QString>
+
+// Resources of a static library are registered by name, outside any namespace.
+static void InitQuelmoResources() { Q_INIT_RESOURCE(quelmo); }
+
+namespace quelmo {
+
+void InitHostResources() { InitQuelmoResources(); }
+
+bool ApplyAppLook(QApplication& app) {
+  InitHostResources();
+  QIcon icon;
+  for (const int size : {16, 32, 48, 256}) {
+    icon.addFile(QStringLiteral(":/icons/quelmo-%1.png").arg(size), QSize(size, size));
+  }
+  app.setWindowIcon(icon);
+
+  QFile skin(QStringLiteral(":/skin/quelmo.qss"));
+  if (!skin.open(QIODevice::ReadOnly | QIODevice::Text)) return false;
+  app.setStyleSheet(QString::fromUtf8(skin.readAll()));
+  return true;
+}
+
+}  // namespace quelmo

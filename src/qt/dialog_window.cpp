@@ -1,0 +1,237 @@
+#include "qt/dialog_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPalette>
+#include <QPushButton>
+
+#include <algorithm>
+#include <utility>
+
+#include "qt/dialog_group_box.h"
+#include "qt/edit_input_validator.h"
+#include "qt/text_fit.h"
+
+namespace quelmo {
+namespace {
+
+QFont DialogFont(const DialogTemplate& dialog) {
+  QFont font = QApplication::font();
+  // A face the system does not have falls back to its ordinary sans serif.
+  if (!dialog.fontFamily.empty()) font.setFamily(QString::fromStdString(dialog.fontFamily));
+  font.setPointSize(dialog.pointSize);
+  return font;
+}
+
+QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+DialogWindow::DialogWindow(DialogTemplate dialog, QWidget* over)
+    : QWidget(over, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                        Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      template_(std::move(dialog)),
+      units_(DialogUnits::ForFont(DialogFont(template_))) {
+  setFont(DialogFont(template_));
+  setWindowTitle(FromUtf8(template_.title));
+  if (template_.topmost) setWindowFlag(Qt::WindowStaysOnTopHint);
+  setFixedSize(units_.X(template_.width), units_.Y(template_.height));
+  setObjectName(QStringLiteral("dialog%1").arg(template_.id));
+
+  for (const ControlTemplate& control : template_.controls) Build(control);
+  // Group boxes frame the controls inside them, so they lie beneath them.
+  for (QGroupBox* box : findChildren<QGroupBox*>(QString(), Qt::FindDirectChildrenOnly)) {
+    box->lower();
+  }
+}
+
+DialogWindow::~DialogWindow() = default;
+
+void DialogWindow::Build(const ControlTemplate& control) {
+  EditInputValidator* validator = nullptr;
+  QWidget* widget = nullptr;
+  switch (control.kind) {
+    case ControlKind::kLabel:
+    case ControlKind::kIcon:
+      widget = MakeLabel(control);
+      break;
+    case ControlKind::kGroupBox:
+      widget = new DialogGroupBox(FromUtf8(control.text), this);
+      break;
+    case ControlKind::kPushButton:
+      widget = MakeButton(control);
+      break;
+    case ControlKind::kEdit:
+      widget = MakeEdit(control, validator);
+      break;
+    case ControlKind::kDropdownList:
+    case ControlKind::kDropdownCombo:
+      widget = MakeList(control, validator);
+      break;
+  }
+
+  QRect place = units_.Rect(control.x, control.y, control.width, control.height);
+  if (auto* list = qobject_cast<QComboBox*>(widget)) {
+    // The template gives the dropped-down height; closed, a list has its
+    // natural height, and it drops down as far as the template says.
+    list->ensurePolished();
+    const int closed_height = list->sizeHint().height();
+    const int item_height = std::max(1, list->fontMetrics().height());
+    list->setMaxVisibleItems(std::max(1, (place.height() - closed_height) / item_height));
+    place.setHeight(closed_height);
+  }
+  widget->setGeometry(place);
+  FitTextToControl(*widget, font());
+  if (control.id > 0) {
+    widget->setObjectName(QStringLiteral("control%1").arg(control.id));
+    controls_[control.id] = Built{control.kind, widget, validator};
+  }
+}
+
+QWidget* DialogWindow::MakeLabel(const ControlTemplate& control) {
+  auto* label = new QLabel(this);
+  if (control.kind == ControlKind::kIcon) {
+    const QRect place = units_.Rect(control.x, control.y, control.width, control.height);
+    label->setPixmap(QApplication::windowIcon().pixmap(place.size()));
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+  }
+  label->setTextFormat(Qt::PlainText);
+  label->setText(FromUtf8(control.text));
+  label->setAlignment((control.style.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+  return label;
+}
+
+QWidget* DialogWindow::MakeButton(const ControlTemplate& control) {
+  auto* button = new QPushButton(FromUtf8(control.text), this);
+  button->setAutoDefault(false);
+  button->setDefault(control.style.isDefault);
+  const ControlId id = control.id;
+  connect(button, &QPushButton::clicked, this, [this, id] { emit clicked(id); });
+  return button;
+}
+
+QWidget* DialogWindow::MakeEdit(const ControlTemplate& control, EditInputValidator*& validator) {
+  auto* edit = new QLineEdit(FromUtf8(control.text), this);
+  validator = new EditInputValidator(edit);
+  validator->SetDigitsOnly(control.style.digits);
+  edit->setValidator(validator);
+  if (control.style.centred) edit->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+  if (control.style.password) edit->setEchoMode(QLineEdit::Password);
+  SetEditReadOnly(edit, control.style.readOnly);
+  const ControlId id = control.id;
+  connect(edit, &QLineEdit::textEdited, this, [this, id] { emit textEdited(id); });
+  return edit;
+}
+
+QWidget* DialogWindow::MakeList(const ControlTemplate& control, EditInputValidator*& validator) {
+  auto* list = new QComboBox(this);
+  const ControlId id = control.id;
+  if (control.kind == ControlKind::kDropdownCombo) {
+    list->setEditable(true);
+    // Typing never adds an entry; the text either names one or none.
+    list->setInsertPolicy(QComboBox::NoInsert);
+    validator = new EditInputValidator(list);
+    validator->SetDigitsOnly(control.style.digits);
+    list->lineEdit()->setValidator(validator);
+    connect(list->lineEdit(), &QLineEdit::textEdited, this, [this, id] { emit textEdited(id); });
+  }
+  connect(list, &QComboBox::activated, this, [this, id] { emit selectionChanged(id); });
+  return list;
+}
+
+QWidget* DialogWindow::Control(ControlId id) const {
+  const auto found = controls_.find(id);
+  return found == controls_.end() ? nullptr : found->second.widget;
+}
+
+std::optional<ControlKind> DialogWindow::KindOf(ControlId id) const {
+  const auto found = controls_.find(id);
+  if (found == controls_.end()) return std::nullopt;
+  return found->second.kind;
+}
+
+QLineEdit* DialogWindow::EditOf(ControlId id) const {
+  QWidget* widget = Control(id);
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit;
+  if (auto* list = qobject_cast<QComboBox*>(widget)) return list->lineEdit();
+  return nullptr;
+}
+
+QComboBox* DialogWindow::ListOf(ControlId id) const { return qobject_cast<QComboBox*>(Control(id)); }
+
+EditInputValidator* DialogWindow::ValidatorOf(ControlId id) const {
+  const auto found = controls_.find(id);
+  return found == controls_.end() ? nullptr : found->second.validator;
+}
+
+std::optional<ControlId> DialogWindow::ControlIdOf(const QWidget* widget) const {
+  for (const QWidget* w = widget; w != nullptr && w != this; w = w->parentWidget()) {
+    for (const auto& [id, built] : controls_) {
+      if (built.widget == w) return id;
+    }
+  }
+  return std::nullopt;
+}
+
+void DialogWindow::SetEditReadOnly(QLineEdit* edit, bool read_only) {
+  edit->setReadOnly(read_only);
+  QPalette palette = edit->palette();
+  const QWidget* window = edit->window();
+  palette.setBrush(QPalette::Base, read_only ? window->palette().brush(QPalette::Window)
+                                             : QApplication::palette(edit).brush(QPalette::Base));
+  edit->setPalette(palette);
+}
+
+void DialogWindow::SetSystemMenuEntry(const QString& text) { system_menu_entry_ = text; }
+
+void DialogWindow::ChooseSystemMenuEntry() {
+  if (!system_menu_entry_.isEmpty()) emit systemCommand(template_.systemMenuCommand);
+}
+
+void DialogWindow::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Escape:
+      emit clicked(kIdCancel);
+      return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+      // A focused push button takes Enter as a click; anything else is OK.
+      auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget());
+      if (button != nullptr && button->window() == this && button->isEnabled()) {
+        button->click();
+      } else {
+        emit clicked(kIdOk);
+      }
+      return;
+    }
+    default:
+      QWidget::keyPressEvent(event);
+  }
+}
+
+void DialogWindow::closeEvent(QCloseEvent* event) {
+  // The logic decides whether and how the window ends.
+  event->ignore();
+  emit clicked(kIdCancel);
+}
+
+void DialogWindow::contextMenuEvent(QContextMenuEvent* event) {
+  if (system_menu_entry_.isEmpty()) {
+    QWidget::contextMenuEvent(event);
+    return;
+  }
+  QMenu menu(this);
+  QAction* entry = menu.addAction(system_menu_entry_);
+  if (menu.exec(event->globalPos()) == entry) ChooseSystemMenuEntry();
+}
+
+}  // namespace quelmo

@@ -1,0 +1,94 @@
+#pragma once
+// A window built from a dialog template: every control at its place in
+// pixels, with its kind and styles. It knows nothing of what the controls
+// mean; it reports the user's actions by control id:
+//   a push button clicked, or Enter             -> clicked(id)
+//     (Enter clicks the focused push button, else it is a click on kIdOk)
+//   Esc or the close box                       -> clicked(kIdCancel)
+//   a list entry picked by the user             -> selectionChanged(id)
+//   an edit's text changed by the user          -> textEdited(id)
+//   the system-menu entry (see SetSystemMenuEntry) -> systemCommand(id)
+// Texts and selections set by the program raise none of these.
+
+#include <QString>
+#include <QWidget>
+
+#include <map>
+#include <optional>
+
+#include "qt/dialog_template.h"
+#include "qt/dialog_units.h"
+
+class QComboBox;
+class QLineEdit;
+
+namespace quelmo {
+
+class EditInputValidator;
+
+class DialogWindow final : public QWidget {
+  Q_OBJECT
+
+ public:
+  // `over`: the window this one is shown over (the About window over the
+  // launcher); nullptr for a window of its own.
+  explicit DialogWindow(DialogTemplate dialog, QWidget* over = nullptr);
+  ~DialogWindow() override;
+
+  const DialogTemplate& Template() const { return template_; }
+  const DialogUnits& Units() const { return units_; }
+
+  // The widget of a control (id above 0); nullptr when there is none.
+  QWidget* Control(ControlId id) const;
+  // The kind of a control; nullopt when there is none.
+  std::optional<ControlKind> KindOf(ControlId id) const;
+  // The edit part of an edit or a drop-down combo; nullptr for other kinds.
+  QLineEdit* EditOf(ControlId id) const;
+  QComboBox* ListOf(ControlId id) const;
+  EditInputValidator* ValidatorOf(ControlId id) const;
+  // The control `widget` belongs to (the combo for its edit part); nullopt
+  // for the window itself and for controls without an id.
+  std::optional<ControlId> ControlIdOf(const QWidget* widget) const;
+
+  // Makes an edit read-only or editable; a read-only edit shows the window's
+  // background, as the system's own dialogs do.
+  static void SetEditReadOnly(QLineEdit* edit, bool read_only);
+
+  // Offers `text` as an extra command of the window (its context menu, in
+  // place of the system menu Qt cannot extend); empty: none.
+  void SetSystemMenuEntry(const QString& text);
+  const QString& SystemMenuEntry() const { return system_menu_entry_; }
+  // What choosing the system-menu entry does.
+  void ChooseSystemMenuEntry();
+
+ signals:
+  void clicked(int id);
+  void selectionChanged(int id);
+  void textEdited(int id);
+  void systemCommand(int id);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+ private:
+  struct Built {
+    ControlKind kind;
+    QWidget* widget = nullptr;
+    EditInputValidator* validator = nullptr;
+  };
+
+  void Build(const ControlTemplate& control);
+  QWidget* MakeLabel(const ControlTemplate& control);
+  QWidget* MakeButton(const ControlTemplate& control);
+  QWidget* MakeEdit(const ControlTemplate& control, EditInputValidator*& validator);
+  QWidget* MakeList(const ControlTemplate& control, EditInputValidator*& validator);
+
+  DialogTemplate template_;
+  DialogUnits units_;
+  std::map<ControlId, Built> controls_;
+  QString system_menu_entry_;
+};
+
+}  // namespace quelmo

@@ -1,0 +1,62 @@
+#pragma once
+// One window of the program at work: the DialogWindow built from the screen's
+// dialog template, the view over it, the screen's logic, and the balloon
+// hint's window when the logic has a hint. It passes the user's actions to the
+// logic and hands on whatever the logic says comes next.
+
+#include <QObject>
+
+#include <functional>
+#include <memory>
+
+#include "app/app_context.h"
+#include "app/form_logic.h"
+#include "base/result.h"
+
+class QWidget;
+
+namespace quelmo {
+
+class BalloonWindow;
+class DialogAdapter;
+class DialogWindow;
+class QtFormView;
+
+class HostedScreen final : public QObject {
+  Q_OBJECT
+
+ public:
+  // Builds the window of `which` (not yet shown) and opens its logic. `over`:
+  // the window it is shown over, modally (the About window over the launcher).
+  static Result<std::unique_ptr<HostedScreen>> Make(Next which, AppContext& context,
+                                                    DialogAdapter& dialogs,
+                                                    QWidget* over = nullptr);
+  ~HostedScreen() override;
+
+  Next Which() const { return which_; }
+  DialogWindow& Window() { return *window_; }
+  FormLogic& Logic() { return *logic_; }
+  // The balloon hint's window; nullptr when the logic has no hint.
+  BalloonWindow* Balloon() { return balloon_; }
+
+  // Called with every answer of the logic other than kStay. After an answer
+  // that ends the window (anything but kAbout), the window takes no more
+  // actions.
+  void SetOnNext(std::function<void(Next)> on_next) { on_next_ = std::move(on_next); }
+
+ private:
+  HostedScreen(Next which, std::unique_ptr<DialogWindow> window, DialogAdapter& dialogs);
+  void Connect();
+  void AttachHint();
+  void Apply(Next next);
+
+  Next which_;
+  std::unique_ptr<DialogWindow> window_;
+  std::unique_ptr<QtFormView> view_;
+  std::unique_ptr<FormLogic> logic_;
+  BalloonWindow* balloon_ = nullptr;  // a child of the window
+  std::function<void(Next)> on_next_;
+  bool ended_ = false;
+};
+
+}  // namespace quelmo

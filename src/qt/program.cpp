@@ -1,0 +1,58 @@
+#include "qt/program.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include <cstdio>
+
+#include "app/system_preferences.h"
+#include "platform/platform.h"
+#include "qt/app_look.h"
+#include "qt/command_line.h"
+#include "qt/dialog_adapter.h"
+#include "qt/program_session.h"
+#include "qt/screenshots.h"
+#include "qt/window_loop.h"
+
+namespace quelmo {
+namespace {
+
+int Report(const Status& status) {
+  if (status.ok()) return 0;
+  std::fprintf(stderr, "quelmo: %s\n", status.message().c_str());
+  return 1;
+}
+
+int RunScreenshots(const CommandLine& line) {
+  // Rendering must leave the stored preferences exactly as they were.
+  ProgramSession session(ReadOnlyPreferences(SystemPreferenceBackend()), SystemDefaultLanguageId(),
+                         line.language);
+  return Report(
+      RenderScreenshots(session.Context(), QString::fromStdString(*line.screenshotFolder)));
+}
+
+int RunWindows(QApplication& app) {
+  ProgramSession session(SystemPreferenceBackend(), SystemDefaultLanguageId());
+  QtDialogAdapter dialogs;
+  WindowLoop loop(session.Context(), dialogs);
+  // Windows are hidden, never closed, between turns; the loop says when the
+  // program is over.
+  app.setQuitOnLastWindowClosed(false);
+  QObject::connect(&loop, &WindowLoop::finished, &app, [&app] { app.exit(0); },
+                   Qt::QueuedConnection);
+  loop.Start();
+  if (loop.Running()) app.exec();
+  // Windows retired in the last turn go now, while the application exists.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  return Report(loop.Outcome());
+}
+
+}  // namespace
+
+int RunProgram(QApplication& app, const CommandLine& line) {
+  ApplyAppLook(app);
+  if (line.screenshotFolder) return RunScreenshots(line);
+  return RunWindows(app);
+}
+
+}  // namespace quelmo

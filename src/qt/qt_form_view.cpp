@@ -1,0 +1,135 @@
+#include "qt/qt_form_view.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStringList>
+
+#include "qt/dialog_adapter.h"
+#include "qt/dialog_window.h"
+#include "qt/edit_input_validator.h"
+#include "qt/text_fit.h"
+
+namespace quelmo {
+namespace {
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+QtFormView::QtFormView(DialogWindow& window, DialogAdapter& dialogs)
+    : window_(window), dialogs_(dialogs) {}
+
+void QtFormView::SetTitle(std::string_view text) { window_.setWindowTitle(FromUtf8(text)); }
+
+void QtFormView::SetText(ControlId id, std::string_view text) {
+  QWidget* widget = window_.Control(id);
+  const QString value = FromUtf8(text);
+  const QSignalBlocker blocker(widget);
+  if (auto* label = qobject_cast<QLabel*>(widget)) {
+    label->setText(value);
+  } else if (auto* box = qobject_cast<QGroupBox*>(widget)) {
+    box->setTitle(value);
+  } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+    button->setText(value);
+  } else if (QLineEdit* edit = window_.EditOf(id)) {
+    const QSignalBlocker edit_blocker(edit);
+    edit->setText(value);
+  } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
+    // A list without an edit part shows the entry of that name, if any.
+    list->setCurrentIndex(list->findText(value, Qt::MatchExactly));
+    return;
+  }
+  if (widget != nullptr) FitTextToControl(*widget, window_.font());
+}
+
+std::string QtFormView::Text(ControlId id) const {
+  QWidget* widget = window_.Control(id);
+  QString value;
+  if (auto* label = qobject_cast<QLabel*>(widget)) {
+    value = label->text();
+  } else if (auto* box = qobject_cast<QGroupBox*>(widget)) {
+    value = box->title();
+  } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+    value = button->text();
+  } else if (QLineEdit* edit = window_.EditOf(id)) {
+    value = edit->text();
+  } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
+    value = list->currentText();
+  }
+  return value.toStdString();
+}
+
+void QtFormView::SetItems(ControlId id, const std::vector<std::string>& items) {
+  QComboBox* list = window_.ListOf(id);
+  if (list == nullptr) return;
+  QStringList entries;
+  entries.reserve(static_cast<qsizetype>(items.size()));
+  for (const std::string& item : items) entries << QString::fromStdString(item);
+  const QSignalBlocker blocker(list);
+  list->clear();
+  list->addItems(entries);
+  list->setCurrentIndex(-1);
+  if (list->isEditable()) list->clearEditText();
+  FitTextToControl(*list, window_.font());
+}
+
+void QtFormView::SetSelection(ControlId id, int index) {
+  QComboBox* list = window_.ListOf(id);
+  if (list == nullptr) return;
+  const QSignalBlocker blocker(list);
+  list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
+  if (list->isEditable() && list->currentIndex() < 0) list->clearEditText();
+}
+
+int QtFormView::Selection(ControlId id) const {
+  const QComboBox* list = window_.ListOf(id);
+  if (list == nullptr) return -1;
+  if (list->isEditable()) {
+    // The edit part decides: a typed text that names no entry selects none.
+    return static_cast<int>(list->findText(list->currentText(), Qt::MatchExactly));
+  }
+  return list->currentIndex();
+}
+
+void QtFormView::SetReadOnly(ControlId id, bool read_only) {
+  if (QLineEdit* edit = window_.EditOf(id)) DialogWindow::SetEditReadOnly(edit, read_only);
+}
+
+void QtFormView::SetEnabled(ControlId id, bool enabled) {
+  if (QWidget* widget = window_.Control(id)) widget->setEnabled(enabled);
+}
+
+void QtFormView::SetByteLimit(ControlId id, int bytes) {
+  if (EditInputValidator* validator = window_.ValidatorOf(id)) validator->SetByteLimit(bytes);
+}
+
+void QtFormView::FocusAndSelectAll(ControlId id) {
+  QWidget* widget = window_.Control(id);
+  if (widget == nullptr) return;
+  widget->setFocus(Qt::OtherFocusReason);
+  if (QLineEdit* edit = window_.EditOf(id)) edit->selectAll();
+}
+
+void QtFormView::ShowMessage(std::string_view text, MessageIcon icon) {
+  dialogs_.ShowMessage(&window_, FromUtf8(text), icon);
+}
+
+std::optional<std::string> QtFormView::ChooseFolder() {
+  const std::optional<QString> folder = dialogs_.ChooseFolder(&window_);
+  if (!folder) return std::nullopt;
+  return folder->toStdString();
+}
+
+std::optional<std::string> QtFormView::ChooseFile(std::string_view filter) {
+  const std::optional<QString> file = dialogs_.ChooseFile(&window_, QtFileFilter(filter));
+  if (!file) return std::nullopt;
+  return file->toStdString();
+}
+
+}  // namespace quelmo

@@ -1,0 +1,35 @@
+#pragma once
+// The form logic's view of a DialogWindow. Every change made through it is
+// programmatic and raises no event back to the logic.
+
+#include "controls/form_view.h"
+
+namespace quelmo {
+
+class DialogAdapter;
+class DialogWindow;
+
+class QtFormView final : public FormView {
+ public:
+  QtFormView(DialogWindow& window, DialogAdapter& dialogs);
+
+  void SetTitle(std::string_view text) override;
+  void SetText(ControlId id, std::string_view text) override;
+  std::string Text(ControlId id) const override;
+  void SetItems(ControlId id, const std::vector<std::string>& items) override;
+  void SetSelection(ControlId id, int index) override;
+  int Selection(ControlId id) const override;
+  void SetReadOnly(ControlId id, bool read_only) override;
+  void SetEnabled(ControlId id, bool enabled) override;
+  void SetByteLimit(ControlId id, int bytes) override;
+  void FocusAndSelectAll(ControlId id) override;
+  void ShowMessage(std::string_view text, MessageIcon icon) override;
+  std::optional<std::string> ChooseFolder() override;
+  std::optional<std::string> ChooseFile(std::string_view filter) override;
+
+ private:
+  DialogWindow& window_;
+  DialogAdapter& dialogs_;
+};
+
+}  // namespace quelmo

@@ -1,0 +1,103 @@
+#include "qt/screenshots.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFontMetrics>
+#include <QIcon>
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+
+#include <array>
+#include <cstdio>
+#include <utility>
+
+#include "qt/dialog_adapter.h"
+#include "qt/dialog_window.h"
+#include "qt/hosted_screen.h"
+
+namespace quelmo {
+namespace {
+
+// No one answers dialogs while the windows are rendered: messages go to the
+// error stream and every chooser is cancelled.
+class UnattendedDialogs final : public DialogAdapter {
+ public:
+  void ShowMessage(QWidget*, const QString& text, MessageIcon) override {
+    std::fprintf(stderr, "quelmo: %s\n", text.toStdString().c_str());
+  }
+  std::optional<QString> ChooseFolder(QWidget*) override { return std::nullopt; }
+  std::optional<QString> ChooseFile(QWidget*, const QString&) override { return std::nullopt; }
+};
+
+// The window as a user sees it: its contents under a plain title bar with
+// the icon and the title, since the window system's frame is not drawn
+// offscreen.
+QImage Framed(QWidget& window) {
+  const QPixmap contents = window.grab();
+  const int title_height = QFontMetrics(window.font()).height() + 12;
+  QImage image(contents.width() + 2, contents.height() + title_height + 1,
+               QImage::Format_ARGB32_Premultiplied);
+  image.fill(QColor(0x6b, 0x77, 0x6e));
+
+  QPainter painter(&image);
+  painter.fillRect(QRect(1, 1, contents.width(), title_height - 1), QColor(0xe4, 0xe9, 0xe1));
+  const int icon_size = 16;
+  window.windowIcon().paint(&painter, QRect(6, 1 + (title_height - icon_size) / 2, icon_size,
+                                            icon_size));
+  painter.setFont(window.font());
+  painter.setPen(QColor(0x1d, 0x2a, 0x1f));
+  painter.drawText(QRect(6 + icon_size + 6, 1, contents.width() - icon_size - 12, title_height - 1),
+                   Qt::AlignVCenter | Qt::AlignLeft, window.windowTitle());
+  painter.drawPixmap(1, title_height, contents);
+  return image;
+}
+
+}  // namespace
+
+std::string LanguageFileCode(int language_index) {
+  static constexpr std::array<const char*, 11> kCodes = {"zh", "en", "de", "fi", "it", "fr",
+                                                         "hu", "sl", "cs", "ja", "lt"};
+  if (language_index >= 1 && language_index <= 11) return kCodes[language_index - 1];
+  return "lang" + std::to_string(language_index);
+}
+
+Status RenderScreenshots(AppContext& context, const QString& folder) {
+  if (!QDir().mkpath(folder)) {
+    return Error{ErrorCode::kIoError, "cannot make the folder " + folder.toStdString()};
+  }
+  static constexpr std::array<std::pair<Next, const char*>, 6> kWindows = {{
+      {Next::kLauncher, "launcher"},
+      {Next::kAbout, "about"},
+      {Next::kCameraForm, "camera"},
+      {Next::kMmsForm, "mms"},
+      {Next::kSmtpForm, "smtp"},
+      {Next::kSmsForm, "sms"},
+  }};
+
+  UnattendedDialogs dialogs;
+  std::string failures;
+  const std::string language = LanguageFileCode(context.state.languageIndex);
+  for (const auto& [which, name] : kWindows) {
+    const std::string file_name = std::string(name) + "-" + language + ".png";
+    Result<std::unique_ptr<HostedScreen>> screen = HostedScreen::Make(which, context, dialogs);
+    if (!screen) {
+      failures += "\n  " + file_name + ": " + screen.message();
+      continue;
+    }
+    DialogWindow& window = (*screen)->Window();
+    window.show();
+    QApplication::processEvents();
+    const QString path = QDir(folder).filePath(QString::fromStdString(file_name));
+    if (!Framed(window).save(path, "PNG")) {
+      failures += "\n  " + file_name + ": cannot write " + path.toStdString();
+    }
+    window.hide();
+  }
+  if (!failures.empty()) {
+    return Error{ErrorCode::kIoError, "some windows were not rendered:" + failures};
+  }
+  return Status::Ok();
+}
+
+}  // namespace quelmo

@@ -1,0 +1,25 @@
+#pragma once
+// Renders every window of the program to a PNG file, without a user: the
+// launcher, the About window and each setting form, as each opens in the
+// session's language. Files are named after the window and the language:
+// launcher-en.png, camera-zh.png, about-de.png, ...
+
+#include <QString>
+
+#include <string>
+
+#include "app/app_context.h"
+#include "base/result.h"
+
+namespace quelmo {
+
+// "zh", "en", "de", "fi", "it", "fr", "hu", "sl", "cs", "ja", "lt" for
+// 1..11; "lang<N>" for any other code.
+std::string LanguageFileCode(int language_index);
+
+// Writes the PNG files into `folder` (made when missing). A window that
+// cannot be made or saved is named in the error; the others are still
+// written.
+Status RenderScreenshots(AppContext& context, const QString& folder);
+
+}  // namespace quelmo

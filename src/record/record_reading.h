@@ -1,0 +1,62 @@
+#pragma once
+// Reading setting files back without trusting them. Each helper looks only at
+// bytes that are there (a short file reads as zeros), writes one line into
+// `problems` for each fault it finds, and hands back a value that a writer
+// accepts, so a damaged file can still be loaded, shown and saved again.
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "record/file_integrity.h"
+#include "record/setting_record.h"
+#include "record/staged_write.h"
+
+namespace quelmo {
+
+using Problems = std::vector<std::string>;
+
+// Size, CR LF of every record (data, check and trailing reserved), the stored
+// check value against the one computed over the data records as stored, and
+// zero bytes where the check and reserved records require them.
+FileIntegrity CheckScrambledFrame(std::span<const std::uint8_t> file, std::size_t data_records,
+                                  TrailingRecord trailing);
+
+// Sets size, expectedSize and sizeOk, and reports a wrong size.
+void CheckFileSize(FileIntegrity& integrity, std::size_t size, std::size_t expected);
+
+// Sets the check fields of `integrity` and reports a mismatch.
+void CompareCheckValues(FileIntegrity& integrity, std::uint16_t stored, std::uint16_t computed);
+
+// Reports bytes `from`..`to` (inclusive) of `record` that are not zero.
+void CheckZeroBytes(const SettingRecord& record, std::size_t from, std::size_t to,
+                    std::string_view where, Problems& problems);
+
+// The text of a scrambled text record, held to `limit` bytes. A length byte
+// above 50 reads 50 bytes; a text over its limit is cut there, never inside a
+// two-byte character; bytes that are not valid GBK are kept but reported.
+std::string ReadTextField(const SettingRecord& stored, std::string_view name, std::size_t limit,
+                          Problems& problems);
+
+// A list index: the stored byte when it is at most `max`, else `fallback`.
+int ReadListIndex(std::uint8_t stored, int max, int fallback, std::string_view name,
+                  Problems& problems);
+
+// A number in `min`..`max`: a byte outside is moved to the nearer bound.
+int ReadBounded(std::uint8_t stored, int min, int max, std::string_view name, Problems& problems);
+
+// The daily picture limit from its tens and units bytes, held to 0..99.
+int ReadPicturesPerDay(std::uint8_t tens, std::uint8_t units, Problems& problems);
+
+// Reports a byte that does not hold the value the writer always puts there.
+void CheckFixedByte(std::uint8_t stored, std::uint8_t expected, std::string_view name,
+                    Problems& problems);
+
+// The longest prefix of GBK `text` within `limit` bytes that does not end
+// inside a two-byte character.
+std::size_t GbkPrefixLength(std::string_view text, std::size_t limit);
+
+}  // namespace quelmo

@@ -1,0 +1,450 @@
+#include "camera/camera_form.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/app_context.h"
+#include "app/preference_store.h"
+#include "platform/file_system.h"
+#include "support/fake_preference_backend.h"
+#include "support/fake_view.h"
+#include "support/reference_crc.h"
+#include "support/temp_folder.h"
+
+namespace quelmo {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+class FakeClock final : public LocalClock {
+ public:
+  LocalTime now{2012, 3, 7, 14, 5, 9};
+  LocalTime Now() const override { return now; }
+};
+
+std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::uint8_t> Slice(const std::vector<std::uint8_t>& bytes, std::size_t from,
+                                std::size_t to) {
+  return {bytes.begin() + static_cast<std::ptrdiff_t>(from),
+          bytes.begin() + static_cast<std::ptrdiff_t>(to) + 1};
+}
+
+constexpr ControlId kAllTimeEdits[] = {1017, 1022, 1023, 1024, 1038, 1039,
+                                       1040, 1042, 1045, 1046, 1047};
+
+class CameraFormTest : public ::testing::Test {
+ protected:
+  void OpenForm(int language = kEnglish) {
+    state.languageIndex = language;
+    form = std::make_unique<CameraForm>(view, context);
+    view.Bind(*form);
+    form->Open();
+  }
+
+  std::vector<std::uint8_t> SaveAndRead() {
+    view.ClearMessages();
+    EXPECT_EQ(view.Click(kSaveButton), Next::kStay);
+    return ReadBytes(home.path() / "camera.dat");
+  }
+
+  std::string MessageTexts() const {
+    std::string all;
+    for (const ShownMessage& message : view.Messages()) all += message.text + "\n";
+    return all;
+  }
+
+  AppState state;
+  FakePreferenceBackend backend;
+  PreferenceStore preferences{backend, 0x0409};
+  FakeClock clock;
+  TempFolder home;  // the default folder
+  TempFolder card;
+  AppContext context{state, preferences, SystemFileSystem(), clock, PathToUtf8(home.path())};
+  FakeView view;
+  std::unique_ptr<CameraForm> form;
+};
+
+TEST_F(CameraFormTest, OpensAtTheInitialValues) {
+  OpenForm();
+  EXPECT_EQ(view.Title(), "Quelmo K300X");
+  const std::pair<ControlId, const char*> shown[] = {
+      {1013, "Camera"},   {1014, "12MP"},  {1015, "1280x720"}, {1016, "01 Photo"},
+      {1026, "On"},       {1027, "Normal"}, {1028, "On"},      {1043, "10 Sec"},
+      {1044, "1 Min"},    {1025, "Off"},   {1048, "Off"},      {1032, "Off"},
+      {1033, "Off"},      {1049, "Off"},   {1050, "High"},     {1051, "Off"},
+      {1034, "0"},        {1035, "0"},     {1036, "0"},        {1037, "0"},
+  };
+  for (const auto& [list, text] : shown) EXPECT_EQ(view.SelectedText(list), text) << list;
+  for (ControlId list : {1034, 1035, 1036, 1037}) EXPECT_FALSE(view.IsEnabled(list)) << list;
+  for (ControlId edit : kAllTimeEdits) {
+    EXPECT_EQ(view.Text(edit), "0") << edit;
+    EXPECT_TRUE(view.IsReadOnly(edit)) << edit;
+  }
+  EXPECT_EQ(view.Text(kClockEdit), "03/07/2012 14:05:09 MM/DD/YY");
+  EXPECT_EQ(view.Text(kFolderEdit), PathToUtf8(home.path()));
+  EXPECT_EQ(view.ByteLimit(kFolderEdit), 80);
+  EXPECT_TRUE(view.Messages().empty());
+}
+
+TEST_F(CameraFormTest, InitialFormWritesTheInitialRecord) {
+  state.tvMode = 0x0105;  // only its low byte is written
+  OpenForm(kGerman);
+  const std::vector<std::uint8_t> file = SaveAndRead();
+  ASSERT_EQ(file.size(), 180u);
+  EXPECT_THAT(Slice(file, 0, 13), ElementsAre(0, 0, 0, 0, 9, 0, 1, 0, 0, 1, 1, 0, 0, 0));
+  EXPECT_THAT(Slice(file, 14, 19), ElementsAre(2, 3, 7, 14, 5, 9));
+  EXPECT_THAT(Slice(file, 20, 28), ElementsAreArray(std::vector<std::uint8_t>(9, 0)));
+  EXPECT_EQ(file[29], kGerman);
+  EXPECT_EQ(file[30], 0x05);
+  EXPECT_THAT(Slice(file, 31, 55), ElementsAreArray(std::vector<std::uint8_t>(25, 0)));
+  EXPECT_EQ(testing::StoredCheckAt(file, 0),
+            testing::ReferenceStoredCheck(std::span(file).first(50)));
+  EXPECT_THAT(Slice(file, 58, 59), ElementsAre(0x0D, 0x0A));
+  EXPECT_THAT(Slice(file, 118, 119), ElementsAre(0x0D, 0x0A));
+  EXPECT_EQ(view.Messages().back().text, "Save All Parameters To Camera Setting File");
+}
+
+TEST_F(CameraFormTest, ChineseChosenOnAnEnglishScreenTellsTheCameraChinese) {
+  state.chineseChosen = true;
+  OpenForm(kEnglish);
+  EXPECT_EQ(SaveAndRead()[29], 1);
+}
+
+TEST_F(CameraFormTest, ListsAreWrittenAsTheyStand) {
+  OpenForm();
+  view.Pick(kPirIntervalList, 0);  // "0 Sec"
+  view.Pick(kSerialList, 1);
+  view.Pick(kSerialChar1List, 10);  // "A"
+  view.Pick(kSerialChar3List, 35);  // "Z"
+  view.Pick(kSerialChar4List, 9);
+  view.Pick(kSendModeList, 3);
+  const std::vector<std::uint8_t> file = SaveAndRead();
+  EXPECT_EQ(file[6], 0x80);
+  EXPECT_THAT(Slice(file, 24, 28), ElementsAre(1, 10, 0, 35, 9));
+  EXPECT_EQ(file[38], 3);
+}
+
+TEST_F(CameraFormTest, SwitchesMakeTheirFieldsEditableAndKeepValuesWhenOff) {
+  OpenForm();
+  view.Pick(kTimer1List, 1);
+  for (ControlId edit : {1017, 1022, 1023, 1024}) EXPECT_FALSE(view.IsReadOnly(edit)) << edit;
+  EXPECT_TRUE(view.IsReadOnly(1042));
+  view.Type(kTimer1StartHourEdit, "6");
+  view.Type(kTimer1StopMinuteEdit, "45");
+  view.Pick(kTimer1List, 0);
+  for (ControlId edit : {1017, 1022, 1023, 1024}) EXPECT_TRUE(view.IsReadOnly(edit)) << edit;
+  EXPECT_EQ(view.Text(kTimer1StartHourEdit), "6");
+
+  view.Pick(kTimer2List, 1);
+  for (ControlId edit : {1042, 1045, 1046, 1047}) EXPECT_FALSE(view.IsReadOnly(edit)) << edit;
+  view.Type(kTimer2StartHourEdit, "22");
+
+  view.Pick(kTimeLapseList, 0);  // "On" comes first in this list
+  for (ControlId edit : {1038, 1039, 1040}) EXPECT_FALSE(view.IsReadOnly(edit)) << edit;
+  view.Type(kTimeLapseSecondsEdit, "30");
+  view.Pick(kTimeLapseList, 1);
+  for (ControlId edit : {1038, 1039, 1040}) EXPECT_TRUE(view.IsReadOnly(edit)) << edit;
+
+  view.Pick(kSerialList, 1);
+  for (ControlId list : {1034, 1035, 1036, 1037}) EXPECT_TRUE(view.IsEnabled(list)) << list;
+  view.Pick(kSerialList, 0);
+  for (ControlId list : {1034, 1035, 1036, 1037}) EXPECT_FALSE(view.IsEnabled(list)) << list;
+
+  // Switched off or not, the values are written.
+  const std::vector<std::uint8_t> file = SaveAndRead();
+  EXPECT_EQ(file[8], 0);   // timer 1 off
+  EXPECT_EQ(file[10], 1);  // time lapse off
+  EXPECT_EQ(file[13], 30);
+  EXPECT_THAT(Slice(file, 20, 23), ElementsAre(6, 0, 0, 45));
+  EXPECT_EQ(file[31], 1);
+  EXPECT_EQ(file[32], 22);
+  EXPECT_TRUE(view.Messages().size() == 1) << MessageTexts();
+}
+
+TEST_F(CameraFormTest, OutOfRangeShowsTheRangeMessageAndLeavesZero) {
+  OpenForm();
+  view.Pick(kTimeLapseList, 0);
+  view.Type(kTimeLapseMinutesEdit, "75");
+  ASSERT_EQ(view.Messages().size(), 1u);
+  EXPECT_EQ(view.Messages()[0].text, "Please enter an integer between 0 and 59!");
+  EXPECT_EQ(view.Messages()[0].icon, MessageIcon::kApp);
+  EXPECT_EQ(view.Focused(), kTimeLapseMinutesEdit);
+  EXPECT_EQ(view.Text(kTimeLapseMinutesEdit), "0");
+
+  view.ClearMessages();
+  view.Pick(kTimer1List, 1);
+  view.Type(kTimer1StartHourEdit, "24");
+  EXPECT_EQ(view.Messages().at(0).text, "Please enter an integer between 0 and 23!");
+  EXPECT_EQ(view.Text(kTimer1StartHourEdit), "0");
+
+  // Working window 2 has the framework's check: its Chinese text in any language.
+  view.ClearMessages();
+  view.Pick(kTimer2List, 1);
+  view.Type(kTimer2StopMinuteEdit, "60");
+  ASSERT_EQ(view.Messages().size(), 1u);
+  EXPECT_EQ(view.Messages()[0].text, "“请填入一个在0和59之间的整数。”");
+  EXPECT_EQ(view.Messages()[0].icon, MessageIcon::kWarning);
+  EXPECT_EQ(view.Text(kTimer2StopMinuteEdit), "0");
+  EXPECT_EQ(SaveAndRead()[35], 0);
+}
+
+TEST_F(CameraFormTest, NegativeNumbersNeverReachTheFile) {
+  OpenForm();
+  view.Pick(kTimer2List, 1);
+  view.Type(kTimer2StartHourEdit, "-5");
+  EXPECT_EQ(view.Messages().at(0).text, "“请填入一个在0和23之间的整数。”");
+  EXPECT_EQ(view.Text(kTimer2StartHourEdit), "0");
+  EXPECT_EQ(SaveAndRead()[32], 0);
+}
+
+TEST_F(CameraFormTest, RangeMessageFollowsTheLanguage) {
+  OpenForm(kChinese);
+  view.Pick(kTimeLapseList, 0);
+  view.Type(kTimeLapseHoursEdit, "99");
+  EXPECT_EQ(view.Messages().at(0).text, "请输入一个介于0和23之间的值!");
+}
+
+TEST_F(CameraFormTest, EmptiedFieldKeepsItsValueAndIsReportedOnEveryExchange) {
+  OpenForm();
+  view.Pick(kTimeLapseList, 0);
+  view.Type(kTimeLapseMinutesEdit, "12");
+  view.Type(kTimeLapseMinutesEdit, "");
+  ASSERT_EQ(view.Messages().size(), 1u);
+  EXPECT_EQ(view.Messages()[0].text, "请键入一个整数。");
+  EXPECT_EQ(view.Messages()[0].icon, MessageIcon::kWarning);
+  EXPECT_EQ(view.Focused(), kTimeLapseMinutesEdit);
+  EXPECT_EQ(view.Text(kTimeLapseMinutesEdit), "");
+
+  view.Type(kTimeLapseSecondsEdit, "5");  // stopped at the empty field again
+  EXPECT_EQ(view.Messages().size(), 2u);
+  EXPECT_EQ(SaveAndRead()[12], 12);
+}
+
+TEST_F(CameraFormTest, SaveWritesTheClockOfTheLastSampling) {
+  OpenForm();
+  const std::vector<std::uint8_t> first = SaveAndRead();
+  clock.now = {2013, 12, 31, 23, 59, 58};
+  const std::vector<std::uint8_t> second = SaveAndRead();
+  EXPECT_EQ(Slice(first, 14, 19), Slice(second, 14, 19));
+
+  view.Click(kSyncTimeButton);
+  EXPECT_EQ(view.Text(kClockEdit), "12/31/2013 23:59:58 MM/DD/YY");
+  EXPECT_THAT(Slice(SaveAndRead(), 14, 19), ElementsAre(3, 12, 31, 23, 59, 58));
+
+  clock.now.year = 2040;  // beyond the camera's last year
+  view.Click(kSyncTimeButton);
+  EXPECT_EQ(SaveAndRead()[14], 21);
+  EXPECT_EQ(form->CollectCameraSettings().clockYear, 2031);
+}
+
+TEST_F(CameraFormTest, DefaultRestoresTheInitialStateAndWritesTheDefaultFile) {
+  OpenForm();
+  view.Pick(kCameraModeList, 2);
+  view.Pick(kBeepList, 0);
+  view.Pick(kTimer1List, 1);
+  view.Type(kTimer1StopHourEdit, "18");
+  view.Pick(kSerialList, 1);
+  view.Pick(kSerialChar2List, 20);
+  clock.now = {2020, 1, 1, 0, 0, 0};  // not sampled by Default
+  view.AnswerFolder(PathToUtf8(card.path()));
+  view.Click(kSelectFolderButton);
+  view.ClearMessages();
+
+  EXPECT_EQ(view.Click(kDefaultButton), Next::kStay);
+  EXPECT_EQ(view.SelectedText(kCameraModeList), "Camera");
+  EXPECT_EQ(view.SelectedText(kBeepList), "On");
+  EXPECT_EQ(view.SelectedText(kTimer1List), "Off");
+  EXPECT_EQ(view.SelectedText(kSerialChar2List), "0");
+  EXPECT_EQ(view.Selection(kPirIntervalList), 60);
+  EXPECT_EQ(view.Selection(kVideoLengthList), 9);
+  for (ControlId edit : kAllTimeEdits) {
+    EXPECT_EQ(view.Text(edit), "0") << edit;
+    EXPECT_TRUE(view.IsReadOnly(edit)) << edit;
+  }
+  EXPECT_FALSE(view.IsEnabled(kSerialChar1List));
+  EXPECT_EQ(view.Text(kClockEdit), "03/07/2012 14:05:09 MM/DD/YY");
+  EXPECT_EQ(view.Text(kFolderEdit), PathToUtf8(card.path()));
+
+  std::vector<std::uint8_t> expected(180, 0);
+  for (int i = 0; i < 4; ++i) expected[static_cast<std::size_t>(i)] = 0x7F;
+  expected[56] = 0x64;
+  expected[57] = 0x88;
+  expected[58] = expected[118] = 0x0D;
+  expected[59] = expected[119] = 0x0A;
+  EXPECT_EQ(ReadBytes(card.path() / "camera.dat"), expected);
+  ASSERT_EQ(view.Messages().size(), 1u);
+  EXPECT_EQ(view.Messages()[0].text, "Save All Default Parameters To Camera Setting File");
+}
+
+TEST_F(CameraFormTest, FolderBrowser) {
+  OpenForm();
+  view.AnswerFolder(PathToUtf8(card.path()));
+  view.Click(kSelectFolderButton);
+  EXPECT_EQ(view.Text(kFolderEdit), PathToUtf8(card.path()));
+
+  view.AnswerFolder(std::nullopt);  // cancelled
+  view.Click(kSelectFolderButton);
+  EXPECT_EQ(view.Text(kFolderEdit), PathToUtf8(home.path()));
+
+  view.AnswerFolder(PathToUtf8(card.path()));
+  view.Click(kSelectFolderButton);
+  view.AnswerFolder(std::string(81, 'a'));
+  view.Click(kSelectFolderButton);
+  ASSERT_EQ(view.Messages().size(), 1u);
+  EXPECT_EQ(view.Messages()[0].text, "“请填入不多于80个的字符。”");
+  EXPECT_EQ(view.Messages()[0].icon, MessageIcon::kWarning);
+  EXPECT_EQ(view.Text(kFolderEdit), PathToUtf8(card.path()));
+
+  // The limit counts GBK bytes: 41 Chinese characters take 82.
+  std::string chinese;
+  for (int i = 0; i < 41; ++i) chinese += "文";
+  view.AnswerFolder(chinese);
+  view.Click(kSelectFolderButton);
+  EXPECT_EQ(view.Messages().size(), 2u);
+  EXPECT_EQ(view.Text(kFolderEdit), PathToUtf8(card.path()));
+
+  view.AnswerFolder(std::string(80, 'a'));
+  view.Click(kSelectFolderButton);
+  EXPECT_EQ(view.Text(kFolderEdit), std::string(80, 'a'));
+  EXPECT_EQ(view.Messages().size(), 2u);
+}
+
+TEST_F(CameraFormTest, SaveAndDefaultWriteIntoTheFolderOnScreen) {
+  OpenForm();
+  view.Type(kFolderEdit, PathToUtf8(card.path()));
+  view.Click(kSaveButton);
+  EXPECT_EQ(ReadBytes(card.path() / "camera.dat").size(), 180u);
+  EXPECT_FALSE(std::filesystem::exists(home.path() / "camera.dat"));
+
+  const std::filesystem::path other = card.path() / "other";
+  std::filesystem::create_directory(other);
+  view.Type(kFolderEdit, PathToUtf8(other));
+  view.Click(kDefaultButton);
+  EXPECT_EQ(ReadBytes(other / "camera.dat").at(0), 0x7F);
+
+  // Longer than the field may hold: refused, nothing written.
+  view.Type(kFolderEdit, std::string(81, 'x'));
+  view.ClearMessages();
+  view.Click(kSaveButton);
+  ASSERT_EQ(view.Messages().size(), 1u);
+  EXPECT_EQ(view.Messages()[0].text, "“请填入不多于80个的字符。”");
+  EXPECT_EQ(view.Focused(), kFolderEdit);
+
+  // An emptied field means the default folder, never the working directory.
+  view.Type(kFolderEdit, "");
+  view.Click(kSaveButton);
+  EXPECT_TRUE(std::filesystem::exists(home.path() / "camera.dat"));
+  EXPECT_EQ(view.Text(kFolderEdit), PathToUtf8(home.path()));
+}
+
+TEST_F(CameraFormTest, ALongDefaultFolderIsStillAccepted) {
+  const std::filesystem::path deep = home.path() / std::string(90, 'h');
+  std::filesystem::create_directory(deep);
+  context.defaultFolder = PathToUtf8(deep);
+  OpenForm();
+  view.Pick(kTimer1List, 1);  // an exchange passes the folder step
+  view.Click(kSaveButton);
+  ASSERT_EQ(view.Messages().size(), 1u);
+  EXPECT_EQ(view.Messages()[0].text, "Save All Parameters To Camera Setting File");
+  EXPECT_TRUE(std::filesystem::exists(deep / "camera.dat"));
+}
+
+TEST_F(CameraFormTest, FailedWriteIsReportedInsteadOfConfirmed) {
+  OpenForm();
+  const std::string missing = PathToUtf8(card.path() / "no-such-folder");
+  view.Type(kFolderEdit, missing);
+  view.ClearMessages();
+  view.Click(kSaveButton);
+  ASSERT_EQ(view.Messages().size(), 1u);
+  EXPECT_THAT(view.Messages()[0].text, HasSubstr("could not be saved"));
+  EXPECT_THAT(view.Messages()[0].text, HasSubstr(missing));
+  EXPECT_THAT(view.Messages()[0].text, Not(HasSubstr("Save All")));
+  view.Click(kDefaultButton);
+  EXPECT_THAT(view.Messages().at(1).text, HasSubstr(missing));
+  EXPECT_FALSE(std::filesystem::exists(missing));
+}
+
+TEST_F(CameraFormTest, ChineseClockMessagesAndTimeLists) {
+  OpenForm(kChinese);
+  EXPECT_EQ(view.Text(kClockEdit), "03/07/2012 14:05:09 月/日/年");
+  EXPECT_EQ(view.SelectedText(kVideoLengthList), "10 秒");
+  EXPECT_EQ(view.SelectedText(kPirIntervalList), "1 分");
+  view.Click(kSaveButton);
+  view.Click(kDefaultButton);
+  ASSERT_EQ(view.Messages().size(), 2u);
+  EXPECT_EQ(view.Messages()[0].text, "相机菜单设置文件已经保存");
+  EXPECT_EQ(view.Messages()[1].text, "相机初始化设置文件已经保存");
+
+  view.Type(kFolderEdit, PathToUtf8(card.path() / "missing"));
+  view.Click(kSaveButton);
+  EXPECT_THAT(view.Messages().at(2).text, HasSubstr("相机设置文件未能保存到文件夹"));
+}
+
+TEST_F(CameraFormTest, UnitLabelsByLanguage) {
+  const ControlId hours[] = {1118, 1119, 1120, 1121, 1126};
+  const ControlId minutes[] = {1122, 1123, 1124, 1125, 1127};
+  const struct {
+    int language;
+    const char *hour, *minute, *second;
+  } cases[] = {{kChinese, "时", "分", "秒"},
+               {kJapanese, "時", "分", "秒"},
+               {kEnglish, "Hour", "Min", "Sec"},
+               {kCzech, "Hour", "Min", "Sec"}};
+  for (const auto& c : cases) {
+    OpenForm(c.language);
+    for (ControlId id : hours) EXPECT_EQ(view.Text(id), c.hour) << c.language << " " << id;
+    for (ControlId id : minutes) EXPECT_EQ(view.Text(id), c.minute) << c.language << " " << id;
+    EXPECT_EQ(view.Text(1128), c.second) << c.language;
+  }
+}
+
+TEST_F(CameraFormTest, JapaneseAndLithuanianPeculiarities) {
+  OpenForm(kJapanese);
+  EXPECT_EQ(view.SelectedText(kPictureCountList), "01 Photo");
+  EXPECT_EQ(view.Text(kBeepLabel), "Beep Sound");
+  EXPECT_EQ(view.Text(kSaveButton), "ファイル作成");
+
+  // The window template's own texts, which the Lithuanian set leaves alone.
+  view.SetText(kTimer2StartLabel, "Start:");
+  view.SetText(kTimer2StopLabel, "Stop:");
+  OpenForm(kLithuanian);
+  EXPECT_EQ(view.Text(kTimer2StartLabel), "Start:");
+  EXPECT_EQ(view.Text(kTimer2StopLabel), "Stop:");
+  EXPECT_EQ(view.Text(kTimer1StartLabel), "Pradeti:");
+  EXPECT_EQ(view.Text(kSaveButton), " Save");
+}
+
+TEST_F(CameraFormTest, SwitchListsOpenOnTheirInitialWordsInEveryLanguage) {
+  for (int language = 1; language <= 11; ++language) {
+    OpenForm(language);
+    const std::vector<std::string> beep = view.Items(kBeepList);        // off, on
+    const std::vector<std::string> lapse = view.Items(kTimeLapseList);  // on, off
+    ASSERT_EQ(beep.size(), 2u);
+    ASSERT_EQ(lapse.size(), 2u);
+    EXPECT_EQ(view.SelectedText(kBeepList), lapse[0]) << language;
+    EXPECT_EQ(view.SelectedText(kTimeLapseList), beep[0]) << language;
+  }
+}
+
+TEST_F(CameraFormTest, ExitReturnsToTheLauncher) {
+  OpenForm();
+  EXPECT_EQ(view.Click(kExitButton), Next::kLauncher);
+  EXPECT_FALSE(std::filesystem::exists(home.path() / "camera.dat"));
+}
+
+}  // namespace
+}  // namespace quelmo

@@ -1,0 +1,24 @@
+#include "recording_dialogs.h"
+
+namespace quelmo {
+
+void RecordingDialogs::ShowMessage(QWidget*, const QString& text, MessageIcon icon) {
+  messages_.push_back(RecordedMessage{text, icon});
+}
+
+std::optional<QString> RecordingDialogs::ChooseFolder(QWidget*) {
+  if (folders_.empty()) return std::nullopt;
+  std::optional<QString> answer = folders_.front();
+  folders_.pop_front();
+  return answer;
+}
+
+std::optional<QString> RecordingDialogs::ChooseFile(QWidget*, const QString& qt_filter) {
+  filters_.push_back(qt_filter);
+  if (files_.empty()) return std::nullopt;
+  std::optional<QString> answer = files_.front();
+  files_.pop_front();
+  return answer;
+}
+
+}  // namespace quelmo

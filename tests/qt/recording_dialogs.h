@@ -1,0 +1,39 @@
+#pragma once
+// Dialogs answered by the test instead of a user: messages are recorded,
+// folder and file choices come from scripted answers (cancelled when none).
+
+#include <QString>
+
+#include <deque>
+#include <optional>
+#include <vector>
+
+#include "qt/dialog_adapter.h"
+
+namespace quelmo {
+
+struct RecordedMessage {
+  QString text;
+  MessageIcon icon = MessageIcon::kApp;
+};
+
+class RecordingDialogs final : public DialogAdapter {
+ public:
+  void AnswerFolder(std::optional<QString> answer) { folders_.push_back(std::move(answer)); }
+  void AnswerFile(std::optional<QString> answer) { files_.push_back(std::move(answer)); }
+
+  const std::vector<RecordedMessage>& Messages() const { return messages_; }
+  const std::vector<QString>& FileFilters() const { return filters_; }
+
+  void ShowMessage(QWidget* over, const QString& text, MessageIcon icon) override;
+  std::optional<QString> ChooseFolder(QWidget* over) override;
+  std::optional<QString> ChooseFile(QWidget* over, const QString& qt_filter) override;
+
+ private:
+  std::vector<RecordedMessage> messages_;
+  std::vector<QString> filters_;
+  std::deque<std::optional<QString>> folders_;
+  std::deque<std::optional<QString>> files_;
+};
+
+}  // namespace quelmo

@@ -1,0 +1,195 @@
+// The real program flow, offscreen: start-up from a preference file in a
+// temporary folder, then launchers and forms taking turns.
+
+#include "qt/window_loop.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+#include <span>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "app/file_preference_backend.h"
+#include "app/launcher.h"
+#include "platform/file_system.h"
+#include "qt/dialog_window.h"
+#include "qt/hosted_screen.h"
+#include "qt/program_session.h"
+#include "qt/qt_form_view.h"
+#include "qt_test_environment.h"
+#include "recording_dialogs.h"
+#include "support/reference_crc.h"
+#include "support/temp_folder.h"
+
+namespace quelmo {
+namespace {
+
+constexpr std::uint16_t kEnglishUs = 0x0409;
+
+std::unique_ptr<PreferenceBackend> FileBackend(const TempFolder& folder) {
+  return std::make_unique<FilePreferenceBackend>(folder.path(), SystemFileSystem());
+}
+
+class WindowLoopTest : public ::testing::Test {
+ protected:
+  WindowLoopTest()
+      : session_(FileBackend(preferences_), kEnglishUs),
+        loop_(session_.Context(), dialogs_),
+        finished_(&loop_, &WindowLoop::finished) {}
+  ~WindowLoopTest() override { ProcessQtEvents(); }
+
+  DialogWindow& Window() { return loop_.Current()->Window(); }
+  std::string Text(ControlId id) {
+    return QtFormView(Window(), dialogs_).Text(id);
+  }
+  std::vector<std::string> Entries(ControlId id) {
+    std::vector<std::string> entries;
+    for (int i = 0; i < Window().ListOf(id)->count(); ++i) {
+      entries.push_back(Window().ListOf(id)->itemText(i).toStdString());
+    }
+    return entries;
+  }
+  void Click(ControlId id) {
+    QTest::mouseClick(Window().Control(id), Qt::LeftButton);
+    ProcessQtEvents();
+  }
+  std::uint16_t StoredLanguage() {
+    const std::unique_ptr<PreferenceBackend> backend = FileBackend(preferences_);
+    PreferenceStore store(*backend, kEnglishUs);
+    std::uint16_t code = 0;
+    EXPECT_TRUE(store.LoadLanguage(code));
+    return code;
+  }
+
+  TempFolder preferences_;
+  RecordingDialogs dialogs_;
+  ProgramSession session_;
+  WindowLoop loop_;
+  QSignalSpy finished_;
+};
+
+TEST_F(WindowLoopTest, LauncherFormLauncherAndTheEnd) {
+  loop_.Start();
+  ASSERT_TRUE(loop_.Running());
+  ASSERT_EQ(loop_.Current()->Which(), Next::kLauncher);
+  EXPECT_TRUE(Window().isVisible());
+  EXPECT_EQ(Window().windowTitle(), QStringLiteral("Quelmo"));
+  EXPECT_EQ(Text(kLauncherCameraButton), "Camera Setting");
+  EXPECT_EQ(Text(kLauncherLanguageLabel), "Select Language");
+  EXPECT_EQ(Entries(kLauncherLanguageList),
+            (std::vector<std::string>{"Chinese", "English", "Deutsch"}));
+  EXPECT_EQ(Window().ListOf(kLauncherLanguageList)->currentIndex(), 1);
+  EXPECT_EQ(StoredLanguage(), 2);  // the first run stores the default
+
+  // The user picks "Deutsch": the texts change and the choice is stored.
+  QComboBox* languages = Window().ListOf(kLauncherLanguageList);
+  languages->setFocus();
+  QTest::keyClick(languages, Qt::Key_Down);
+  EXPECT_EQ(Text(kLauncherCameraButton), "Kamera Einstellungen");
+  EXPECT_EQ(Text(kLauncherMmsButton), "MMS Einstellungen");
+  EXPECT_EQ(StoredLanguage(), 3);
+
+  // A form button ends the launcher and shows the form, alone.
+  QPointer<DialogWindow> first_launcher = &Window();
+  Click(kLauncherCameraButton);
+  ASSERT_EQ(loop_.Current()->Which(), Next::kCameraForm);
+  EXPECT_TRUE(Window().isVisible());
+  EXPECT_EQ(Window().windowTitle(), QStringLiteral("Quelmo K300X"));
+  EXPECT_TRUE(first_launcher.isNull() || !first_launcher->isVisible());
+
+  // Exit brings a fresh launcher in the language picked before.
+  Click(kIdCancel);
+  ASSERT_EQ(loop_.Current()->Which(), Next::kLauncher);
+  EXPECT_NE(&Window(), first_launcher.data());
+  EXPECT_EQ(Text(kLauncherCameraButton), "Kamera Einstellungen");
+  EXPECT_EQ(Window().ListOf(kLauncherLanguageList)->currentText(), QStringLiteral("Deutsch"));
+
+  // Closing a launcher that opened no form ends the program.
+  EXPECT_EQ(finished_.count(), 0);
+  Window().close();
+  ProcessQtEvents();
+  EXPECT_EQ(finished_.count(), 1);
+  EXPECT_FALSE(loop_.Running());
+  EXPECT_TRUE(loop_.Outcome().ok());
+  EXPECT_FALSE(AnyWindowVisible());
+}
+
+TEST_F(WindowLoopTest, AboutOpensOverTheLauncherWhichStays) {
+  loop_.Start();
+  ASSERT_EQ(Window().SystemMenuEntry(), QStringLiteral("CopyRight"));
+  Window().ChooseSystemMenuEntry();
+  ASSERT_NE(loop_.Over(), nullptr);
+  DialogWindow& about = loop_.Over()->Window();
+  EXPECT_EQ(about.windowTitle(), QStringLiteral("About Setup"));
+  EXPECT_TRUE(about.isVisible());
+  EXPECT_TRUE(about.isModal());
+  EXPECT_TRUE(Window().isVisible());
+
+  QTest::keyClick(&about, Qt::Key_Escape);
+  ProcessQtEvents();
+  EXPECT_EQ(loop_.Over(), nullptr);
+  ASSERT_TRUE(loop_.Running());
+  EXPECT_EQ(loop_.Current()->Which(), Next::kLauncher);
+  EXPECT_TRUE(Window().isVisible());
+}
+
+TEST_F(WindowLoopTest, EscOnTheLauncherEndsTheProgram) {
+  loop_.Start();
+  QTest::keyClick(&Window(), Qt::Key_Escape);
+  ProcessQtEvents();
+  EXPECT_EQ(finished_.count(), 1);
+  EXPECT_FALSE(AnyWindowVisible());
+}
+
+TEST_F(WindowLoopTest, CameraFormWholeRoad) {
+  TempFolder card;
+  loop_.Start();
+  Click(kLauncherCameraButton);
+  ASSERT_EQ(loop_.Current()->Which(), Next::kCameraForm);
+
+  // Mode "Video", Timer1 "On" and a start hour of 7, as a user sets them.
+  for (const ControlId list : {1013, 1025}) {
+    Window().ListOf(list)->setFocus();
+    QTest::keyClick(Window().ListOf(list), Qt::Key_Down);
+  }
+  QLineEdit* start_hour = Window().EditOf(1017);
+  ASSERT_FALSE(start_hour->isReadOnly());
+  start_hour->setFocus();
+  start_hour->selectAll();
+  QTest::keyClicks(start_hour, "7");
+
+  dialogs_.AnswerFolder(QString::fromStdString(PathToUtf8(card.path())));
+  Click(1057);  // Select
+  Click(kIdOk);  // Save
+  ASSERT_FALSE(dialogs_.Messages().empty());
+  EXPECT_EQ(dialogs_.Messages().back().text,
+            QStringLiteral("Save All Parameters To Camera Setting File"));
+
+  std::ifstream in(card.path() / "camera.dat", std::ios::binary);
+  const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), {});
+  ASSERT_EQ(bytes.size(), 180u);
+  EXPECT_EQ(bytes[0], 1);   // cameraMode: Video
+  EXPECT_EQ(bytes[8], 1);   // timer1Enabled
+  EXPECT_EQ(bytes[20], 7);  // timer1StartHour
+  EXPECT_EQ(bytes[29], 2);  // the camera speaks English
+  EXPECT_EQ(testing::StoredCheckAt(bytes, 0),
+            testing::ReferenceStoredCheck(std::span(bytes).first(50)));
+  EXPECT_EQ((std::array{bytes[58], bytes[59], bytes[118], bytes[119], bytes[179]}),
+            (std::array<std::uint8_t, 5>{0x0D, 0x0A, 0x0D, 0x0A, 0x00}));
+
+  Click(kIdCancel);  // Exit
+  EXPECT_EQ(loop_.Current()->Which(), Next::kLauncher);
+}
+
+}  // namespace
+}  // namespace quelmo

@@ -1,0 +1,75 @@
+#include "support/fake_preference_backend.h"
+
+namespace quelmo {
+
+class FakePreferenceKey final : public PreferenceKey {
+ public:
+  explicit FakePreferenceKey(FakePreferenceBackend& backend) : backend_(backend) {}
+
+  std::optional<std::uint32_t> QueryDword(std::string_view name) override {
+    return backend_.Dword(std::string(name));
+  }
+
+  std::optional<std::string> QueryString(std::string_view name, std::size_t capacity) override {
+    const std::optional<FakeValue> value = backend_.Value(std::string(name));
+    if (!value.has_value() || value->type != FakeValueType::kString || value->data.size() > capacity) {
+      return std::nullopt;
+    }
+    std::string text(value->data.begin(), value->data.end());
+    return text.substr(0, text.find('\0'));
+  }
+
+  bool SetDword(std::string_view name, std::uint32_t value) override {
+    backend_.PutDword(std::string(name), value);
+    return true;
+  }
+
+  bool SetString(std::string_view name, std::span<const std::uint8_t> data) override {
+    backend_.PutRaw(std::string(name), FakeValueType::kString, {data.begin(), data.end()});
+    return true;
+  }
+
+ private:
+  FakePreferenceBackend& backend_;
+};
+
+void FakePreferenceBackend::PutDword(const std::string& name, std::uint32_t value) {
+  PutRaw(name, FakeValueType::kDword,
+         {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
+          static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)});
+}
+
+void FakePreferenceBackend::PutRaw(const std::string& name, FakeValueType type,
+                                   std::vector<std::uint8_t> data) {
+  key_exists_ = true;
+  values_[name] = FakeValue{type, std::move(data)};
+}
+
+std::optional<FakeValue> FakePreferenceBackend::Value(const std::string& name) const {
+  const auto it = values_.find(name);
+  return it == values_.end() ? std::nullopt : std::optional<FakeValue>(it->second);
+}
+
+std::optional<std::uint32_t> FakePreferenceBackend::Dword(const std::string& name) const {
+  const std::optional<FakeValue> value = Value(name);
+  if (!value.has_value() || value->type != FakeValueType::kDword || value->data.size() != 4) {
+    return std::nullopt;
+  }
+  const std::vector<std::uint8_t>& d = value->data;
+  return static_cast<std::uint32_t>(d[0]) | (static_cast<std::uint32_t>(d[1]) << 8) |
+         (static_cast<std::uint32_t>(d[2]) << 16) | (static_cast<std::uint32_t>(d[3]) << 24);
+}
+
+std::unique_ptr<PreferenceKey> FakePreferenceBackend::Open() {
+  if (!key_exists_ || !writable_) return nullptr;
+  return std::make_unique<FakePreferenceKey>(*this);
+}
+
+bool FakePreferenceBackend::Create() {
+  ++create_calls_;
+  if (!writable_) return false;
+  key_exists_ = true;
+  return true;
+}
+
+}  // namespace quelmo

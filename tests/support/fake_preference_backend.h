@@ -1,0 +1,54 @@
+#pragma once
+// An in-memory preference key, with switches for the cases a real key can
+// be in: missing, present but not writable, holding a value of another type
+// or size. Values are raw bytes, as the registry keeps them.
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/preference_store.h"
+
+namespace quelmo {
+
+enum class FakeValueType { kDword, kString };
+
+struct FakeValue {
+  FakeValueType type = FakeValueType::kDword;
+  std::vector<std::uint8_t> data;
+};
+
+class FakePreferenceBackend final : public PreferenceBackend {
+ public:
+  // --- the key's situation ---
+  void SetKeyExists(bool exists) { key_exists_ = exists; }
+  // A key that may not be written: it cannot be opened nor created.
+  void SetWritable(bool writable) { writable_ = writable; }
+  void PutDword(const std::string& name, std::uint32_t value);
+  void PutRaw(const std::string& name, FakeValueType type, std::vector<std::uint8_t> data);
+  void Erase(const std::string& name) { values_.erase(name); }
+
+  // --- what is stored ---
+  bool KeyExists() const { return key_exists_; }
+  bool Has(const std::string& name) const { return values_.count(name) != 0; }
+  std::optional<FakeValue> Value(const std::string& name) const;
+  // A 4-byte REG_DWORD as a number; nullopt otherwise.
+  std::optional<std::uint32_t> Dword(const std::string& name) const;
+  int CreateCalls() const { return create_calls_; }
+
+  // --- PreferenceBackend ---
+  std::unique_ptr<PreferenceKey> Open() override;
+  bool Create() override;
+
+ private:
+  friend class FakePreferenceKey;
+
+  bool key_exists_ = false;
+  bool writable_ = true;
+  std::map<std::string, FakeValue> values_;
+  int create_calls_ = 0;
+};
+
+}  // namespace quelmo

@@ -1,0 +1,89 @@
+#include "support/fake_view.h"
+
+#include <stdexcept>
+
+namespace quelmo {
+
+FormLogic& FakeView::Logic() const {
+  if (logic_ == nullptr) throw std::logic_error("FakeView: no logic bound to act on");
+  return *logic_;
+}
+
+Next FakeView::Type(ControlId id, const std::string& text) {
+  SetText(id, text);
+  return Logic().TextEdited(id);
+}
+
+Next FakeView::Pick(ControlId id, int index) {
+  SetSelection(id, index);
+  return Logic().SelectionChanged(id);
+}
+
+Next FakeView::Click(ControlId id) { return Logic().Clicked(id); }
+
+std::string FakeView::Text(ControlId id) const {
+  const auto it = texts_.find(id);
+  return it == texts_.end() ? std::string() : it->second;
+}
+
+void FakeView::SetItems(ControlId id, const std::vector<std::string>& items) {
+  items_[id] = items;
+  selections_[id] = -1;
+}
+
+void FakeView::SetSelection(ControlId id, int index) {
+  const int count = static_cast<int>(Items(id).size());
+  selections_[id] = index >= 0 && index < count ? index : -1;
+}
+
+int FakeView::Selection(ControlId id) const {
+  const auto it = selections_.find(id);
+  return it == selections_.end() ? -1 : it->second;
+}
+
+std::vector<std::string> FakeView::Items(ControlId id) const {
+  const auto it = items_.find(id);
+  return it == items_.end() ? std::vector<std::string>() : it->second;
+}
+
+std::string FakeView::SelectedText(ControlId id) const {
+  const int index = Selection(id);
+  return index < 0 ? std::string() : Items(id)[static_cast<std::size_t>(index)];
+}
+
+bool FakeView::IsReadOnly(ControlId id) const {
+  const auto it = read_only_.find(id);
+  return it != read_only_.end() && it->second;
+}
+
+bool FakeView::IsEnabled(ControlId id) const {
+  const auto it = enabled_.find(id);
+  return it == enabled_.end() || it->second;
+}
+
+std::optional<int> FakeView::ByteLimit(ControlId id) const {
+  const auto it = byte_limits_.find(id);
+  return it == byte_limits_.end() ? std::nullopt : std::optional<int>(it->second);
+}
+
+void FakeView::ShowMessage(std::string_view text, MessageIcon icon) {
+  messages_.push_back({std::string(text), icon});
+}
+
+std::optional<std::string> FakeView::ChooseFolder() {
+  ++folder_requests_;
+  if (folder_answers_.empty()) return std::nullopt;
+  std::optional<std::string> answer = folder_answers_.front();
+  folder_answers_.pop_front();
+  return answer;
+}
+
+std::optional<std::string> FakeView::ChooseFile(std::string_view filter) {
+  file_filters_.emplace_back(filter);
+  if (file_answers_.empty()) return std::nullopt;
+  std::optional<std::string> answer = file_answers_.front();
+  file_answers_.pop_front();
+  return answer;
+}
+
+}  // namespace quelmo

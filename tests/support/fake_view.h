@@ -1,0 +1,88 @@
+#pragma once
+// A FormView that records what the form logic did to it, and lets a test act
+// as the user: type into an edit, pick a list entry, click a button. The
+// helpers set the control first and then tell the bound logic, as the window
+// system would.
+
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/form_logic.h"
+#include "controls/form_view.h"
+
+namespace quelmo {
+
+struct ShownMessage {
+  std::string text;
+  MessageIcon icon = MessageIcon::kApp;
+};
+
+class FakeView final : public FormView {
+ public:
+  FakeView() = default;
+  explicit FakeView(FormLogic& logic) : logic_(&logic) {}
+
+  // The logic the user's actions go to.
+  void Bind(FormLogic& logic) { logic_ = &logic; }
+
+  // --- the user ---
+  Next Type(ControlId id, const std::string& text);
+  Next Pick(ControlId id, int index);
+  Next Click(ControlId id);
+
+  // --- scripted answers of the dialogs, used in order; nullopt when none left
+  void AnswerFolder(std::optional<std::string> answer) { folder_answers_.push_back(std::move(answer)); }
+  void AnswerFile(std::optional<std::string> answer) { file_answers_.push_back(std::move(answer)); }
+
+  // --- what the logic did ---
+  const std::string& Title() const { return title_; }
+  std::vector<std::string> Items(ControlId id) const;
+  // The text of the selected entry; "" when none.
+  std::string SelectedText(ControlId id) const;
+  bool IsReadOnly(ControlId id) const;
+  bool IsEnabled(ControlId id) const;  // true unless disabled
+  std::optional<int> ByteLimit(ControlId id) const;
+  std::optional<ControlId> Focused() const { return focused_; }
+  const std::vector<ShownMessage>& Messages() const { return messages_; }
+  void ClearMessages() { messages_.clear(); }
+  int FolderRequests() const { return folder_requests_; }
+  const std::vector<std::string>& FileFilters() const { return file_filters_; }
+
+  // --- FormView ---
+  void SetTitle(std::string_view text) override { title_ = std::string(text); }
+  void SetText(ControlId id, std::string_view text) override { texts_[id] = std::string(text); }
+  std::string Text(ControlId id) const override;
+  void SetItems(ControlId id, const std::vector<std::string>& items) override;
+  void SetSelection(ControlId id, int index) override;
+  int Selection(ControlId id) const override;
+  void SetReadOnly(ControlId id, bool read_only) override { read_only_[id] = read_only; }
+  void SetEnabled(ControlId id, bool enabled) override { enabled_[id] = enabled; }
+  void SetByteLimit(ControlId id, int bytes) override { byte_limits_[id] = bytes; }
+  void FocusAndSelectAll(ControlId id) override { focused_ = id; }
+  void ShowMessage(std::string_view text, MessageIcon icon = MessageIcon::kApp) override;
+  std::optional<std::string> ChooseFolder() override;
+  std::optional<std::string> ChooseFile(std::string_view filter) override;
+
+ private:
+  FormLogic& Logic() const;
+
+  FormLogic* logic_ = nullptr;
+  std::string title_;
+  std::map<ControlId, std::string> texts_;
+  std::map<ControlId, std::vector<std::string>> items_;
+  std::map<ControlId, int> selections_;
+  std::map<ControlId, bool> read_only_;
+  std::map<ControlId, bool> enabled_;
+  std::map<ControlId, int> byte_limits_;
+  std::optional<ControlId> focused_;
+  std::vector<ShownMessage> messages_;
+  std::deque<std::optional<std::string>> folder_answers_;
+  std::deque<std::optional<std::string>> file_answers_;
+  int folder_requests_ = 0;
+  std::vector<std::string> file_filters_;
+};
+
+}  // namespace quelmo

@@ -1,0 +1,90 @@
+// The Win32 file layer with what only Windows can get wrong: folder names
+// outside the system's code page, replacing a file in one step, and errors
+// that name the path with the system's own reason.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/file_system.h"
+#include "support/temp_folder.h"
+
+namespace quelmo {
+namespace {
+
+std::vector<std::uint8_t> Bytes(std::string_view text) {
+  return std::vector<std::uint8_t>(text.begin(), text.end());
+}
+
+Status WriteWhole(FileSystem& files, const std::filesystem::path& path, std::string_view text) {
+  Result<std::unique_ptr<WritableFile>> file = files.Create(path);
+  if (!file.ok()) return file.status();
+  const std::vector<std::uint8_t> bytes = Bytes(text);
+  if (Status written = (*file)->Write(bytes); !written.ok()) return written;
+  if (Status synced = (*file)->Sync(); !synced.ok()) return synced;
+  return (*file)->Close();
+}
+
+TEST(Win32FileSystem, WritesReplacesAndRemovesInAFolderNamedOutsideTheCodePage) {
+  TempFolder temp;
+  FileSystem& files = SystemFileSystem();
+  const std::filesystem::path folder = temp.path() / PathFromUtf8("相机 Käse ❄");
+  ASSERT_TRUE(std::filesystem::create_directory(folder));
+  ASSERT_TRUE(files.CheckWritableFolder(folder).ok());
+
+  const std::filesystem::path final_path = folder / "camera.dat";
+  const std::filesystem::path staged_path = folder / "camera.tmp";
+  ASSERT_TRUE(WriteWhole(files, final_path, "old").ok());
+  ASSERT_TRUE(WriteWhole(files, staged_path, "new bytes\r\n").ok());
+  ASSERT_TRUE(files.Replace(staged_path, final_path).ok());
+
+  EXPECT_FALSE(files.Exists(staged_path));
+  const Result<std::vector<std::uint8_t>> read = files.ReadAll(final_path);
+  ASSERT_TRUE(read.ok()) << read.message();
+  EXPECT_EQ(*read, Bytes("new bytes\r\n"));
+  EXPECT_TRUE(files.SyncFolder(folder).ok());
+
+  EXPECT_TRUE(files.Remove(final_path).ok());
+  EXPECT_TRUE(files.Remove(final_path).ok()) << "a file already gone is no error";
+  // The write check leaves nothing behind.
+  EXPECT_TRUE(TempFolder::Entries(folder).empty());
+}
+
+TEST(Win32FileSystem, ErrorsNameThePathAndTheSystemsReason) {
+  TempFolder temp;
+  FileSystem& files = SystemFileSystem();
+  const std::filesystem::path missing = temp.path() / PathFromUtf8("没有.dat");
+
+  const Result<std::vector<std::uint8_t>> read = files.ReadAll(missing);
+  ASSERT_FALSE(read.ok());
+  EXPECT_EQ(read.error().code, ErrorCode::kNotFound);
+  EXPECT_NE(read.message().find(PathToUtf8(missing)), std::string::npos) << read.message();
+  EXPECT_GT(read.message().size(), PathToUtf8(missing).size() + 14) << "no reason given";
+
+  const Result<std::unique_ptr<WritableFile>> created =
+      files.Create(temp.path() / "no such folder" / "camera.dat");
+  ASSERT_FALSE(created.ok());
+  EXPECT_EQ(created.error().code, ErrorCode::kNotFound);
+
+  EXPECT_EQ(files.CheckWritableFolder(temp.path() / "no such folder").error().code,
+            ErrorCode::kNotFound);
+  ASSERT_TRUE(WriteWhole(files, temp.path() / "plain.dat", "x").ok());
+  EXPECT_EQ(files.CheckWritableFolder(temp.path() / "plain.dat").error().code,
+            ErrorCode::kInvalidArgument);
+}
+
+TEST(Win32FileSystem, AClosedFileRefusesFurtherWork) {
+  TempFolder temp;
+  Result<std::unique_ptr<WritableFile>> file = SystemFileSystem().Create(temp.path() / "a.dat");
+  ASSERT_TRUE(file.ok()) << file.message();
+  ASSERT_TRUE((*file)->Close().ok());
+  EXPECT_FALSE((*file)->Write(Bytes("late")).ok());
+  EXPECT_FALSE((*file)->Sync().ok());
+  EXPECT_FALSE((*file)->Close().ok());
+}
+
+}  // namespace
+}  // namespace quelmo
