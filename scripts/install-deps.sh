@@ -13,8 +13,8 @@ packages=(cmake ninja-build g++ pkg-config
           qt6-base-dev qt6-base-dev-tools libgl-dev)
 case "$what" in
   build) ;;
-  run)  packages+=(fonts-noto-cjk fonts-dejavu-core) ;;
-  test) packages+=(fonts-wqy-microhei fonts-dejavu-core xvfb xauth) ;;
+  run)  packages+=(fonts-noto-cjk fonts-dejavu-core fonts-liberation) ;;
+  test) packages+=(fonts-wqy-microhei fonts-dejavu-core fonts-liberation) ;;
   *) echo "usage: $0 build|run|test" >&2; exit 2 ;;
 esac
 if [[ -f "$(dirname "$0")/windows-packages.txt" && "$what" == test ]]; then

@@ -80,7 +80,59 @@ ctest --preset=windows -j "$jobs"
 say "tests under Wine passed"
 
 # --- quelmo-cli.exe writes what the Linux build writes ---
-scripts/compare-windows-cli.sh "$linux_cli" build/windows/src/cli/quelmo-cli.exe "$scratch/cli"
+# The same settings (a fixed clock; texts in Chinese, with the euro sign)
+# through both programs; the Windows one writes into a folder whose name no
+# ANSI code page holds. Wine reads the Unix command line as UTF-8 under a
+# UTF-8 locale.
+cli="$scratch/cli"
+windows_out="$cli/windows/相机 Müller ❄"
+mkdir -p "$cli/settings" "$cli/linux/default" "$windows_out/default"
+cat >"$cli/settings/camera.json" <<'JSON'
+{"cameraMode": 1, "imageSize": "5MP", "videoSize": 1, "pictureCount": 2, "videoLength": "10 Sec",
+ "timeStamp": 1, "pirInterval": "30 Sec", "senseLevel": 2, "beep": 1,
+ "timer1Enabled": 1, "timer1StartHour": 6, "timer1StartMinute": 30, "timer1StopHour": 20,
+ "timer1StopMinute": 15, "timeLapse": 1, "timeLapseHours": 1, "timeLapseMinutes": 2,
+ "timeLapseSeconds": 3, "serialEnabled": 1, "serialChars": ["A", "0", "Z", "9"],
+ "sendMode": "MMS", "clock": "2024-02-29T23:59:58", "cameraLanguage": 3, "tvMode": 1}
+JSON
+cat >"$cli/settings/mms.json" <<'JSON'
+{"mode": "Customer", "url": "http://mms.example.com/mms", "apn": "mms.example",
+ "gateway": "10.0.0.1", "port": "8080", "account": "用户", "password": "秘密pw",
+ "phone": "+4915112345678", "receiveEmail": "kamera@example.de",
+ "phoneOrEmail2": "+8613800138000", "picturesPerDay": 20, "smsControl": "2 Hour",
+ "cameraLanguage": 1, "tvMode": 1}
+JSON
+cat >"$cli/settings/gprs.json" <<'JSON'
+{"apnMode": "Customer", "apn": "internet.example", "gprsAccount": "帐号", "gprsPassword": "pw€",
+ "smtpServer": "smtp.example.com", "smtpPort": "587", "senderEmail": "cam@example.com",
+ "senderPassword": "发件", "recipientEmail": "me@example.com",
+ "smsControlPhone": "+4915112345678", "smsControl": "30 Min", "picturesPerDay": 7,
+ "cameraLanguage": 10}
+JSON
+cat >"$cli/settings/sms.json" <<'JSON'
+{"phone1": "+4915112345678", "phone2": "13800138000", "phone3": "", "picturesPerDay": 99,
+ "smsControl": "Off", "cameraLanguage": 3}
+JSON
+
+windows_cli() {
+  LC_ALL=C.UTF-8 timeout 60 cmake/wine-run.sh build/windows/src/cli/quelmo-cli.exe "$@"
+}
+windows_path() { LC_ALL=C.UTF-8 winepath -w "$1"; }
+
+for kind in camera mms gprs sms; do
+  "$linux_cli" write "$kind" --out "$cli/linux" --settings "$cli/settings/$kind.json" >/dev/null
+  windows_cli write "$kind" --out "$(windows_path "$windows_out")" \
+    --settings "$(windows_path "$cli/settings/$kind.json")" >/dev/null
+done
+"$linux_cli" write camera --default --camera-language 9 --out "$cli/linux/default" >/dev/null
+windows_cli write camera --default --camera-language 9 \
+  --out "$(windows_path "$windows_out/default")" >/dev/null
+
+# The same files, nothing else (no setup.dat, no temporary file).
+diff <(cd "$cli/linux" && find . -type f | sort) <(cd "$windows_out" && find . -type f | sort)
+for file in camera.dat mms.dat gprs.dat sms.dat default/camera.dat; do
+  cmp "$cli/linux/$file" "$windows_out/$file"
+done
 say "quelmo-cli.exe writes the same bytes as the Linux build"
 
 say "Windows step done"

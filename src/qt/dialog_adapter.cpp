@@ -1,6 +1,7 @@
 #include "qt/dialog_adapter.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
@@ -26,13 +27,13 @@ std::optional<QString> QtDialogAdapter::ChooseFolder(QWidget* over) {
   // The browser has no title of its own and lets the user type a path.
   const QString folder = QFileDialog::getExistingDirectory(over, QString());
   if (folder.isEmpty()) return std::nullopt;
-  return folder;
+  return QDir::toNativeSeparators(folder);
 }
 
 std::optional<QString> QtDialogAdapter::ChooseFile(QWidget* over, const QString& qt_filter) {
   const QString file = QFileDialog::getOpenFileName(over, QString(), QString(), qt_filter);
   if (file.isEmpty()) return std::nullopt;
-  return file;
+  return QDir::toNativeSeparators(file);
 }
 
 QString QtFileFilter(std::string_view windows_filter) {

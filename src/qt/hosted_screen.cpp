@@ -53,6 +53,11 @@ Result<std::unique_ptr<HostedScreen>> HostedScreen::Make(Next which, AppContext&
   return screen;
 }
 
+void HostedScreen::Hide() {
+  if (balloon_ != nullptr) balloon_->hide();
+  window_->hide();
+}
+
 void HostedScreen::AttachHint() {
   if (balloon_ != nullptr) return;
   if (BalloonHint* hint = logic_->Hint()) balloon_ = new BalloonWindow(*hint, *window_);

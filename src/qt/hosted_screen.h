@@ -39,6 +39,9 @@ class HostedScreen final : public QObject {
   // The balloon hint's window; nullptr when the logic has no hint.
   BalloonWindow* Balloon() { return balloon_; }
 
+  // Hides the window and its balloon, which is a window of its own.
+  void Hide();
+
   // Called with every answer of the logic other than kStay. After an answer
   // that ends the window (anything but kAbout), the window takes no more
   // actions.

@@ -92,7 +92,7 @@ Status RenderScreenshots(AppContext& context, const QString& folder) {
     if (!Framed(window).save(path, "PNG")) {
       failures += "\n  " + file_name + ": cannot write " + path.toStdString();
     }
-    window.hide();
+    (*screen)->Hide();
   }
   if (!failures.empty()) {
     return Error{ErrorCode::kIoError, "some windows were not rendered:" + failures};

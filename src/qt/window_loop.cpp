@@ -81,7 +81,7 @@ void WindowLoop::OnNextOver(Next next) {
 
 void WindowLoop::Retire(std::unique_ptr<HostedScreen> screen) {
   if (screen == nullptr) return;
-  screen->Window().hide();
+  screen->Hide();
   // The screen may be in the middle of handling the event that ended it.
   screen.release()->deleteLater();
 }

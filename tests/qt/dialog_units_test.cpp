@@ -1,8 +1,5 @@
 #include "qt/dialog_units.h"
 
-#include <QFont>
-#include <QFontMetrics>
-
 #include <gtest/gtest.h>
 
 namespace quelmo {
@@ -26,17 +23,6 @@ TEST(DialogUnits, ControlsThatMeetInUnitsMeetInPixels) {
   const QRect right = units.Rect(22, 10, 5, 5);
   EXPECT_EQ(left.right() + 1, right.left());
   EXPECT_EQ(left.bottom() + 1, right.top());
-}
-
-TEST(DialogUnits, BaseUnitsComeFromTheFontsLettersAndHeight) {
-  QFont font;
-  font.setPointSize(9);
-  const QFontMetrics metrics(font);
-  const DialogUnits units = DialogUnits::ForFont(font);
-  const double average =
-      metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 52.0;
-  EXPECT_NEAR(units.baseX(), average, 0.5);
-  EXPECT_EQ(units.baseY(), metrics.height());
 }
 
 }  // namespace

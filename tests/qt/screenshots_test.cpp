@@ -17,14 +17,6 @@
 namespace quelmo {
 namespace {
 
-TEST(Screenshots, FileCodesOfTheLanguages) {
-  EXPECT_EQ(LanguageFileCode(1), "zh");
-  EXPECT_EQ(LanguageFileCode(2), "en");
-  EXPECT_EQ(LanguageFileCode(10), "ja");
-  EXPECT_EQ(LanguageFileCode(11), "lt");
-  EXPECT_EQ(LanguageFileCode(12), "lang12");
-}
-
 TEST(Screenshots, EveryWindowIsRenderedInTheSessionsLanguage) {
   TempFolder folder;
   FakePreferenceBackend backend;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/file_system.h"
+#include "platform/windows/extended_path.h"
 #include "support/temp_folder.h"
 
 namespace quelmo {
@@ -84,6 +85,18 @@ TEST(Win32FileSystem, AClosedFileRefusesFurtherWork) {
   EXPECT_FALSE((*file)->Write(Bytes("late")).ok());
   EXPECT_FALSE((*file)->Sync().ok());
   EXPECT_FALSE((*file)->Close().ok());
+}
+
+TEST(Win32PathOf, LeavesShortPathsAloneAndGivesLongOnesTheExtendedForm) {
+  EXPECT_EQ(Win32PathOf(L"C:\\card\\mms.dat"), L"C:\\card\\mms.dat");
+
+  const std::wstring deep(300, L'd');
+  EXPECT_EQ(Win32PathOf(L"C:/cards/x/../" + deep + L"/mms.dat"),
+            L"\\\\?\\C:\\cards\\" + deep + L"\\mms.dat");
+  EXPECT_EQ(Win32PathOf(L"\\\\server\\share\\" + deep),
+            L"\\\\?\\UNC\\server\\share\\" + deep);
+  const std::wstring already = L"\\\\?\\C:\\" + deep;
+  EXPECT_EQ(Win32PathOf(already), already);
 }
 
 }  // namespace

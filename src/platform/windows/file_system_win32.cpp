@@ -13,6 +13,7 @@
 #include <string>
 
 #include "platform/file_system.h"
+#include "platform/windows/extended_path.h"
 
 namespace quelmo {
 namespace {
@@ -120,7 +121,7 @@ class Win32FileSystem final : public FileSystem {
  public:
   Result<std::unique_ptr<WritableFile>> Create(const std::filesystem::path& path) override {
     // No sharing: nobody reads a half-written file while it is being written.
-    const HANDLE handle = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    const HANDLE handle = CreateFileW(Win32PathOf(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
       const DWORD error = GetLastError();
@@ -130,7 +131,7 @@ class Win32FileSystem final : public FileSystem {
   }
 
   Result<std::vector<std::uint8_t>> ReadAll(const std::filesystem::path& path) override {
-    const HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+    const HANDLE handle = CreateFileW(Win32PathOf(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
       const DWORD error = GetLastError();
@@ -156,7 +157,7 @@ class Win32FileSystem final : public FileSystem {
   }
 
   Status Replace(const std::filesystem::path& from, const std::filesystem::path& to) override {
-    if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!MoveFileExW(Win32PathOf(from).c_str(), Win32PathOf(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
       const DWORD error = GetLastError();
       return SystemError("Cannot rename " + Named(from) + " to " + Named(to), error);
     }
@@ -164,7 +165,7 @@ class Win32FileSystem final : public FileSystem {
   }
 
   Status Remove(const std::filesystem::path& path) override {
-    if (!DeleteFileW(path.c_str())) {
+    if (!DeleteFileW(Win32PathOf(path).c_str())) {
       const DWORD error = GetLastError();
       if (IsMissing(error)) return Status::Ok();
       return SystemError("Cannot remove " + Named(path), error);
@@ -172,16 +173,27 @@ class Win32FileSystem final : public FileSystem {
     return Status::Ok();
   }
 
-  // MOVEFILE_WRITE_THROUGH already made the rename durable.
-  Status SyncFolder(const std::filesystem::path&) override { return Status::Ok(); }
+  // MOVEFILE_WRITE_THROUGH already made the rename durable; what is left is
+  // to say so only of a folder that is there.
+  Status SyncFolder(const std::filesystem::path& folder) override {
+    const DWORD attributes = GetFileAttributesW(Win32PathOf(folder).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+      const DWORD error = GetLastError();
+      return SystemError("Cannot open the folder " + Named(folder), error);
+    }
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+      return SystemError("Cannot open the folder " + Named(folder), ERROR_DIRECTORY);
+    }
+    return Status::Ok();
+  }
 
   bool Exists(const std::filesystem::path& path) override {
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(Win32PathOf(path).c_str()) != INVALID_FILE_ATTRIBUTES;
   }
 
   Status CheckWritableFolder(const std::filesystem::path& folder) override {
     if (folder.empty()) return Error{ErrorCode::kInvalidArgument, "No folder was given."};
-    const DWORD attributes = GetFileAttributesW(folder.c_str());
+    const DWORD attributes = GetFileAttributesW(Win32PathOf(folder).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
       const DWORD error = GetLastError();
       if (IsMissing(error) || error == ERROR_INVALID_NAME) {
@@ -204,7 +216,7 @@ class Win32FileSystem final : public FileSystem {
     const std::filesystem::path probe =
         folder / (L".quelmo-write-check-" + std::to_wstring(GetCurrentProcessId()));
     const HANDLE handle =
-        CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+        CreateFileW(Win32PathOf(probe).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                     FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE,
                     nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
