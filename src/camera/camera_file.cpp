@@ -13,6 +13,7 @@ namespace {
 constexpr int kFirstClockYear = 2010;
 constexpr int kLastClockYear = 2031;
 constexpr std::size_t kYearByte = 14;
+constexpr std::size_t kDayByte = 16;
 constexpr std::size_t kPirIntervalByte = 6;
 constexpr std::size_t kFirstSerialByte = 25;
 constexpr std::size_t kLanguageByte = 29;
@@ -23,7 +24,6 @@ constexpr int kLastPirIndex = 119;
 constexpr int kFirstMinuteIndex = 60;
 constexpr int kSecondsFlag = 128;
 constexpr int kLastSerialChar = 35;
-constexpr int kLastLanguage = 11;
 // The second 60-byte block ends in CR LF, the third does not.
 constexpr std::size_t kSecondLineEnd = 118;
 
@@ -124,17 +124,24 @@ void ReadSettings(const SettingRecord& record, CameraFileContents& contents) {
                                                      kLastClockYear - kFirstClockYear,
                                                      ByteName(kYearByte, "clockYear"), problems);
 
+  // Each byte of the date may be in its range while the date does not exist.
+  const int last_day = DaysInMonth(settings.clockYear, settings.clockMonth);
+  if (settings.clockDay > last_day) {
+    problems.push_back(ByteName(kDayByte, "clockDay") + ": " + std::to_string(settings.clockDay) +
+                       " does not exist in month " + std::to_string(settings.clockMonth) + " of " +
+                       std::to_string(settings.clockYear) + ", read as " +
+                       std::to_string(last_day));
+    settings.clockDay = last_day;
+  }
+
   for (std::size_t i = 0; i < settings.serialChars.size(); ++i) {
     const std::size_t position = kFirstSerialByte + i;
     settings.serialChars[i] = ReadListIndex(record[position], kLastSerialChar, 0,
                                             ByteName(position, "serialChars"), problems);
   }
 
-  contents.cameraLanguage = record[kLanguageByte];
-  if (contents.cameraLanguage < 1 || contents.cameraLanguage > kLastLanguage) {
-    problems.push_back(ByteName(kLanguageByte, "camera language") + ": " +
-                       std::to_string(contents.cameraLanguage) + " is outside 1..11");
-  }
+  contents.cameraLanguage = ReadCameraLanguage(
+      record[kLanguageByte], ByteName(kLanguageByte, "cameraLanguage"), problems);
   contents.tvMode = record[kTvModeByte];
   CheckZeroBytes(record, kLastValueByte + 1, kCheckLowByte - 1, "record 0", problems);
 }
@@ -155,6 +162,12 @@ int DecodePirInterval(std::uint8_t stored) {
     return stored + (kFirstMinuteIndex - 1);
   }
   return -1;
+}
+
+int DaysInMonth(int year, int month) {
+  static constexpr std::array<int, 12> kDays{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  return month == 2 && leap ? 29 : kDays[static_cast<std::size_t>(std::clamp(month, 1, 12) - 1)];
 }
 
 SettingRecord BuildCameraRecord(const CameraSettings& settings, int camera_language, int tv_mode) {

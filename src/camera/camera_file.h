@@ -42,6 +42,9 @@ std::uint8_t EncodePirInterval(int list_index);
 // The list index of a stored byte, or -1 for a byte no index gives.
 int DecodePirInterval(std::uint8_t stored);
 
+// The days of `month` (1..12) in `year`, leap years counted.
+int DaysInMonth(int year, int month);
+
 // Record 0 with its check value; the clock year is clamped to 2010..2031.
 SettingRecord BuildCameraRecord(const CameraSettings& settings, int camera_language, int tv_mode);
 SettingRecord BuildDefaultCameraRecord();

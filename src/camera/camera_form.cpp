@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
 #include <optional>
 #include <string_view>
 #include <system_error>
@@ -103,16 +104,23 @@ const TimeField* FindTimeField(ControlId edit) {
 }
 
 // The integer a field holds, as the framework reads it: blanks around an
-// optionally signed run of digits that fits an int. Anything else (an empty
-// field, letters, an overflowing number) is not an integer.
+// optionally signed run of digits. Anything else (an empty field, letters) is
+// not an integer. A run too long for an int (pasted) is still a number, just
+// out of every range: it reads as the nearest int so the range check
+// reports it and the field guard clears it.
 std::optional<int> ParseInteger(std::string_view text) {
   const auto blank = [](char c) { return c == ' ' || c == '\t'; };
   while (!text.empty() && blank(text.front())) text.remove_prefix(1);
   while (!text.empty() && blank(text.back())) text.remove_suffix(1);
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  if (text.empty()) return std::nullopt;
   int value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
+  if (end != text.data() + text.size()) return std::nullopt;
+  if (error == std::errc::result_out_of_range) {
+    return text.front() == '-' ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
+  }
+  if (error != std::errc()) return std::nullopt;
   return value;
 }
 
@@ -340,8 +348,8 @@ void CameraForm::SaveCameraFile() {
   const Status written =
       WriteCameraFile(context_.files, PathFromUtf8(destination_folder_), record);
   view_.ShowMessage(written.ok() ? CameraSavedMessage(language_)
-                                 : CameraWriteFailedMessage(destination_folder_,
-                                                            written.message(), language_));
+                                 : CameraWriteFailedMessage(destination_folder_, written.error(),
+                                                            language_));
 }
 
 void CameraForm::WriteDefaultCameraFile() {
@@ -357,7 +365,7 @@ void CameraForm::WriteDefaultCameraFile() {
   const Status written =
       WriteCameraFile(context_.files, PathFromUtf8(folder), BuildDefaultCameraRecord());
   view_.ShowMessage(written.ok() ? CameraDefaultSavedMessage(language_)
-                                 : CameraWriteFailedMessage(folder, written.message(), language_));
+                                 : CameraWriteFailedMessage(folder, written.error(), language_));
 }
 
 void CameraForm::SelectInitialEntries() {

@@ -69,13 +69,6 @@ void ReadSerialChars(JsonFieldReader& reader, CameraSettings& settings) {
   }
 }
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int DaysInMonth(int year, int month) {
-  static constexpr std::array<int, 12> kDays{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return month == 2 && IsLeapYear(year) ? 29 : kDays[static_cast<std::size_t>(month - 1)];
-}
-
 // "YYYY-MM-DDTHH:MM:SS" into the clock fields; false for any other shape or
 // a date or time that does not exist.
 bool ParseClock(const std::string& text, CameraSettings& settings, std::string& why) {

@@ -2,17 +2,36 @@
 
 #include <cstdio>
 
+#include "app/app_state.h"
 #include "camera/camera_file.h"
 #include "cli/bounded_read.h"
 #include "cli/camera_json.h"
 #include "cli/gprs_json.h"
 #include "cli/mms_json.h"
 #include "cli/sms_json.h"
+#include "mms/mms_checks.h"
 #include "mms/mms_file.h"
+#include "sms/sms_checks.h"
 #include "sms/sms_file.h"
+#include "smtp/gprs_checks.h"
 #include "smtp/gprs_file.h"
 
 namespace quelmo {
+namespace {
+
+// No save of the form writes settings that fail its own checks, so such a
+// file was made or changed by something else, and write would refuse its
+// settings: it is not intact, whatever its check value says.
+template <typename Check>
+void ReportFailedSaveCheck(const std::optional<Check>& failed, std::string (*message)(Check, int),
+                           FileIntegrity& integrity) {
+  if (!failed) return;
+  integrity.problems.push_back("the settings fail the form's save check: " +
+                               message(*failed, kEnglish));
+}
+
+}  // namespace
+
 std::string CheckValueText(std::uint16_t value) {
   char text[8];
   std::snprintf(text, sizeof text, "0x%04X", value);
@@ -34,18 +53,24 @@ DecodedFile DecodeSettingBytes(FileKind kind, std::span<const std::uint8_t> byte
       const auto contents = ReadMmsFile(bytes);
       decoded.settings = ShowMmsSettings(contents, reveal);
       decoded.integrity = contents.integrity;
+      ReportFailedSaveCheck(FirstFailedMmsCheck(contents.settings), &MmsCheckMessage,
+                            decoded.integrity);
       break;
     }
     case FileKind::kGprs: {
       const auto contents = ReadGprsFile(bytes);
       decoded.settings = ShowGprsSettings(contents, reveal);
       decoded.integrity = contents.integrity;
+      ReportFailedSaveCheck(FirstFailedGprsCheck(contents.settings), &GprsCheckMessage,
+                            decoded.integrity);
       break;
     }
     case FileKind::kSms: {
       const auto contents = ReadSmsFile(bytes);
       decoded.settings = ShowSmsSettings(contents);
       decoded.integrity = contents.integrity;
+      ReportFailedSaveCheck(FirstFailedSmsCheck(contents.settings), &SmsCheckMessage,
+                            decoded.integrity);
       break;
     }
   }

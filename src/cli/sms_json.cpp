@@ -33,6 +33,7 @@ Result<SmsInput> SmsSettingsFromJson(const Json& object, const SmsSettings& init
 ShownSettings ShowSmsSettings(const SmsFileContents& contents) {
   ShownSettings shown;
   ShowSettingsFields<S>(shown, kFields, contents.settings, /*reveal=*/true);
+  if (contents.settings.smsControl == kNoSmsControl) shown.notes["smsControl"] = "no entry chosen";
   shown.json["cameraLanguage"] = contents.cameraLanguage;
   return shown;
 }

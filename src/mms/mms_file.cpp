@@ -88,7 +88,8 @@ void ReadHeader(const SettingRecord& stored, MmsFileContents& contents) {
 
   CheckZeroBytes(header, 0, kTensByte - 1, "record 0", problems);
   settings.picturesPerDay = ReadPicturesPerDay(header[kTensByte], header[kUnitsByte], problems);
-  contents.cameraLanguage = header[kLanguageByte];
+  contents.cameraLanguage = ReadCameraLanguage(
+      header[kLanguageByte], HeaderByte(kLanguageByte, "cameraLanguage"), problems);
   contents.tvMode = header[kTvModeByte];
   CheckFixedByte(header[kAlwaysOneByte], 1, HeaderByte(kAlwaysOneByte, "always 1"), problems);
 

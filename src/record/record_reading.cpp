@@ -165,6 +165,17 @@ int ReadPicturesPerDay(std::uint8_t tens, std::uint8_t units, Problems& problems
   return value;
 }
 
+int ReadCameraLanguage(std::uint8_t stored, std::string_view name, Problems& problems) {
+  constexpr int kFirstLanguage = 1;
+  constexpr int kLastLanguage = 11;
+  constexpr int kEnglish = 2;
+  if (stored >= kFirstLanguage && stored <= kLastLanguage) return stored;
+  problems.push_back(std::string(name) + ": " + std::to_string(stored) + " is outside " +
+                     std::to_string(kFirstLanguage) + ".." + std::to_string(kLastLanguage) +
+                     ", read as " + std::to_string(kEnglish));
+  return kEnglish;
+}
+
 void CheckFixedByte(std::uint8_t stored, std::uint8_t expected, std::string_view name,
                     Problems& problems) {
   if (stored == expected) return;

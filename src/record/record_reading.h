@@ -51,6 +51,10 @@ int ReadBounded(std::uint8_t stored, int min, int max, std::string_view name, Pr
 // The daily picture limit from its tens and units bytes, held to 0..99.
 int ReadPicturesPerDay(std::uint8_t tens, std::uint8_t units, Problems& problems);
 
+// The camera's language (1 Chinese .. 11 Lithuanian). Any other byte is
+// reported and read as English (2), a language every writer accepts.
+int ReadCameraLanguage(std::uint8_t stored, std::string_view name, Problems& problems);
+
 // Reports a byte that does not hold the value the writer always puts there.
 void CheckFixedByte(std::uint8_t stored, std::uint8_t expected, std::string_view name,
                     Problems& problems);

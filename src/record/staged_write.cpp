@@ -108,6 +108,14 @@ Status StagedWrite(FileSystem& files, const std::filesystem::path& folder,
   if (Status usable = files.CheckWritableFolder(folder); !usable.ok()) return usable;
 
   const std::filesystem::path staging = folder / PathFromUtf8(kStagingFileName);
+  // A setup.dat already there is removed rather than truncated: writing
+  // through it would carry the plain records into whatever a link named
+  // setup.dat points to, and would wait forever on a pipe of that name.
+  if (Status removed = files.Remove(staging); !removed.ok()) {
+    return Error{removed.error().code,
+                 "Nothing was saved: the old scratch file stays behind, as it could not be "
+                 "removed. " + removed.message()};
+  }
   Result<std::vector<SettingRecord>> staged = StageRecords(files, staging, plain_records);
   const Status outcome = staged.ok() ? WriteFileAtomically(files, folder, final_name,
                                                            ScrambledFileBytes(*staged, trailing))

@@ -1,7 +1,8 @@
 #pragma once
 // The write of a scrambled setting file (mms.dat, gprs.dat, sms.dat).
 //
-// The N data records are first staged plain in setup.dat, followed by a plain
+// An old setup.dat is removed first, never written through. The N data
+// records are then staged plain in a new setup.dat, followed by a plain
 // check record (CRC of the plain records, without the +20). The staged file is
 // read back and checked; its records are then copied with bytes 0..49 of each
 // nibble-swapped, followed by the check record over the stored bytes (+20) and,

@@ -46,7 +46,8 @@ void ReadHeader(const SettingRecord& stored, SmsFileContents& contents) {
                             : ReadListIndex(control, kLastSmsControl, kLastSmsControl,
                                             "record 0 byte 2 (smsControl)", problems);
   settings.picturesPerDay = ReadPicturesPerDay(header[kTensByte], header[kUnitsByte], problems);
-  contents.cameraLanguage = header[kLanguageByte];
+  contents.cameraLanguage =
+      ReadCameraLanguage(header[kLanguageByte], "record 0 byte 5 (cameraLanguage)", problems);
   CheckZeroBytes(header, kLanguageByte + 1, kAlwaysOneByte - 1, "record 0", problems);
   CheckFixedByte(header[kAlwaysOneByte], 1, "record 0 byte 50 (always 1)", problems);
   CheckZeroBytes(header, kAlwaysOneByte + 1, kTextLengthByte, "record 0", problems);

@@ -92,7 +92,8 @@ void ReadHeader(const SettingRecord& stored, GprsFileContents& contents) {
                                           HeaderByte(kCountryByte, "countryIndex"), problems);
   }
   settings.picturesPerDay = ReadPicturesPerDay(header[kTensByte], header[kUnitsByte], problems);
-  contents.cameraLanguage = header[kLanguageByte];
+  contents.cameraLanguage = ReadCameraLanguage(
+      header[kLanguageByte], HeaderByte(kLanguageByte, "cameraLanguage"), problems);
   CheckFixedByte(header[kFirstAlwaysOneByte], 1, HeaderByte(kFirstAlwaysOneByte, "always 1"),
                  problems);
   CheckFixedByte(header[kSecondAlwaysOneByte], 1, HeaderByte(kSecondAlwaysOneByte, "always 1"),

@@ -19,6 +19,8 @@
 namespace quelmo {
 namespace {
 
+using namespace std::string_literals;
+
 constexpr std::uint16_t kEnglishUs = 0x0409;
 
 std::string ReadText(const std::filesystem::path& path) {
@@ -133,13 +135,16 @@ TEST_F(FilePreferenceBackendTest, AFailureAtAnyStepOfAStoreLeavesTheOldOrTheNewF
 }
 
 TEST_F(FilePreferenceBackendTest, DamagedLinesReadAsMissingValuesAndTheRestIsKept) {
+  // A std::string literal, so that the zero byte and every line after it
+  // reach the file.
   Prepare(
       "key=Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Quelmo.exe\r\n"
-      "language REG_DWORD 4 0300\n"           // cut short
-      "model REG_DWORD 4 02000000\r\n"        // written on another system
-      "TvMode REG_BINARY 4 01000000\n"        // not a type the key holds
+      "language REG_DWORD 4 0300\n"             // cut short
+      "TvMode REG_BINARY 4 01000000\n"          // not a type the key holds
       "\x01\xff garbage \x00 more\n"
-      "Company REG_SZ 2 4x00\n");             // not hex
+      "model REG_DWORD 4 02000000\r\n"          // written on another system
+      "Company REG_SZ 2 4x00\n"                 // not hex
+      "Company REG_SZ 260 5175656c6d6f00\n"s);  // cut short
   std::uint16_t code = 0, model = 0, tv_mode = 9;
   EXPECT_TRUE(store_.LoadLanguage(code));
   EXPECT_EQ(code, 2) << "the system default, as for a key without language";

@@ -202,13 +202,25 @@ TEST_F(CameraFormTest, OutOfRangeShowsTheRangeMessageAndLeavesZero) {
   EXPECT_EQ(SaveAndRead()[35], 0);
 }
 
-TEST_F(CameraFormTest, NegativeNumbersNeverReachTheFile) {
+TEST_F(CameraFormTest, NegativeAndOverlongNumbersAreOutOfRange) {
   OpenForm();
   view.Pick(kTimer2List, 1);
   view.Type(kTimer2StartHourEdit, "-5");
   EXPECT_EQ(view.Messages().at(0).text, "“请填入一个在0和23之间的整数。”");
   EXPECT_EQ(view.Text(kTimer2StartHourEdit), "0");
-  EXPECT_EQ(SaveAndRead()[32], 0);
+
+  // Digits pasted beyond what an int holds are a number out of range, not
+  // "no integer": the range message, then 0 in the field.
+  view.ClearMessages();
+  view.Pick(kTimeLapseList, 0);
+  view.Type(kTimeLapseSecondsEdit, "99999999999");
+  ASSERT_EQ(view.Messages().size(), 1u);
+  EXPECT_EQ(view.Messages()[0].text, "Please enter an integer between 0 and 59!");
+  EXPECT_EQ(view.Text(kTimeLapseSecondsEdit), "0");
+
+  const std::vector<std::uint8_t> file = SaveAndRead();
+  EXPECT_EQ(file[13], 0);
+  EXPECT_EQ(file[32], 0);
 }
 
 TEST_F(CameraFormTest, RangeMessageFollowsTheLanguage) {
@@ -391,7 +403,9 @@ TEST_F(CameraFormTest, ChineseClockMessagesAndTimeLists) {
 
   view.Type(kFolderEdit, PathToUtf8(card.path() / "missing"));
   view.Click(kSaveButton);
+  // The reason too reads in Chinese, ahead of the system's own detail.
   EXPECT_THAT(view.Messages().at(2).text, HasSubstr("相机设置文件未能保存到文件夹"));
+  EXPECT_THAT(view.Messages().at(2).text, HasSubstr("”：文件夹不存在。（"));
 }
 
 TEST_F(CameraFormTest, UnitLabelsByLanguage) {

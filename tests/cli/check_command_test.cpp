@@ -7,6 +7,7 @@
 
 #include "cli/exit_codes.h"
 #include "cli_test_support.h"
+#include "support/reference_crc.h"
 
 namespace quelmo {
 namespace {
@@ -14,6 +15,8 @@ namespace {
 using ::testing::HasSubstr;
 using ::testing::MatchesRegex;
 using testing::ReadBytes;
+using testing::ReferenceStoredCheck;
+using testing::ReferenceSwap;
 using testing::RunQuelmoCli;
 using testing::TempFolder;
 using testing::WriteBytes;
@@ -65,6 +68,64 @@ TEST_F(CheckCommandTest, UnreadableOrUnknownFilesAreNotIntact) {
   bytes.resize(120);
   WriteBytes(folder_ / "camera.dat", bytes);
   EXPECT_EQ(RunQuelmoCli({"check", folder_ / "camera.dat"}).exitCode, kExitCheckFailed);
+}
+
+// A byte that no save of the form writes, under a check value made to fit:
+// the file is not intact. A value the reader can make valid is shown so that
+// write accepts it; settings that fail the form's save check stay refused.
+TEST_F(CheckCommandTest, ValuesNoFormWritesAreDamageUnderAFittingCheckValue) {
+  struct Case {
+    const char* kind;
+    const char* settings;
+    std::size_t offset;
+    std::uint8_t value;
+    std::size_t dataRecords;  // 0: camera.dat, checked over bytes 0..49, unscrambled
+    const char* reported;
+    int rewriteExit = kExitOk;
+  };
+  const Case cases[] = {
+      {"camera", R"({"clock": "2012-02-07T10:00:00"})", 16, 30, 0, "clockDay"},
+      {"camera", "{}", 29, 0, 0, "cameraLanguage"},
+      {"mms", R"({"mode": "Customer", "url": "u", "apn": "a", "gateway": "g.h", "port": "80",
+                  "phone": "12345"})",
+       5, 12, 11, "cameraLanguage"},
+      {"gprs", R"({"apnMode": "Customer", "apn": "ap", "smtpServer": "smtp.x", "smtpPort": "25",
+                   "senderEmail": "a@b.c", "senderPassword": "pw", "recipientEmail": "c@d.e"})",
+       5, 0, 11, "cameraLanguage"},
+      {"sms", R"({"phone1": "12345"})", 5, 200, 4, "cameraLanguage"},
+      {"sms", R"({"phone1": "12345"})", 62, 'x', 4, "save check: Please check the phone number",
+       kExitCheckFailed},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.kind) + " " + c.reported);
+    TempFolder first;
+    TempFolder second;
+    WriteTextFile(first / "in.json", c.settings);
+    ASSERT_EQ(RunQuelmoCli({"write", c.kind, "--out", first.path().string(), "--settings",
+                            first / "in.json"}).exitCode,
+              kExitOk);
+    const std::string path = first / (std::string(c.kind) + ".dat");
+    auto bytes = ReadBytes(path);
+    const bool camera = c.dataRecords == 0;
+    bytes[c.offset] = camera ? c.value : ReferenceSwap(c.value);
+    const std::size_t checked = camera ? 50 : c.dataRecords * 60;
+    const std::size_t check_at = camera ? 56 : checked + 56;
+    const std::uint16_t check = ReferenceStoredCheck(std::span(bytes).first(checked));
+    bytes[check_at] = static_cast<std::uint8_t>(check & 0xFF);
+    bytes[check_at + 1] = static_cast<std::uint8_t>(check >> 8);
+    WriteBytes(path, bytes);
+
+    const auto checked_run = RunQuelmoCli({"check", path});
+    EXPECT_EQ(checked_run.exitCode, kExitCheckFailed);
+    EXPECT_THAT(checked_run.out, HasSubstr(c.reported));
+
+    const auto shown = RunQuelmoCli({"show", "--json", "--reveal", path});
+    ASSERT_EQ(shown.exitCode, kExitOk);
+    WriteTextFile(first / "shown.json", shown.out);
+    const auto rewritten = RunQuelmoCli({"write", c.kind, "--out", second.path().string(),
+                                         "--settings", first / "shown.json"});
+    EXPECT_EQ(rewritten.exitCode, c.rewriteExit) << rewritten.err;
+  }
 }
 
 }  // namespace

@@ -78,6 +78,12 @@ TEST(SystemDefaultLanguageId, FirstNonEmptyOfLcAllLcMessagesAndLang) {
   }
   {
     ScopedVariable all("LC_ALL", nullptr);
+    ScopedVariable messages("LC_MESSAGES", "");
+    ScopedVariable lang("LANG", "de_LI.UTF-8");
+    EXPECT_EQ(SystemDefaultLanguageId(), 0x1407) << "LANG alone decides";
+  }
+  {
+    ScopedVariable all("LC_ALL", nullptr);
     ScopedVariable messages("LC_MESSAGES", nullptr);
     ScopedVariable lang("LANG", nullptr);
     EXPECT_EQ(SystemDefaultLanguageId(), 0x0409);

@@ -124,6 +124,19 @@ TEST_F(StagedWriteOnDisk, AReadOnlyFolderIsNamedWithTheSystemsReason) {
             "The folder " + PathToUtf8(locked) + " cannot be written: Permission denied");
   EXPECT_TRUE(TempFolder::Entries(locked).empty());
 }
+
+TEST_F(StagedWriteOnDisk, AScratchFileThatIsALinkIsReplacedNotWrittenThrough) {
+  TempFolder elsewhere;
+  const std::filesystem::path target = elsewhere.path() / "notes.txt";
+  WriteDirectly(target, {'k', 'e', 'e', 'p'});
+  std::filesystem::create_symlink(target, In("setup.dat"));
+
+  ASSERT_TRUE(StagedWrite(SystemFileSystem(), folder_.path(), "sms.dat", SampleRecords(4),
+                          TrailingRecord::kNone)
+                  .ok());
+  EXPECT_EQ(ReadDirectly(target), (std::vector<std::uint8_t>{'k', 'e', 'e', 'p'}));
+  EXPECT_EQ(TempFolder::Entries(folder_.path()), std::set<std::string>{"sms.dat"});
+}
 #endif
 
 TEST_F(StagedWriteOnDisk, AFolderPathOfAnyLengthWorks) {
