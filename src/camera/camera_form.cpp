@@ -384,12 +384,7 @@ void CameraForm::LockSwitchedControls() {
 
 void CameraForm::SampleClock() {
   const LocalTime now = TakeLocalClock(context_.clock);
-  held_.clockYear = now.year;
-  held_.clockMonth = now.month;
-  held_.clockDay = now.day;
-  held_.clockHour = now.hour;
-  held_.clockMinute = now.minute;
-  held_.clockSecond = now.second;
+  SetCameraClock(held_, now);
   clock_text_ = CameraClockText(now, language_);
 }
 

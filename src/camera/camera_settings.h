@@ -5,6 +5,8 @@
 
 #include <array>
 
+#include "controls/local_clock.h"
+
 namespace quelmo {
 
 struct CameraSettings {
@@ -45,5 +47,15 @@ struct CameraSettings {
 
   bool operator==(const CameraSettings&) const = default;
 };
+
+// Puts a sampled local time into the clock fields.
+inline void SetCameraClock(CameraSettings& settings, const LocalTime& time) {
+  settings.clockYear = time.year;
+  settings.clockMonth = time.month;
+  settings.clockDay = time.day;
+  settings.clockHour = time.hour;
+  settings.clockMinute = time.minute;
+  settings.clockSecond = time.second;
+}
 
 }  // namespace quelmo

@@ -54,13 +54,7 @@ class WriteRun {
       return Finish(WriteCameraFile(environment_.files, folder_, BuildDefaultCameraRecord()));
     }
     CameraSettings initial;
-    const LocalTime now = TakeLocalClock(environment_.clock);
-    initial.clockYear = now.year;
-    initial.clockMonth = now.month;
-    initial.clockDay = now.day;
-    initial.clockHour = now.hour;
-    initial.clockMinute = now.minute;
-    initial.clockSecond = now.second;
+    SetCameraClock(initial, TakeLocalClock(environment_.clock));
     auto input = CameraSettingsFromJson(document_.settings, initial);
     if (!input.ok()) return BadInput(input.message());
     const auto language = Resolve(input->language);
