@@ -1,0 +1,77 @@
+// How long a person waits for a window: the camera form's logic filling a
+// view (texts, 20 lists, states), and the whole window built from its dialog
+// template by the Qt host and opened, offscreen.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include <cstdlib>
+#include <optional>
+
+#include "app/app_context.h"
+#include "app/preference_store.h"
+#include "camera/camera_form.h"
+#include "controls/local_clock.h"
+#include "platform/file_system.h"
+#include "qt/app_look.h"
+#include "qt/dialog_adapter.h"
+#include "qt/hosted_screen.h"
+#include "support/fake_preference_backend.h"
+#include "support/fake_view.h"
+
+namespace quelmo {
+namespace {
+
+class SilentDialogs final : public DialogAdapter {
+ public:
+  void ShowMessage(QWidget*, const QString&, MessageIcon) override {}
+  std::optional<QString> ChooseFolder(QWidget*) override { return std::nullopt; }
+  std::optional<QString> ChooseFile(QWidget*, const QString&) override { return std::nullopt; }
+};
+
+struct Services {
+  FakePreferenceBackend backend;
+  PreferenceStore preferences{backend, 0x0409};
+  AppState state;
+  AppContext context{state, preferences, SystemFileSystem(), SystemLocalClock(), "/tmp"};
+};
+
+void BM_CameraFormLogicOpens(benchmark::State& bench) {
+  Services services;
+  for (auto _ : bench) {
+    FakeView view;
+    CameraForm form(view, services.context);
+    form.Open();
+    benchmark::DoNotOptimize(view.Title());
+  }
+}
+BENCHMARK(BM_CameraFormLogicOpens);
+
+void BM_WindowOpens(benchmark::State& bench, Next which) {
+  Services services;
+  SilentDialogs dialogs;
+  for (auto _ : bench) {
+    auto screen = HostedScreen::Make(which, services.context, dialogs);
+    if (!screen.ok()) {
+      bench.SkipWithError(screen.message().c_str());
+      break;
+    }
+    benchmark::DoNotOptimize(screen.value().get());
+  }
+}
+BENCHMARK_CAPTURE(BM_WindowOpens, launcher, Next::kLauncher)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_WindowOpens, camera, Next::kCameraForm)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace quelmo
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QApplication app(argc, argv);
+  quelmo::ApplyAppLook(app);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
