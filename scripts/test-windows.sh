@@ -55,14 +55,20 @@ prefix_pid=$!
 # --- The cross build ---
 rm -rf build/windows
 cmake --preset=windows >/dev/null
-cmake --build --preset=windows -j "$jobs"
+# The compiler's output goes to a log; its errors are shown when it fails.
+build_log=build/windows/cross-build.log
+if ! cmake --build --preset=windows -j "$jobs" >"$build_log" 2>&1; then
+  grep -E -B2 -A12 'error|FAILED' "$build_log" | head -200 >&2
+  echo "test-windows.sh: the cross build failed; the whole output is in $build_log" >&2
+  exit 1
+fi
 say "cross build done"
 
 # --- The Linux quelmo-cli to compare with ---
 linux_cli=${QUELMO_LINUX_CLI:-build/ci/src/cli/quelmo-cli}
 if [[ ! -x "$linux_cli" ]]; then
   cmake --preset=nogui >/dev/null
-  cmake --build --preset=nogui -j "$jobs" --target quelmo-cli
+  cmake --build --preset=nogui -j "$jobs" --target quelmo-cli >/dev/null
   linux_cli=build/nogui/src/cli/quelmo-cli
 fi
 
@@ -81,13 +87,14 @@ say "tests under Wine passed"
 
 # --- quelmo-cli.exe writes what the Linux build writes ---
 # The same settings (a fixed clock; texts in Chinese, with the euro sign)
-# through both programs; the Windows one writes into a folder whose name no
-# ANSI code page holds. Wine reads the Unix command line as UTF-8 under a
-# UTF-8 locale.
+# through both programs; the Windows one reads and writes in folders whose
+# names no ANSI code page holds. Wine reads the Unix command line as UTF-8
+# under a UTF-8 locale.
 cli="$scratch/cli"
+settings="$cli/设置 Einstellungen"
 windows_out="$cli/windows/相机 Müller ❄"
-mkdir -p "$cli/settings" "$cli/linux/default" "$windows_out/default"
-cat >"$cli/settings/camera.json" <<'JSON'
+mkdir -p "$settings" "$cli/linux/default" "$windows_out/default"
+cat >"$settings/camera.json" <<'JSON'
 {"cameraMode": 1, "imageSize": "5MP", "videoSize": 1, "pictureCount": 2, "videoLength": "10 Sec",
  "timeStamp": 1, "pirInterval": "30 Sec", "senseLevel": 2, "beep": 1,
  "timer1Enabled": 1, "timer1StartHour": 6, "timer1StartMinute": 30, "timer1StopHour": 20,
@@ -95,21 +102,21 @@ cat >"$cli/settings/camera.json" <<'JSON'
  "timeLapseSeconds": 3, "serialEnabled": 1, "serialChars": ["A", "0", "Z", "9"],
  "sendMode": "MMS", "clock": "2024-02-29T23:59:58", "cameraLanguage": 3, "tvMode": 1}
 JSON
-cat >"$cli/settings/mms.json" <<'JSON'
+cat >"$settings/mms.json" <<'JSON'
 {"mode": "Customer", "url": "http://mms.example.com/mms", "apn": "mms.example",
  "gateway": "10.0.0.1", "port": "8080", "account": "用户", "password": "秘密pw",
  "phone": "+4915112345678", "receiveEmail": "kamera@example.de",
  "phoneOrEmail2": "+8613800138000", "picturesPerDay": 20, "smsControl": "2 Hour",
  "cameraLanguage": 1, "tvMode": 1}
 JSON
-cat >"$cli/settings/gprs.json" <<'JSON'
+cat >"$settings/gprs.json" <<'JSON'
 {"apnMode": "Customer", "apn": "internet.example", "gprsAccount": "帐号", "gprsPassword": "pw€",
  "smtpServer": "smtp.example.com", "smtpPort": "587", "senderEmail": "cam@example.com",
  "senderPassword": "发件", "recipientEmail": "me@example.com",
  "smsControlPhone": "+4915112345678", "smsControl": "30 Min", "picturesPerDay": 7,
  "cameraLanguage": 10}
 JSON
-cat >"$cli/settings/sms.json" <<'JSON'
+cat >"$settings/sms.json" <<'JSON'
 {"phone1": "+4915112345678", "phone2": "13800138000", "phone3": "", "picturesPerDay": 99,
  "smsControl": "Off", "cameraLanguage": 3}
 JSON
@@ -120,9 +127,9 @@ windows_cli() {
 windows_path() { LC_ALL=C.UTF-8 winepath -w "$1"; }
 
 for kind in camera mms gprs sms; do
-  "$linux_cli" write "$kind" --out "$cli/linux" --settings "$cli/settings/$kind.json" >/dev/null
+  "$linux_cli" write "$kind" --out "$cli/linux" --settings "$settings/$kind.json" >/dev/null
   windows_cli write "$kind" --out "$(windows_path "$windows_out")" \
-    --settings "$(windows_path "$cli/settings/$kind.json")" >/dev/null
+    --settings "$(windows_path "$settings/$kind.json")" >/dev/null
 done
 "$linux_cli" write camera --default --camera-language 9 --out "$cli/linux/default" >/dev/null
 windows_cli write camera --default --camera-language 9 \

@@ -10,10 +10,8 @@ static void InitQuelmoResources() { Q_INIT_RESOURCE(quelmo); }
 
 namespace quelmo {
 
-void InitHostResources() { InitQuelmoResources(); }
-
 bool ApplyAppLook(QApplication& app) {
-  InitHostResources();
+  InitQuelmoResources();
   QIcon icon;
   for (const int size : {16, 32, 48, 256}) {
     icon.addFile(QStringLiteral(":/icons/quelmo-%1.png").arg(size), QSize(size, size));

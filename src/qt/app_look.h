@@ -8,10 +8,8 @@ class QApplication;
 
 namespace quelmo {
 
-// Makes the program's resources available; needed before any window is made.
-void InitHostResources();
-
-// Sets the application icon and, if the program carries it, the skin.
+// Makes the program's resources available (needed before any window is
+// made), sets the application icon and, if the program carries it, the skin.
 // Returns whether the skin was applied.
 bool ApplyAppLook(QApplication& app);
 

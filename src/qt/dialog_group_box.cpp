@@ -25,7 +25,7 @@ void DialogGroupBox::paintEvent(QPaintEvent* event) {
 
   if (title().isEmpty()) return;
   const int indent = metrics.averageCharWidth();
-  const QString text = metrics.elidedText(title(), Qt::ElideNone, width() - 2 * indent);
+  const QString text = title();
   QRect title_rect(indent, 0, metrics.horizontalAdvance(text) + metrics.averageCharWidth(),
                    metrics.height());
   title_rect = title_rect.intersected(rect().adjusted(0, 0, -indent, 0));

@@ -16,9 +16,6 @@ class DialogUnits {
   // rounded, and the font's line height.
   static DialogUnits ForFont(const QFont& font);
 
-  int baseX() const { return base_x_; }
-  int baseY() const { return base_y_; }
-
   int X(int dialog_units) const;
   int Y(int dialog_units) const;
   QRect Rect(int x, int y, int width, int height) const;

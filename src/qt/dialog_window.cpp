@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QPalette>
 #include <QPushButton>
+#include <QStyle>
 
 #include <algorithm>
 #include <utility>
@@ -92,7 +93,7 @@ void DialogWindow::Build(const ControlTemplate& control) {
   FitTextToControl(*widget, font());
   if (control.id > 0) {
     widget->setObjectName(QStringLiteral("control%1").arg(control.id));
-    controls_[control.id] = Built{control.kind, widget, validator};
+    controls_[control.id] = Built{widget, validator};
   }
 }
 
@@ -153,12 +154,6 @@ QWidget* DialogWindow::Control(ControlId id) const {
   return found == controls_.end() ? nullptr : found->second.widget;
 }
 
-std::optional<ControlKind> DialogWindow::KindOf(ControlId id) const {
-  const auto found = controls_.find(id);
-  if (found == controls_.end()) return std::nullopt;
-  return found->second.kind;
-}
-
 QLineEdit* DialogWindow::EditOf(ControlId id) const {
   QWidget* widget = Control(id);
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit;
@@ -184,11 +179,17 @@ std::optional<ControlId> DialogWindow::ControlIdOf(const QWidget* widget) const 
 
 void DialogWindow::SetEditReadOnly(QLineEdit* edit, bool read_only) {
   edit->setReadOnly(read_only);
+  // A skin's rules for read-only edits are matched when the edit is polished:
+  // an edit switched at run time is polished again, or it would keep its old
+  // look. One not yet polished gets its look when it is first shown.
+  const bool polished = edit->testAttribute(Qt::WA_WState_Polished);
+  if (polished) edit->style()->unpolish(edit);
   QPalette palette = edit->palette();
   const QWidget* window = edit->window();
   palette.setBrush(QPalette::Base, read_only ? window->palette().brush(QPalette::Window)
                                              : QApplication::palette(edit).brush(QPalette::Base));
   edit->setPalette(palette);
+  if (polished) edit->style()->polish(edit);
 }
 
 void DialogWindow::SetSystemMenuEntry(const QString& text) { system_menu_entry_ = text; }

@@ -36,12 +36,9 @@ class DialogWindow final : public QWidget {
   ~DialogWindow() override;
 
   const DialogTemplate& Template() const { return template_; }
-  const DialogUnits& Units() const { return units_; }
 
   // The widget of a control (id above 0); nullptr when there is none.
   QWidget* Control(ControlId id) const;
-  // The kind of a control; nullopt when there is none.
-  std::optional<ControlKind> KindOf(ControlId id) const;
   // The edit part of an edit or a drop-down combo; nullptr for other kinds.
   QLineEdit* EditOf(ControlId id) const;
   QComboBox* ListOf(ControlId id) const;
@@ -74,7 +71,6 @@ class DialogWindow final : public QWidget {
 
  private:
   struct Built {
-    ControlKind kind;
     QWidget* widget = nullptr;
     EditInputValidator* validator = nullptr;
   };

@@ -15,7 +15,6 @@ class EditInputValidator final : public QValidator {
   void SetDigitsOnly(bool digits_only) { digits_only_ = digits_only; }
   // A negative limit: none.
   void SetByteLimit(int bytes) { byte_limit_ = bytes; }
-  int ByteLimit() const { return byte_limit_; }
 
   State validate(QString& input, int& position) const override;
 

@@ -35,9 +35,6 @@ class HostedScreen final : public QObject {
 
   Next Which() const { return which_; }
   DialogWindow& Window() { return *window_; }
-  FormLogic& Logic() { return *logic_; }
-  // The balloon hint's window; nullptr when the logic has no hint.
-  BalloonWindow* Balloon() { return balloon_; }
 
   // Hides the window and its balloon, which is a window of its own.
   void Hide();

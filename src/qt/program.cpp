@@ -1,7 +1,6 @@
 #include "qt/program.h"
 
 #include <QApplication>
-#include <QTimer>
 
 #include <cstdio>
 

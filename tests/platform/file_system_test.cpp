@@ -29,7 +29,7 @@ Status WriteWhole(FileSystem& files, const std::filesystem::path& path,
 
 class SystemFiles : public ::testing::Test {
  protected:
-  std::filesystem::path In(std::string_view name) const { return folder_.path() / name; }
+  std::filesystem::path In(std::string_view name) const { return folder_.path() / PathFromUtf8(name); }
   FileSystem& files_ = SystemFileSystem();
   TempFolder folder_;
 };

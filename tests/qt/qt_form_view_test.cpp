@@ -4,6 +4,7 @@
 #include "qt/qt_form_view.h"
 
 #include <QComboBox>
+#include <QImage>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,7 +32,8 @@ constexpr ControlId kSecret = 17;
 
 DialogTemplate TestDialog() {
   return ParseDialogTemplate(R"({
-    "id": 900, "title": "Template", "width": 200, "height": 120, "controls": [
+    "id": 900, "title": "Template", "width": 200, "height": 120,
+    "font": {"family": "Arial", "pointSize": 9}, "controls": [
       {"id": 11, "kind": "group-box", "x": 2, "y": 2, "w": 196, "h": 90, "text": "Box"},
       {"id": 10, "kind": "label", "x": 8, "y": 12, "w": 60, "h": 8, "text": "Label"},
       {"id": 13, "kind": "dropdown-list", "x": 70, "y": 10, "w": 60, "h": 60},
@@ -163,6 +165,25 @@ TEST_F(QtFormViewTest, ReadOnlyEnabledPasswordAndFocus) {
   view_.FocusAndSelectAll(kDigits);
   EXPECT_TRUE(Edit(kDigits)->hasFocus());
   EXPECT_EQ(Edit(kDigits)->selectedText(), QStringLiteral("75"));
+}
+
+TEST_F(QtFormViewTest, AnEditSwitchedAtRunTimeLooksAsItNowIs) {
+  // The test program runs with the skin, as the program does.
+  const auto background = [&](ControlId id) {
+    const QImage image = Edit(id)->grab().toImage();
+    return image.pixelColor(image.width() - 6, image.height() / 2);
+  };
+  const QColor editable = background(kEdit);
+  const QColor read_only = background(kSecret);
+  ASSERT_NE(editable, read_only);
+  view_.SetReadOnly(kSecret, false);
+  view_.SetReadOnly(kEdit, true);
+  EXPECT_EQ(background(kSecret), editable);
+  EXPECT_EQ(background(kEdit), read_only);
+  // Styled again, they keep the dialog font the window is laid out in.
+  for (const ControlId id : {kEdit, kSecret, kDigits}) {
+    EXPECT_EQ(Edit(id)->font().family(), QStringLiteral("Arial")) << id;
+  }
 }
 
 TEST_F(QtFormViewTest, EnterClicksTheFocusedButtonElseOk) {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -86,6 +87,13 @@ class ScratchRegistryTest : public ::testing::Test {
     return value;
   }
 
+  void ExpectRaw(const char* name, DWORD type, const std::vector<std::uint8_t>& data) {
+    const std::optional<RawValue> value = QueryRaw(name);
+    ASSERT_TRUE(value.has_value()) << name;
+    EXPECT_EQ(value->type, type) << name;
+    EXPECT_EQ(value->data, data) << name;
+  }
+
   HKEY root_ = nullptr;
   std::string scratch_path_;
 };
@@ -109,26 +117,12 @@ TEST_F(ScratchRegistryTest, FirstRunCreatesTheKeyAndStoresDefaultsWithTheirTypes
   EXPECT_FALSE(store.HasCompany());
   EXPECT_TRUE(store.StoreCompany());
 
-  const auto language = QueryRaw("language");
-  ASSERT_TRUE(language.has_value());
-  EXPECT_EQ(language->type, static_cast<DWORD>(REG_DWORD));
-  EXPECT_EQ(language->data, (std::vector<std::uint8_t>{0x02, 0x00, 0x00, 0x00}));
-  const auto stored_model = QueryRaw("model");
-  ASSERT_TRUE(stored_model.has_value());
-  EXPECT_EQ(stored_model->type, static_cast<DWORD>(REG_DWORD));
-  EXPECT_EQ(stored_model->data, (std::vector<std::uint8_t>{0x01, 0x00, 0x00, 0x00}));
-  const auto stored_tv_mode = QueryRaw("TvMode");
-  ASSERT_TRUE(stored_tv_mode.has_value());
-  EXPECT_EQ(stored_tv_mode->type, static_cast<DWORD>(REG_DWORD));
-  EXPECT_EQ(stored_tv_mode->data, (std::vector<std::uint8_t>{0x00, 0x00, 0x00, 0x00}));
-
-  const auto company = QueryRaw("Company");
-  ASSERT_TRUE(company.has_value());
-  EXPECT_EQ(company->type, static_cast<DWORD>(REG_SZ));
-  ASSERT_EQ(company->data.size(), 260u);
-  std::vector<std::uint8_t> expected(260, 0);
-  std::copy(kCompanyName.begin(), kCompanyName.end(), expected.begin());
-  EXPECT_EQ(company->data, expected);
+  ExpectRaw("language", REG_DWORD, {0x02, 0x00, 0x00, 0x00});
+  ExpectRaw("model", REG_DWORD, {0x01, 0x00, 0x00, 0x00});
+  ExpectRaw("TvMode", REG_DWORD, {0x00, 0x00, 0x00, 0x00});
+  std::vector<std::uint8_t> company(260, 0);
+  std::copy(kCompanyName.begin(), kCompanyName.end(), company.begin());
+  ExpectRaw("Company", REG_SZ, company);
 
   // The next run loads them all.
   EXPECT_TRUE(store.LoadLanguage(code));
@@ -155,10 +149,7 @@ TEST_F(ScratchRegistryTest, NumbersLoadTheirLow16BitsAndStoreZeroExtended) {
   EXPECT_EQ(value, 1);
 
   EXPECT_TRUE(store.StoreModel(0xFFFF));
-  const auto model = QueryRaw("model");
-  ASSERT_TRUE(model.has_value());
-  EXPECT_EQ(model->type, static_cast<DWORD>(REG_DWORD));
-  EXPECT_EQ(model->data, (std::vector<std::uint8_t>{0xFF, 0xFF, 0x00, 0x00}));
+  ExpectRaw("model", REG_DWORD, {0xFF, 0xFF, 0x00, 0x00});
 }
 
 TEST_F(ScratchRegistryTest, AMissingValueIsNotLoadedButAZeroIs) {
@@ -222,9 +213,7 @@ TEST_F(ScratchRegistryTest, CompanyCountsOnlyWhenItFitsIn260Bytes) {
 
   EXPECT_TRUE(store.StoreCompany());
   EXPECT_TRUE(store.HasCompany());
-  const auto company = QueryRaw("Company");
-  ASSERT_TRUE(company.has_value());
-  EXPECT_EQ(company->data.size(), 260u);
+  EXPECT_EQ(QueryRaw("Company")->data.size(), 260u);
 }
 
 TEST_F(ScratchRegistryTest, StoresNeverCreateTheKey) {
