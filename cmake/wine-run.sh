@@ -8,4 +8,6 @@ if [ -z "${WINEPREFIX:-}" ]; then
   exit 125
 fi
 export WINEDEBUG="${WINEDEBUG:--all}"
+# Wine would otherwise write menu entries and file types into the home folder.
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-winemenubuilder.exe=d}"
 exec wine "$@"

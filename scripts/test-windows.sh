@@ -31,7 +31,9 @@ scratch=$(mktemp -d "${TMPDIR:-/tmp}/quelmo-windows.XXXXXX")
 export WINEPREFIX="$scratch/prefix"
 export TMPDIR="$scratch/tmp"    # Wine keeps its server socket folder here
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="  # no Mono or Gecko installer prompts
+# No Mono or Gecko installer prompts, and no menu entries or file types
+# written into the home folder.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export WINEARCH=win64
 unset DISPLAY WAYLAND_DISPLAY
 mkdir -p "$WINEPREFIX" "$TMPDIR"
