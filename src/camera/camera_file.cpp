@@ -10,8 +10,6 @@
 namespace quelmo {
 namespace {
 
-constexpr int kFirstClockYear = 2010;
-constexpr int kLastClockYear = 2031;
 constexpr std::size_t kYearByte = 14;
 constexpr std::size_t kDayByte = 16;
 constexpr std::size_t kPirIntervalByte = 6;

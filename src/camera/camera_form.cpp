@@ -20,8 +20,6 @@ namespace quelmo {
 namespace {
 
 // The clock years the camera accepts.
-constexpr int kFirstClockYear = 2010;
-constexpr int kLastClockYear = 2031;
 
 // Time-lapse and working-window-1 fields are checked by the program's own
 // range check (message in the form's language); working window 2 by the

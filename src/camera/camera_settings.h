@@ -9,6 +9,10 @@
 
 namespace quelmo {
 
+// The years the camera's clock can hold; the file stores year - 2010.
+inline constexpr int kFirstClockYear = 2010;
+inline constexpr int kLastClockYear = 2031;
+
 struct CameraSettings {
   int cameraMode = 0;     // 0 Camera, 1 Video, 2 Camera+Video
   int imageSize = 0;      // 0 12MP, 1 5MP, 2 1.3MP

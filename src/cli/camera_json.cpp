@@ -46,8 +46,6 @@ const std::array<Field, 3> kFieldsAfterSerialChars{
     ListField<C>{"sendMode", &C::sendMode, EnglishList::kSendMode},
 };
 
-constexpr int kMinClockYear = 2010;
-constexpr int kMaxClockYear = 2031;
 
 void ReadSerialChars(JsonFieldReader& reader, CameraSettings& settings) {
   const Json* value = reader.Take("serialChars");
@@ -88,7 +86,7 @@ bool ParseClock(const std::string& text, CameraSettings& settings, std::string& 
   const auto number = [&](std::size_t at, std::size_t width) {
     return std::stoi(text.substr(at, width));
   };
-  const int year = std::clamp(number(0, 4), kMinClockYear, kMaxClockYear);
+  const int year = std::clamp(number(0, 4), kFirstClockYear, kLastClockYear);
   const int month = number(5, 2);
   const int day = number(8, 2);
   const int hour = number(11, 2);
@@ -142,7 +140,7 @@ std::string FormatClock(const CameraSettings& settings) {
 
 Result<CameraInput> CameraSettingsFromJson(const Json& object, const CameraSettings& initial) {
   CameraInput input{initial, {}};
-  input.settings.clockYear = std::clamp(input.settings.clockYear, kMinClockYear, kMaxClockYear);
+  input.settings.clockYear = std::clamp(input.settings.clockYear, kFirstClockYear, kLastClockYear);
   JsonFieldReader reader(object, "camera settings");
   ReadSettingsFields<CameraSettings>(reader, kFieldsBeforeSerialChars, input.settings);
   ReadSerialChars(reader, input.settings);

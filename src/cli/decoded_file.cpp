@@ -1,6 +1,5 @@
 #include "cli/decoded_file.h"
 
-#include <cstdio>
 
 #include "app/app_state.h"
 #include "camera/camera_file.h"
@@ -31,12 +30,6 @@ void ReportFailedSaveCheck(const std::optional<Check>& failed, std::string (*mes
 }
 
 }  // namespace
-
-std::string CheckValueText(std::uint16_t value) {
-  char text[8];
-  std::snprintf(text, sizeof text, "0x%04X", value);
-  return text;
-}
 
 DecodedFile DecodeSettingBytes(FileKind kind, std::span<const std::uint8_t> bytes, bool reveal) {
   DecodedFile decoded;

@@ -13,6 +13,7 @@
 #include "cli/file_kind.h"
 #include "cli/settings_fields.h"
 #include "record/file_integrity.h"
+#include "record/setting_checksum.h"
 
 namespace quelmo {
 
@@ -33,9 +34,6 @@ DecodedFile DecodeSettingBytes(FileKind kind, std::span<const std::uint8_t> byte
 // error when the file cannot be read or its kind cannot be told.
 Result<DecodedFile> DecodeSettingFile(const std::filesystem::path& path,
                                       std::optional<FileKind> kind, bool reveal);
-
-// "0x1A2B": a check value as the reports print it.
-std::string CheckValueText(std::uint16_t value);
 
 // The faults of a file in one line each; never empty for a file that is not
 // intact.

@@ -9,12 +9,6 @@
 namespace quelmo {
 namespace {
 
-std::string Hex16(std::uint16_t value) {
-  char text[8];
-  std::snprintf(text, sizeof text, "0x%04X", value);
-  return text;
-}
-
 std::string RecordList(const std::vector<std::size_t>& indices) {
   std::string text = indices.size() == 1 ? "record " : "records ";
   for (std::size_t i = 0; i < indices.size(); ++i) {
@@ -77,8 +71,8 @@ void CompareCheckValues(FileIntegrity& integrity, std::uint16_t stored, std::uin
   integrity.checkComputed = computed;
   integrity.checkOk = stored == computed;
   if (!integrity.checkOk) {
-    integrity.problems.push_back("check value stored " + Hex16(stored) + ", computed " +
-                                 Hex16(computed));
+    integrity.problems.push_back("check value stored " + CheckValueText(stored) + ", computed " +
+                                 CheckValueText(computed));
   }
 }
 

@@ -1,6 +1,7 @@
 #include "record/setting_checksum.h"
 
 #include <array>
+#include <cstdio>
 
 namespace quelmo {
 namespace {
@@ -29,6 +30,12 @@ std::uint16_t SettingChecksum::Update(std::span<const std::uint8_t> bytes) {
   }
   crc_ = static_cast<std::uint16_t>(crc);
   return crc_;
+}
+
+std::string CheckValueText(std::uint16_t value) {
+  char text[8];
+  std::snprintf(text, sizeof text, "0x%04X", static_cast<unsigned>(value));
+  return text;
 }
 
 std::uint16_t Crc16Xmodem(std::span<const std::uint8_t> bytes) {

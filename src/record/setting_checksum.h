@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 
 namespace quelmo {
 
@@ -29,5 +30,8 @@ class SettingChecksum {
 
 // CRC-16/XMODEM of `bytes` in one pass.
 std::uint16_t Crc16Xmodem(std::span<const std::uint8_t> bytes);
+
+// A check value as messages show it: "0x31D7".
+std::string CheckValueText(std::uint16_t value);
 
 }  // namespace quelmo

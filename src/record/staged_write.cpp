@@ -20,12 +20,6 @@ std::uint16_t PlainCheck(std::span<const SettingRecord> records) {
   return checksum.value();
 }
 
-std::string Hex16(std::uint16_t value) {
-  char text[8];
-  std::snprintf(text, sizeof text, "0x%04X", static_cast<unsigned>(value));
-  return text;
-}
-
 // Writes setup.dat, reads it back and checks it; the records as read back
 // are what the final file is built from.
 Result<std::vector<SettingRecord>> StageRecords(FileSystem& files,
@@ -63,7 +57,7 @@ Result<std::vector<SettingRecord>> StageRecords(FileSystem& files,
   if (check != CheckRecord(computed)) {
     return Error{ErrorCode::kCorrupt, "Reading back " + PathToUtf8(staging) +
                                           " gave records that fail their check (stored " +
-                                          Hex16(stored) + ", computed " + Hex16(computed) + ")."};
+                                          CheckValueText(stored) + ", computed " + CheckValueText(computed) + ")."};
   }
   return staged;
 }
