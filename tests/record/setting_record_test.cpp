@@ -7,22 +7,10 @@
 
 #include "record/setting_checksum.h"
 #include "record/setting_record.h"
+#include "support/reference_crc.h"
 
 namespace quelmo {
 namespace {
-
-// A plain bit-by-bit CRC-16/XMODEM, independent of the table-driven one.
-std::uint16_t BitwiseCrc(std::span<const std::uint8_t> bytes) {
-  std::uint16_t crc = 0;
-  for (std::uint8_t b : bytes) {
-    crc ^= static_cast<std::uint16_t>(b << 8);
-    for (int i = 0; i < 8; ++i) {
-      crc = (crc & 0x8000) ? static_cast<std::uint16_t>((crc << 1) ^ 0x1021)
-                           : static_cast<std::uint16_t>(crc << 1);
-    }
-  }
-  return crc;
-}
 
 std::vector<std::uint8_t> Bytes(std::string_view text) { return {text.begin(), text.end()}; }
 
@@ -58,7 +46,7 @@ TEST(SettingChecksum, PassSpansManyUpdatesAndEmptyUpdateChangesNothing) {
 TEST(SettingChecksum, AgreesWithBitwiseCrcOnEveryByteValue) {
   std::vector<std::uint8_t> all(256);
   for (int i = 0; i < 256; ++i) all[i] = static_cast<std::uint8_t>(255 - i);
-  EXPECT_EQ(Crc16Xmodem(all), BitwiseCrc(all));
+  EXPECT_EQ(Crc16Xmodem(all), testing::BitwiseCrc16(all));
 }
 
 TEST(SettingChecksum, DefaultCameraRecord) {
