@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QGroupBox>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -130,6 +131,7 @@ QWidget* DialogWindow::MakeEdit(const ControlTemplate& control, EditInputValidat
   SetEditReadOnly(edit, control.style.readOnly);
   const ControlId id = control.id;
   connect(edit, &QLineEdit::textEdited, this, [this, id] { emit textEdited(id); });
+  edit->installEventFilter(this);
   return edit;
 }
 
@@ -144,6 +146,7 @@ QWidget* DialogWindow::MakeList(const ControlTemplate& control, EditInputValidat
     validator->SetDigitsOnly(control.style.digits);
     list->lineEdit()->setValidator(validator);
     connect(list->lineEdit(), &QLineEdit::textEdited, this, [this, id] { emit textEdited(id); });
+    list->lineEdit()->installEventFilter(this);
   }
   connect(list, &QComboBox::activated, this, [this, id] { emit selectionChanged(id); });
   return list;
@@ -223,6 +226,27 @@ void DialogWindow::closeEvent(QCloseEvent* event) {
   // The logic decides whether and how the window ends.
   event->ignore();
   emit clicked(kIdCancel);
+}
+
+bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::FocusOut) return QWidget::eventFilter(watched, event);
+  // Only the user's own moves count: not a message box taking the focus, a
+  // window switch, or the logic focusing a field.
+  switch (static_cast<QFocusEvent*>(event)->reason()) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::MouseFocusReason:
+    case Qt::ShortcutFocusReason:
+      break;
+    default:
+      return false;
+  }
+  const std::optional<ControlId> id = ControlIdOf(qobject_cast<QWidget*>(watched));
+  if (id) {
+    const int left = *id;
+    QMetaObject::invokeMethod(this, [this, left] { emit focusLeft(left); }, Qt::QueuedConnection);
+  }
+  return false;
 }
 
 void DialogWindow::contextMenuEvent(QContextMenuEvent* event) {

@@ -7,6 +7,8 @@
 //   Esc or the close box                       -> clicked(kIdCancel)
 //   a list entry picked by the user             -> selectionChanged(id)
 //   an edit's text changed by the user          -> textEdited(id)
+//   the user leaves an edit (Tab, a click)      -> focusLeft(id), queued, so
+//     that what it shows comes after the click that moved the focus
 //   the system-menu entry (see SetSystemMenuEntry) -> systemCommand(id)
 // Texts and selections set by the program raise none of these.
 
@@ -62,12 +64,14 @@ class DialogWindow final : public QWidget {
   void clicked(int id);
   void selectionChanged(int id);
   void textEdited(int id);
+  void focusLeft(int id);
   void systemCommand(int id);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   struct Built {
