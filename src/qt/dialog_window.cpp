@@ -20,7 +20,6 @@
 
 #include "qt/dialog_group_box.h"
 #include "qt/edit_input_validator.h"
-#include "qt/text_fit.h"
 
 namespace quelmo {
 namespace {
@@ -53,6 +52,7 @@ DialogWindow::DialogWindow(DialogTemplate dialog, QWidget* over)
   for (QGroupBox* box : findChildren<QGroupBox*>(QString(), Qt::FindDirectChildrenOnly)) {
     box->lower();
   }
+  FitTexts();
 }
 
 DialogWindow::~DialogWindow() = default;
@@ -91,7 +91,7 @@ void DialogWindow::Build(const ControlTemplate& control) {
     place.setHeight(closed_height);
   }
   widget->setGeometry(place);
-  FitTextToControl(*widget, font());
+  fitted_.push_back(FittedControl{widget, place, control.kind == ControlKind::kGroupBox});
   if (control.id > 0) {
     widget->setObjectName(QStringLiteral("control%1").arg(control.id));
     controls_[control.id] = Built{widget, validator};
@@ -178,6 +178,30 @@ std::optional<ControlId> DialogWindow::ControlIdOf(const QWidget* widget) const 
     }
   }
   return std::nullopt;
+}
+
+void DialogWindow::FitTexts() {
+  fit_pending_ = false;
+  // A unit between neighbours, two inside a frame, as the templates keep
+  // their controls at the least.
+  quelmo::FitTexts(fitted_, font(), rect(), units_.X(1));
+}
+
+void DialogWindow::TextsChanged() {
+  if (fit_pending_) return;
+  fit_pending_ = true;
+  // Posted layout requests are merged: one fit for a whole run of changes.
+  QCoreApplication::postEvent(this, new QEvent(QEvent::LayoutRequest));
+}
+
+bool DialogWindow::event(QEvent* event) {
+  if (event->type() == QEvent::LayoutRequest && fit_pending_) FitTexts();
+  return QWidget::event(event);
+}
+
+void DialogWindow::showEvent(QShowEvent* event) {
+  if (fit_pending_) FitTexts();
+  QWidget::showEvent(event);
 }
 
 void DialogWindow::SetEditReadOnly(QLineEdit* edit, bool read_only) {

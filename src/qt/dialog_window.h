@@ -17,9 +17,11 @@
 
 #include <map>
 #include <optional>
+#include <vector>
 
 #include "qt/dialog_template.h"
 #include "qt/dialog_units.h"
+#include "qt/text_fit.h"
 
 class QComboBox;
 class QLineEdit;
@@ -49,6 +51,12 @@ class DialogWindow final : public QWidget {
   // for the window itself and for controls without an id.
   std::optional<ControlId> ControlIdOf(const QWidget* widget) const;
 
+  // Fits every control's texts to its place now (text_fit.h).
+  void FitTexts();
+  // A text or a list's entries changed: the texts are fitted again before the
+  // window is next shown, or soon after while it is shown.
+  void TextsChanged();
+
   // Makes an edit read-only or editable; a read-only edit shows the window's
   // background, as the system's own dialogs do.
   static void SetEditReadOnly(QLineEdit* edit, bool read_only);
@@ -68,6 +76,8 @@ class DialogWindow final : public QWidget {
   void systemCommand(int id);
 
  protected:
+  bool event(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
@@ -88,6 +98,8 @@ class DialogWindow final : public QWidget {
   DialogTemplate template_;
   DialogUnits units_;
   std::map<ControlId, Built> controls_;
+  std::vector<FittedControl> fitted_;  // every control, in template order
+  bool fit_pending_ = false;
   QString system_menu_entry_;
 };
 

@@ -262,15 +262,5 @@ TEST_F(QtFormViewTest, LeavingAnEditByTabOrClickIsReported) {
   EXPECT_EQ(left.at(1).at(0).toInt(), kEdit);
 }
 
-TEST_F(QtFormViewTest, LongTextsGetASmallerFontNotAClippedOne) {
-  QPushButton* button = qobject_cast<QPushButton*>(window_.Control(kButton));
-  view_.SetText(kButton, "Go");
-  const double normal = button->font().pointSizeF();
-  view_.SetText(kButton, "Uhrzeit anfragen");
-  EXPECT_LT(button->font().pointSizeF(), normal);
-  view_.SetText(kButton, "Go");
-  EXPECT_EQ(button->font().pointSizeF(), normal);
-}
-
 }  // namespace
 }  // namespace quelmo
