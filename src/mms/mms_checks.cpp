@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "app/app_state.h"
+#include "mms/mms_presets.h"
 
 namespace quelmo {
 namespace {
@@ -49,6 +50,12 @@ constexpr MmsCheckText kMessages[] = {
     {MmsCheck::kGatewayMissing, "彩信网关错误", "Error MMS GateWay"},
     {MmsCheck::kPortMissing, "彩信端口错误", "Error MMS Port"},
     {MmsCheck::kGatewayWithoutDot, "彩信网关错误", "Error MMS GateWay"},
+    // The URL message first, as a Customer save without parameters gives it,
+    // then what to do about it.
+    {MmsCheck::kPresetWithoutData,
+     "彩信网址错误\n该运营商没有内置的彩信参数，请在“彩信设置”中选择“客户自定义”并输入参数。",
+     "Error MMS URL\nThis operator has no built-in MMS parameters: choose \"Customer\" in MMS "
+     "Setting and type them in."},
     {MmsCheck::kSmsControlNeedsPhone, "短信控制已经打开，请设置手机号码",
      "SMS control is already open，please input Phone No."},
 };
@@ -73,6 +80,9 @@ std::optional<MmsCheck> FirstFailedMmsCheck(const MmsSettings& settings) {
     if (settings.gateway.empty()) return MmsCheck::kGatewayMissing;
     if (settings.port.empty()) return MmsCheck::kPortMissing;
     if (!Contains(settings.gateway, '.')) return MmsCheck::kGatewayWithoutDot;
+  } else {
+    const MmsOperatorRow* row = FindMmsOperator(settings.countryIndex, settings.operatorIndex);
+    if (row == nullptr || !row->preset.HasData()) return MmsCheck::kPresetWithoutData;
   }
 
   if (settings.smsControl != kSmsControlOff && phone.size() < kShortestNumber) {
