@@ -4,6 +4,7 @@
 #include "app/launcher.h"
 #include "app/placeholder_form.h"
 #include "camera/camera_form.h"
+#include "mms/mms_form.h"
 
 namespace quelmo {
 
@@ -38,6 +39,7 @@ std::unique_ptr<FormLogic> MakeScreen(Next window, FormView& view, AppContext& c
     case Next::kCameraForm:
       return std::make_unique<CameraForm>(view, context);
     case Next::kMmsForm:
+      return std::make_unique<MmsForm>(view, context);
     case Next::kSmtpForm:
     case Next::kSmsForm:
       return std::make_unique<PlaceholderForm>(window, view);
