@@ -16,8 +16,10 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool Contains(std::string_view text, char c) { return text.find(c) != std::string_view::npos; }
 bool IsPartial(std::string_view text) { return !text.empty() && text.size() < kShortestNumber; }
 
-// The first byte of the phone is not tested, so that a leading "+" passes.
+// Digits only, but for a leading "+".
 bool PhoneHasNonDigit(std::string_view phone) {
+  if (phone.empty()) return false;
+  if (!IsDigit(phone.front()) && phone.front() != '+') return true;
   return std::any_of(phone.begin() + 1, phone.end(), [](char c) { return !IsDigit(c); });
 }
 

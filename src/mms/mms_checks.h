@@ -13,7 +13,7 @@ enum class MmsCheck {
   kNoRecipient,             // 1: phone and receiveEmail both empty
   kPhoneLength,             // 2: phone 1 to 4 bytes
   kSecondRecipientLength,   // 3: phoneOrEmail2 1 to 4 bytes
-  kPhoneDigits,             // 4: a byte after the first that is no digit
+  kPhoneDigits,             // 4: a byte that is no digit (a leading "+" passes)
   kSecondRecipientFormat,   // 5: neither a number nor holding "@"
   kEmailAddress,            // 6: receiveEmail without "@" or "."
   kUrlMissing,              // 7, Customer mode only, in this order

@@ -2,8 +2,9 @@
 //
 // Columns: country, operator, name, then URL, APN, gateway, port, account,
 // password. The ports are the camera's own; the other five texts come from the
-// public carrier list named in NOTICE, cleaned (dotted IP addresses without
-// leading zeros, placeholder credentials emptied) and never cut. A row whose
+// public carrier list named in NOTICE (its current revision unless a row names
+// an older one), cleaned (dotted IP addresses without leading zeros,
+// placeholder credentials emptied) and never cut. A row whose
 // URL, APN and gateway are empty has no public data: it keeps its place so
 // that the operator numbers stay what the camera expects.
 
@@ -57,7 +58,7 @@ constexpr MmsOperatorRow kMmsOperatorTable[] = {
     {11, 2, "Telia", {"http://mms.telia.dk", "www.mms.mtelia.dk", "193.209.134.131", "8080", "", ""}},
     {12, 0, "MobilNil", {"http://10.7.13.24:8002/", "mobinilmms", "62.241.155.45", "8080", "", ""}},
     {12, 1, "Vodafone", {"http://mms.vodafone.com.eg/servlets/mms", "mms.vodafone.com.eg", "163.121.178.2", "8080", "mms", "mms"}},
-    {13, 0, "EMT", {"http://mms.emt.ee/servlets/mms", "mms.emt.ee", "217.71.32.82", "8080", "", ""}},
+    {13, 0, "EMT", {"http://mms.emt.ee/servlets/mms", "mms.emt.ee", "217.71.32.82", "8080", "", ""}},  // from revision 2014-01-01@871d0678ec8bf4c5037ad10104dd0eefff8a6982
     {13, 1, "ELISA", {"http://194.204.2.10", "mms", "194.204.2.6", "8000", "", ""}},
     {13, 2, "TELE2", {"http://mmsc.tele2.ee", "mms.tele2.ee", "193.12.40.6", "9201", "", ""}},
     {14, 0, "Alands", {"http://mms.amt.aland.fi", "mms", "194.110.177.70", "8080", "", ""}},
@@ -119,12 +120,12 @@ constexpr MmsOperatorRow kMmsOperatorTable[] = {
     {33, 2, "Swisscom", {"http://mms.natel.ch:8079", "event.swisscom.ch", "192.168.210.2", "8080", "", ""}},
     {34, 0, "Cell C", {"http://mms.cmobile.co.za", "mms", "196.31.116.250", "8080", "", ""}},
     {34, 1, "Virgin", {"http://mms.virginmobile.co.za", "vmms", "196.31.116.242", "8080", "", ""}},
-    {34, 2, "MTN", {"http://mms.mtn.co.za/mms/wapenc", "myMTN", "196.11.240.241", "8080", "mtnmms", "mtnmms"}},
+    {34, 2, "MTN", {"http://mms.mtn.co.za/mms/wapenc", "myMTN", "196.11.240.241", "8080", "mtnmms", "mtnmms"}},  // from revision 2014-01-01@871d0678ec8bf4c5037ad10104dd0eefff8a6982
     {34, 3, "Vodacom", {"http://mmsc.vodacom4me.co.za", "mms.vodacom.net", "196.6.128.13", "8080", "", ""}},
     {35, 0, "Orange", {"http://mms.orange.es", "orangemms", "172.22.188.25", "8080", "orange", "orange"}},
     {35, 1, "Vodafone", {"http://mmsc.vodafone.es/servlets/mms", "mms.vodafone.net", "212.73.32.10", "80", "wap@wap", "wap125"}},
     {35, 2, "Telstra", {"", "", "", "8080", "", ""}},
-    {35, 3, "Movistar", {"http://mms.movistar.com", "telefonica.es", "10.138.255.5", "8080", "telefonica", "telefonica"}},
+    {35, 3, "Movistar", {"http://mms.movistar.com", "telefonica.es", "10.138.255.5", "8080", "telefonica", "telefonica"}},  // from revision 2016-01-01@967c5036d6923374b829a16990bfb0c18a64a075
     {36, 0, "T-Mobile", {"http://mms", "mms", "192.168.1.1", "8080", "mms", "mms"}},
     {36, 1, "Orange", {"http://imms.orange.sk", "mms", "213.151.208.145", "8799", "wap", "wap"}},
     {36, 2, "O2", {"http://mms.o2world.sk:8002", "o2mms", "10.97.1.11", "8080", "", ""}},

@@ -13,6 +13,7 @@
 #include "app/app_context.h"
 #include "app/preference_store.h"
 #include "mms/mms_file.h"
+#include "mms/mms_presets.h"
 #include "platform/file_system.h"
 #include "smtp/gprs_file.h"
 #include "support/fake_preference_backend.h"
@@ -381,7 +382,7 @@ TEST_F(MmsFormTest, SaveTakesTheTypedFolderAndReportsFailures) {
 }
 
 TEST_F(MmsFormTest, LoadingACustomerFileInAutoModeSwitchesToCustomer) {
-  WriteBytes(other.path() / "mms.dat", MmsFileBytes(CustomerFile(), 2, 0));
+  WriteBytes(other.path() / "mms.dat", MmsFileBytes(CustomerFile(), kChinese, 0));
   OpenForm(kChinese);
   LoadFile(other.path() / "mms.dat");
   EXPECT_TRUE(view.Messages().empty());
@@ -400,7 +401,7 @@ TEST_F(MmsFormTest, LoadingACustomerFileInAutoModeSwitchesToCustomer) {
 
   // Saved again unchanged, the same bytes.
   Save();
-  EXPECT_EQ(ReadBytes(FilePath()), MmsFileBytes(CustomerFile(), 2, 0));
+  EXPECT_EQ(ReadBytes(FilePath()), MmsFileBytes(CustomerFile(), kChinese, 0));
 }
 
 TEST_F(MmsFormTest, LoadingAPresetFileShowsItsChoiceAndSavesThePresetOnScreen) {
