@@ -1,6 +1,7 @@
 #include "mms/mms_form.h"
 
 #include <optional>
+#include <span>
 #include <string_view>
 
 #include "app/app_state.h"
@@ -34,17 +35,8 @@ struct MmsTextField {
   int limit;
 };
 
-constexpr MmsTextField kParameterFields[] = {
-    {kMmsUrlEdit, &MmsSettings::url, MmsLimits::kUrl},
-    {kMmsApnEdit, &MmsSettings::apn, MmsLimits::kApn},
-    {kMmsGatewayEdit, &MmsSettings::gateway, MmsLimits::kGateway},
-    {kMmsPortEdit, &MmsSettings::port, MmsLimits::kPort},
-    {kMmsAccountEdit, &MmsSettings::account, MmsLimits::kAccount},
-    {kMmsPasswordEdit, &MmsSettings::password, MmsLimits::kPassword},
-};
-
-// Every text field, for showing; the phone has no input limit of its own (a
-// 33rd character is refused with a message instead).
+// Every text field, the six operator parameters first. The phone has no input
+// limit of its own: a 33rd character is refused with a message instead.
 constexpr MmsTextField kTextFields[] = {
     {kMmsUrlEdit, &MmsSettings::url, MmsLimits::kUrl},
     {kMmsApnEdit, &MmsSettings::apn, MmsLimits::kApn},
@@ -56,6 +48,11 @@ constexpr MmsTextField kTextFields[] = {
     {kMmsEmailEdit, &MmsSettings::receiveEmail, MmsLimits::kReceiveEmail},
     {kMmsSecondEdit, &MmsSettings::phoneOrEmail2, MmsLimits::kPhoneOrEmail2},
 };
+
+constexpr std::size_t kParameterCount = 6;
+std::span<const MmsTextField> ParameterFields() {
+  return std::span(kTextFields).first(kParameterCount);
+}
 
 bool Contains(std::string_view text, char c) { return text.find(c) != std::string_view::npos; }
 
@@ -254,7 +251,7 @@ void MmsForm::EnterAutoMode() {
   view_.SetSelection(kMmsModeList, kMmsAuto);
   view_.SetEnabled(kMmsCountryList, true);
   view_.SetEnabled(kMmsOperatorList, true);
-  for (const MmsTextField& text : kParameterFields) view_.SetReadOnly(text.edit, true);
+  for (const MmsTextField& text : ParameterFields()) view_.SetReadOnly(text.edit, true);
   view_.SetReadOnly(kMmsPhoneEdit, false);
   view_.SetReadOnly(kMmsEmailEdit, false);
   SetSecondRecipientOpen(false);
@@ -274,7 +271,7 @@ void MmsForm::EnterCustomerMode() {
     view_.SetSelection(list, 0);
     view_.SetEnabled(list, false);
   }
-  for (const MmsTextField& text : kParameterFields) view_.SetReadOnly(text.edit, false);
+  for (const MmsTextField& text : ParameterFields()) view_.SetReadOnly(text.edit, false);
   view_.SetReadOnly(kMmsPhoneEdit, false);
   view_.SetReadOnly(kMmsEmailEdit, false);
   SetSecondRecipientOpen(false);
