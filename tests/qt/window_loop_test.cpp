@@ -172,8 +172,9 @@ TEST_F(WindowLoopTest, CameraFormWholeRoad) {
   Click(1057);  // Select
   Click(kIdOk);  // Save
   ASSERT_FALSE(dialogs_.Messages().empty());
-  EXPECT_TRUE(dialogs_.Messages().back().text.startsWith(
-      QStringLiteral("Save All Parameters To Camera Setting File\n")));
+  EXPECT_EQ(dialogs_.Messages().back().text,
+            QString::fromStdString("Save All Parameters To Camera Setting File\n" +
+                                   PathToUtf8(card.path() / "camera.dat")));
 
   std::ifstream in(card.path() / "camera.dat", std::ios::binary);
   const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), {});
