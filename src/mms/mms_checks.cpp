@@ -55,7 +55,8 @@ constexpr MmsCheckText kMessages[] = {
     // The URL message first, as a Customer save without parameters gives it,
     // then what to do about it.
     {MmsCheck::kPresetWithoutData,
-     "彩信网址错误\n该运营商没有内置的彩信参数，请在“彩信设置”中选择“客户自定义”并输入参数。",
+     "彩信网址错误\n"
+     "该运营商没有内置的彩信参数，请在“彩信设置”中选择“客户自定义”并输入参数。",
      "Error MMS URL\nThis operator has no built-in MMS parameters: choose \"Customer\" in MMS "
      "Setting and type them in."},
     {MmsCheck::kSmsControlNeedsPhone, "短信控制已经打开，请设置手机号码",

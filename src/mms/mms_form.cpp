@@ -227,16 +227,17 @@ bool MmsForm::TakePicturesPerDay() {
 }
 
 void MmsForm::PutToControls() {
-  for (const MmsTextField& text : kTextFields) view_.SetText(text.edit, Shown(settings_.*text.field));
+  for (const MmsTextField& text : kTextFields)
+    view_.SetText(text.edit, Shown(settings_.*text.field));
   view_.SetText(kMmsPicturesEdit, std::to_string(settings_.picturesPerDay));
 }
 
 // ---- Modes and presets ----------------------------------------------------
 
 void MmsForm::SwitchMode() {
-  for (std::string* text : {&settings_.url, &settings_.apn, &settings_.gateway, &settings_.port,
-                            &settings_.account, &settings_.password, &settings_.receiveEmail,
-                            &settings_.phone, &settings_.phoneOrEmail2}) {
+  for (std::string* text :
+       {&settings_.url, &settings_.apn, &settings_.gateway, &settings_.port, &settings_.account,
+        &settings_.password, &settings_.receiveEmail, &settings_.phone, &settings_.phoneOrEmail2}) {
     text->clear();
   }
   if (view_.Selection(kMmsModeList) == kMmsCustomer) {
@@ -376,7 +377,6 @@ void MmsForm::Save() {
 void MmsForm::Load() {
   const std::optional<std::string> path = view_.ChooseFile(kMmsLoadFilter);
   if (!path) return;
-  view_.SetText(kMmsLoadPathEdit, *path);
   const auto refuse = [&](const std::string& reason) {
     view_.ShowMessage(LoadFailedMessage(*path, reason, language_), MessageIcon::kWarning);
   };
@@ -393,11 +393,14 @@ void MmsForm::Load() {
     return refuse(MmsDamagedReason(problems.empty() ? "check value" : problems.front(), language_));
   }
   const MmsSettings& loaded = contents.settings;
-  if (loaded.mode == kMmsAuto && FindMmsOperator(loaded.countryIndex, loaded.operatorIndex) == nullptr) {
-    return refuse(MmsOperatorNotOfferedReason(loaded.countryIndex, loaded.operatorIndex, language_));
+  if (loaded.mode == kMmsAuto &&
+      FindMmsOperator(loaded.countryIndex, loaded.operatorIndex) == nullptr) {
+    return refuse(
+        MmsOperatorNotOfferedReason(loaded.countryIndex, loaded.operatorIndex, language_));
   }
 
   // The file's mode, with that mode's lists and field states, then its values.
+  view_.SetText(kMmsLoadPathEdit, *path);
   if (loaded.mode == kMmsAuto) {
     EnterAutoMode();
     ShowPresetLists(loaded.countryIndex, loaded.operatorIndex);

@@ -18,10 +18,11 @@ bool IsCountry(int country) { return country >= 0 && country < kMmsCountryCount;
 std::span<const MmsOperatorRow> MmsOperatorsOf(int country) {
   if (!IsCountry(country)) return {};
   const std::span<const MmsOperatorRow> rows = MmsOperatorRows();
-  const auto first = std::find_if(rows.begin(), rows.end(),
-                                  [country](const MmsOperatorRow& row) { return row.country == country; });
-  const auto last = std::find_if(first, rows.end(),
-                                 [country](const MmsOperatorRow& row) { return row.country != country; });
+  const auto first = std::find_if(rows.begin(), rows.end(), [country](const MmsOperatorRow& row) {
+    return row.country == country;
+  });
+  const auto last = std::find_if(
+      first, rows.end(), [country](const MmsOperatorRow& row) { return row.country != country; });
   return {first, last};
 }
 

@@ -180,7 +180,8 @@ std::string_view MmsSmsControlHint(int language_index) {
 }
 
 std::string_view MmsSavedConfirmation(int language_index) {
-  return language_index == kChinese ? "彩信设置文件已保存" : "Save All Parameters To MMS Setting File";
+  return language_index == kChinese ? "彩信设置文件已保存"
+                                    : "Save All Parameters To MMS Setting File";
 }
 
 std::string MmsPhoneTooLongMessage(int language_index) {

@@ -41,7 +41,8 @@ std::string_view MmsEmailHint(int language_index);
 std::string_view MmsSmsControlHint(int language_index);
 
 // Load's file-type filter.
-inline constexpr std::string_view kMmsLoadFilter = "Quelmo Files (*.dat)|*.dat|All Files (*.*)|*.*||";
+inline constexpr std::string_view kMmsLoadFilter =
+    "Quelmo Files (*.dat)|*.dat|All Files (*.*)|*.*||";
 
 // Messages: Chinese for code 1, English otherwise.
 std::string_view MmsSavedConfirmation(int language_index);

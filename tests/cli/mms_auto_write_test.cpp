@@ -1,14 +1,13 @@
 // quelmo-cli write mms in Auto mode, and its agreement with the form.
 
-#include <filesystem>
-#include <memory>
-#include <string>
-#include <vector>
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <memory>
 #include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
 
 #include "app/app_context.h"
 #include "app/preference_store.h"
@@ -22,9 +21,9 @@
 namespace quelmo {
 namespace {
 
+using testing::CliRun;
 using ::testing::HasSubstr;
 using ::testing::Not;
-using testing::CliRun;
 using testing::ReadBytes;
 using testing::RunQuelmoCli;
 using testing::TempFolder;
@@ -34,8 +33,8 @@ class MmsAutoWriteTest : public ::testing::Test {
  protected:
   CliRun Write(const std::string& settings_json, std::vector<std::string> extra = {}) {
     WriteTextFile(input_ / "settings.json", settings_json);
-    std::vector<std::string> args{"write", "mms", "--out", cli_out_.path().string(), "--settings",
-                                  input_ / "settings.json"};
+    std::vector<std::string> args{
+        "write", "mms", "--out", cli_out_.path().string(), "--settings", input_ / "settings.json"};
     args.insert(args.end(), extra.begin(), extra.end());
     return RunQuelmoCli(args);
   }
@@ -84,7 +83,8 @@ TEST_F(MmsAutoWriteTest, WritesTheSameBytesAsTheForm) {
 
 TEST_F(MmsAutoWriteTest, ShownSettingsAreWrittenBackUnchanged) {
   ASSERT_EQ(Write(R"({"mode": "Auto", "country": 26, "operator": 1, "phone": "+31612345678",
-                      "smsControl": "2 Hour", "picturesPerDay": 5})").exitCode,
+                      "smsControl": "2 Hour", "picturesPerDay": 5})")
+                .exitCode,
             kExitOk);
   const std::vector<std::uint8_t> first = ReadBytes(cli_out_ / "mms.dat");
   const CliRun shown = RunQuelmoCli({"show", cli_out_ / "mms.dat", "--json", "--reveal"});
@@ -92,8 +92,8 @@ TEST_F(MmsAutoWriteTest, ShownSettingsAreWrittenBackUnchanged) {
   const auto document = nlohmann::ordered_json::parse(shown.out);
   WriteTextFile(input_ / "shown.json", document.dump());
   std::filesystem::remove(cli_out_ / "mms.dat");
-  const CliRun again = RunQuelmoCli({"write", "mms", "--out", cli_out_.path().string(),
-                                     "--settings", input_ / "shown.json"});
+  const CliRun again = RunQuelmoCli(
+      {"write", "mms", "--out", cli_out_.path().string(), "--settings", input_ / "shown.json"});
   ASSERT_EQ(again.exitCode, kExitOk) << again.err;
   EXPECT_EQ(ReadBytes(cli_out_ / "mms.dat"), first);
 }
@@ -131,9 +131,10 @@ TEST(PresetsCommandTest, ListsCountriesOperatorsAndValues) {
   EXPECT_EQ(all[41]["operators"].size(), 5u);
   EXPECT_EQ(all[2]["operators"].size(), 1u);
   const auto& mobile = all[4]["operators"][0];
-  EXPECT_EQ(mobile.dump(), R"({"operator":0,"name":"China Mobile","url":"http://mmsc.monternet.com",)"
-                           R"("apn":"cmwap","gateway":"10.0.0.172","port":"80","account":"",)"
-                           R"("password":""})");
+  EXPECT_EQ(mobile.dump(),
+            R"({"operator":0,"name":"China Mobile","url":"http://mmsc.monternet.com",)"
+            R"("apn":"cmwap","gateway":"10.0.0.172","port":"80","account":"",)"
+            R"("password":""})");
   EXPECT_EQ(all[0]["operators"][2]["url"], "");  // Mic1: no data
 
   run = RunQuelmoCli({"presets", "MMS", "--country", "41"});

@@ -26,8 +26,8 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
-using ::testing::SizeIs;
 using testing::ReferenceSwap;
+using ::testing::SizeIs;
 
 class FixedClock final : public LocalClock {
  public:
@@ -41,7 +41,8 @@ std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {
 
 void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
   std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
 }
 
 constexpr ControlId kParameterEdits[] = {kMmsUrlEdit,  kMmsApnEdit,     kMmsGatewayEdit,
@@ -201,7 +202,7 @@ TEST_F(MmsFormTest, SaveChecksInOrder) {
     const char* phone;
     const char* email;
     int sms_control;
-    const char* gateway;  // Customer mode only
+    const char* gateway;   // Customer mode only
     const char* expected;  // first message; "" when saved
   } cases[] = {
       {"plus and 13 digits", kMmsAuto, "+8613800138000", "", 5, "", ""},
@@ -464,6 +465,7 @@ TEST_F(MmsFormTest, FilesThatCannotBeLoadedChangeNothing) {
     EXPECT_EQ(view.Text(kMmsPhoneEdit), "13800138000");
     EXPECT_EQ(view.SelectedText(kMmsCountryList), "China");
     EXPECT_EQ(view.Text(kMmsUrlEdit), "http://mmsc.monternet.com");
+    EXPECT_EQ(view.Text(kMmsLoadPathEdit), "");
   }
   // A cancelled choice does nothing at all.
   view.ClearMessages();

@@ -1,12 +1,11 @@
 // The MMS form in the real window, offscreen: from the launcher to a saved
 // mms.dat, a loaded Customer file, and back.
 
+#include <gtest/gtest.h>
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
-
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -125,7 +124,8 @@ TEST_F(MmsRoadTest, LauncherToSavedFileToLoadedCustomerFileAndBack) {
   {
     const std::vector<std::uint8_t> file = MmsFileBytes(customer, 2, 0);
     std::ofstream(customer_file, std::ios::binary)
-        .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
+        .write(reinterpret_cast<const char*>(file.data()),
+               static_cast<std::streamsize>(file.size()));
   }
   dialogs_.AnswerFile(QString::fromStdString(PathToUtf8(customer_file)));
   Click(kMmsLoadButton);
