@@ -52,11 +52,11 @@ Status TakeMmsPreset(const Json& object, MmsSettings& settings) {
                        " is no country of the presets (0.." + std::to_string(kMmsCountryCount - 1) +
                        "); Auto mode takes its parameters from one"};
     }
+    const std::size_t offered = MmsOperatorsOf(country).size();
     return Error{ErrorCode::kInvalidArgument,
                  "operator: " + std::to_string(op) + " is not offered in " +
-                     std::string(MmsCountryName(country, kEnglish)) + ", which has " +
-                     std::to_string(MmsOperatorsOf(country).size()) +
-                     " operators (0.." + std::to_string(MmsOperatorsOf(country).size() - 1) + ")"};
+                     std::string(MmsCountryName(country, kEnglish)) + " (it offers " +
+                     std::to_string(offered) + ", numbered from 0)"};
   }
   const struct {
     const char* key;
