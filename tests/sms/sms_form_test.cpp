@@ -322,24 +322,32 @@ TEST_F(SmsFormTest, SaveReadsEveryFieldFirstAndStopsAtTheFirstFailure) {
 }
 
 TEST_F(SmsFormTest, FailedSaveIsReportedNeverConfirmed) {
-  FailingFileSystem files(SystemFileSystem());
-  AppContext failing{state, preferences, files, SystemLocalClock(), PathToUtf8(home.path())};
-  SmsForm failing_form(view, failing);
-  view.Bind(failing_form);
-  failing_form.Open();
-  TypeNumbers("12345");
-  view.Click(kSmsSaveButton);
-  const std::size_t steps = files.step_count();
-  ASSERT_GT(steps, 0u);
-  for (std::size_t step = 1; step <= steps; ++step) {
-    SCOPED_TRACE(files.Describe(step));
-    files.FaultAt(step);
+  // Saves through a file layer that goes wrong at step `fault_step` (0: never);
+  // returns the steps taken.
+  const auto save_with_fault = [this](std::size_t fault_step, Fault fault) {
+    FailingFileSystem files(SystemFileSystem());
+    files.FaultAt(fault_step, fault);
+    AppContext failing{state, preferences, files, SystemLocalClock(), PathToUtf8(home.path())};
+    SmsForm failing_form(view, failing);
+    view.Bind(failing_form);
+    failing_form.Open();
+    TypeNumbers("12345");
     view.ClearMessages();
     view.Click(kSmsSaveButton);
-    ASSERT_EQ(view.Messages().size(), 1u);
-    EXPECT_EQ(view.Messages()[0].icon, MessageIcon::kWarning);
-    EXPECT_THAT(view.Messages()[0].text, HasSubstr(PathToUtf8(home.path())));
-    EXPECT_THAT(view.Messages()[0].text, Not(HasSubstr("Save SMS configuration file")));
+    SCOPED_TRACE(fault_step == 0 ? "no fault" : files.Describe(fault_step));
+    EXPECT_EQ(view.Messages().size(), 1u);
+    return files.step_count();
+  };
+  const std::size_t steps = save_with_fault(0, Fault::kFail);
+  ASSERT_EQ(view.Messages().at(0).icon, MessageIcon::kApp);
+  for (const Fault fault : {Fault::kFail, Fault::kCorrupt}) {
+    for (std::size_t step = 1; step <= steps; ++step) {
+      save_with_fault(step, fault);
+      ASSERT_EQ(view.Messages().size(), 1u);
+      EXPECT_EQ(view.Messages()[0].icon, MessageIcon::kWarning) << step;
+      EXPECT_THAT(view.Messages()[0].text, HasSubstr(PathToUtf8(home.path()))) << step;
+      EXPECT_THAT(view.Messages()[0].text, Not(HasSubstr("Save SMS configuration file"))) << step;
+    }
   }
 
   // A folder that does not exist, in Chinese.
