@@ -39,8 +39,6 @@ TEST(SmsFormParityTest, FormAndCliWriteTheSameBytes) {
            "picturesPerDay": 99, "smsControl": "On"})",
        "1"},
       {3, true, "12345", "67890", "", "0", 5, R"({"phone1": "12345", "phone2": "67890"})", "1"},
-      {11, false, "+370612345", "", "", "10", 1,
-       R"({"phone1": "+370612345", "picturesPerDay": 10, "smsControl": "5 Min"})", "11"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.json);
@@ -76,18 +74,6 @@ TEST(SmsFormParityTest, FormAndCliWriteTheSameBytes) {
     EXPECT_EQ(form_bytes.size(), 300u);
     EXPECT_EQ(form_bytes, ReadBytes(by_cli / "sms.dat"));
   }
-}
-
-// The check the form runs on number 3 stops the command line as well.
-TEST(SmsFormParityTest, NumberThreeIsCheckedByBoth) {
-  TempFolder out;
-  WriteTextFile(out / "sms.json",
-                R"({"phone1": "12345", "phone2": "67890", "phone3": "5555x"})");
-  const testing::CliRun run = RunQuelmoCli(
-      {"write", "sms", "--out", out.path().string(), "--settings", out / "sms.json"});
-  EXPECT_EQ(run.exitCode, kExitCheckFailed);
-  EXPECT_EQ(run.LastErrorLine(), "Please check the phone number");
-  EXPECT_FALSE(std::filesystem::exists(out / "sms.dat"));
 }
 
 }  // namespace

@@ -117,14 +117,5 @@ TEST_F(SmsFormRoadTest, LauncherSmsFormSaveAndBack) {
   EXPECT_TRUE(Window().isVisible());
 }
 
-TEST_F(SmsFormRoadTest, EscLeavesTheFormForTheLauncher) {
-  loop_.Start();
-  Click(kLauncherSmsButton);
-  ASSERT_EQ(loop_.Current()->Which(), Next::kSmsForm);
-  QTest::keyClick(&Window(), Qt::Key_Escape);
-  ProcessQtEvents();
-  EXPECT_EQ(loop_.Current()->Which(), Next::kLauncher);
-}
-
 }  // namespace
 }  // namespace quelmo
