@@ -1,6 +1,8 @@
 #include "sms/sms_form.h"
 
+#include <filesystem>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -33,8 +35,8 @@ void ShowText(FormView& view, ControlId id, const std::string& text) {
   if (view.Text(id) != text) view.SetText(id, text);
 }
 
-// Opens `follower` while `leader` is a whole number; otherwise empties and
-// locks it. True when it was locked.
+// Opens `follower` while `leader` is long enough to be a number; otherwise
+// empties and locks it. True when it was locked.
 bool ChainFollower(FormView& view, const std::string& leader, ControlId follower_edit,
                    std::string& follower) {
   const bool open = leader.size() >= SmsLimits::kShortestPhone;

@@ -76,8 +76,9 @@ std::optional<std::string_view> SmsControlText(ControlId id, int language_index)
 }
 
 std::string_view SmsPhoneNumberHint(int language_index) {
-  return language_index == kChinese ? "注意：手机号码1可以作为远程短信控制号码"
-                                    : "Note：The phone number 1 can be used as a remote control number";
+  return language_index == kChinese
+             ? "注意：手机号码1可以作为远程短信控制号码"
+             : "Note：The phone number 1 can be used as a remote control number";
 }
 
 std::string_view SmsControlHint(int language_index) {

@@ -98,7 +98,8 @@ TEST_F(SmsFormRoadTest, LauncherSmsFormSaveAndBack) {
   Click(kSmsSelectFolderButton);
   Click(kSmsSaveButton);
   ASSERT_EQ(dialogs_.Messages().size(), 1u);
-  EXPECT_TRUE(dialogs_.Messages()[0].text.startsWith(QStringLiteral("Save SMS configuration file")));
+  EXPECT_TRUE(
+      dialogs_.Messages()[0].text.startsWith(QStringLiteral("Save SMS configuration file")));
 
   std::ifstream in(card.path() / "sms.dat", std::ios::binary);
   const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), {});
