@@ -5,6 +5,7 @@
 #include "app/placeholder_form.h"
 #include "camera/camera_form.h"
 #include "mms/mms_form.h"
+#include "sms/sms_form.h"
 
 namespace quelmo {
 
@@ -38,10 +39,11 @@ std::unique_ptr<FormLogic> MakeScreen(Next window, FormView& view, AppContext& c
       return std::make_unique<AboutLogic>(view);
     case Next::kCameraForm:
       return std::make_unique<CameraForm>(view, context);
+    case Next::kSmsForm:
+      return std::make_unique<SmsForm>(view, context);
     case Next::kMmsForm:
       return std::make_unique<MmsForm>(view, context);
     case Next::kSmtpForm:
-    case Next::kSmsForm:
       return std::make_unique<PlaceholderForm>(window, view);
     case Next::kStay:
     case Next::kClose:
