@@ -42,7 +42,11 @@ void PrintMmsCountry(int country, std::ostream& out) {
     const std::pair<const char*, std::string_view> fields[] = {
         {"url", p.url},   {"apn", p.apn},         {"gateway", p.gateway},
         {"port", p.port}, {"account", p.account}, {"password", p.password}};
-    for (const auto& [key, value] : fields) out << "      " << key << ": " << value << "\n";
+    for (const auto& [key, value] : fields) {
+      out << "      " << key << ":";
+      if (!value.empty()) out << " " << value;
+      out << "\n";
+    }
   }
 }
 
