@@ -7,6 +7,7 @@
 
 #include "cli/check_command.h"
 #include "cli/exit_codes.h"
+#include "cli/presets_command.h"
 #include "cli/show_command.h"
 #include "cli/write_command.h"
 
@@ -25,6 +26,7 @@ struct Commands {
   WriteOptions write;
   ShowOptions show;
   CheckOptions check;
+  PresetsOptions presets;
   // Options whose presence matters, not only their value.
   CLI::Option* cameraLanguage = nullptr;
   CLI::Option* tvMode = nullptr;
@@ -91,6 +93,21 @@ CLI::App* AddCheck(CLI::App& app, Commands& commands) {
   return check;
 }
 
+CLI::App* AddPresets(CLI::App& app, Commands& commands) {
+  auto* presets = app.add_subcommand("presets", "List the built-in operator presets that Auto mode "
+                                                "writes");
+  presets->footer("Exit status: 0 listed; 2 bad usage.");
+  presets->add_option("KIND", commands.presets.kind, "mms")
+      ->required()
+      ->transform(CLI::IsMember({"mms"}, CLI::ignore_case));
+  presets->add_option_function<int>(
+      "--country", [&commands](int country) { commands.presets.country = country; },
+      "Only this country (its number in the country list)");
+  presets->add_flag("--json", commands.presets.json,
+                    "Print JSON: an array of countries, each with its offered operators");
+  return presets;
+}
+
 int Dispatch(std::vector<std::string> args, std::ostream& out, std::ostream& err,
              const CliEnvironment& environment) {
   CLI::App app{"quelmo-cli: write, show and check the setting files of the Quelmo K300X camera",
@@ -101,6 +118,7 @@ int Dispatch(std::vector<std::string> args, std::ostream& out, std::ostream& err
   auto* write = AddWrite(app, commands);
   auto* show = AddShow(app, commands);
   auto* check = AddCheck(app, commands);
+  auto* presets = AddPresets(app, commands);
 
   std::reverse(args.begin(), args.end());  // CLI11 takes the arguments last first
   try {
@@ -122,6 +140,7 @@ int Dispatch(std::vector<std::string> args, std::ostream& out, std::ostream& err
     commands.show.kind = ParseFileKind(commands.showKind);
     return RunShow(commands.show, out, err);
   }
+  if (presets->parsed()) return RunPresets(commands.presets, out, err);
   if (check->parsed()) {
     commands.check.kind = ParseFileKind(commands.checkKind);
     return RunCheck(commands.check, out);

@@ -9,6 +9,7 @@
 #include "cli/sms_json.h"
 #include "mms/mms_checks.h"
 #include "mms/mms_file.h"
+#include "mms/mms_presets.h"
 #include "sms/sms_checks.h"
 #include "sms/sms_file.h"
 #include "smtp/gprs_checks.h"
@@ -64,9 +65,16 @@ class WriteRun {
   }
 
   int WriteMms() {
-    auto input = MmsSettingsFromJson(document_.settings, MmsSettings{});
+    // A freshly opened form shows China and its first operator.
+    MmsSettings initial;
+    initial.countryIndex = kMmsChina;
+    auto input = MmsSettingsFromJson(document_.settings, initial);
     if (!input.ok()) return BadInput(input.message());
-    if (input->settings.mode == kMmsAuto) return PresetsUnavailable("mode");
+    if (input->settings.mode == kMmsAuto) {
+      if (auto taken = TakeMmsPreset(document_.settings, input->settings); !taken.ok()) {
+        return BadInput(taken.message());
+      }
+    }
     if (const auto failed = FirstFailedMmsCheck(input->settings)) {
       return CheckFailed(MmsCheckMessage(*failed, options_.language));
     }

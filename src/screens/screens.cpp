@@ -4,6 +4,8 @@
 #include "app/launcher.h"
 #include "app/placeholder_form.h"
 #include "camera/camera_form.h"
+#include "mms/mms_form.h"
+#include "sms/sms_form.h"
 
 namespace quelmo {
 
@@ -37,9 +39,11 @@ std::unique_ptr<FormLogic> MakeScreen(Next window, FormView& view, AppContext& c
       return std::make_unique<AboutLogic>(view);
     case Next::kCameraForm:
       return std::make_unique<CameraForm>(view, context);
-    case Next::kMmsForm:
-    case Next::kSmtpForm:
     case Next::kSmsForm:
+      return std::make_unique<SmsForm>(view, context);
+    case Next::kMmsForm:
+      return std::make_unique<MmsForm>(view, context);
+    case Next::kSmtpForm:
       return std::make_unique<PlaceholderForm>(window, view);
     case Next::kStay:
     case Next::kClose:
