@@ -283,16 +283,6 @@ TEST_F(CameraFormTest, EmptiedFieldIsReportedOnLeavingOrSavingNotWhileTyping) {
   }
 }
 
-TEST_F(CameraFormTest, EmptiedFieldMessageFollowsTheLanguage) {
-  OpenForm(kChinese);
-  view.Pick(kTimeLapseList, 0);
-  view.Type(kTimeLapseHoursEdit, "");
-  EXPECT_THAT(view.Messages(), ::testing::IsEmpty());
-  view.Leave(kTimeLapseHoursEdit);
-  ASSERT_EQ(view.Messages().size(), 1u);
-  EXPECT_EQ(view.Messages()[0].text, "请键入一个整数。");
-}
-
 TEST_F(CameraFormTest, SaveWritesTheClockOfTheLastSampling) {
   OpenForm();
   const std::vector<std::uint8_t> first = SaveAndRead();
