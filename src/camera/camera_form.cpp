@@ -1,20 +1,17 @@
 #include "camera/camera_form.h"
 
 #include <algorithm>
-#include <charconv>
-#include <limits>
 #include <optional>
-#include <string_view>
-#include <system_error>
 
 #include "app/app_state.h"
 #include "camera/camera_file.h"
 #include "camera/camera_texts.h"
+#include "controls/field_integer.h"
+#include "controls/form_messages.h"
 #include "controls/framework_messages.h"
 #include "controls/integer_range.h"
 #include "controls/local_clock.h"
 #include "platform/file_system.h"
-#include "text/gbk.h"
 
 namespace quelmo {
 namespace {
@@ -101,46 +98,18 @@ const TimeField* FindTimeField(ControlId edit) {
   return nullptr;
 }
 
-// The integer a field holds, as the framework reads it: blanks around an
-// optionally signed run of digits. Anything else (an empty field, letters) is
-// not an integer. A run too long for an int (pasted) is still a number, just
-// out of every range: it reads as the nearest int so the range check
-// reports it and the field guard clears it.
-std::optional<int> ParseInteger(std::string_view text) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  if (text.empty()) return std::nullopt;
-  int value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (end != text.data() + text.size()) return std::nullopt;
-  if (error == std::errc::result_out_of_range) {
-    return text.front() == '-' ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
-  }
-  if (error != std::errc()) return std::nullopt;
-  return value;
-}
-
-// A folder's length as the field's limit counts it: GBK bytes, or the UTF-8
-// bytes of a name GBK cannot hold (never fewer than it would take).
-std::size_t StoredLength(std::string_view utf8) {
-  const Result<std::string> gbk = Utf8ToGbk(utf8);
-  return gbk.ok() ? gbk->size() : utf8.size();
-}
-
 }  // namespace
 
 CameraForm::CameraForm(FormView& view, AppContext& context)
     : view_(view),
       context_(context),
       language_(context.state.languageIndex),
-      destination_folder_(context.defaultFolder) {
+      folder_(view, kFolderEdit, context.defaultFolder, language_) {
   SampleClock();
 }
 
 void CameraForm::Open() {
-  view_.SetByteLimit(kFolderEdit, kCameraFolderLimit);
+  folder_.Open();
   PutToControls();
   view_.SetTitle(kModelName);
   LockSwitchedControls();
@@ -163,7 +132,7 @@ Next CameraForm::Clicked(ControlId id) {
       SyncTime();
       break;
     case kSelectFolderButton:
-      ChooseFolder();
+      folder_.Choose();
       break;
     case kExitButton:
       return Next::kLauncher;
@@ -218,16 +187,16 @@ CameraSettings CameraForm::CollectCameraSettings() {
 
 bool CameraForm::TakeFromControls() {
   const auto take = [this](const TimeField& field) {
-    const std::optional<int> value = ParseInteger(view_.Text(field.edit));
+    const std::optional<int> value = ParseFieldInteger(view_.Text(field.edit));
     if (!value) {
-      view_.ShowMessage(kNotAnIntegerMessage, MessageIcon::kWarning);
+      view_.ShowMessage(NotAnIntegerMessage(language_), MessageIcon::kWarning);
       view_.FocusAndSelectAll(field.edit);
       return false;
     }
     if (field.check == RangeCheck::kProgram) {
       if (!CheckIntegerRange(view_, field.edit, *value, 0, field.maximum, language_)) return false;
     } else if (*value < 0 || *value > field.maximum) {
-      view_.ShowMessage(FrameworkRangeMessage(0, field.maximum), MessageIcon::kWarning);
+      view_.ShowMessage(FrameworkRangeMessage(0, field.maximum, language_), MessageIcon::kWarning);
       view_.FocusAndSelectAll(field.edit);
       return false;
     }
@@ -239,7 +208,7 @@ bool CameraForm::TakeFromControls() {
     if (!take(field)) return false;
   }
   // The clock field is read-only: it holds clock_text_, nothing to take.
-  if (!TakeFolder()) return false;
+  if (!folder_.Take()) return false;
   for (const TimeField& field : kFieldsAfterFolder) {
     if (!take(field)) return false;
   }
@@ -251,34 +220,10 @@ void CameraForm::PutToControls() {
     view_.SetText(field.edit, std::to_string(held_.*field.member));
   }
   view_.SetText(kClockEdit, clock_text_);
-  view_.SetText(kFolderEdit, destination_folder_);
+  folder_.Show();
   for (const TimeField& field : kFieldsAfterFolder) {
     view_.SetText(field.edit, std::to_string(held_.*field.member));
   }
-}
-
-bool CameraForm::TakeFolder() {
-  std::string text = view_.Text(kFolderEdit);
-  // The default folder is the program's own choice and always accepted, even
-  // where a home folder's path is longer than a typed one may be.
-  if (text != context_.defaultFolder && StoredLength(text) > kCameraFolderLimit) {
-    view_.ShowMessage(FrameworkLengthMessage(kCameraFolderLimit), MessageIcon::kWarning);
-    view_.FocusAndSelectAll(kFolderEdit);
-    return false;
-  }
-  destination_folder_ = std::move(text);
-  return true;
-}
-
-bool CameraForm::TakeFolderForWrite() {
-  if (!TakeFolder()) return false;
-  if (destination_folder_.empty()) {
-    // As with a cancelled folder browser; never a name relative to wherever
-    // the program happens to run.
-    destination_folder_ = context_.defaultFolder;
-    view_.SetText(kFolderEdit, destination_folder_);
-  }
-  return true;
 }
 
 void CameraForm::GuardTimeField(ControlId edit) {
@@ -287,7 +232,7 @@ void CameraForm::GuardTimeField(ControlId edit) {
   TakeFromControls();
   // A number out of range (after its message) becomes 0 at once; an emptied
   // field stays empty and keeps its value until a number is typed.
-  const std::optional<int> typed = ParseInteger(view_.Text(edit));
+  const std::optional<int> typed = ParseFieldInteger(view_.Text(edit));
   if (typed && (*typed < 0 || *typed > field->maximum)) {
     held_.*field->member = 0;
     PutToControls();
@@ -324,35 +269,19 @@ void CameraForm::SyncTime() {
   PutToControls();
 }
 
-void CameraForm::ChooseFolder() {
-  const std::optional<std::string> chosen = view_.ChooseFolder();
-  if (!chosen || chosen->empty()) {
-    destination_folder_ = context_.defaultFolder;
-  } else if (StoredLength(*chosen) > kCameraFolderLimit) {
-    // Refused: the folder held before stays.
-    view_.ShowMessage(FrameworkLengthMessage(kCameraFolderLimit), MessageIcon::kWarning);
-  } else {
-    destination_folder_ = *chosen;
-  }
-  PutToControls();
-}
-
 void CameraForm::SaveCameraFile() {
   // No exchange first: the lists are read as they stand, the time fields as
   // last taken.
-  if (!TakeFolderForWrite()) return;
+  if (!folder_.TakeForWrite()) return;
   const SettingRecord record = BuildCameraRecord(
       CollectCameraSettings(), context_.state.cameraLanguage(), context_.state.tvMode);
-  const Status written =
-      WriteCameraFile(context_.files, PathFromUtf8(destination_folder_), record);
-  view_.ShowMessage(written.ok() ? CameraSavedMessage(language_)
-                                 : CameraWriteFailedMessage(destination_folder_, written.error(),
-                                                            language_));
+  const Status written = WriteCameraFile(context_.files, PathFromUtf8(folder_.folder()), record);
+  ReportWrite(written, CameraSavedMessage(language_), folder_.folder());
 }
 
 void CameraForm::WriteDefaultCameraFile() {
-  if (!TakeFolderForWrite()) return;
-  const std::string folder = destination_folder_;
+  if (!folder_.TakeForWrite()) return;
+  const std::string folder = folder_.folder();
   TakeFromControls();  // a failed check shows its message; the command goes on
   SelectInitialEntries();
   const CameraSettings initial;
@@ -362,8 +291,18 @@ void CameraForm::WriteDefaultCameraFile() {
   PutToControls();
   const Status written =
       WriteCameraFile(context_.files, PathFromUtf8(folder), BuildDefaultCameraRecord());
-  view_.ShowMessage(written.ok() ? CameraDefaultSavedMessage(language_)
-                                 : CameraWriteFailedMessage(folder, written.error(), language_));
+  ReportWrite(written, CameraDefaultSavedMessage(language_), folder);
+}
+
+void CameraForm::ReportWrite(const Status& written, std::string_view confirmation,
+                             const std::string& folder) {
+  if (written.ok()) {
+    const std::string file = PathToUtf8(PathFromUtf8(folder) / kCameraFileName);
+    view_.ShowMessage(SavedMessage(confirmation, file));
+  } else {
+    view_.ShowMessage(SaveFailedMessage(kCameraFileName, folder, written.error(), language_),
+                      MessageIcon::kWarning);
+  }
 }
 
 void CameraForm::SelectInitialEntries() {

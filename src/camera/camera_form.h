@@ -15,13 +15,10 @@
 #include "app/form_logic.h"
 #include "camera/camera_controls.h"
 #include "camera/camera_settings.h"
+#include "controls/folder_field.h"
 #include "controls/form_view.h"
 
 namespace quelmo {
-
-// Longest folder text the form accepts, counted in GBK bytes like every text
-// limit of the program.
-inline constexpr int kCameraFolderLimit = 80;
 
 class CameraForm final : public FormLogic {
  public:
@@ -43,20 +40,17 @@ class CameraForm final : public FormLogic {
   bool TakeFromControls();
   // Members -> controls.
   void PutToControls();
-  // The folder text into destination_folder_, within its limit.
-  bool TakeFolder();
-  // Save and Default write where the field says: its text is taken first; an
-  // empty field means the default folder.
-  bool TakeFolderForWrite();
 
   void GuardTimeField(ControlId edit);
   void SwitchWorkingWindow(ControlId list);
   void SwitchTimeLapse();
   void SwitchSerialStamp();
   void SyncTime();
-  void ChooseFolder();
   void SaveCameraFile();
   void WriteDefaultCameraFile();
+  // The confirmation naming the file written, or what failed and why.
+  void ReportWrite(const Status& written, std::string_view confirmation,
+                   const std::string& folder);
 
   void SelectInitialEntries();
   // Every switch off: time fields read-only, serial character lists disabled.
@@ -70,7 +64,8 @@ class CameraForm final : public FormLogic {
   // read from the controls when the file is written.
   CameraSettings held_;
   std::string clock_text_;
-  std::string destination_folder_;
+  // Save and Default write where the folder field says.
+  FolderField folder_;
 };
 
 }  // namespace quelmo

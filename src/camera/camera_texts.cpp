@@ -287,24 +287,6 @@ std::vector<std::string> SerialCharEntries() {
   return entries;
 }
 
-// What went wrong, for a Chinese reader of a failed write.
-const char* ChineseFailureKind(ErrorCode code) {
-  switch (code) {
-    case ErrorCode::kNotFound:
-      return "文件夹不存在。";
-    case ErrorCode::kInvalidArgument:
-      return "这不是可以写入的文件夹。";
-    case ErrorCode::kNotEncodable:
-      return "路径中含有无法使用的字符。";
-    case ErrorCode::kCorrupt:
-      return "写入后读回的内容不符，文件未完整保存。";
-    case ErrorCode::kUnavailable:
-    case ErrorCode::kIoError:
-      break;
-  }
-  return "无法写入（存储卡已满、写保护或已取出？）。";
-}
-
 }  // namespace
 
 std::string CameraClockText(const LocalTime& clock, int language_index) {
@@ -323,20 +305,6 @@ std::string CameraSavedMessage(int language_index) {
 std::string CameraDefaultSavedMessage(int language_index) {
   return language_index == kChinese ? "相机初始化设置文件已经保存"
                                     : "Save All Default Parameters To Camera Setting File";
-}
-
-std::string CameraWriteFailedMessage(std::string_view folder, const Error& error,
-                                     int language_index) {
-  std::string message;
-  if (language_index == kChinese) {
-    message.append("相机设置文件未能保存到文件夹“").append(folder).append("”：");
-    message.append(ChineseFailureKind(error.code)).append("（").append(error.message).append("）");
-    return message;
-  }
-  message.append("The camera setting file could not be saved in the folder \"")
-      .append(folder)
-      .append("\": ");
-  return message.append(error.message);
 }
 
 int CameraTextLanguage(int language_index) {

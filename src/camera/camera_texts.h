@@ -45,10 +45,5 @@ std::string CameraClockText(const LocalTime& clock, int language_index);
 // Chinese for code 1 and in English for every other code.
 std::string CameraSavedMessage(int language_index);
 std::string CameraDefaultSavedMessage(int language_index);
-// A write that did not complete, naming the folder and the reason. The
-// system's own detail is English; the Chinese message puts the kind of
-// failure in Chinese before it.
-std::string CameraWriteFailedMessage(std::string_view folder, const Error& error,
-                                     int language_index);
 
 }  // namespace quelmo

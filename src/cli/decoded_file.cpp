@@ -3,7 +3,7 @@
 
 #include "app/app_state.h"
 #include "camera/camera_file.h"
-#include "cli/bounded_read.h"
+#include "record/bounded_read.h"
 #include "cli/camera_json.h"
 #include "cli/gprs_json.h"
 #include "cli/mms_json.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/bounded_read.h"
+#include "record/bounded_read.h"
 #include "platform/file_system.h"
 
 namespace quelmo {

@@ -41,15 +41,21 @@ class FormView {
 
   virtual void SetReadOnly(ControlId id, bool read_only) = 0;
   virtual void SetEnabled(ControlId id, bool enabled) = 0;
-  // Typing stops at this many bytes of the stored code page (GBK).
+  // Typing stops at this many bytes of the stored code page (GBK), and only
+  // characters that code page holds can be typed: for texts that go into a
+  // setting file.
   virtual void SetByteLimit(ControlId id, int bytes) = 0;
+  // Typing stops at this many characters, of any kind: for texts that stay on
+  // the PC, such as a folder.
+  virtual void SetCharacterLimit(ControlId id, int characters) = 0;
   // Gives the control the focus with its whole text selected.
   virtual void FocusAndSelectAll(ControlId id) = 0;
 
   // A modal message box with one OK button; caption AppTitle.
   virtual void ShowMessage(std::string_view text, MessageIcon icon = MessageIcon::kApp) = 0;
-  // The folder browser; nullopt or an empty text when cancelled.
-  virtual std::optional<std::string> ChooseFolder() = 0;
+  // The folder browser, opened at `start_folder`; nullopt or an empty text
+  // when cancelled.
+  virtual std::optional<std::string> ChooseFolder(std::string_view start_folder) = 0;
   // The file-open dialog with a filter such as
   // "Quelmo Files (*.dat)|*.dat|All Files (*.*)|*.*||"; nullopt when cancelled.
   virtual std::optional<std::string> ChooseFile(std::string_view filter) = 0;

@@ -1,13 +1,27 @@
 #include "controls/framework_messages.h"
 
 namespace quelmo {
+namespace {
 
-std::string FrameworkRangeMessage(int minimum, int maximum) {
-  return "“请填入一个在" + std::to_string(minimum) + "和" + std::to_string(maximum) + "之间的整数。”";
+constexpr int kChinese = 1;
+
+}  // namespace
+
+std::string NotAnIntegerMessage(int language_index) {
+  return language_index == kChinese ? "请键入一个整数。" : "Please enter an integer.";
 }
 
-std::string FrameworkLengthMessage(int limit) {
-  return "“请填入不多于" + std::to_string(limit) + "个的字符。”";
+std::string FrameworkRangeMessage(int minimum, int maximum, int language_index) {
+  const std::string low = std::to_string(minimum);
+  const std::string high = std::to_string(maximum);
+  if (language_index == kChinese) return "“请填入一个在" + low + "和" + high + "之间的整数。”";
+  return "Please enter an integer between " + low + " and " + high + ".";
+}
+
+std::string FrameworkLengthMessage(int limit, int language_index) {
+  const std::string count = std::to_string(limit);
+  if (language_index == kChinese) return "“请填入不多于" + count + "个的字符。”";
+  return "Please enter no more than " + count + " characters.";
 }
 
 }  // namespace quelmo

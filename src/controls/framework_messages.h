@@ -1,18 +1,20 @@
 #pragma once
-// Messages that the dialog framework itself shows while moving values out of
-// the controls. They are the same in every language.
+// Messages the forms show while moving values out of their controls: a field
+// that holds no integer, an integer out of its range, a text too long. Like
+// every message of the program they exist in Chinese for language code 1 and
+// in English for every other code; show them with the warning icon.
 
 #include <string>
 
 namespace quelmo {
 
 // A field that holds no integer at all (empty, a lone minus sign, letters).
-inline constexpr const char* kNotAnIntegerMessage = "请键入一个整数。";
+std::string NotAnIntegerMessage(int language_index);
 
-// The framework's own integer range check: “请填入一个在0和99之间的整数。”
-std::string FrameworkRangeMessage(int minimum, int maximum);
+// An integer outside minimum..maximum.
+std::string FrameworkRangeMessage(int minimum, int maximum, int language_index);
 
-// A text longer than its field allows: “请填入不多于80个的字符。”
-std::string FrameworkLengthMessage(int limit);
+// A text longer than its field allows.
+std::string FrameworkLengthMessage(int limit, int language_index);
 
 }  // namespace quelmo

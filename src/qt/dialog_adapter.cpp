@@ -23,9 +23,9 @@ void QtDialogAdapter::ShowMessage(QWidget* over, const QString& text, MessageIco
   box.exec();
 }
 
-std::optional<QString> QtDialogAdapter::ChooseFolder(QWidget* over) {
+std::optional<QString> QtDialogAdapter::ChooseFolder(QWidget* over, const QString& start) {
   // The browser has no title of its own and lets the user type a path.
-  const QString folder = QFileDialog::getExistingDirectory(over, QString());
+  const QString folder = QFileDialog::getExistingDirectory(over, QString(), start);
   if (folder.isEmpty()) return std::nullopt;
   return QDir::toNativeSeparators(folder);
 }

@@ -15,6 +15,7 @@ QValidator::State EditInputValidator::validate(QString& input, int& position) co
     const Result<std::string> stored = Utf8ToGbk(input.toStdString());
     if (!stored || stored->size() > static_cast<std::size_t>(byte_limit_)) return Invalid;
   }
+  if (character_limit_ >= 0 && input.toUcs4().size() > character_limit_) return Invalid;
   return Acceptable;
 }
 

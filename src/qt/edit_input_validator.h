@@ -15,12 +15,15 @@ class EditInputValidator final : public QValidator {
   void SetDigitsOnly(bool digits_only) { digits_only_ = digits_only; }
   // A negative limit: none.
   void SetByteLimit(int bytes) { byte_limit_ = bytes; }
+  // At most this many characters of any kind (a negative limit: none).
+  void SetCharacterLimit(int characters) { character_limit_ = characters; }
 
   State validate(QString& input, int& position) const override;
 
  private:
   bool digits_only_ = false;
   int byte_limit_ = -1;
+  int character_limit_ = -1;
 };
 
 }  // namespace quelmo

@@ -109,6 +109,13 @@ void QtFormView::SetByteLimit(ControlId id, int bytes) {
   if (EditInputValidator* validator = window_.ValidatorOf(id)) validator->SetByteLimit(bytes);
 }
 
+void QtFormView::SetCharacterLimit(ControlId id, int characters) {
+  if (EditInputValidator* validator = window_.ValidatorOf(id)) {
+    validator->SetByteLimit(-1);
+    validator->SetCharacterLimit(characters);
+  }
+}
+
 void QtFormView::FocusAndSelectAll(ControlId id) {
   QWidget* widget = window_.Control(id);
   if (widget == nullptr) return;
@@ -120,8 +127,8 @@ void QtFormView::ShowMessage(std::string_view text, MessageIcon icon) {
   dialogs_.ShowMessage(&window_, FromUtf8(text), icon);
 }
 
-std::optional<std::string> QtFormView::ChooseFolder() {
-  const std::optional<QString> folder = dialogs_.ChooseFolder(&window_);
+std::optional<std::string> QtFormView::ChooseFolder(std::string_view start_folder) {
+  const std::optional<QString> folder = dialogs_.ChooseFolder(&window_, FromUtf8(start_folder));
   if (!folder) return std::nullopt;
   return folder->toStdString();
 }

@@ -22,9 +22,10 @@ class QtFormView final : public FormView {
   void SetReadOnly(ControlId id, bool read_only) override;
   void SetEnabled(ControlId id, bool enabled) override;
   void SetByteLimit(ControlId id, int bytes) override;
+  void SetCharacterLimit(ControlId id, int characters) override;
   void FocusAndSelectAll(ControlId id) override;
   void ShowMessage(std::string_view text, MessageIcon icon) override;
-  std::optional<std::string> ChooseFolder() override;
+  std::optional<std::string> ChooseFolder(std::string_view start_folder) override;
   std::optional<std::string> ChooseFile(std::string_view filter) override;
 
  private:

@@ -26,7 +26,7 @@ class UnattendedDialogs final : public DialogAdapter {
   void ShowMessage(QWidget*, const QString& text, MessageIcon) override {
     std::fprintf(stderr, "quelmo: %s\n", text.toStdString().c_str());
   }
-  std::optional<QString> ChooseFolder(QWidget*) override { return std::nullopt; }
+  std::optional<QString> ChooseFolder(QWidget*, const QString&) override { return std::nullopt; }
   std::optional<QString> ChooseFile(QWidget*, const QString&) override { return std::nullopt; }
 };
 

@@ -96,7 +96,7 @@ TEST_F(CameraFormTest, OpensAtTheInitialValues) {
   }
   EXPECT_EQ(view.Text(kClockEdit), "03/07/2012 14:05:09 MM/DD/YY");
   EXPECT_EQ(view.Text(kFolderEdit), PathToUtf8(home.path()));
-  EXPECT_EQ(view.ByteLimit(kFolderEdit), 80);
+  EXPECT_EQ(view.CharacterLimit(kFolderEdit), 80);
   EXPECT_TRUE(view.Messages().empty());
 }
 
@@ -115,7 +115,8 @@ TEST_F(CameraFormTest, InitialFormWritesTheInitialRecord) {
             testing::ReferenceStoredCheck(std::span(file).first(50)));
   EXPECT_THAT(Slice(file, 58, 59), ElementsAre(0x0D, 0x0A));
   EXPECT_THAT(Slice(file, 118, 119), ElementsAre(0x0D, 0x0A));
-  EXPECT_EQ(view.Messages().back().text, "Save All Parameters To Camera Setting File");
+  EXPECT_EQ(view.Messages().back().text,
+            "Save All Parameters To Camera Setting File\n" + PathToUtf8(home.path() / "camera.dat"));
 }
 
 TEST_F(CameraFormTest, ChineseChosenOnAnEnglishScreenTellsTheCameraChinese) {
@@ -191,12 +192,12 @@ TEST_F(CameraFormTest, OutOfRangeShowsTheRangeMessageAndLeavesZero) {
   EXPECT_EQ(view.Messages().at(0).text, "Please enter an integer between 0 and 23!");
   EXPECT_EQ(view.Text(kTimer1StartHourEdit), "0");
 
-  // Working window 2 has the framework's check: its Chinese text in any language.
+  // Working window 2 has the framework's check, in the form's language.
   view.ClearMessages();
   view.Pick(kTimer2List, 1);
   view.Type(kTimer2StopMinuteEdit, "60");
   ASSERT_EQ(view.Messages().size(), 1u);
-  EXPECT_EQ(view.Messages()[0].text, "“请填入一个在0和59之间的整数。”");
+  EXPECT_EQ(view.Messages()[0].text, "Please enter an integer between 0 and 59.");
   EXPECT_EQ(view.Messages()[0].icon, MessageIcon::kWarning);
   EXPECT_EQ(view.Text(kTimer2StopMinuteEdit), "0");
   EXPECT_EQ(SaveAndRead()[35], 0);
@@ -206,7 +207,7 @@ TEST_F(CameraFormTest, NegativeAndOverlongNumbersAreOutOfRange) {
   OpenForm();
   view.Pick(kTimer2List, 1);
   view.Type(kTimer2StartHourEdit, "-5");
-  EXPECT_EQ(view.Messages().at(0).text, "“请填入一个在0和23之间的整数。”");
+  EXPECT_EQ(view.Messages().at(0).text, "Please enter an integer between 0 and 23.");
   EXPECT_EQ(view.Text(kTimer2StartHourEdit), "0");
 
   // Digits pasted beyond what an int holds are a number out of range, not
@@ -236,7 +237,7 @@ TEST_F(CameraFormTest, EmptiedFieldKeepsItsValueAndIsReportedOnEveryExchange) {
   view.Type(kTimeLapseMinutesEdit, "12");
   view.Type(kTimeLapseMinutesEdit, "");
   ASSERT_EQ(view.Messages().size(), 1u);
-  EXPECT_EQ(view.Messages()[0].text, "请键入一个整数。");
+  EXPECT_EQ(view.Messages()[0].text, "Please enter an integer.");
   EXPECT_EQ(view.Messages()[0].icon, MessageIcon::kWarning);
   EXPECT_EQ(view.Focused(), kTimeLapseMinutesEdit);
   EXPECT_EQ(view.Text(kTimeLapseMinutesEdit), "");
@@ -299,7 +300,9 @@ TEST_F(CameraFormTest, DefaultRestoresTheInitialStateAndWritesTheDefaultFile) {
   expected[59] = expected[119] = 0x0A;
   EXPECT_EQ(ReadBytes(card.path() / "camera.dat"), expected);
   ASSERT_EQ(view.Messages().size(), 1u);
-  EXPECT_EQ(view.Messages()[0].text, "Save All Default Parameters To Camera Setting File");
+  EXPECT_EQ(view.Messages()[0].text, "Save All Default Parameters To Camera Setting File\n" +
+                                        PathToUtf8(card.path() / "camera.dat"));
+  EXPECT_EQ(view.Messages()[0].icon, MessageIcon::kApp);
 }
 
 TEST_F(CameraFormTest, FolderBrowser) {
@@ -308,26 +311,36 @@ TEST_F(CameraFormTest, FolderBrowser) {
   view.Click(kSelectFolderButton);
   EXPECT_EQ(view.Text(kFolderEdit), PathToUtf8(card.path()));
 
-  view.AnswerFolder(std::nullopt);  // cancelled
+  // The browser opens at the folder shown; cancelling it keeps what the user typed.
+  view.Type(kFolderEdit, "/typed/by/hand");
+  view.AnswerFolder(std::nullopt);
   view.Click(kSelectFolderButton);
-  EXPECT_EQ(view.Text(kFolderEdit), PathToUtf8(home.path()));
+  EXPECT_EQ(view.FolderStart(), "/typed/by/hand");
+  EXPECT_EQ(view.Text(kFolderEdit), "/typed/by/hand");
+  view.AnswerFolder("");
+  view.Click(kSelectFolderButton);
+  EXPECT_EQ(view.Text(kFolderEdit), "/typed/by/hand");
 
   view.AnswerFolder(PathToUtf8(card.path()));
   view.Click(kSelectFolderButton);
   view.AnswerFolder(std::string(81, 'a'));
   view.Click(kSelectFolderButton);
   ASSERT_EQ(view.Messages().size(), 1u);
-  EXPECT_EQ(view.Messages()[0].text, "“请填入不多于80个的字符。”");
+  EXPECT_EQ(view.Messages()[0].text, "Please enter no more than 80 characters.");
   EXPECT_EQ(view.Messages()[0].icon, MessageIcon::kWarning);
   EXPECT_EQ(view.Text(kFolderEdit), PathToUtf8(card.path()));
 
-  // The limit counts GBK bytes: 41 Chinese characters take 82.
+  // The limit counts characters of any script, not bytes: 80 Chinese or
+  // accented characters pass, 81 do not.
   std::string chinese;
-  for (int i = 0; i < 41; ++i) chinese += "文";
+  for (int i = 0; i < 80; ++i) chinese += "文";
   view.AnswerFolder(chinese);
   view.Click(kSelectFolderButton);
+  EXPECT_EQ(view.Text(kFolderEdit), chinese);
+  view.AnswerFolder(chinese + "ö");
+  view.Click(kSelectFolderButton);
   EXPECT_EQ(view.Messages().size(), 2u);
-  EXPECT_EQ(view.Text(kFolderEdit), PathToUtf8(card.path()));
+  EXPECT_EQ(view.Text(kFolderEdit), chinese);
 
   view.AnswerFolder(std::string(80, 'a'));
   view.Click(kSelectFolderButton);
@@ -353,7 +366,7 @@ TEST_F(CameraFormTest, SaveAndDefaultWriteIntoTheFolderOnScreen) {
   view.ClearMessages();
   view.Click(kSaveButton);
   ASSERT_EQ(view.Messages().size(), 1u);
-  EXPECT_EQ(view.Messages()[0].text, "“请填入不多于80个的字符。”");
+  EXPECT_EQ(view.Messages()[0].text, "Please enter no more than 80 characters.");
   EXPECT_EQ(view.Focused(), kFolderEdit);
 
   // An emptied field means the default folder, never the working directory.
@@ -371,7 +384,7 @@ TEST_F(CameraFormTest, ALongDefaultFolderIsStillAccepted) {
   view.Pick(kTimer1List, 1);  // an exchange passes the folder step
   view.Click(kSaveButton);
   ASSERT_EQ(view.Messages().size(), 1u);
-  EXPECT_EQ(view.Messages()[0].text, "Save All Parameters To Camera Setting File");
+  EXPECT_THAT(view.Messages()[0].text, HasSubstr(PathToUtf8(deep / "camera.dat")));
   EXPECT_TRUE(std::filesystem::exists(deep / "camera.dat"));
 }
 
@@ -382,8 +395,9 @@ TEST_F(CameraFormTest, FailedWriteIsReportedInsteadOfConfirmed) {
   view.ClearMessages();
   view.Click(kSaveButton);
   ASSERT_EQ(view.Messages().size(), 1u);
-  EXPECT_THAT(view.Messages()[0].text, HasSubstr("could not be saved"));
-  EXPECT_THAT(view.Messages()[0].text, HasSubstr(missing));
+  EXPECT_EQ(view.Messages()[0].icon, MessageIcon::kWarning);
+  EXPECT_THAT(view.Messages()[0].text, HasSubstr(missing + "/camera.dat was not saved."));
+  EXPECT_THAT(view.Messages()[0].text, HasSubstr("does not exist"));
   EXPECT_THAT(view.Messages()[0].text, Not(HasSubstr("Save All")));
   view.Click(kDefaultButton);
   EXPECT_THAT(view.Messages().at(1).text, HasSubstr(missing));
@@ -398,14 +412,14 @@ TEST_F(CameraFormTest, ChineseClockMessagesAndTimeLists) {
   view.Click(kSaveButton);
   view.Click(kDefaultButton);
   ASSERT_EQ(view.Messages().size(), 2u);
-  EXPECT_EQ(view.Messages()[0].text, "相机菜单设置文件已经保存");
-  EXPECT_EQ(view.Messages()[1].text, "相机初始化设置文件已经保存");
+  EXPECT_EQ(view.Messages()[0].text, "相机菜单设置文件已经保存\n" + PathToUtf8(home.path() / "camera.dat"));
+  EXPECT_EQ(view.Messages()[1].text, "相机初始化设置文件已经保存\n" + PathToUtf8(home.path() / "camera.dat"));
 
   view.Type(kFolderEdit, PathToUtf8(card.path() / "missing"));
   view.Click(kSaveButton);
   // The reason too reads in Chinese, ahead of the system's own detail.
-  EXPECT_THAT(view.Messages().at(2).text, HasSubstr("相机设置文件未能保存到文件夹"));
-  EXPECT_THAT(view.Messages().at(2).text, HasSubstr("”：文件夹不存在。（"));
+  EXPECT_THAT(view.Messages().at(2).text, HasSubstr("未能保存"));
+  EXPECT_THAT(view.Messages().at(2).text, HasSubstr("camera.dat：文件夹不存在。\n（"));
 }
 
 TEST_F(CameraFormTest, UnitLabelsByLanguage) {

@@ -143,9 +143,15 @@ class AddressRecordingView final : public FormView {
   void SetReadOnly(ControlId id, bool on) override { Note(id); inner_.SetReadOnly(id, on); }
   void SetEnabled(ControlId id, bool on) override { Note(id); inner_.SetEnabled(id, on); }
   void SetByteLimit(ControlId id, int bytes) override { Note(id); inner_.SetByteLimit(id, bytes); }
+  void SetCharacterLimit(ControlId id, int characters) override {
+    Note(id);
+    inner_.SetCharacterLimit(id, characters);
+  }
   void FocusAndSelectAll(ControlId id) override { Note(id); inner_.FocusAndSelectAll(id); }
   void ShowMessage(std::string_view text, MessageIcon icon) override { inner_.ShowMessage(text, icon); }
-  std::optional<std::string> ChooseFolder() override { return inner_.ChooseFolder(); }
+  std::optional<std::string> ChooseFolder(std::string_view start) override {
+    return inner_.ChooseFolder(start);
+  }
   std::optional<std::string> ChooseFile(std::string_view filter) override {
     return inner_.ChooseFile(filter);
   }

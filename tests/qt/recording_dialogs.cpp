@@ -6,7 +6,8 @@ void RecordingDialogs::ShowMessage(QWidget*, const QString& text, MessageIcon ic
   messages_.push_back(RecordedMessage{text, icon});
 }
 
-std::optional<QString> RecordingDialogs::ChooseFolder(QWidget*) {
+std::optional<QString> RecordingDialogs::ChooseFolder(QWidget*, const QString& start) {
+  folder_start_ = start;
   if (folders_.empty()) return std::nullopt;
   std::optional<QString> answer = folders_.front();
   folders_.pop_front();

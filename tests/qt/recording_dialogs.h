@@ -26,13 +26,16 @@ class RecordingDialogs final : public DialogAdapter {
   const std::vector<QString>& FileFilters() const { return filters_; }
 
   void ShowMessage(QWidget* over, const QString& text, MessageIcon icon) override;
-  std::optional<QString> ChooseFolder(QWidget* over) override;
+  std::optional<QString> ChooseFolder(QWidget* over, const QString& start) override;
+  // Where the folder browser was last opened.
+  const QString& FolderStart() const { return folder_start_; }
   std::optional<QString> ChooseFile(QWidget* over, const QString& qt_filter) override;
 
  private:
   std::vector<RecordedMessage> messages_;
   std::vector<QString> filters_;
   std::deque<std::optional<QString>> folders_;
+  QString folder_start_;
   std::deque<std::optional<QString>> files_;
 };
 

@@ -70,8 +70,14 @@ void FakeView::ShowMessage(std::string_view text, MessageIcon icon) {
   messages_.push_back({std::string(text), icon});
 }
 
-std::optional<std::string> FakeView::ChooseFolder() {
+std::optional<int> FakeView::CharacterLimit(ControlId id) const {
+  const auto it = character_limits_.find(id);
+  return it == character_limits_.end() ? std::nullopt : std::optional<int>(it->second);
+}
+
+std::optional<std::string> FakeView::ChooseFolder(std::string_view start_folder) {
   ++folder_requests_;
+  folder_start_ = std::string(start_folder);
   if (folder_answers_.empty()) return std::nullopt;
   std::optional<std::string> answer = folder_answers_.front();
   folder_answers_.pop_front();

@@ -45,10 +45,13 @@ class FakeView final : public FormView {
   bool IsReadOnly(ControlId id) const;
   bool IsEnabled(ControlId id) const;  // true unless disabled
   std::optional<int> ByteLimit(ControlId id) const;
+  std::optional<int> CharacterLimit(ControlId id) const;
   std::optional<ControlId> Focused() const { return focused_; }
   const std::vector<ShownMessage>& Messages() const { return messages_; }
   void ClearMessages() { messages_.clear(); }
   int FolderRequests() const { return folder_requests_; }
+  // Where the folder browser was last opened.
+  const std::string& FolderStart() const { return folder_start_; }
   const std::vector<std::string>& FileFilters() const { return file_filters_; }
 
   // --- FormView ---
@@ -61,9 +64,12 @@ class FakeView final : public FormView {
   void SetReadOnly(ControlId id, bool read_only) override { read_only_[id] = read_only; }
   void SetEnabled(ControlId id, bool enabled) override { enabled_[id] = enabled; }
   void SetByteLimit(ControlId id, int bytes) override { byte_limits_[id] = bytes; }
+  void SetCharacterLimit(ControlId id, int characters) override {
+    character_limits_[id] = characters;
+  }
   void FocusAndSelectAll(ControlId id) override { focused_ = id; }
   void ShowMessage(std::string_view text, MessageIcon icon = MessageIcon::kApp) override;
-  std::optional<std::string> ChooseFolder() override;
+  std::optional<std::string> ChooseFolder(std::string_view start_folder) override;
   std::optional<std::string> ChooseFile(std::string_view filter) override;
 
  private:
@@ -77,11 +83,13 @@ class FakeView final : public FormView {
   std::map<ControlId, bool> read_only_;
   std::map<ControlId, bool> enabled_;
   std::map<ControlId, int> byte_limits_;
+  std::map<ControlId, int> character_limits_;
   std::optional<ControlId> focused_;
   std::vector<ShownMessage> messages_;
   std::deque<std::optional<std::string>> folder_answers_;
   std::deque<std::optional<std::string>> file_answers_;
   int folder_requests_ = 0;
+  std::string folder_start_;
   std::vector<std::string> file_filters_;
 };
 

@@ -1,4 +1,4 @@
-#include "cli/bounded_read.h"
+#include "record/bounded_read.h"
 
 #include <cerrno>
 #include <cstring>

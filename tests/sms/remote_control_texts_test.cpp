@@ -1,0 +1,34 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "sms/remote_control_texts.h"
+
+namespace quelmo {
+namespace {
+
+using ::testing::ElementsAre;
+
+TEST(RemoteControlTextsTest, SmsControlListByLanguage) {
+  EXPECT_THAT(SmsControlEntries(1), ElementsAre("打开", "5 分钟", "30 分钟", "1 小时", "2 小时", "关闭"));
+  EXPECT_THAT(SmsControlEntries(3), ElementsAre("Ein", "5 Min", "30 Min", "1 Hour", "2 Hour", "Aus"));
+  EXPECT_THAT(SmsControlEntries(11), ElementsAre("On", "5 Min", "30 Min", "1 Hour", "2 Hour", "NE"));
+  // Codes without texts of their own show English.
+  for (int language : {0, 12, -1}) {
+    EXPECT_THAT(SmsControlEntries(language),
+                ElementsAre("On", "5 Min", "30 Min", "1 Hour", "2 Hour", "Off"));
+  }
+}
+
+TEST(RemoteControlTextsTest, CaptionsKeepTheirExactForm) {
+  EXPECT_EQ(SaveCaption(11), " Save");  // leading blank kept
+  EXPECT_EQ(SaveCaption(10), "ファイル作成");
+  EXPECT_EQ(ExitCaption(6), "Retour");
+  EXPECT_EQ(SmsControlCaption(11), " SMS nuotol.valdymas");
+  EXPECT_EQ(DailyLimitCaption(2), "Max Image No./ day");
+  EXPECT_EQ(DailyLimitNote(1), "提示： 0 = 不限制发送张数");
+  EXPECT_EQ(SelectFolderCaption(99), "Select");
+  EXPECT_EQ(FormTextLanguage(99), 2);
+}
+
+}  // namespace
+}  // namespace quelmo
