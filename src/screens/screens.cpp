@@ -4,6 +4,7 @@
 #include "app/launcher.h"
 #include "app/placeholder_form.h"
 #include "camera/camera_form.h"
+#include "smtp/smtp_form.h"
 
 namespace quelmo {
 
@@ -37,8 +38,9 @@ std::unique_ptr<FormLogic> MakeScreen(Next window, FormView& view, AppContext& c
       return std::make_unique<AboutLogic>(view);
     case Next::kCameraForm:
       return std::make_unique<CameraForm>(view, context);
-    case Next::kMmsForm:
     case Next::kSmtpForm:
+      return std::make_unique<SmtpForm>(view, context);
+    case Next::kMmsForm:
     case Next::kSmsForm:
       return std::make_unique<PlaceholderForm>(window, view);
     case Next::kStay:
