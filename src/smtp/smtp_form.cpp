@@ -129,6 +129,8 @@ Next SmtpForm::SelectionChanged(ControlId id) {
 Next SmtpForm::TextEdited(ControlId id) {
   if (id == kSmtpDailyLimitEdit) {
     GuardDailyLimit();
+  } else if (id == kSmtpFolderEdit) {
+    folder_.Take();
   } else if (IsTextEdit(id)) {
     TakeTexts();
   }
