@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <exception>
+#include <optional>
 
 #include <CLI/CLI.hpp>
 
 #include "cli/check_command.h"
 #include "cli/exit_codes.h"
+#include "cli/gprs_presets_json.h"
 #include "cli/show_command.h"
 #include "cli/write_command.h"
 
@@ -33,6 +35,9 @@ struct Commands {
   std::string writeKind;  // one of KindNames(), in its own spelling once parsed
   std::string showKind;
   std::string checkKind;
+  std::string presetsKind;
+  std::optional<int> presetsCountry;
+  bool presetsJson = false;
 };
 
 CLI::App* AddWrite(CLI::App& app, Commands& commands) {
@@ -89,6 +94,17 @@ CLI::App* AddCheck(CLI::App& app, Commands& commands) {
   return check;
 }
 
+CLI::App* AddPresets(CLI::App& app, Commands& commands) {
+  auto* presets = app.add_subcommand("presets", "List the built-in operator presets");
+  presets->footer("Exit status: 0 listed; 2 bad usage.");
+  presets->add_option("KIND", commands.presetsKind, "gprs")
+      ->required()
+      ->check(CLI::IsMember({"gprs"}, CLI::ignore_case));
+  presets->add_option("--country", commands.presetsCountry, "Only this country (its index)");
+  presets->add_flag("--json", commands.presetsJson, "Print JSON");
+  return presets;
+}
+
 int Dispatch(std::vector<std::string> args, std::ostream& out, std::ostream& err,
              const CliEnvironment& environment) {
   CLI::App app{"quelmo-cli: write, show and check the setting files of the Quelmo K300X camera",
@@ -99,6 +115,7 @@ int Dispatch(std::vector<std::string> args, std::ostream& out, std::ostream& err
   auto* write = AddWrite(app, commands);
   auto* show = AddShow(app, commands);
   auto* check = AddCheck(app, commands);
+  auto* presets = AddPresets(app, commands);
 
   std::reverse(args.begin(), args.end());  // CLI11 takes the arguments last first
   try {
@@ -123,6 +140,9 @@ int Dispatch(std::vector<std::string> args, std::ostream& out, std::ostream& err
   if (check->parsed()) {
     commands.check.kind = ParseFileKind(commands.checkKind);
     return RunCheck(commands.check, out);
+  }
+  if (presets->parsed()) {
+    return PrintGprsPresets(commands.presetsCountry, commands.presetsJson, out, err);
   }
   return kExitBadInput;
 }

@@ -78,8 +78,10 @@ class WriteRun {
   int WriteGprs() {
     auto input = GprsSettingsFromJson(document_.settings, GprsSettings{});
     if (!input.ok()) return BadInput(input.message());
-    if (input->settings.apnMode == kApnAuto) return PresetsUnavailable("apnMode");
-    if (const auto failed = FirstFailedGprsCheck(input->settings)) {
+    if (auto status = CheckGprsAutoMode(document_.settings, input->settings); !status.ok()) {
+      return BadInput(status.message());
+    }
+    if (const auto failed = FirstFailedGprsSave(input->settings)) {
       return CheckFailed(GprsCheckMessage(*failed, options_.language));
     }
     const auto language = Resolve(input->language);

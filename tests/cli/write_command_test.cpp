@@ -155,8 +155,7 @@ TEST_F(WriteCommandTest, CommandLineLanguageOverridesTheSettingsWhichOverrideThe
 }
 
 TEST_F(WriteCommandTest, AutoModeNeedsPresetsThatDoNotExistYet) {
-  for (const auto& [kind, settings] : {std::pair{"mms", R"({"phone": "12345"})"},
-                                       std::pair{"gprs", R"({"apnMode": "Auto"})"}}) {
+  for (const auto& [kind, settings] : {std::pair{"mms", R"({"phone": "12345"})"}}) {
     const auto run = Write(kind, settings);
     EXPECT_EQ(run.exitCode, kExitBadInput) << kind;
     EXPECT_THAT(run.err, HasSubstr("presets are not available yet")) << kind;
