@@ -73,15 +73,6 @@ TEST(GprsLoadTest, RefusesFilesOfAnotherSizeOrKind) {
   }
 }
 
-TEST(GprsLoadTest, RefusalReasonsByLanguage) {
-  const GprsLoadRefusal short_file{GprsLoadRefusal::kWrongSize, 300};
-  EXPECT_EQ(GprsLoadRefusalReason(short_file, 2),
-            "The file is 300 bytes long; a GPRS setting file has 780 bytes.");
-  EXPECT_EQ(GprsLoadRefusalReason(short_file, 1), "文件长度为300字节，GPRS配置文件应为780字节。");
-  EXPECT_THAT(GprsLoadRefusalReason({GprsLoadRefusal::kNotGprs, 780}, 7),
-              HasSubstr("not a GPRS setting file"));
-}
-
 TEST(GprsLoadTest, LoadsEverythingButTheSenderPassword) {
   GprsSettings customer = Typical();
   customer.apnMode = kApnCustomer;
