@@ -291,22 +291,23 @@ void SmtpForm::Save() {
 void SmtpForm::Load() {
   const std::optional<std::string> chosen = view_.ChooseFile(kGprsLoadFilter);
   if (!chosen || chosen->empty()) return;
-  loaded_path_ = *chosen;
-  view_.SetText(kLoadedPathEdit, loaded_path_);
+  const std::string& path = *chosen;
+  // A file that cannot be used changes nothing, the loaded path included.
   const Result<std::vector<std::uint8_t>> bytes =
-      ReadBoundedFile(PathFromUtf8(loaded_path_), kLoadLimit, "GPRS setting file");
+      ReadBoundedFile(PathFromUtf8(path), kLoadLimit, "GPRS setting file");
   if (!bytes.ok()) {
-    view_.ShowMessage(LoadFailedMessage(loaded_path_, bytes.message(), language_),
-                      MessageIcon::kWarning);
+    view_.ShowMessage(LoadFailedMessage(path, bytes.message(), language_), MessageIcon::kWarning);
     return;
   }
   const std::variant<GprsLoaded, GprsLoadRefusal> loaded = LoadGprsSettings(*bytes);
   if (const auto* refusal = std::get_if<GprsLoadRefusal>(&loaded)) {
     view_.ShowMessage(
-        LoadFailedMessage(loaded_path_, GprsLoadRefusalReason(*refusal, language_), language_),
+        LoadFailedMessage(path, GprsLoadRefusalReason(*refusal, language_), language_),
         MessageIcon::kWarning);
     return;
   }
+  loaded_path_ = path;
+  view_.SetText(kLoadedPathEdit, loaded_path_);
   ApplyLoaded(std::get<GprsLoaded>(loaded));
 }
 

@@ -34,12 +34,11 @@ class SmtpForm final : public FormLogic {
   Next TextEdited(ControlId id) override;
   BalloonHint* Hint() override { return &hint_; }
 
+ private:
   // What Save would write, in the file's code page, before the preset step
   // and the checks; an error names a text GBK cannot hold. The texts as last
   // taken, the lists as they stand.
   Result<GprsSettings> CollectGprsSettings() const;
-
- private:
   // Edits -> texts. Never fails: the edits hold their limits.
   void TakeTexts();
   // The daily limit, with the framework's messages; false when it holds no

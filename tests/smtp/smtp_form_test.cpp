@@ -449,6 +449,7 @@ TEST_F(SmtpFormTest, LoadRefusesWhatItCannotUseAndChangesNothing) {
     EXPECT_EQ(view.Messages()[0].icon, MessageIcon::kWarning) << c.what;
     EXPECT_EQ(view.SelectedText(kCountryList), "Deutschland") << c.what;
     EXPECT_EQ(view.Text(kSenderPasswordEdit), "secret") << c.what;
+    EXPECT_EQ(view.Text(kLoadedPathEdit), "") << c.what;
   }
   // Cancelling the dialog does nothing at all.
   view.AnswerFile(std::nullopt);
