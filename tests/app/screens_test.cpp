@@ -43,7 +43,7 @@ TEST_F(ScreensTest, AboutClosesOverTheLauncherByOkOrEsc) {
 }
 
 TEST_F(ScreensTest, FormsWithoutTheirLogicYetOpenWithTheModelTitleAndLeaveToTheLauncher) {
-  for (const Next form : {Next::kMmsForm, Next::kSmtpForm, Next::kSmsForm}) {
+  for (const Next form : {Next::kMmsForm, Next::kSmtpForm}) {
     const std::unique_ptr<FormLogic> logic = Open(form);
     ASSERT_NE(logic, nullptr);
     EXPECT_EQ(view_.Title(), "Quelmo K300X");
