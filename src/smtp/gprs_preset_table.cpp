@@ -74,7 +74,9 @@ constexpr GprsPresetRow kRows[] = {
     {1, "Proximus", "internet.proximus.be", "", ""},
     {1, "Mobistar", "mworld.be", "mobistar", "mobistar"},
     {1, "Base", "gprs.base.be", "base", "base"},
-    {1, "Aldi Talk", "", "", ""},  // no entry of its own: the candidate is another MVNO's
+    // No entry of its own; the list has only another MVNO's on the same network,
+    // where MVNOs use access points of their own.
+    {1, "Aldi Talk", "", "", ""},
     // 2 Brazil
     {2, "Brazil Telecom", "gprs.oi.com.br", "oi", "oi"},
     {2, "Claro", "claro.com.br", "claro", "claro"},  // 2016 revision of the list
