@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <optional>
 
 #include <CLI/CLI.hpp>
 
@@ -97,9 +98,9 @@ CLI::App* AddPresets(CLI::App& app, Commands& commands) {
   auto* presets = app.add_subcommand("presets", "List the built-in operator presets that Auto mode "
                                                 "writes");
   presets->footer("Exit status: 0 listed; 2 bad usage.");
-  presets->add_option("KIND", commands.presets.kind, "mms")
+  presets->add_option("KIND", commands.presets.kind, "mms or gprs")
       ->required()
-      ->transform(CLI::IsMember({"mms"}, CLI::ignore_case));
+      ->transform(CLI::IsMember({"mms", "gprs"}, CLI::ignore_case));
   presets->add_option_function<int>(
       "--country", [&commands](int country) { commands.presets.country = country; },
       "Only this country (its number in the country list)");

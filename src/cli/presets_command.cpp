@@ -4,6 +4,7 @@
 
 #include "app/app_state.h"
 #include "cli/exit_codes.h"
+#include "cli/gprs_presets_json.h"
 #include "mms/mms_presets.h"
 
 namespace quelmo {
@@ -72,6 +73,7 @@ int ListMmsPresets(std::optional<int> country, bool json, std::ostream& out, std
 
 int RunPresets(const PresetsOptions& options, std::ostream& out, std::ostream& err) {
   if (options.kind == "mms") return ListMmsPresets(options.country, options.json, out, err);
+  if (options.kind == "gprs") return PrintGprsPresets(options.country, options.json, out, err);
   err << kPrefix << "no presets of kind \"" << options.kind << "\"\n";
   return kExitBadInput;
 }

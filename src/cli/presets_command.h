@@ -11,7 +11,7 @@
 namespace quelmo {
 
 struct PresetsOptions {
-  std::string kind;            // "mms"
+  std::string kind;            // "mms" or "gprs"
   std::optional<int> country;  // only this country
   bool json = false;
 };

@@ -86,8 +86,10 @@ class WriteRun {
   int WriteGprs() {
     auto input = GprsSettingsFromJson(document_.settings, GprsSettings{});
     if (!input.ok()) return BadInput(input.message());
-    if (input->settings.apnMode == kApnAuto) return PresetsUnavailable("apnMode");
-    if (const auto failed = FirstFailedGprsCheck(input->settings)) {
+    if (auto status = CheckGprsAutoMode(document_.settings, input->settings); !status.ok()) {
+      return BadInput(status.message());
+    }
+    if (const auto failed = FirstFailedGprsSave(input->settings)) {
       return CheckFailed(GprsCheckMessage(*failed, options_.language));
     }
     const auto language = Resolve(input->language);
@@ -115,12 +117,6 @@ class WriteRun {
   int BadInput(const std::string& message) {
     err_ << kPrefix << message << "\n";
     return kExitBadInput;
-  }
-
-  int PresetsUnavailable(const char* key) {
-    return BadInput(std::string(key) + ": Auto (0) takes its parameters from the operator " +
-                    "presets, and presets are not available yet; give \"" + key +
-                    "\": \"Customer\" with the parameters typed in");
   }
 
   // The form's own message stays the last line, for scripts to pick up.
