@@ -151,7 +151,9 @@ TEST_F(SmtpFormTest, TextsByLanguage) {
     OpenForm(c.language);
     for (const auto& [id, text] : c.captions) EXPECT_EQ(view.Text(id), text) << c.language;
     EXPECT_EQ(view.Items(kApnModeList), c.modes) << c.language;
-    if (!c.sms.empty()) EXPECT_EQ(view.Items(kSmtpSmsControlList), c.sms) << c.language;
+    if (!c.sms.empty()) {
+      EXPECT_EQ(view.Items(kSmtpSmsControlList), c.sms) << c.language;
+    }
   }
 }
 
