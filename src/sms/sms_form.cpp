@@ -152,11 +152,11 @@ SmsSettings SmsForm::CollectSmsSettings() const {
   return settings;
 }
 
-bool SmsForm::TakeFromControls(FolderTake folder) {
+bool SmsForm::TakeFromControls(TakeMode mode) {
   if (!TakePhone(kSmsPhone1Edit, held_.phone1)) return false;
   if (!TakePhone(kSmsPhone2Edit, held_.phone2)) return false;
   if (!TakePhone(kSmsPhone3Edit, held_.phone3)) return false;
-  if (folder == FolderTake::kForWrite) {
+  if (mode == TakeMode::kForWrite) {
     return daily_limit_.TakeForWrite(held_.picturesPerDay) && folder_.TakeForWrite();
   }
   return daily_limit_.Take(held_.picturesPerDay) && folder_.Take();
@@ -202,7 +202,7 @@ void SmsForm::GuardDailyLimit() {
 
 void SmsForm::Save() {
   // Every field first: what is on screen is what is checked and written.
-  if (!TakeFromControls(FolderTake::kForWrite)) return;
+  if (!TakeFromControls(TakeMode::kForWrite)) return;
   const SmsSettings settings = CollectSmsSettings();
   if (const std::optional<SmsCheck> failed = FirstFailedSmsCheck(settings)) {
     view_.ShowMessage(SmsCheckMessage(*failed, language_));

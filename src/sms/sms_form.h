@@ -41,8 +41,8 @@ class SmsForm final : public FormLogic {
   // after it keep their previous values. For a write, a limit without a
   // number fails (otherwise it is passed over in silence) and an emptied
   // folder field means the default folder.
-  enum class FolderTake { kAsTyped, kForWrite };
-  bool TakeFromControls(FolderTake folder = FolderTake::kAsTyped);
+  enum class TakeMode { kAsTyped, kForWrite };
+  bool TakeFromControls(TakeMode mode = TakeMode::kAsTyped);
   bool TakePhone(ControlId edit, std::string& held);
   // Members -> controls.
   void PutToControls();
