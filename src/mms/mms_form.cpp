@@ -5,10 +5,8 @@
 #include <string_view>
 
 #include "app/app_state.h"
-#include "controls/field_integer.h"
 #include "controls/form_messages.h"
 #include "controls/framework_messages.h"
-#include "controls/integer_range.h"
 #include "mms/mms_checks.h"
 #include "mms/mms_file.h"
 #include "mms/mms_presets.h"
@@ -69,7 +67,8 @@ MmsForm::MmsForm(FormView& view, AppContext& context)
     : view_(view),
       context_(context),
       language_(context.state.languageIndex),
-      folder_(view, kMmsFolderEdit, context.defaultFolder, language_) {}
+      folder_(view, kMmsFolderEdit, context.defaultFolder, language_),
+      pictures_(view, kMmsPicturesEdit, 0, kMaxPicturesPerDay, RangeWording::kProgram, language_) {}
 
 void MmsForm::Open() {
   folder_.Open();
@@ -162,6 +161,11 @@ Next MmsForm::TextEdited(ControlId id) {
   return Next::kStay;
 }
 
+Next MmsForm::FocusLeft(ControlId id) {
+  pictures_.Left(id);
+  return Next::kStay;
+}
+
 // ---- Exchange -------------------------------------------------------------
 
 bool MmsForm::TakeFromControls(bool for_write) {
@@ -174,7 +178,8 @@ bool MmsForm::TakeFromControls(bool for_write) {
          TakeText(kMmsGatewayEdit, &M::gateway, L::kGateway) &&
          TakeText(kMmsPortEdit, &M::port, L::kPort) && TakePhone() &&
          TakeText(kMmsSecondEdit, &M::phoneOrEmail2, L::kPhoneOrEmail2) &&
-         TakeText(kMmsEmailEdit, &M::receiveEmail, L::kReceiveEmail) && TakePicturesPerDay();
+         TakeText(kMmsEmailEdit, &M::receiveEmail, L::kReceiveEmail) &&
+         TakePicturesPerDay(for_write);
   // The load-path field is only shown: nothing reads it back.
 }
 
@@ -211,19 +216,9 @@ bool MmsForm::TakePhone() {
   return true;
 }
 
-bool MmsForm::TakePicturesPerDay() {
-  const std::optional<int> value = ParseFieldInteger(view_.Text(kMmsPicturesEdit));
-  if (!value) {
-    view_.ShowMessage(NotAnIntegerMessage(language_), MessageIcon::kWarning);
-    view_.FocusAndSelectAll(kMmsPicturesEdit);
-    return false;
-  }
-  if (!CheckIntegerRange(view_, kMmsPicturesEdit, *value, 0, kMaxPicturesPerDay, language_)) {
-    return false;
-  }
-  // Only a value in range is kept, so nothing out of range reaches the file.
-  settings_.picturesPerDay = *value;
-  return true;
+bool MmsForm::TakePicturesPerDay(bool for_write) {
+  return for_write ? pictures_.TakeForWrite(settings_.picturesPerDay)
+                   : pictures_.Take(settings_.picturesPerDay);
 }
 
 void MmsForm::PutToControls() {
@@ -335,11 +330,7 @@ void MmsForm::PicturesEdited() {
   TakeFromControls();
   // A number out of range (after its message) becomes 0 at once; an emptied
   // field or a lone sign keeps the value until a number is typed.
-  const std::optional<int> typed = ParseFieldInteger(view_.Text(kMmsPicturesEdit));
-  if (typed && (*typed < 0 || *typed > kMaxPicturesPerDay)) {
-    settings_.picturesPerDay = 0;
-    PutToControls();
-  }
+  if (pictures_.ZeroIfOutOfRange(settings_.picturesPerDay)) PutToControls();
 }
 
 // ---- Save and Load ----------------------------------------------------------

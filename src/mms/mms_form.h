@@ -15,6 +15,7 @@
 #include "controls/balloon_hint.h"
 #include "controls/folder_field.h"
 #include "controls/form_view.h"
+#include "controls/integer_edit.h"
 #include "mms/mms_controls.h"
 #include "mms/mms_settings.h"
 
@@ -28,6 +29,7 @@ class MmsForm final : public FormLogic {
   Next Clicked(ControlId id) override;
   Next SelectionChanged(ControlId id) override;
   Next TextEdited(ControlId id) override;
+  Next FocusLeft(ControlId id) override;
   BalloonHint* Hint() override { return &hint_; }
 
   // The values as last taken from the controls.
@@ -36,11 +38,12 @@ class MmsForm final : public FormLogic {
  private:
   // Controls -> settings_, in the form's order. False at the first field that
   // fails; the fields after it keep their previous values. `for_write`: an
-  // emptied folder field means the default folder.
+  // emptied folder field means the default folder, and a picture count
+  // without a number stops the take (otherwise it is passed over in silence).
   bool TakeFromControls(bool for_write = false);
   bool TakeText(ControlId edit, std::string MmsSettings::*field, int limit);
   bool TakePhone();
-  bool TakePicturesPerDay();
+  bool TakePicturesPerDay(bool for_write);
   // settings_ -> controls. The folder and load-path fields are left alone:
   // nothing but the user and Select or Load changes them.
   void PutToControls();
@@ -71,6 +74,7 @@ class MmsForm final : public FormLogic {
   int language_;
   MmsSettings settings_;
   FolderField folder_;
+  IntegerEdit pictures_;
   BalloonHint hint_;
 };
 

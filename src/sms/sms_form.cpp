@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "app/app_state.h"
-#include "controls/field_integer.h"
 #include "controls/form_messages.h"
 #include "controls/framework_messages.h"
 #include "platform/file_system.h"
@@ -66,6 +65,8 @@ SmsForm::SmsForm(FormView& view, AppContext& context)
     : view_(view),
       context_(context),
       language_(context.state.languageIndex),
+      daily_limit_(view, kSmsDailyLimitEdit, 0, kMaxDailyLimit, RangeWording::kFramework,
+                   language_),
       folder_(view, kSmsFolderEdit, context.defaultFolder, context.state.languageIndex) {}
 
 void SmsForm::Open() {
@@ -137,6 +138,11 @@ Next SmsForm::TextEdited(ControlId id) {
   return Next::kStay;
 }
 
+Next SmsForm::FocusLeft(ControlId id) {
+  daily_limit_.Left(id);
+  return Next::kStay;
+}
+
 SmsSettings SmsForm::CollectSmsSettings() const {
   SmsSettings settings = held_;
   // The list has no edit part, so it always holds an entry; should it ever
@@ -146,12 +152,14 @@ SmsSettings SmsForm::CollectSmsSettings() const {
   return settings;
 }
 
-bool SmsForm::TakeFromControls(FolderTake folder) {
+bool SmsForm::TakeFromControls(TakeMode mode) {
   if (!TakePhone(kSmsPhone1Edit, held_.phone1)) return false;
   if (!TakePhone(kSmsPhone2Edit, held_.phone2)) return false;
   if (!TakePhone(kSmsPhone3Edit, held_.phone3)) return false;
-  if (!TakeDailyLimit()) return false;
-  return folder == FolderTake::kForWrite ? folder_.TakeForWrite() : folder_.Take();
+  if (mode == TakeMode::kForWrite) {
+    return daily_limit_.TakeForWrite(held_.picturesPerDay) && folder_.TakeForWrite();
+  }
+  return daily_limit_.Take(held_.picturesPerDay) && folder_.Take();
 }
 
 bool SmsForm::TakePhone(ControlId edit, std::string& held) {
@@ -167,22 +175,6 @@ bool SmsForm::TakePhone(ControlId edit, std::string& held) {
   }
   held = *stored;
   return true;
-}
-
-bool SmsForm::TakeDailyLimit() {
-  const std::optional<int> value = ParseFieldInteger(view_.Text(kSmsDailyLimitEdit));
-  std::string problem;
-  if (!value) {
-    problem = NotAnIntegerMessage(language_);
-  } else if (*value < 0 || *value > kMaxDailyLimit) {
-    problem = FrameworkRangeMessage(0, kMaxDailyLimit, language_);
-  } else {
-    held_.picturesPerDay = *value;
-    return true;
-  }
-  view_.ShowMessage(problem, MessageIcon::kWarning);
-  view_.FocusAndSelectAll(kSmsDailyLimitEdit);
-  return false;
 }
 
 void SmsForm::PutToControls() {
@@ -205,16 +197,12 @@ void SmsForm::GuardDailyLimit() {
   TakeFromControls();
   // A number out of range (after its message) becomes 0 at once; an emptied
   // field stays empty and keeps its value until a number is typed.
-  const std::optional<int> typed = ParseFieldInteger(view_.Text(kSmsDailyLimitEdit));
-  if (typed && (*typed < 0 || *typed > kMaxDailyLimit)) {
-    held_.picturesPerDay = 0;
-    PutToControls();
-  }
+  if (daily_limit_.ZeroIfOutOfRange(held_.picturesPerDay)) PutToControls();
 }
 
 void SmsForm::Save() {
   // Every field first: what is on screen is what is checked and written.
-  if (!TakeFromControls(FolderTake::kForWrite)) return;
+  if (!TakeFromControls(TakeMode::kForWrite)) return;
   const SmsSettings settings = CollectSmsSettings();
   if (const std::optional<SmsCheck> failed = FirstFailedSmsCheck(settings)) {
     view_.ShowMessage(SmsCheckMessage(*failed, language_));

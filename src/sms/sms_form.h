@@ -15,6 +15,7 @@
 #include "controls/balloon_hint.h"
 #include "controls/folder_field.h"
 #include "controls/form_view.h"
+#include "controls/integer_edit.h"
 #include "sms/sms_controls.h"
 #include "sms/sms_settings.h"
 
@@ -28,6 +29,7 @@ class SmsForm final : public FormLogic {
   Next Clicked(ControlId id) override;
   Next SelectionChanged(ControlId id) override;
   Next TextEdited(ControlId id) override;
+  Next FocusLeft(ControlId id) override;
   BalloonHint* Hint() override { return &hint_; }
 
   // What Save writes: the numbers and the limit as last taken, the schedule
@@ -36,12 +38,12 @@ class SmsForm final : public FormLogic {
 
  private:
   // Controls -> members. False at the first field that fails; the fields
-  // after it keep their previous values. For a write, an emptied folder
-  // field means the default folder.
-  enum class FolderTake { kAsTyped, kForWrite };
-  bool TakeFromControls(FolderTake folder = FolderTake::kAsTyped);
+  // after it keep their previous values. For a write, a limit without a
+  // number fails (otherwise it is passed over in silence) and an emptied
+  // folder field means the default folder.
+  enum class TakeMode { kAsTyped, kForWrite };
+  bool TakeFromControls(TakeMode mode = TakeMode::kAsTyped);
   bool TakePhone(ControlId edit, std::string& held);
-  bool TakeDailyLimit();
   // Members -> controls.
   void PutToControls();
 
@@ -54,6 +56,7 @@ class SmsForm final : public FormLogic {
   AppContext& context_;
   int language_;
   SmsSettings held_;  // phones as stored (GBK bytes); smsControl unused
+  IntegerEdit daily_limit_;  // 0..99, the framework's range check
   FolderField folder_;
   BalloonHint hint_;
 };

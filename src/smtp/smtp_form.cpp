@@ -4,9 +4,7 @@
 #include <variant>
 
 #include "app/app_state.h"
-#include "controls/field_integer.h"
 #include "controls/form_messages.h"
-#include "controls/framework_messages.h"
 #include "platform/file_system.h"
 #include "record/bounded_read.h"
 #include "smtp/gprs_checks.h"
@@ -66,7 +64,9 @@ SmtpForm::SmtpForm(FormView& view, AppContext& context)
     : view_(view),
       context_(context),
       language_(context.state.languageIndex),
-      folder_(view, kSmtpFolderEdit, context.defaultFolder, language_) {}
+      folder_(view, kSmtpFolderEdit, context.defaultFolder, language_),
+      daily_limit_(view, kSmtpDailyLimitEdit, 0, kMaxDailyLimit, RangeWording::kFramework,
+                   language_) {}
 
 void SmtpForm::Open() {
   view_.SetTitle(kModelName);
@@ -137,6 +137,11 @@ Next SmtpForm::TextEdited(ControlId id) {
   return Next::kStay;
 }
 
+Next SmtpForm::FocusLeft(ControlId id) {
+  daily_limit_.Left(id);
+  return Next::kStay;
+}
+
 Result<GprsSettings> SmtpForm::CollectGprsSettings() const {
   GprsSettings settings;
   settings.apnMode = AutoMode() ? kApnAuto : kApnCustomer;
@@ -158,21 +163,6 @@ Result<GprsSettings> SmtpForm::CollectGprsSettings() const {
 
 void SmtpForm::TakeTexts() {
   for (const TextEdit& text : kTextEdits) typed_.*text.member = view_.Text(text.edit);
-}
-
-bool SmtpForm::TakeDailyLimit() {
-  const std::optional<int> value = ParseFieldInteger(view_.Text(kSmtpDailyLimitEdit));
-  if (!value) {
-    view_.ShowMessage(NotAnIntegerMessage(language_), MessageIcon::kWarning);
-  } else if (*value < 0 || *value > kMaxDailyLimit) {
-    view_.ShowMessage(FrameworkRangeMessage(0, kMaxDailyLimit, language_),
-                      MessageIcon::kWarning);
-  } else {
-    typed_.picturesPerDay = *value;
-    return true;
-  }
-  view_.FocusAndSelectAll(kSmtpDailyLimitEdit);
-  return false;
 }
 
 void SmtpForm::PutToControls() {
@@ -249,12 +239,10 @@ void SmtpForm::OperatorChanged() {
 }
 
 void SmtpForm::GuardDailyLimit() {
-  if (TakeDailyLimit()) return;
+  if (daily_limit_.Take(typed_.picturesPerDay)) return;
   // A number out of range (after its message) becomes 0 at once; an emptied
   // field stays empty and keeps its value until a number is typed.
-  const std::optional<int> typed = ParseFieldInteger(view_.Text(kSmtpDailyLimitEdit));
-  if (typed) {
-    typed_.picturesPerDay = 0;
+  if (daily_limit_.ZeroIfOutOfRange(typed_.picturesPerDay)) {
     view_.SetText(kSmtpDailyLimitEdit, "0");
   }
 }
@@ -263,7 +251,7 @@ void SmtpForm::Save() {
   // Every field is taken before anything is checked, so a failure never
   // leaves typed texts behind for a later save.
   TakeTexts();
-  if (!TakeDailyLimit()) return;
+  if (!daily_limit_.TakeForWrite(typed_.picturesPerDay)) return;
   if (!folder_.TakeForWrite()) return;
   if (AutoMode()) {
     // What is saved always matches the lists.

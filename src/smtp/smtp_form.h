@@ -15,6 +15,7 @@
 #include "controls/balloon_hint.h"
 #include "controls/folder_field.h"
 #include "controls/form_view.h"
+#include "controls/integer_edit.h"
 #include "smtp/gprs_settings.h"
 #include "smtp/smtp_controls.h"
 
@@ -32,6 +33,7 @@ class SmtpForm final : public FormLogic {
   Next Clicked(ControlId id) override;
   Next SelectionChanged(ControlId id) override;
   Next TextEdited(ControlId id) override;
+  Next FocusLeft(ControlId id) override;
   BalloonHint* Hint() override { return &hint_; }
 
  private:
@@ -41,9 +43,6 @@ class SmtpForm final : public FormLogic {
   Result<GprsSettings> CollectGprsSettings() const;
   // Edits -> texts. Never fails: the edits hold their limits.
   void TakeTexts();
-  // The daily limit, with the framework's messages; false when it holds no
-  // number in 0..99 (the value held before stays).
-  bool TakeDailyLimit();
   // Texts and limit -> edits.
   void PutToControls();
 
@@ -65,6 +64,7 @@ class SmtpForm final : public FormLogic {
   int language_;
   GprsSettings typed_;  // texts as the edits show them (UTF-8)
   FolderField folder_;
+  IntegerEdit daily_limit_;  // 0..99, the framework's range check
   std::string loaded_path_;
   BalloonHint hint_;
 };

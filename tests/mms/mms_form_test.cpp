@@ -26,6 +26,7 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
+using ::testing::IsEmpty;
 using testing::ReferenceSwap;
 using ::testing::SizeIs;
 
@@ -293,8 +294,8 @@ TEST_F(MmsFormTest, PictureCountField) {
   } cases[] = {
       {"100", "Please enter an integer between 0 and 99!", "0", 0},
       {"-5", "Please enter an integer between 0 and 99!", "0", 0},
-      {"", "Please enter an integer.", "", 7},
-      {"-", "Please enter an integer.", "-", 7},
+      {"", nullptr, "", 7},  // being typed: said on leaving or saving
+      {"-", nullptr, "-", 7},
       {"42", nullptr, "42", 42},
   };
   for (const auto& c : cases) {
@@ -311,6 +312,53 @@ TEST_F(MmsFormTest, PictureCountField) {
     }
     EXPECT_EQ(view.Text(kMmsPicturesEdit), c.shown_after);
     EXPECT_EQ(form->settings().picturesPerDay, c.value_after);
+  }
+}
+
+// An emptied picture count is a normal moment while typing: nothing is said
+// until the user leaves the field or saves, and then once. It never reaches
+// the file.
+TEST_F(MmsFormTest, EmptiedPictureCountIsSaidOnLeavingOrSavingNotWhileTyping) {
+  const struct {
+    int language;
+    const char* typed;
+    const char* message;
+  } cases[] = {
+      {kEnglish, "", "Please enter an integer."},
+      {kEnglish, "-", "Please enter an integer."},
+      {kChinese, "", "请键入一个整数。"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    std::filesystem::remove(FilePath());
+    OpenForm(c.language);
+    view.Type(kMmsPhoneEdit, "13800138000");
+    view.Type(kMmsPicturesEdit, "42");
+    view.Type(kMmsPicturesEdit, "4");
+    view.Type(kMmsPicturesEdit, c.typed);
+    view.Pick(kMmsSmsControlList, 2);  // takes every field again
+    view.Leave(kMmsPhoneEdit);
+    EXPECT_THAT(view.Messages(), IsEmpty());
+    EXPECT_EQ(form->settings().picturesPerDay, 4);
+
+    view.Leave(kMmsPicturesEdit);
+    ASSERT_THAT(view.Messages(), SizeIs(1));
+    EXPECT_EQ(view.Messages()[0].text, c.message);
+    EXPECT_EQ(view.Messages()[0].icon, MessageIcon::kWarning);
+    EXPECT_EQ(view.Text(kMmsPicturesEdit), c.typed);  // left as the user left it
+
+    view.FocusAndSelectAll(kMmsPhoneEdit);
+    EXPECT_THAT(Save(), ElementsAre(c.message));
+    EXPECT_EQ(view.Focused(), kMmsPicturesEdit);
+    EXPECT_FALSE(std::filesystem::exists(FilePath()));
+
+    view.Type(kMmsPicturesEdit, "7");
+    Save();
+    const std::vector<std::uint8_t> file = ReadBytes(FilePath());
+    ASSERT_EQ(file.size(), 780u);
+    // Tens 0 and units 7, each with its halves exchanged.
+    EXPECT_THAT(std::vector<std::uint8_t>(file.begin() + 3, file.begin() + 5),
+                ElementsAre(0x00, 0x70));
   }
 }
 

@@ -236,14 +236,13 @@ TEST_F(SmsFormTest, DailyLimitIsHeldToItsRange) {
   const struct {
     int language;
     const char* typed;
-    std::string message;  // empty: accepted
+    std::string message;  // empty: nothing said
     const char* shown_after;
   } cases[] = {
       {2, "99", "", "99"},
       {2, "150", FrameworkRangeMessage(0, 99, 2), "0"},
       {1, "100", "“请填入一个在0和99之间的整数。”", "0"},
-      {2, "", NotAnIntegerMessage(2), ""},
-      {1, "", "请键入一个整数。", ""},
+      {2, "", "", ""},  // being typed: said on leaving or saving
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.typed);
@@ -286,6 +285,55 @@ TEST_F(SmsFormTest, SaveReadsEveryFieldFirstAndStopsAtTheFirstFailure) {
   view.Click(kSmsSaveButton);
   EXPECT_EQ(ReadBytes(SmsFile()).size(), 300u);
   EXPECT_EQ(view.Text(kSmsFolderEdit), PathToUtf8(home.path()));
+}
+
+// An emptied daily limit is a normal moment while typing: nothing is said
+// until the user leaves the field or saves, and then once. It never reaches
+// the file.
+TEST_F(SmsFormTest, EmptiedDailyLimitIsSaidOnLeavingOrSavingNotWhileTyping) {
+  const struct {
+    int language;
+    const char* typed;
+    const char* message;
+  } cases[] = {
+      {2, "", "Please enter an integer."},
+      {9, "-", "Please enter an integer."},
+      {1, "", "请键入一个整数。"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    std::filesystem::remove(SmsFile());
+    OpenForm(c.language);
+    TypeNumbers("12345");
+    view.Type(kSmsDailyLimitEdit, "42");
+    view.Type(kSmsDailyLimitEdit, "4");
+    view.Type(kSmsDailyLimitEdit, c.typed);
+    // Both take every field again.
+    view.Type(kSmsFolderEdit, PathToUtf8(home.path()));
+    view.Pick(kSmsControlList, 2);
+    view.Leave(kSmsFolderEdit);
+    EXPECT_THAT(view.Messages(), ::testing::IsEmpty());
+    EXPECT_EQ(form->CollectSmsSettings().picturesPerDay, 4);
+
+    view.Leave(kSmsDailyLimitEdit);
+    ASSERT_EQ(view.Messages().size(), 1u);
+    EXPECT_EQ(view.Messages()[0].text, c.message);
+    EXPECT_EQ(view.Messages()[0].icon, MessageIcon::kWarning);
+    EXPECT_EQ(view.Text(kSmsDailyLimitEdit), c.typed);  // left as the user left it
+
+    view.FocusAndSelectAll(kSmsPhone1Edit);
+    EXPECT_TRUE(SaveAndRead().empty());
+    ASSERT_EQ(view.Messages().size(), 1u);
+    EXPECT_EQ(view.Messages()[0].text, c.message);
+    EXPECT_EQ(view.Focused(), kSmsDailyLimitEdit);
+
+    view.Type(kSmsDailyLimitEdit, "7");
+    const std::vector<std::uint8_t> file = SaveAndRead();
+    ASSERT_EQ(file.size(), 300u);
+    // Tens 0 and units 7, each with its halves exchanged.
+    EXPECT_THAT(std::vector<std::uint8_t>(file.begin() + 3, file.begin() + 5),
+                ElementsAre(0x00, 0x70));
+  }
 }
 
 TEST_F(SmsFormTest, AFailedOrCorruptedSaveIsReportedNeverConfirmed) {

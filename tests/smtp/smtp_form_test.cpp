@@ -230,7 +230,7 @@ TEST_F(SmtpFormTest, DailyLimitIsHeldToItsRange) {
       {"42", "", "42"},
       {"150", "Please enter an integer between 0 and 99.", "0"},
       {"99", "", "99"},
-      {"", "Please enter an integer.", ""},
+      {"", "", ""},  // being typed: said on leaving or saving
   };
   for (const auto& c : cases) {
     view.ClearMessages();
@@ -344,7 +344,7 @@ TEST_F(SmtpFormTest, SavedHeaderAndAccessPoint) {
 
 TEST_F(SmtpFormTest, SaveTakesEveryTextEvenAfterABadLimit) {
   OpenForm();
-  view.Type(kSmtpDailyLimitEdit, "");  // its message; the limit stays 0
+  view.Type(kSmtpDailyLimitEdit, "");  // nothing said yet; the limit stays 0
   FillMail();
   view.ClearMessages();
   view.Click(kSmtpSaveButton);
@@ -355,6 +355,54 @@ TEST_F(SmtpFormTest, SaveTakesEveryTextEvenAfterABadLimit) {
   ASSERT_EQ(file.size(), 780u);
   EXPECT_EQ(Plain(file[4]), 7);
   EXPECT_EQ(file[240 + 57], std::string("smtp.example.com").size());
+}
+
+// An emptied daily limit is a normal moment while typing: nothing is said
+// until the user leaves the field or saves, and then once. It never reaches
+// the file.
+TEST_F(SmtpFormTest, EmptiedDailyLimitIsSaidOnLeavingOrSavingNotWhileTyping) {
+  const struct {
+    int language;
+    const char* typed;
+    const char* message;
+  } cases[] = {
+      {kEnglish, "", "Please enter an integer."},
+      {kGerman, "-", "Please enter an integer."},
+      {kChinese, "", "请键入一个整数。"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    std::filesystem::remove(GprsFile());
+    OpenForm(c.language);
+    FillMail();
+    view.ClearMessages();
+    view.Type(kSmtpDailyLimitEdit, "42");
+    view.Type(kSmtpDailyLimitEdit, "4");
+    view.Type(kSmtpDailyLimitEdit, c.typed);
+    view.Type(kSmsPhoneEdit, "13800138000");
+    view.Pick(kSmtpSmsControlList, 2);
+    view.Leave(kSmsPhoneEdit);
+    EXPECT_THAT(view.Messages(), IsEmpty());
+
+    view.Leave(kSmtpDailyLimitEdit);
+    ASSERT_EQ(view.Messages().size(), 1u);
+    EXPECT_EQ(view.Messages()[0].text, c.message);
+    EXPECT_EQ(view.Messages()[0].icon, MessageIcon::kWarning);
+    EXPECT_EQ(view.Text(kSmtpDailyLimitEdit), c.typed);  // left as the user left it
+
+    view.FocusAndSelectAll(kSmtpServerEdit);
+    EXPECT_TRUE(SaveAndRead().empty());
+    ASSERT_EQ(view.Messages().size(), 1u);
+    EXPECT_EQ(view.Messages()[0].text, c.message);
+    EXPECT_EQ(view.Focused(), kSmtpDailyLimitEdit);
+
+    view.Type(kSmtpDailyLimitEdit, "7");
+    const std::vector<std::uint8_t> file = SaveAndRead();
+    ASSERT_EQ(file.size(), 780u) << LastMessage();
+    // Tens 0 and units 7, each with its halves exchanged.
+    EXPECT_THAT(std::vector<std::uint8_t>(file.begin() + 3, file.begin() + 5),
+                ElementsAre(0x00, 0x70));
+  }
 }
 
 TEST_F(SmtpFormTest, EnterDoesNothingAndExitReturnsToTheLauncher) {
