@@ -9,6 +9,13 @@ cmake --preset=ci
 cmake --build --preset=ci
 QT_QPA_PLATFORM=offscreen ctest --preset=ci
 
+# The core and CLI tests again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, then each fuzz target for a few seconds.
+rm -rf build/sanitize
+cmake --preset=sanitize
+cmake --build --preset=sanitize
+ctest --preset=sanitize
+
 if [[ -x scripts/test-windows.sh ]]; then
   scripts/test-windows.sh
 fi
