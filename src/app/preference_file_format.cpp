@@ -96,6 +96,12 @@ struct OldValue {
 std::optional<OldValue> ParseOldValueLine(std::string_view line) {
   const std::vector<std::string_view> fields = Fields(line);
   if (fields.size() != 3 && fields.size() != 4) return std::nullopt;
+  // A registry name never holds '=', so a new line is never taken for an
+  // old one, whatever its value.
+  if (fields[0].find('=') != std::string_view::npos ||
+      fields[0].find_first_of("#;[") == 0) {
+    return std::nullopt;
+  }
   OldValue value;
   value.name = fields[0];
   if (fields[1] == kOldDwordType) {

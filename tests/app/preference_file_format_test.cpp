@@ -97,6 +97,17 @@ TEST(PreferenceFile, TheOldFormIsConvertedValueByValue) {
   EXPECT_EQ(PreferenceFile::Parse("language REG_DWORD 4 05000000\n").Value("language"), "5");
 }
 
+// Found by fuzzing: a text value that reads like an old line must not make
+// the file look old when it is read again.
+TEST(PreferenceFile, NewLinesThatLookLikeOldOnesStayNew) {
+  for (const char* text : {"company=x REG_SZ 4 41636d65\n", "# note REG_SZ 0\n",
+                           "; x REG_DWORD 4 01000000\n"}) {
+    const PreferenceFile file = PreferenceFile::Parse(text);
+    EXPECT_FALSE(file.converted()) << text;
+    EXPECT_EQ(file.Text(), text);
+  }
+}
+
 TEST(PreferenceFile, AFreshFileExplainsItselfAndHoldsNoValue) {
   const PreferenceFile file = PreferenceFile::Fresh();
   EXPECT_EQ(file.Text().rfind("# Quelmo preferences", 0), 0u);
