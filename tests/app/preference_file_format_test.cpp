@@ -108,14 +108,5 @@ TEST(PreferenceFile, NewLinesThatLookLikeOldOnesStayNew) {
   }
 }
 
-TEST(PreferenceFile, AFreshFileExplainsItselfAndHoldsNoValue) {
-  const PreferenceFile file = PreferenceFile::Fresh();
-  EXPECT_EQ(file.Text().rfind("# Quelmo preferences", 0), 0u);
-  for (const char* name : {"language", "model", "TvMode", "Company"}) {
-    EXPECT_EQ(file.Value(name), std::nullopt) << name;
-  }
-  EXPECT_FALSE(PreferenceFile::Parse(file.Text()).converted());
-}
-
 }  // namespace
 }  // namespace quelmo

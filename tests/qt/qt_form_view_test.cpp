@@ -217,8 +217,8 @@ TEST_F(QtFormViewTest, DialogsGoThroughTheAdapter) {
   EXPECT_EQ(dialogs_.Messages()[1].icon, MessageIcon::kWarning);
 
   dialogs_.AnswerFolder(QStringLiteral("/media/card"));
-  EXPECT_EQ(view_.ChooseFolder(), "/media/card");
-  EXPECT_EQ(view_.ChooseFolder(), std::nullopt);
+  EXPECT_EQ(view_.ChooseFolder("/home/jörg"), "/media/card");
+  EXPECT_EQ(view_.ChooseFolder("/"), std::nullopt);
 
   dialogs_.AnswerFile(QStringLiteral("/media/card/mms.dat"));
   EXPECT_EQ(view_.ChooseFile("Quelmo Files (*.dat)|*.dat|All Files (*.*)|*.*||"),

@@ -76,13 +76,6 @@ const Interference kInterferences[] = {
        }
      },
      "bytes this save wrote"},
-    {"TemporaryFileRewrittenBeforeItIsRead",
-     [](const StepRecord& step, const std::filesystem::path&) {
-       if (step.step == FileStep::kRead && PathToUtf8(step.path).ends_with(".tmp")) {
-         WriteDirectly(step.path, ScrambledFileBytes(OtherRecords(), TrailingRecord::kNone));
-       }
-     },
-     "bytes this save wrote"},
 };
 
 class SaveMeetingAnotherProgram : public ::testing::TestWithParam<Interference> {};

@@ -304,8 +304,11 @@ class Win32FileSystem final : public FileSystem {
   // read-only attribute does not show; the one sure answer is to create a
   // file there. It goes away when its handle is closed.
   static Status CheckByProbe(const std::filesystem::path& folder) {
+    // Named by process and thread: two saves checking one folder at once
+    // must not trip over each other's probe.
     const std::filesystem::path probe =
-        folder / (L".quelmo-write-check-" + std::to_wstring(GetCurrentProcessId()));
+        folder / (L".quelmo-write-check-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                  std::to_wstring(GetCurrentThreadId()));
     const HANDLE handle =
         CreateFileW(Win32PathOf(probe).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                     FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE,
