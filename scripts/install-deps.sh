@@ -2,8 +2,9 @@
 # Installs the Debian packages the build needs, only those that are missing.
 #   install-deps.sh build   compiler, CMake, libraries, Qt, test frameworks
 #   install-deps.sh run     the above and the fonts the windows need (full CJK)
-#   install-deps.sh test    the above, a smaller CJK font, and what the Windows
-#                           cross build and its tests under Wine need
+#   install-deps.sh test    the above, a smaller CJK font, clang with its
+#                           sanitizer and libFuzzer runtimes, and what the
+#                           Windows cross build and its tests under Wine need
 set -euo pipefail
 
 what=${1:-build}
@@ -15,7 +16,8 @@ case "$what" in
   build) ;;
   run)  packages+=(fonts-noto-cjk fonts-dejavu-core fonts-liberation) ;;
   test) packages+=(fonts-wqy-microhei fonts-dejavu-core fonts-liberation
-                   dpkg-dev file lintian desktop-file-utils appstream) ;;
+                   dpkg-dev file lintian desktop-file-utils appstream
+                   clang libclang-rt-14-dev) ;;
   *) echo "usage: $0 build|run|test" >&2; exit 2 ;;
 esac
 if [[ -f "$(dirname "$0")/windows-packages.txt" && "$what" == test ]]; then

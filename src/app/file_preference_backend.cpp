@@ -1,9 +1,10 @@
 #include "app/file_preference_backend.h"
 
 #include <algorithm>
+#include <span>
+#include <string>
 #include <system_error>
 #include <utility>
-#include <vector>
 
 #include "app/preference_file_format.h"
 #include "record/safe_write.h"
@@ -11,84 +12,71 @@
 namespace quelmo {
 namespace {
 
-// A name the file's line format can carry.
-bool WritableName(std::string_view name) {
-  return !name.empty() && std::none_of(name.begin(), name.end(), [](char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-  });
+// Under the lock of the file's folder, which the caller holds.
+Result<PreferenceFile> ReadPreferenceFile(FileSystem& files, const std::filesystem::path& file) {
+  Result<std::vector<std::uint8_t>> bytes = files.ReadRegularFile(file, kPreferenceFileLimit);
+  if (!bytes.ok()) return bytes.error();
+  return PreferenceFile::Parse(
+      std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
 }
 
-Status WritePreferenceFile(FileSystem& files, const std::filesystem::path& folder,
-                           const std::vector<StoredValue>& values) {
-  const std::string text = FormatPreferenceFile(kPreferenceKeyPath, values);
+Status WritePreferenceFile(FileSystem& files, const std::filesystem::path& file,
+                           const PreferenceFile& contents) {
+  const std::string text = contents.Text();
   const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(text.data()),
                                             text.size());
-  return WriteFileAtomically(files, folder, kPreferenceFileName, bytes);
+  return WriteFileAtomicallyLocked(files, file.parent_path(), PathToUtf8(file.filename()), bytes);
 }
 
-// The key as read when it was opened; each change writes the whole file.
+// The values as read when the key was opened; each change reads the file
+// again under the lock, so that values another program stored meanwhile
+// stay.
 class FilePreferenceKey final : public PreferenceKey {
  public:
-  FilePreferenceKey(std::filesystem::path folder, FileSystem& files, std::vector<StoredValue> values)
-      : folder_(std::move(folder)), files_(files), values_(std::move(values)) {}
+  FilePreferenceKey(std::filesystem::path file, FileSystem& files, PreferenceFile contents)
+      : file_(std::move(file)), files_(files), contents_(std::move(contents)) {}
 
+  // Any decimal number of up to 32 bits: the file has no sizes or types
+  // for a value to be of the wrong one.
   std::optional<std::uint32_t> QueryDword(std::string_view name) override {
-    const StoredValue* value = Find(name);
-    if (value == nullptr || value->type != StoredValueType::kDword || value->data.size() != 4) {
-      return std::nullopt;
-    }
-    const std::vector<std::uint8_t>& d = value->data;
-    return static_cast<std::uint32_t>(d[0]) | (static_cast<std::uint32_t>(d[1]) << 8) |
-           (static_cast<std::uint32_t>(d[2]) << 16) | (static_cast<std::uint32_t>(d[3]) << 24);
+    const std::optional<std::string_view> value = contents_.Value(name);
+    if (!value.has_value()) return std::nullopt;
+    return ParsePreferenceNumber(*value);
   }
 
+  // The text with its terminating zero must fit, as in the registry.
   std::optional<std::string> QueryString(std::string_view name, std::size_t capacity) override {
-    const StoredValue* value = Find(name);
-    if (value == nullptr || value->type != StoredValueType::kString || value->data.size() > capacity) {
-      return std::nullopt;
-    }
-    const auto zero = std::find(value->data.begin(), value->data.end(), std::uint8_t{0});
-    return std::string(value->data.begin(), zero);
+    const std::optional<std::string_view> value = contents_.Value(name);
+    if (!value.has_value() || value->size() + 1 > capacity) return std::nullopt;
+    return std::string(*value);
   }
 
   bool SetDword(std::string_view name, std::uint32_t number) override {
-    const std::vector<std::uint8_t> data = {
-        static_cast<std::uint8_t>(number), static_cast<std::uint8_t>(number >> 8),
-        static_cast<std::uint8_t>(number >> 16), static_cast<std::uint8_t>(number >> 24)};
-    return Set(name, StoredValueType::kDword, data);
+    return Set(name, std::to_string(number));
   }
 
+  // The text up to its terminating zero; the zero padding is the registry's.
   bool SetString(std::string_view name, std::span<const std::uint8_t> data) override {
-    return Set(name, StoredValueType::kString, std::vector<std::uint8_t>(data.begin(), data.end()));
+    const auto zero = std::find(data.begin(), data.end(), std::uint8_t{0});
+    return Set(name, std::string(data.begin(), zero));
   }
 
  private:
-  const StoredValue* Find(std::string_view name) const {
-    const auto it = std::find_if(values_.begin(), values_.end(),
-                                 [&](const StoredValue& v) { return SameValueName(v.name, name); });
-    return it == values_.end() ? nullptr : &*it;
-  }
-
-  bool Set(std::string_view name, StoredValueType type, std::vector<std::uint8_t> data) {
-    if (!WritableName(name)) return false;
-    std::vector<StoredValue> changed = values_;
-    const auto it = std::find_if(changed.begin(), changed.end(),
-                                 [&](const StoredValue& v) { return SameValueName(v.name, name); });
-    StoredValue value{std::string(name), type, std::move(data)};
-    if (it != changed.end()) {
-      value.name = it->name;  // the registry keeps the name as first written
-      *it = std::move(value);
-    } else {
-      changed.push_back(std::move(value));
-    }
-    if (!WritePreferenceFile(files_, folder_, changed).ok()) return false;
-    values_ = std::move(changed);
+  bool Set(std::string_view name, const std::string& value) {
+    Result<std::unique_ptr<FolderLock>> lock =
+        files_.LockFolder(file_.parent_path(), kPreferenceLockWait);
+    if (!lock.ok()) return false;
+    Result<PreferenceFile> current =
+        files_.Exists(file_) ? ReadPreferenceFile(files_, file_) : PreferenceFile::Fresh();
+    if (!current.ok() || !current->Set(name, value)) return false;
+    if (!WritePreferenceFile(files_, file_, *current).ok()) return false;
+    contents_ = std::move(*current);
     return true;
   }
 
-  std::filesystem::path folder_;
+  std::filesystem::path file_;
   FileSystem& files_;
-  std::vector<StoredValue> values_;
+  PreferenceFile contents_;
 };
 
 }  // namespace
@@ -97,24 +85,50 @@ FilePreferenceBackend::FilePreferenceBackend(std::filesystem::path folder, FileS
     : folder_(std::move(folder)), files_(files) {}
 
 std::unique_ptr<PreferenceKey> FilePreferenceBackend::Open() {
-  const std::filesystem::path path = FilePath();
-  if (!files_.Exists(path)) return nullptr;
+  const std::filesystem::path file = FollowLinks(FilePath());
+  if (!files_.Exists(file)) return nullptr;
   // Opened for writing too: a folder the file cannot be replaced in is a key
   // that may not be written.
-  if (!files_.CheckWritableFolder(folder_).ok()) return nullptr;
+  if (!files_.CheckWritableFolder(file.parent_path()).ok()) return nullptr;
+  Result<std::unique_ptr<FolderLock>> lock =
+      files_.LockFolder(file.parent_path(), kPreferenceLockWait);
+  if (!lock.ok()) return nullptr;
   // A file that cannot be read is left alone rather than overwritten.
-  Result<std::vector<std::uint8_t>> bytes = files_.ReadAll(path);
-  if (!bytes.ok()) return nullptr;
-  return std::make_unique<FilePreferenceKey>(folder_, files_, ParsePreferenceFile(*bytes));
+  Result<PreferenceFile> contents = ReadPreferenceFile(files_, file);
+  if (!contents.ok()) return nullptr;
+  // Converted once; should that fail, the next store writes the new form.
+  if (contents->converted()) (void)WritePreferenceFile(files_, file, *contents);
+  return std::make_unique<FilePreferenceKey>(file, files_, std::move(*contents));
 }
 
 bool FilePreferenceBackend::Create() {
   std::error_code error;
   std::filesystem::create_directories(folder_, error);
   if (error) return false;
+  const std::filesystem::path file = FollowLinks(FilePath());
   // Like creating a registry key that exists: nothing changes.
-  if (files_.Exists(FilePath())) return true;
-  return WritePreferenceFile(files_, folder_, {}).ok();
+  if (files_.Exists(file)) return true;
+  if (!files_.CheckWritableFolder(file.parent_path()).ok()) return false;
+  Result<std::unique_ptr<FolderLock>> lock =
+      files_.LockFolder(file.parent_path(), kPreferenceLockWait);
+  if (!lock.ok()) return false;
+  // Another start-up may have made it while this one waited.
+  if (files_.Exists(file)) return true;
+  return WritePreferenceFile(files_, file, PreferenceFile::Fresh()).ok();
+}
+
+std::filesystem::path FollowLinks(const std::filesystem::path& path) {
+  // As many links as the system itself follows before it calls it a loop.
+  constexpr int kMaxLinks = 40;
+  std::filesystem::path current = path;
+  for (int followed = 0; followed < kMaxLinks; ++followed) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(current, error)) return current;
+    const std::filesystem::path target = std::filesystem::read_symlink(current, error);
+    if (error) return current;
+    current = target.is_absolute() ? target : current.parent_path() / target;
+  }
+  return path;
 }
 
 std::filesystem::path PreferenceFolderFrom(std::string_view xdg_config_home, std::string_view home) {

@@ -1,19 +1,20 @@
 #pragma once
 // The preference key kept as a small text file, for systems without a
-// registry. The file keeps what the registry would: the key path, and each
-// value's name, type and exact data bytes, so the rules of the eight
+// registry (its form: preference_file_format.h). The rules of the eight
 // operations hold unchanged:
 //
-//   key=Software\Microsoft\Windows\CurrentVersion\App Paths\Quelmo.exe
-//   language REG_DWORD 4 02000000
-//   Company REG_SZ 260 5175656c6d6f...0000
-//
-// A missing file is a missing key. A line that cannot be read is dropped (its
-// value counts as missing) and every other value is kept. A file that cannot
-// be read at all, or a folder that may not be written, makes the key
-// impossible to open, as an unwritable registry key is. Every change rewrites
-// the file atomically.
+// - A missing file is a missing key. A file that is not a regular file of a
+//   few kilobytes (a pipe, a device, a huge file), or that cannot be read,
+//   or a folder that may not be written, makes the key impossible to open,
+//   as an unwritable registry key is: the program runs on its defaults and
+//   the file is left alone.
+// - A link is followed: the file it points to is the one read and replaced,
+//   in that file's own folder, so that a dotfile manager's copy stays linked.
+// - Every change reads the file afresh and rewrites it atomically, under the
+//   folder's lock, so that programs starting together keep each other's
+//   values. A file in the old form is rewritten in the new one when opened.
 
+#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <string_view>
@@ -24,6 +25,10 @@
 namespace quelmo {
 
 inline constexpr std::string_view kPreferenceFileName = "preferences";
+// A hand-edited file with comments stays far below this.
+inline constexpr std::uintmax_t kPreferenceFileLimit = 64 * 1024;
+// Another start-up holds the lock for milliseconds.
+inline constexpr std::chrono::milliseconds kPreferenceLockWait{2000};
 
 class FilePreferenceBackend final : public PreferenceBackend {
  public:
@@ -38,6 +43,10 @@ class FilePreferenceBackend final : public PreferenceBackend {
   std::filesystem::path folder_;
   FileSystem& files_;
 };
+
+// The file a chain of links ends at; `path` itself when it is no link (or
+// the chain loops, so that reading it fails).
+std::filesystem::path FollowLinks(const std::filesystem::path& path);
 
 // $XDG_CONFIG_HOME/quelmo when that is an absolute path, else
 // <home>/.config/quelmo.

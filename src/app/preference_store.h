@@ -30,7 +30,8 @@ static_assert(kCompanyName.size() == 36);
 class PreferenceKey {
  public:
   virtual ~PreferenceKey() = default;
-  // A REG_DWORD of exactly 4 bytes; nullopt when missing or of another size.
+  // A value of at most 4 bytes, of whatever type, as a little-endian number
+  // (bytes it lacks count as zero); nullopt when missing or longer.
   virtual std::optional<std::uint32_t> QueryDword(std::string_view name) = 0;
   // A REG_SZ whose data fits in `capacity` bytes; nullopt when missing or longer.
   virtual std::optional<std::string> QueryString(std::string_view name, std::size_t capacity) = 0;

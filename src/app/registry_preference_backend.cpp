@@ -16,14 +16,14 @@ class RegistryPreferenceKey final : public PreferenceKey {
 
   std::optional<std::uint32_t> QueryDword(std::string_view name) override {
     const std::string value_name(name);
-    DWORD type = REG_NONE;
     DWORD number = 0;
     DWORD size = sizeof number;
-    const LONG result = RegQueryValueExA(key_, value_name.c_str(), nullptr, &type,
+    const LONG result = RegQueryValueExA(key_, value_name.c_str(), nullptr, nullptr,
                                          reinterpret_cast<BYTE*>(&number), &size);
-    // Longer data fails with ERROR_MORE_DATA; shorter data or another type
-    // is no number of ours either.
-    if (result != ERROR_SUCCESS || type != REG_DWORD || size != sizeof number) return std::nullopt;
+    // Only a missing value or one longer than 4 bytes (ERROR_MORE_DATA)
+    // fails the query; shorter data of any type fills the low bytes of the
+    // zeroed number.
+    if (result != ERROR_SUCCESS || size > sizeof number) return std::nullopt;
     return static_cast<std::uint32_t>(number);
   }
 

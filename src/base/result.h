@@ -17,6 +17,7 @@ enum class ErrorCode {
   kIoError,          // the system refused a read, write, sync, rename or remove
   kCorrupt,          // bytes that do not make a valid file
   kUnavailable,      // a feature this build or platform does not offer
+  kBusy,             // another save holds the folder, or took a file this save made
 };
 
 struct Error {

@@ -124,7 +124,7 @@ void ReadClock(JsonFieldReader& reader, CameraSettings& settings) {
   }
   std::string why;
   if (!ParseClock(value->get<std::string>(), settings, why)) {
-    reader.Fail("clock", "\"" + value->get<std::string>() + "\": " + why);
+    reader.Fail("clock", QuotedPrefix(value->get<std::string>()) + ": " + why);
   }
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
+#include <cstdio>
 #include <utility>
 
 #include "text/gbk.h"
@@ -15,13 +16,6 @@ std::string Lowered(std::string_view text) {
   std::transform(lowered.begin(), lowered.end(), lowered.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   return lowered;
-}
-
-std::string JsonTypeName(const Json& value) {
-  if (value.is_string()) return "text";
-  if (value.is_number_float()) return "fraction";
-  if (value.is_number()) return "whole number";
-  return value.type_name();
 }
 
 // A whole number as a 64-bit value; nothing for any other JSON value or a
@@ -40,11 +34,71 @@ Error KeyError(std::string_view key, const std::string& message) {
   return Error{ErrorCode::kInvalidArgument, std::string(key) + ": " + message};
 }
 
+// Enough to recognise a value, never a whole file pasted into one.
+constexpr std::size_t kQuotedCharacters = 32;
+
+std::size_t Utf8Length(unsigned char lead) {
+  if (lead >= 0xF0) return 4;
+  if (lead >= 0xE0) return 3;
+  if (lead >= 0xC0) return 2;
+  return 1;
+}
+
+// The first C0 or C1 control character or DEL of a UTF-8 text. None of them
+// can be typed into a form, and a zero byte would cut the text short for the
+// camera.
+std::optional<char32_t> FirstControlCharacter(std::string_view utf8) {
+  for (std::size_t pos = 0; pos < utf8.size(); ++pos) {
+    const auto byte = static_cast<unsigned char>(utf8[pos]);
+    if (byte < 0x20 || byte == 0x7F) return byte;
+    if (byte == 0xC2 && pos + 1 < utf8.size()) {
+      const auto next = static_cast<unsigned char>(utf8[pos + 1]);
+      if (next >= 0x80 && next <= 0x9F) return next;
+    }
+  }
+  return std::nullopt;
+}
+
+std::string CodePoint(char32_t character) {
+  char text[16];
+  std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(character));
+  return text;
+}
+
 }  // namespace
 
+std::string JsonTypeName(const Json& value) {
+  if (value.is_string()) return "text";
+  if (value.is_number_float()) return "fraction";
+  if (value.is_number()) return "whole number";
+  return value.type_name();
+}
+
+std::string QuotedPrefix(std::string_view text) {
+  std::string quoted = "\"";
+  std::size_t pos = 0;
+  for (std::size_t characters = 0; pos < text.size() && characters < kQuotedCharacters;
+       ++characters) {
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    const std::size_t length = std::min(Utf8Length(lead), text.size() - pos);
+    if (lead < 0x20 || lead == 0x7F) {
+      char escape[8];
+      std::snprintf(escape, sizeof escape, "\\u%04X", static_cast<unsigned>(lead));
+      quoted += escape;
+    } else {
+      quoted.append(text.substr(pos, length));
+    }
+    pos += length;
+  }
+  if (pos < text.size()) quoted += "...";
+  return quoted + "\"";
+}
+
 std::string DescribeJsonValue(const Json& value) {
-  std::string text = value.dump(-1, ' ', false, Json::error_handler_t::replace);
-  if (text.size() > 60) text = text.substr(0, 57) + "...";
+  if (value.is_string()) return QuotedPrefix(value.get_ref<const std::string&>()) + " (text)";
+  // ASCII only, so that the cut never splits a character.
+  std::string text = value.dump(-1, ' ', true, Json::error_handler_t::replace);
+  if (text.size() > kQuotedCharacters) text = text.substr(0, kQuotedCharacters - 3) + "...";
   return text + " (" + JsonTypeName(value) + ")";
 }
 
@@ -108,7 +162,7 @@ void JsonFieldReader::ListEntry(std::string_view key, EnglishList list, int& tar
     if (const auto index = FindEnglishListEntry(list, text)) {
       target = *index;
     } else {
-      Fail(key, "\"" + text + "\" is not an entry of the list (" + allowed + ")");
+      Fail(key, QuotedPrefix(text) + " is not an entry of the list (" + allowed + ")");
     }
     return;
   }
@@ -130,13 +184,26 @@ void JsonFieldReader::Text(std::string_view key, std::size_t byte_limit, std::st
     Fail(key, "the password was hidden by show; run show with --reveal to include it");
     return;
   }
+  // A password is never quoted, not even in part: messages end up in
+  // terminals, logs and bug reports.
   if (!value->is_string()) {
-    Fail(key, "expected a text, got " + DescribeJsonValue(*value));
+    Fail(key, "expected a text, got " +
+                  (secret ? "a " + JsonTypeName(*value) : DescribeJsonValue(*value)));
     return;
   }
-  auto stored = EncodeField(key, value->get<std::string>(), byte_limit);
+  const std::string& text = value->get_ref<const std::string&>();
+  if (const std::optional<char32_t> control = FirstControlCharacter(text)) {
+    Fail(key, "the text holds the control character " + CodePoint(*control) +
+                  "; no form can type one, and the camera cannot take it");
+    return;
+  }
+  auto stored = EncodeField(key, text, byte_limit);
   if (!stored.ok()) {
-    Fail(stored.error());
+    if (secret && stored.error().code == ErrorCode::kNotEncodable) {
+      Fail(key, "the password holds a character that cannot be stored (GBK, code page 936)");
+    } else {
+      Fail(stored.error());
+    }
     return;
   }
   target = std::move(stored).value();
@@ -146,7 +213,7 @@ Status JsonFieldReader::Finish() const {
   if (object_.is_object()) {
     for (const auto& item : object_.items()) {
       if (known_keys_.count(item.key()) != 0) continue;
-      std::string message = "unknown key \"" + item.key() + "\" in the " + what_;
+      std::string message = "unknown key " + QuotedPrefix(item.key()) + " in the " + what_;
       for (const auto& known : known_keys_) {
         if (Lowered(known) == Lowered(item.key())) message += " (did you mean \"" + known + "\"?)";
       }

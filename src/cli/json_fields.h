@@ -54,7 +54,13 @@ class JsonFieldReader {
   std::optional<Error> first_fault_;
 };
 
-// "true (boolean)", "\"5MP\" (text)": a value as a message quotes it.
+// "true (boolean)", "\"5MP\" (text)": a value as a message quotes it, cut
+// to a short prefix.
 std::string DescribeJsonValue(const Json& value);
+// "whole number", "text": what a message says of a value it must not quote.
+std::string JsonTypeName(const Json& value);
+// A text in quotes as a message shows it: at most a few dozen characters,
+// control characters escaped.
+std::string QuotedPrefix(std::string_view text);
 
 }  // namespace quelmo

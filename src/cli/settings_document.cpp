@@ -22,6 +22,34 @@ bool IsShowOutput(const Json& document) {
   return document.is_object() && document.contains("file") && document.contains("settings");
 }
 
+// Deeper than any settings or show output nests (three levels). Refused
+// before the parser and the messages, which walk values recursively, see it.
+constexpr int kMaxNesting = 8;
+
+bool NestsDeeperThan(std::string_view text, int limit) {
+  int depth = 0;
+  bool in_string = false;
+  bool escaped = false;
+  for (const char c : text) {
+    if (in_string) {
+      if (escaped) {
+        escaped = false;
+      } else if (c == '\\') {
+        escaped = true;
+      } else if (c == '"') {
+        in_string = false;
+      }
+    } else if (c == '"') {
+      in_string = true;
+    } else if (c == '[' || c == '{') {
+      if (++depth > limit) return true;
+    } else if ((c == ']' || c == '}') && depth > 0) {
+      --depth;
+    }
+  }
+  return false;
+}
+
 // JSON lets a key appear twice in an object and keeps one of the values; in a
 // settings file that is a mistake to report, not a choice to make silently.
 // Throws Json::parse_error for text that is no JSON.
@@ -42,14 +70,24 @@ Json ParseNoticingDuplicateKeys(const std::string& text, std::optional<std::stri
 }  // namespace
 
 Result<SettingsDocument> ParseSettingsDocument(const std::string& text, FileKind kind) {
+  if (NestsDeeperThan(text, kMaxNesting)) {
+    return DocumentError("the settings nest deeper than " + std::to_string(kMaxNesting) +
+                         " levels of arrays and objects; no settings file does");
+  }
   Json document;
   std::optional<std::string> duplicate;
   try {
     document = ParseNoticingDuplicateKeys(text, duplicate);
   } catch (const Json::parse_error& error) {
-    return DocumentError(std::string("not valid JSON: ") + error.what());
+    // The parser's message ends by quoting the last token read, which may be
+    // a long text or a password: only where it stopped is kept.
+    std::string why = error.what();
+    if (const std::size_t quote = why.find("; last read:"); quote != std::string::npos) {
+      why.erase(quote);
+    }
+    return DocumentError("not valid JSON: " + why);
   }
-  if (duplicate) return DocumentError("the key \"" + *duplicate + "\" appears twice");
+  if (duplicate) return DocumentError("the key " + QuotedPrefix(*duplicate) + " appears twice");
   if (!document.is_object()) {
     return DocumentError("the settings must be a JSON object, not " + DescribeJsonValue(document));
   }
@@ -57,7 +95,8 @@ Result<SettingsDocument> ParseSettingsDocument(const std::string& text, FileKind
 
   const Json& file = document["file"];
   if (!file.is_string() || file.get<std::string>() != FileKindName(kind)) {
-    const std::string shown_kind = file.is_string() ? file.get<std::string>() : file.dump();
+    const std::string shown_kind =
+        file.is_string() ? QuotedPrefix(file.get<std::string>()) : DescribeJsonValue(file);
     return DocumentError("the settings are show's output of a " + shown_kind + " file, not of a " +
                          std::string(FileKindName(kind)) + " file");
   }

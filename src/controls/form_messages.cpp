@@ -19,6 +19,8 @@ const char* ChineseFailureKind(ErrorCode code) {
       return "路径中含有无法使用的字符。";
     case ErrorCode::kCorrupt:
       return "写入后读回的内容不符，文件未完整保存。";
+    case ErrorCode::kBusy:
+      return "另一个保存正在写入该文件夹，请稍后再试。";
     case ErrorCode::kUnavailable:
     case ErrorCode::kIoError:
       break;

@@ -4,6 +4,29 @@
 
 namespace quelmo {
 
+// For file layers of tests, which pass reads on to ReadAll and lock nothing.
+Result<std::vector<std::uint8_t>> FileSystem::ReadRegularFile(const std::filesystem::path& path,
+                                                              std::uintmax_t limit) {
+  Result<std::vector<std::uint8_t>> bytes = ReadAll(path);
+  if (bytes.ok() && bytes->size() > limit) return TooLargeError(path, limit);
+  return bytes;
+}
+
+Result<std::unique_ptr<FolderLock>> FileSystem::LockFolder(const std::filesystem::path&,
+                                                           std::chrono::milliseconds) {
+  return std::make_unique<FolderLock>();
+}
+
+Error TooLargeError(const std::filesystem::path& path, std::uintmax_t limit) {
+  return Error{ErrorCode::kCorrupt, PathToUtf8(path) + " holds more than " +
+                                        std::to_string(limit) + " bytes; it was not read."};
+}
+
+Error BusyFolderError(const std::filesystem::path& folder) {
+  return Error{ErrorCode::kBusy, "Another save into " + PathToUtf8(folder) +
+                                     " is under way; try again when it has finished."};
+}
+
 // Folder names reach the core as UTF-8 (from the window system, the command
 // line or JSON); going through char8_t makes std::filesystem decode them as
 // UTF-8 on every platform instead of in the process's narrow code page.

@@ -5,6 +5,7 @@
 // afterwards. The platform provides the real implementation: POSIX calls, or
 // Win32 calls with write-through on Windows.
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -25,13 +26,36 @@ class WritableFile {
   virtual Status Close() = 0;
 };
 
+// A folder's save lock while it is held; destroying it lets the next save in.
+class FolderLock {
+ public:
+  virtual ~FolderLock() = default;
+};
+
+// How long a save waits for another save into the same folder to finish:
+// far longer than a save takes, short enough for a user to wait.
+inline constexpr std::chrono::milliseconds kSaveLockWait{5000};
+
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
 
-  // Creates `path`, or truncates it when it exists, for writing.
+  // Creates `path` as a new file for writing. Anything already there by that
+  // name, a link included, makes it fail with kBusy: nothing is ever written
+  // through a name someone else made.
   virtual Result<std::unique_ptr<WritableFile>> Create(const std::filesystem::path& path) = 0;
   virtual Result<std::vector<std::uint8_t>> ReadAll(const std::filesystem::path& path) = 0;
+  // Reads `path` (links followed) only when it is a regular file of at most
+  // `limit` bytes: a pipe, a device or a huge file is refused without waiting
+  // on it or reading it.
+  virtual Result<std::vector<std::uint8_t>> ReadRegularFile(const std::filesystem::path& path,
+                                                            std::uintmax_t limit);
+  // Takes `folder`'s save lock, waiting up to `wait` while another process
+  // holds it; kBusy when it stays held. Where the file system offers no
+  // locks the lock holds nothing: the exclusive Create and the writers'
+  // read-back still catch a clash there.
+  virtual Result<std::unique_ptr<FolderLock>> LockFolder(const std::filesystem::path& folder,
+                                                         std::chrono::milliseconds wait);
   // Renames `from` to `to`, replacing `to` in one step when it exists.
   virtual Status Replace(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
   // Removes `path`; a path that is already gone is not an error.
@@ -50,5 +74,9 @@ FileSystem& SystemFileSystem();
 // A folder name typed or chosen by the user (UTF-8) as a path.
 std::filesystem::path PathFromUtf8(std::string_view utf8);
 std::string PathToUtf8(const std::filesystem::path& path);
+
+// Messages shared by the platforms' file layers.
+Error TooLargeError(const std::filesystem::path& path, std::uintmax_t limit);
+Error BusyFolderError(const std::filesystem::path& folder);
 
 }  // namespace quelmo

@@ -1,8 +1,5 @@
 #include "record/bounded_read.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <string>
 #include <system_error>
 
@@ -40,29 +37,9 @@ Result<std::vector<std::uint8_t>> ReadBoundedFile(const std::filesystem::path& p
                          std::to_string(limit) + "); not read");
   }
 
-  errno = 0;
-  std::ifstream stream(path, std::ios::binary);
-  if (!stream) {
-    const int reason = errno;
-    return FileError(ErrorCode::kIoError, path,
-                     std::string("cannot be opened: ") +
-                         (reason != 0 ? std::strerror(reason) : "reason unknown"));
-  }
-  // The size may have changed since it was asked; never read past the limit.
-  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(limit) + 1);
-  stream.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  if (stream.bad()) {
-    const int reason = errno;
-    return FileError(ErrorCode::kIoError, path,
-                     std::string("cannot be read: ") +
-                         (reason != 0 ? std::strerror(reason) : "reason unknown"));
-  }
-  bytes.resize(static_cast<std::size_t>(stream.gcount()));
-  if (bytes.size() > limit) {
-    return FileError(ErrorCode::kCorrupt, path,
-                     std::string("grew beyond what a ") + what + " holds while it was read");
-  }
-  return bytes;
+  // The type is checked again on what is opened: the name may have been
+  // given to a pipe since it was looked at.
+  return SystemFileSystem().ReadRegularFile(path, limit);
 }
 
 }  // namespace quelmo

@@ -51,16 +51,7 @@ Status WriteAndVerify(FileSystem& files, const std::filesystem::path& path,
     if (Status synced = file.Sync(); !synced.ok()) return synced;
     if (Status closed = file.Close(); !closed.ok()) return closed;
   }
-  // What the disk gives back is what the camera will read.
-  Result<std::vector<std::uint8_t>> read_back = files.ReadAll(path);
-  if (!read_back.ok()) return read_back.status();
-  if (!std::ranges::equal(*read_back, bytes)) {
-    return Error{ErrorCode::kCorrupt, "Reading back " + PathToUtf8(path) + " gave " +
-                                          std::to_string(read_back->size()) +
-                                          " bytes different from the " +
-                                          std::to_string(bytes.size()) + " bytes written."};
-  }
-  return Status::Ok();
+  return VerifyWritten(files, path, bytes);
 }
 
 // The failure, with word of a temporary file that could not be removed.
@@ -73,13 +64,39 @@ Status Abandon(FileSystem& files, const std::filesystem::path& temporary, const 
 
 }  // namespace
 
+Status VerifyWritten(FileSystem& files, const std::filesystem::path& path,
+                     std::span<const std::uint8_t> bytes) {
+  // What the disk gives back is what the camera will read. One byte more
+  // than written is enough to tell a longer file.
+  Result<std::vector<std::uint8_t>> read_back = files.ReadRegularFile(path, bytes.size() + 1);
+  if (!read_back.ok()) return read_back.status();
+  if (!std::ranges::equal(*read_back, bytes)) {
+    return Error{ErrorCode::kCorrupt, "Reading back " + PathToUtf8(path) + " gave " +
+                                          std::to_string(read_back->size()) +
+                                          " bytes different from the " +
+                                          std::to_string(bytes.size()) +
+                                          " bytes this save wrote; the disk or another "
+                                          "program changed them."};
+  }
+  return Status::Ok();
+}
+
 Status WriteFileAtomically(FileSystem& files, const std::filesystem::path& folder,
                            std::string_view name, std::span<const std::uint8_t> bytes) {
   if (!IsPlainFileName(name)) {
     return Error{ErrorCode::kInvalidArgument, "\"" + std::string(name) + "\" is not a file name."};
   }
   if (Status usable = files.CheckWritableFolder(folder); !usable.ok()) return usable;
+  Result<std::unique_ptr<FolderLock>> lock = files.LockFolder(folder, kSaveLockWait);
+  if (!lock.ok()) return lock.status();
+  return WriteFileAtomicallyLocked(files, folder, name, bytes);
+}
 
+Status WriteFileAtomicallyLocked(FileSystem& files, const std::filesystem::path& folder,
+                                 std::string_view name, std::span<const std::uint8_t> bytes) {
+  if (!IsPlainFileName(name)) {
+    return Error{ErrorCode::kInvalidArgument, "\"" + std::string(name) + "\" is not a file name."};
+  }
   const std::filesystem::path final_path = folder / PathFromUtf8(name);
   const std::filesystem::path temporary = folder / PathFromUtf8(TemporaryName(name));
 

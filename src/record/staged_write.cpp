@@ -20,46 +20,20 @@ std::uint16_t PlainCheck(std::span<const SettingRecord> records) {
   return checksum.value();
 }
 
-// Writes setup.dat, reads it back and checks it; the records as read back
-// are what the final file is built from.
-Result<std::vector<SettingRecord>> StageRecords(FileSystem& files,
-                                                const std::filesystem::path& staging,
-                                                std::span<const SettingRecord> records) {
+// Writes setup.dat and reads it back. Only this save's own bytes pass: a
+// scratch file that another save rewrote meanwhile, even one whose records
+// agree with their own check, is someone else's settings.
+Status StageRecords(FileSystem& files, const std::filesystem::path& staging,
+                    std::span<const std::uint8_t> staged_bytes) {
   {
     Result<std::unique_ptr<WritableFile>> created = files.Create(staging);
-    if (!created.ok()) return created.error();
+    if (!created.ok()) return created.status();
     WritableFile& file = **created;
-    for (const SettingRecord& record : records) {
-      if (Status written = file.Write(record); !written.ok()) return written.error();
-    }
-    if (Status written = file.Write(CheckRecord(PlainCheck(records))); !written.ok()) {
-      return written.error();
-    }
-    if (Status synced = file.Sync(); !synced.ok()) return synced.error();
-    if (Status closed = file.Close(); !closed.ok()) return closed.error();
+    if (Status written = file.Write(staged_bytes); !written.ok()) return written;
+    if (Status synced = file.Sync(); !synced.ok()) return synced;
+    if (Status closed = file.Close(); !closed.ok()) return closed;
   }
-
-  Result<std::vector<std::uint8_t>> read_back = files.ReadAll(staging);
-  if (!read_back.ok()) return read_back.error();
-  const std::size_t expected_size = (records.size() + 1) * kRecordSize;
-  if (read_back->size() != expected_size) {
-    return Error{ErrorCode::kCorrupt, "Reading back " + PathToUtf8(staging) + " gave " +
-                                          std::to_string(read_back->size()) + " bytes instead of " +
-                                          std::to_string(expected_size) + "."};
-  }
-  std::vector<SettingRecord> staged;
-  staged.reserve(records.size());
-  for (std::size_t k = 0; k < records.size(); ++k) staged.push_back(RecordAt(*read_back, k));
-  // The whole check record must be as written, not only its two value bytes.
-  const SettingRecord check = RecordAt(*read_back, records.size());
-  const auto stored = static_cast<std::uint16_t>(check[kCheckLowByte] | check[kCheckHighByte] << 8);
-  const std::uint16_t computed = PlainCheck(staged);
-  if (check != CheckRecord(computed)) {
-    return Error{ErrorCode::kCorrupt, "Reading back " + PathToUtf8(staging) +
-                                          " gave records that fail their check (stored " +
-                                          CheckValueText(stored) + ", computed " + CheckValueText(computed) + ")."};
-  }
-  return staged;
+  return VerifyWritten(files, staging, staged_bytes);
 }
 
 }  // namespace
@@ -100,20 +74,29 @@ Status StagedWrite(FileSystem& files, const std::filesystem::path& folder,
                  std::string(kStagingFileName) + " is the scratch file and cannot be saved to."};
   }
   if (Status usable = files.CheckWritableFolder(folder); !usable.ok()) return usable;
+  // Held to the end: two saves into one folder share the scratch file name.
+  Result<std::unique_ptr<FolderLock>> lock = files.LockFolder(folder, kSaveLockWait);
+  if (!lock.ok()) return lock.status();
 
   const std::filesystem::path staging = folder / PathFromUtf8(kStagingFileName);
-  // A setup.dat already there is removed rather than truncated: writing
-  // through it would carry the plain records into whatever a link named
-  // setup.dat points to, and would wait forever on a pipe of that name.
+  // A setup.dat already there is what a stopped save left; it is removed
+  // rather than truncated, and the new one is created exclusively: writing
+  // through the name would carry the plain records into whatever a link
+  // named setup.dat points to, and would wait forever on a pipe.
   if (Status removed = files.Remove(staging); !removed.ok()) {
     return Error{removed.error().code,
                  "Nothing was saved: the old scratch file stays behind, as it could not be "
                  "removed. " + removed.message()};
   }
-  Result<std::vector<SettingRecord>> staged = StageRecords(files, staging, plain_records);
-  const Status outcome = staged.ok() ? WriteFileAtomically(files, folder, final_name,
-                                                           ScrambledFileBytes(*staged, trailing))
-                                     : staged.status();
+  const Status staged = StageRecords(files, staging, StagingFileBytes(plain_records));
+  // A scratch file this save did not make is not its own to remove.
+  if (!staged.ok() && staged.error().code == ErrorCode::kBusy) {
+    return Error{ErrorCode::kBusy, "Nothing was saved. " + staged.message()};
+  }
+  const Status outcome =
+      staged.ok() ? WriteFileAtomicallyLocked(files, folder, final_name,
+                                              ScrambledFileBytes(plain_records, trailing))
+                  : staged;
 
   // The scratch file goes whether the save completed or not.
   const Status removed = files.Remove(staging);

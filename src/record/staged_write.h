@@ -1,14 +1,16 @@
 #pragma once
 // The write of a scrambled setting file (mms.dat, gprs.dat, sms.dat).
 //
-// An old setup.dat is removed first, never written through. The N data
-// records are then staged plain in a new setup.dat, followed by a plain
-// check record (CRC of the plain records, without the +20). The staged file is
-// read back and checked; its records are then copied with bytes 0..49 of each
-// nibble-swapped, followed by the check record over the stored bytes (+20) and,
-// for mms.dat and gprs.dat, one reserved record. The final file is replaced
-// atomically (safe_write.h), and setup.dat is removed whether the save
-// completed or failed.
+// The folder's save lock is held for the whole save. An old setup.dat is
+// removed first, never written through, and the new one is created
+// exclusively. The N data records are staged plain in it, followed by a plain
+// check record (CRC of the plain records, without the +20). The staged file
+// is read back and must hold exactly those bytes; the records are then
+// written with bytes 0..49 of each nibble-swapped, followed by the check
+// record over the stored bytes (+20) and, for mms.dat and gprs.dat, one
+// reserved record. The final file is replaced atomically (safe_write.h), and
+// setup.dat is removed whether the save completed or failed (unless another
+// program made it).
 
 #include <cstdint>
 #include <filesystem>

@@ -2,12 +2,15 @@
 
 #ifndef _WIN32
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -60,7 +63,7 @@ TEST_F(FilePreferenceBackendTest, MissingFileIsAMissingKeyThatLoadLanguageCreate
   EXPECT_EQ(code, 2);
 }
 
-TEST_F(FilePreferenceBackendTest, ValuesKeepTheirNamesTypesAndBytesAcrossRuns) {
+TEST_F(FilePreferenceBackendTest, ValuesAreReadableLinesThatTheNextRunLoads) {
   ASSERT_TRUE(backend_.Create());
   ASSERT_TRUE(store_.StoreLanguage(3));
   ASSERT_TRUE(store_.StoreModel(1));
@@ -68,10 +71,11 @@ TEST_F(FilePreferenceBackendTest, ValuesKeepTheirNamesTypesAndBytesAcrossRuns) {
   ASSERT_TRUE(store_.StoreCompany());
 
   const std::string text = ReadText(File());
-  EXPECT_EQ(text.rfind("key=Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Quelmo.exe\n", 0), 0u);
-  EXPECT_NE(text.find("\nlanguage REG_DWORD 4 03000000\n"), std::string::npos);
-  EXPECT_NE(text.find("\nTvMode REG_DWORD 4 02010000\n"), std::string::npos);
-  EXPECT_NE(text.find("\nCompany REG_SZ 260 5175656c6d6f20"), std::string::npos);
+  EXPECT_EQ(text.rfind("# Quelmo preferences", 0), 0u) << text;
+  EXPECT_NE(text.find("\nlanguage=3\nmodel=1\ntvMode=258\n"
+                      "company=Quelmo Outdoor Electronics Co., Ltd.\n"),
+            std::string::npos)
+      << text;
 
   FilePreferenceBackend next_run(Folder(), SystemFileSystem());
   PreferenceStore store(next_run, kEnglishUs);
@@ -85,8 +89,21 @@ TEST_F(FilePreferenceBackendTest, ValuesKeepTheirNamesTypesAndBytesAcrossRuns) {
   EXPECT_EQ(tv_mode, 0x0102);
 }
 
+TEST_F(FilePreferenceBackendTest, AHandEditedLanguageIsTheNextStartsLanguage) {
+  ASSERT_TRUE(backend_.Create());
+  ASSERT_TRUE(store_.StoreLanguage(2));
+  std::string text = ReadText(File());
+  text.replace(text.find("language=2"), 10, "language = 3   ");
+  WriteText(File(), text + "; a note of the user's\n");
+
+  FilePreferenceBackend next_run(Folder(), SystemFileSystem());
+  PreferenceStore store(next_run, kEnglishUs);
+  EXPECT_EQ(StartUp(store, kEnglishUs).languageIndex, 3);
+  EXPECT_NE(ReadText(File()).find("; a note of the user's\n"), std::string::npos);
+}
+
 TEST_F(FilePreferenceBackendTest, CreatingAnExistingKeyChangesNothing) {
-  Prepare("language REG_DWORD 4 05000000\n");
+  Prepare("language=5\n");
   EXPECT_TRUE(backend_.Create());
   std::uint16_t code = 0;
   EXPECT_TRUE(store_.LoadLanguage(code));
@@ -101,7 +118,7 @@ TEST_F(FilePreferenceBackendTest, WritesLeaveOnlyTheFileBehind) {
 }
 
 TEST_F(FilePreferenceBackendTest, AFailureAtAnyStepOfAStoreLeavesTheOldOrTheNewFileWhole) {
-  Prepare("language REG_DWORD 4 03000000\nmodel REG_DWORD 4 01000000\n");
+  Prepare("language=3\nmodel=1\n");
   const std::string before = ReadText(File());
 
   FailingFileSystem counting(SystemFileSystem());
@@ -134,55 +151,20 @@ TEST_F(FilePreferenceBackendTest, AFailureAtAnyStepOfAStoreLeavesTheOldOrTheNewF
   }
 }
 
-TEST_F(FilePreferenceBackendTest, DamagedLinesReadAsMissingValuesAndTheRestIsKept) {
-  // A std::string literal, so that the zero byte and every line after it
-  // reach the file.
-  Prepare(
-      "key=Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Quelmo.exe\r\n"
-      "language REG_DWORD 4 0300\n"             // cut short
-      "TvMode REG_BINARY 4 01000000\n"          // not a type the key holds
-      "\x01\xff garbage \x00 more\n"
-      "model REG_DWORD 4 02000000\r\n"          // written on another system
-      "Company REG_SZ 2 4x00\n"                 // not hex
-      "Company REG_SZ 260 5175656c6d6f00\n"s);  // cut short
-  std::uint16_t code = 0, model = 0, tv_mode = 9;
-  EXPECT_TRUE(store_.LoadLanguage(code));
-  EXPECT_EQ(code, 2) << "the system default, as for a key without language";
-  EXPECT_TRUE(store_.LoadModel(model));
-  EXPECT_EQ(model, 2);
-  EXPECT_FALSE(store_.LoadTvMode(tv_mode));
-  EXPECT_EQ(tv_mode, 0);
-  EXPECT_FALSE(store_.HasCompany());
-
-  ASSERT_TRUE(store_.StoreTvMode(0));
-  EXPECT_TRUE(store_.LoadModel(model));
-  EXPECT_EQ(model, 2) << "storing another value keeps what could be read";
-}
-
-TEST_F(FilePreferenceBackendTest, ValueNamesIgnoreCaseAsRegistryNamesDo) {
-  Prepare("LANGUAGE REG_DWORD 4 05000000\n");
-  std::uint16_t code = 0;
-  EXPECT_TRUE(store_.LoadLanguage(code));
-  EXPECT_EQ(code, 5);
-  ASSERT_TRUE(store_.StoreLanguage(3));
-  EXPECT_NE(ReadText(File()).find("LANGUAGE REG_DWORD 4 03000000"), std::string::npos);
-  EXPECT_EQ(ReadText(File()).find("language"), std::string::npos);
-}
-
 TEST_F(FilePreferenceBackendTest, UnreadableFileCannotBeOpenedAndIsNotOverwritten) {
-  Prepare("language REG_DWORD 4 03000000\n");
+  Prepare("language=3\n");
   FailingFileSystem failing(SystemFileSystem());
-  failing.FaultAt(2);  // the read that follows the folder check
+  failing.FaultAt(3);  // the read that follows the folder check and the lock
   FilePreferenceBackend backend(Folder(), failing);
   ASSERT_EQ(backend.Open(), nullptr);
-  ASSERT_EQ(failing.steps()[1].step, FileStep::kRead);
+  ASSERT_EQ(failing.steps()[2].step, FileStep::kRead);
 
   EXPECT_TRUE(backend.Create());
-  EXPECT_EQ(ReadText(File()), "language REG_DWORD 4 03000000\n");
+  EXPECT_EQ(ReadText(File()), "language=3\n");
 }
 
 TEST_F(FilePreferenceBackendTest, UnwritableFolderBehavesAsAnUnwritableKey) {
-  Prepare("language REG_DWORD 4 03000000\n");
+  Prepare("language=3\n");
   FailingFileSystem failing(SystemFileSystem());
   failing.FaultAt(1);
   FilePreferenceBackend backend(Folder(), failing);
@@ -193,7 +175,7 @@ TEST_F(FilePreferenceBackendTest, UnwritableFolderBehavesAsAnUnwritableKey) {
 #ifndef _WIN32
 TEST_F(FilePreferenceBackendTest, ReadOnlyFolderOnDiskFailsEveryOperation) {
   if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
-  Prepare("language REG_DWORD 4 03000000\n");
+  Prepare("language=3\n");
   std::filesystem::permissions(Folder(), std::filesystem::perms::owner_write,
                                std::filesystem::perm_options::remove);
   std::uint16_t code = 0;
@@ -201,9 +183,110 @@ TEST_F(FilePreferenceBackendTest, ReadOnlyFolderOnDiskFailsEveryOperation) {
   EXPECT_FALSE(store_.StoreLanguage(2));
   std::filesystem::permissions(Folder(), std::filesystem::perms::owner_write,
                                std::filesystem::perm_options::add);
-  EXPECT_EQ(ReadText(File()), "language REG_DWORD 4 03000000\n");
+  EXPECT_EQ(ReadText(File()), "language=3\n");
 }
 #endif
+
+TEST_F(FilePreferenceBackendTest, AFileInTheOldFormIsConvertedWhenFirstOpened) {
+  Prepare("key=Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Quelmo.exe\n"
+          "language REG_DWORD 4 03000100\n"
+          "model REG_DWORD 2 0200\n"
+          "TvMode REG_DWORD 4 01000000\n"
+          "Company REG_SZ 8 41636d6500000000\n");
+  std::uint16_t code = 0, model = 0, tv_mode = 0;
+  EXPECT_TRUE(store_.LoadLanguage(code));
+  EXPECT_EQ(code, 3);
+  EXPECT_TRUE(store_.LoadModel(model));
+  EXPECT_EQ(model, 2);
+  EXPECT_TRUE(store_.LoadTvMode(tv_mode));
+  EXPECT_EQ(tv_mode, 1);
+  EXPECT_TRUE(store_.HasCompany());
+
+  const std::string text = ReadText(File());
+  EXPECT_EQ(text.rfind("# Quelmo preferences", 0), 0u) << text;
+  EXPECT_NE(text.find("\nlanguage=65539\nmodel=2\ntvMode=1\ncompany=Acme\n"), std::string::npos)
+      << text;
+  EXPECT_EQ(text.find("REG_"), std::string::npos) << text;
+}
+
+#ifndef _WIN32
+// Start-up must neither wait on the file nor read gigabytes: such a file
+// counts as an unreadable key, so the defaults are used and it is left alone.
+TEST_F(FilePreferenceBackendTest, APipeADeviceOrAHugeFileGivesTheDefaultsPromptly) {
+  struct Case {
+    std::string name;
+    std::function<void(const std::filesystem::path&)> make;
+  };
+  const Case cases[] = {
+      {"pipe", [](const std::filesystem::path& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); }},
+      {"link to /dev/zero",
+       [](const std::filesystem::path& p) { std::filesystem::create_symlink("/dev/zero", p); }},
+      {"sparse 2 GB file",
+       [](const std::filesystem::path& p) {
+         WriteText(p, "language=3\n");
+         std::filesystem::resize_file(p, std::uintmax_t{2} << 30);
+       }},
+      {"folder", [](const std::filesystem::path& p) { std::filesystem::create_directory(p); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::filesystem::remove_all(Folder());
+    std::filesystem::create_directories(Folder());
+    c.make(File());
+    const auto type_before = std::filesystem::symlink_status(File()).type();
+    std::uint16_t code = 0, model = 9;
+    EXPECT_FALSE(store_.LoadLanguage(code));
+    EXPECT_FALSE(store_.LoadModel(model));
+    EXPECT_FALSE(store_.StoreLanguage(2));
+    EXPECT_EQ(TempFolder::Entries(Folder()), (std::set<std::string>{"preferences"}));
+    EXPECT_EQ(std::filesystem::symlink_status(File()).type(), type_before);
+  }
+}
+
+// A dotfile manager links the file to its own copy: that copy is the one
+// updated, in its own folder, and the link stays.
+TEST_F(FilePreferenceBackendTest, ALinkIsFollowedAndItsTargetReplacedInItsOwnFolder) {
+  TempFolder dotfiles;
+  const std::filesystem::path managed = dotfiles.path() / "quelmo-preferences";
+  WriteText(managed, "language=5\n");
+  std::filesystem::create_directories(Folder());
+  std::filesystem::create_symlink(std::filesystem::relative(managed, Folder()), File());
+
+  std::uint16_t code = 0;
+  EXPECT_TRUE(store_.LoadLanguage(code));
+  EXPECT_EQ(code, 5);
+  ASSERT_TRUE(store_.StoreModel(4));
+
+  EXPECT_TRUE(std::filesystem::is_symlink(File()));
+  EXPECT_EQ(ReadText(managed), "language=5\nmodel=4\n");
+  EXPECT_EQ(TempFolder::Entries(Folder()), (std::set<std::string>{"preferences"}));
+  EXPECT_EQ(TempFolder::Entries(dotfiles.path()), (std::set<std::string>{"quelmo-preferences"}));
+}
+#endif
+
+// Several copies of the program starting on an empty folder at once: every
+// value each one stores is kept.
+TEST_F(FilePreferenceBackendTest, ConcurrentStartUpsKeepEveryValue) {
+  const std::string names[] = {"language", "model", "TvMode", "extra"};
+  for (int round = 0; round < 10; ++round) {
+    std::filesystem::remove_all(Folder());
+    std::vector<std::thread> start_ups;
+    for (const std::string& name : names) {
+      start_ups.emplace_back([this, name] {
+        FilePreferenceBackend backend(Folder(), SystemFileSystem());
+        std::uint16_t code = 0;
+        (void)PreferenceStore(backend, kEnglishUs).LoadLanguage(code);  // creates the key
+        const std::unique_ptr<PreferenceKey> key = backend.Open();
+        ASSERT_NE(key, nullptr);
+        EXPECT_TRUE(key->SetDword(name, 7));
+      });
+    }
+    for (std::thread& start_up : start_ups) start_up.join();
+    const std::unique_ptr<PreferenceKey> key = backend_.Open();
+    ASSERT_NE(key, nullptr);
+    for (const std::string& name : names) EXPECT_EQ(key->QueryDword(name), 7u) << name;
+  }
+}
 
 // POSIX paths: Windows keeps the preferences in the registry.
 #ifndef _WIN32
@@ -232,10 +315,7 @@ TEST(SystemPreferenceBackend, FirstRunWritesTheKeyUnderXdgConfigHome) {
     unsetenv("XDG_CONFIG_HOME");
   }
   const std::string text = ReadText(config.path() / "quelmo" / "preferences");
-  EXPECT_NE(text.find("\nlanguage REG_DWORD 4 03000000\n"), std::string::npos) << text;
-  EXPECT_NE(text.find("\nmodel REG_DWORD 4 01000000\n"), std::string::npos);
-  EXPECT_NE(text.find("\nTvMode REG_DWORD 4 00000000\n"), std::string::npos);
-  EXPECT_NE(text.find("\nCompany REG_SZ 260 "), std::string::npos);
+  EXPECT_NE(text.find("\nlanguage=3\nmodel=1\ntvMode=0\ncompany="), std::string::npos) << text;
 }
 #endif
 

@@ -77,13 +77,39 @@ TEST_F(PreferenceStoreTest, MissingOrMisshapenNumbersGiveTheirDefaultsAsNotLoade
   EXPECT_EQ(tv_mode, 0);
 
   backend_.PutRaw("model", FakeValueType::kDword, {5, 0, 0, 0, 0, 0, 0, 0});
-  backend_.PutRaw("language", FakeValueType::kDword, {5, 0});
+  backend_.PutRaw("language", FakeValueType::kDword, {5, 0, 0, 0, 0});
   model = kUntouched;
   EXPECT_FALSE(store_.LoadModel(model));
   EXPECT_EQ(model, 1);
   std::uint16_t code = 0;
   EXPECT_TRUE(store_.LoadLanguage(code));
-  EXPECT_EQ(code, 2) << "a value of another size reads as missing";
+  EXPECT_EQ(code, 2) << "a value longer than 4 bytes reads as missing";
+}
+
+// Only a value longer than 4 bytes fails a load: shorter ones, of any type,
+// are read as the registry reads them into a zeroed number.
+TEST_F(PreferenceStoreTest, ShorterNumbersOfAnyTypeLoadAsTheirLowBytes) {
+  struct Case {
+    FakeValueType type;
+    std::vector<std::uint8_t> data;
+    std::uint16_t loaded;
+  };
+  const Case cases[] = {
+      {FakeValueType::kDword, {3}, 3},
+      {FakeValueType::kDword, {0x34, 0x12}, 0x1234},
+      {FakeValueType::kDword, {1, 0, 1}, 1},
+      {FakeValueType::kString, {7, 0}, 7},
+      {FakeValueType::kDword, {}, 0},
+  };
+  for (const Case& c : cases) {
+    backend_.PutRaw("language", c.type, c.data);
+    backend_.PutRaw("model", c.type, c.data);
+    std::uint16_t code = kUntouched, model = kUntouched;
+    EXPECT_TRUE(store_.LoadLanguage(code));
+    EXPECT_TRUE(store_.LoadModel(model));
+    EXPECT_EQ(code, c.loaded);
+    EXPECT_EQ(model, c.loaded);
+  }
 }
 
 TEST_F(PreferenceStoreTest, CompanyIsStoredAsTheFull260ByteText) {

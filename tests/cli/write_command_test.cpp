@@ -201,6 +201,53 @@ TEST_F(WriteCommandTest, SettingsThatAreNoJsonObjectAreBadInput) {
   EXPECT_THAT(run.err, HasSubstr("missing.json"));
 }
 
+// Settings made to hurt: each is refused with exit 2 and a short message
+// that names the key but never repeats a password, and nothing is written.
+TEST_F(WriteCommandTest, HostileSettingsGiveAShortMessageAndNoFile) {
+  const std::string deep = std::string(50000, '[') + std::string(50000, ']');
+  const std::string long_text(100000, 'x');
+  struct Case {
+    const char* name;
+    std::string kind;
+    std::string json;
+    std::string named;
+    std::string never;  // must not appear in the message
+  };
+  const Case cases[] = {
+      {"nested arrays at the top", "sms", deep, "nest deeper", "[[[["},
+      {"nested arrays as a value", "sms", R"({"phone1": )" + deep + "}", "nest deeper", "[[[["},
+      {"password of another type", "gprs", R"({"apnMode": 1, "senderPassword": 98765432})",
+       "senderPassword", "98765432"},
+      {"password in an array", "gprs", R"({"apnMode": 1, "gprsPassword": ["hunter2"]})",
+       "gprsPassword", "hunter2"},
+      {"password GBK cannot hold", "mms", R"({"mode": 1, "password": "hunter2😀"})", "password",
+       "😀"},
+      {"password cut short", "mms", R"({"mode": 1, "password": "hunter2)", "not valid JSON",
+       "hunter2"},
+      {"zero in a text", "sms", R"({"phone1": "123\u00004"})", "phone1", std::string(1, '\0')},
+      {"bell in a text", "mms", R"({"mode": 1, "apn": "mms\u0007"})", "U+0007", "\a"},
+      {"C1 control in a text", "sms", "{\"phone2\": \"12\xC2\x85\"}", "phone2", "\xC2\x85"},
+      {"long list entry", "camera", R"({"imageSize": ")" + long_text + "\"}", "imageSize",
+       long_text.substr(0, 40)},
+      {"long clock", "camera", R"({"clock": ")" + long_text + "\"}", "clock",
+       long_text.substr(0, 40)},
+      {"long unknown key", "sms", "{\"" + long_text + "\": 1}", "unknown key",
+       long_text.substr(0, 40)},
+      {"long duplicate key", "sms",
+       "{\"" + long_text + "\": 1, \"" + long_text + "\": 2}", "appears twice",
+       long_text.substr(0, 40)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto run = Write(c.kind, c.json);
+    EXPECT_EQ(run.exitCode, kExitBadInput);
+    EXPECT_THAT(run.err, HasSubstr(c.named));
+    EXPECT_THAT(run.err, ::testing::Not(HasSubstr(c.never)));
+    EXPECT_LT(run.err.size(), 400u) << run.err.substr(0, 400);
+  }
+  EXPECT_TRUE(std::filesystem::is_empty(out_.path()));
+}
+
 TEST_F(WriteCommandTest, UnwritableDestinationIsExitThreeNamingThePath) {
   WriteTextFile(input_ / "settings.json", R"({"phone1": "12345"})");
   const std::string missing = out_ / "no-such-folder";

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <optional>
 #include <vector>
 
 #include "support/temp_folder.h"
@@ -51,10 +52,74 @@ TEST_F(SystemFiles, WritesAndReadsBackMoreThanOneChunk) {
   EXPECT_TRUE(std::filesystem::exists(In("短信.dat")));
 }
 
-TEST_F(SystemFiles, CreateTruncatesAnExistingFile) {
-  ASSERT_TRUE(WriteWhole(files_, In("a"), std::vector<std::uint8_t>(50, 1)).ok());
-  ASSERT_TRUE(WriteWhole(files_, In("a"), {2, 2}).ok());
-  EXPECT_EQ(*files_.ReadAll(In("a")), (std::vector<std::uint8_t>{2, 2}));
+// Whatever holds the name already, Create neither opens nor changes it: a
+// link planted there is never written through.
+TEST_F(SystemFiles, CreateRefusesANameThatIsTakenAndLeavesItAlone) {
+  TempFolder elsewhere;
+  const std::filesystem::path victim = elsewhere.path() / "victim";
+  std::ofstream(victim) << "keep";
+  struct Case {
+    const char* name;
+    void (*make)(const std::filesystem::path& at, const std::filesystem::path& victim);
+  };
+  const Case cases[] = {
+      {"file", [](const auto& at, const auto&) { std::ofstream(at) << "old"; }},
+#ifndef _WIN32
+      {"link", [](const auto& at, const auto& to) { std::filesystem::create_symlink(to, at); }},
+      {"dangling link",
+       [](const auto& at, const auto& to) { std::filesystem::create_symlink(to.parent_path() / "none", at); }},
+#endif
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::filesystem::path at = In(c.name);
+    c.make(at, victim);
+    const Status status = WriteWhole(files_, at, {1, 2, 3});
+    ASSERT_FALSE(status.ok());
+    EXPECT_EQ(status.error().code, ErrorCode::kBusy);
+    EXPECT_THAT(status.message(), HasSubstr(PathToUtf8(at)));
+    EXPECT_FALSE(std::filesystem::exists(elsewhere.path() / "none"));
+  }
+  EXPECT_EQ(*files_.ReadAll(victim), (std::vector<std::uint8_t>{'k', 'e', 'e', 'p'}));
+  EXPECT_EQ(*files_.ReadAll(In("file")), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
+}
+
+TEST_F(SystemFiles, ReadRegularFileReadsOnlySmallRegularFiles) {
+  std::ofstream(In("small"), std::ios::binary) << "12345";
+  std::filesystem::create_directory(In("folder"));
+#ifndef _WIN32
+  ASSERT_EQ(::mkfifo(In("pipe").c_str(), 0600), 0);
+  std::filesystem::create_symlink("/dev/zero", In("zeros"));
+  std::filesystem::create_symlink(In("small"), In("link"));
+#endif
+  struct Case {
+    const char* name;
+    std::uintmax_t limit;
+    std::optional<ErrorCode> error;  // nothing: the five bytes are read
+  };
+  const Case cases[] = {
+      {"small", 5, std::nullopt},
+      {"small", 4, ErrorCode::kCorrupt},
+      {"missing", 5, ErrorCode::kNotFound},
+#ifndef _WIN32
+      {"folder", 5, ErrorCode::kInvalidArgument},
+      {"pipe", 5, ErrorCode::kInvalidArgument},
+      {"zeros", 5, ErrorCode::kInvalidArgument},
+      {"link", 5, std::nullopt},
+#endif
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.name) + " limit " + std::to_string(c.limit));
+    const Result<std::vector<std::uint8_t>> read = files_.ReadRegularFile(In(c.name), c.limit);
+    if (!c.error.has_value()) {
+      ASSERT_TRUE(read.ok()) << read.message();
+      EXPECT_EQ(*read, (std::vector<std::uint8_t>{'1', '2', '3', '4', '5'}));
+    } else {
+      ASSERT_FALSE(read.ok());
+      EXPECT_EQ(read.error().code, *c.error);
+      EXPECT_THAT(read.message(), HasSubstr(PathToUtf8(In(c.name))));
+    }
+  }
 }
 
 TEST_F(SystemFiles, AFileIsUsableOnlyUntilClosed) {

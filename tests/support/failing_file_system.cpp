@@ -24,6 +24,8 @@ std::string_view FileStepName(FileStep step) {
       return "remove";
     case FileStep::kSyncFolder:
       return "sync-folder";
+    case FileStep::kLock:
+      return "lock";
   }
   return "?";
 }
@@ -67,6 +69,7 @@ class FailingWritableFile final : public WritableFile {
 
 bool FailingFileSystem::Next(FileStep step, const std::filesystem::path& path) {
   steps_.push_back({step, path});
+  if (before_) before_(steps_.back());
   return steps_.size() == fault_step_;
 }
 
@@ -97,6 +100,21 @@ Result<std::vector<std::uint8_t>> FailingFileSystem::ReadAll(const std::filesyst
   Result<std::vector<std::uint8_t>> bytes = real_.ReadAll(path);
   if (bytes.ok() && !bytes->empty()) (*bytes)[bytes->size() / 2] ^= 0x10;
   return bytes;
+}
+
+Result<std::vector<std::uint8_t>> FailingFileSystem::ReadRegularFile(
+    const std::filesystem::path& path, std::uintmax_t limit) {
+  if (!Next(FileStep::kRead, path)) return real_.ReadRegularFile(path, limit);
+  if (fault_ != Fault::kCorrupt) return InjectedError(FileStep::kRead, path);
+  Result<std::vector<std::uint8_t>> bytes = real_.ReadRegularFile(path, limit);
+  if (bytes.ok() && !bytes->empty()) (*bytes)[bytes->size() / 2] ^= 0x10;
+  return bytes;
+}
+
+Result<std::unique_ptr<FolderLock>> FailingFileSystem::LockFolder(
+    const std::filesystem::path& folder, std::chrono::milliseconds wait) {
+  if (Next(FileStep::kLock, folder)) return InjectedError(FileStep::kLock, folder);
+  return real_.LockFolder(folder, wait);
 }
 
 Status FailingFileSystem::Replace(const std::filesystem::path& from,

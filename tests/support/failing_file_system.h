@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,6 +27,7 @@ enum class FileStep {
   kReplace,
   kRemove,
   kSyncFolder,
+  kLock,
 };
 std::string_view FileStepName(FileStep step);
 
@@ -49,6 +51,10 @@ class FailingFileSystem final : public FileSystem {
     fault_ = fault;
   }
 
+  // Runs `hook` just before each step, as another program acting on the
+  // folder in the middle of a save would.
+  void BeforeEachStep(std::function<void(const StepRecord&)> hook) { before_ = std::move(hook); }
+
   std::size_t step_count() const { return steps_.size(); }
   const std::vector<StepRecord>& steps() const { return steps_; }
   // "7 write /tmp/x/setup.dat", for test failure messages.
@@ -56,6 +62,10 @@ class FailingFileSystem final : public FileSystem {
 
   Result<std::unique_ptr<WritableFile>> Create(const std::filesystem::path& path) override;
   Result<std::vector<std::uint8_t>> ReadAll(const std::filesystem::path& path) override;
+  Result<std::vector<std::uint8_t>> ReadRegularFile(const std::filesystem::path& path,
+                                                    std::uintmax_t limit) override;
+  Result<std::unique_ptr<FolderLock>> LockFolder(const std::filesystem::path& folder,
+                                                 std::chrono::milliseconds wait) override;
   Status Replace(const std::filesystem::path& from, const std::filesystem::path& to) override;
   Status Remove(const std::filesystem::path& path) override;
   Status SyncFolder(const std::filesystem::path& folder) override;
@@ -73,6 +83,7 @@ class FailingFileSystem final : public FileSystem {
   std::vector<StepRecord> steps_;
   std::size_t fault_step_ = 0;
   Fault fault_ = Fault::kFail;
+  std::function<void(const StepRecord&)> before_;
 };
 
 }  // namespace quelmo

@@ -52,12 +52,12 @@ std::optional<FakeValue> FakePreferenceBackend::Value(const std::string& name) c
 
 std::optional<std::uint32_t> FakePreferenceBackend::Dword(const std::string& name) const {
   const std::optional<FakeValue> value = Value(name);
-  if (!value.has_value() || value->type != FakeValueType::kDword || value->data.size() != 4) {
-    return std::nullopt;
+  if (!value.has_value() || value->data.size() > 4) return std::nullopt;
+  std::uint32_t number = 0;
+  for (std::size_t i = 0; i < value->data.size(); ++i) {
+    number |= static_cast<std::uint32_t>(value->data[i]) << (8 * i);
   }
-  const std::vector<std::uint8_t>& d = value->data;
-  return static_cast<std::uint32_t>(d[0]) | (static_cast<std::uint32_t>(d[1]) << 8) |
-         (static_cast<std::uint32_t>(d[2]) << 16) | (static_cast<std::uint32_t>(d[3]) << 24);
+  return number;
 }
 
 std::unique_ptr<PreferenceKey> FakePreferenceBackend::Open() {

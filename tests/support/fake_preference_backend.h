@@ -34,7 +34,8 @@ class FakePreferenceBackend final : public PreferenceBackend {
   bool KeyExists() const { return key_exists_; }
   bool Has(const std::string& name) const { return values_.count(name) != 0; }
   std::optional<FakeValue> Value(const std::string& name) const;
-  // A 4-byte REG_DWORD as a number; nullopt otherwise.
+  // A value of up to 4 bytes of any type as a number, as the registry
+  // reads one into a zeroed DWORD; nullopt when missing or longer.
   std::optional<std::uint32_t> Dword(const std::string& name) const;
   int CreateCalls() const { return create_calls_; }
 

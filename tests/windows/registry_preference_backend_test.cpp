@@ -167,22 +167,41 @@ TEST_F(ScratchRegistryTest, AMissingValueIsNotLoadedButAZeroIs) {
   EXPECT_EQ(tv_mode, 0);
 }
 
-TEST_F(ScratchRegistryTest, NumbersOfAnotherTypeOrSizeDoNotLoad) {
-  MakeKey();
-  SetRaw("model", REG_BINARY, {0x02, 0x00, 0x00, 0x00});
-  SetRaw("TvMode", REG_DWORD, {0x01, 0x00});
+// A number loads from up to 4 bytes of any type, the missing high bytes
+// zero; only a longer value counts as missing.
+TEST_F(ScratchRegistryTest, NumbersLoadFromUpTo4BytesOfAnyTypeAndNotFromMore) {
+  struct Case {
+    DWORD type;
+    std::vector<std::uint8_t> data;
+    std::optional<std::uint16_t> loaded;
+  };
+  const Case cases[] = {
+      {REG_DWORD, {0x05, 0x00, 0x00, 0x00}, 5},
+      {REG_DWORD, {0x07, 0x01}, 0x0107},
+      {REG_BINARY, {0x04}, 4},
+      {REG_BINARY, {}, 0},
+      {REG_BINARY, {0x02, 0x00, 0x00, 0x00}, 2},
+      {REG_QWORD, {0x03, 0, 0, 0, 0, 0, 0, 0}, std::nullopt},
+      {REG_BINARY, {0x03, 0, 0, 0, 0}, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    MakeKey();
+    SetRaw("model", c.type, c.data);
+    SetRaw("TvMode", c.type, c.data);
+    RegistryPreferenceBackend backend(root_);
+    PreferenceStore store(backend, kEnglishUs);
+    std::uint16_t model = 9, tv_mode = 9;
+    EXPECT_EQ(store.LoadModel(model), c.loaded.has_value()) << c.type << " " << c.data.size();
+    EXPECT_EQ(store.LoadTvMode(tv_mode), c.loaded.has_value());
+    EXPECT_EQ(model, c.loaded.value_or(1));
+    EXPECT_EQ(tv_mode, c.loaded.value_or(0));
+  }
+  // The language falls back to the system's and still counts as loaded.
   SetRaw("language", REG_QWORD, {0x03, 0, 0, 0, 0, 0, 0, 0});
   RegistryPreferenceBackend backend(root_);
-  PreferenceStore store(backend, kEnglishUs);
-
-  std::uint16_t value = 0;
-  EXPECT_FALSE(store.LoadModel(value));
-  EXPECT_EQ(value, 1);
-  EXPECT_FALSE(store.LoadTvMode(value));
-  EXPECT_EQ(value, 0);
-  // The language falls back to the system's and still counts as loaded.
-  EXPECT_TRUE(store.LoadLanguage(value));
-  EXPECT_EQ(value, 2);
+  std::uint16_t code = 0;
+  EXPECT_TRUE(PreferenceStore(backend, kEnglishUs).LoadLanguage(code));
+  EXPECT_EQ(code, 2);
 }
 
 TEST_F(ScratchRegistryTest, AKeyWithoutLanguageUsesTheSystemLanguageWithoutStoringIt) {

@@ -2,12 +2,14 @@
 // own error (errno) reaches the caller with the path it concerns.
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <string>
 #include <system_error>
+#include <thread>
 
 #include "platform/file_system.h"
 
@@ -104,12 +106,32 @@ class PosixWritableFile final : public WritableFile {
   std::filesystem::path path_;
 };
 
+// flock() on the folder itself: no lock file is left on the card, and the
+// lock goes with the process however it ends.
+class PosixFolderLock final : public FolderLock {
+ public:
+  explicit PosixFolderLock(int fd) : fd_(fd) {}
+  ~PosixFolderLock() override { CloseOnce(fd_); }
+  PosixFolderLock(const PosixFolderLock&) = delete;
+  PosixFolderLock& operator=(const PosixFolderLock&) = delete;
+
+ private:
+  int fd_;
+};
+
 class PosixFileSystem final : public FileSystem {
  public:
   Result<std::unique_ptr<WritableFile>> Create(const std::filesystem::path& path) override {
-    const int fd = OpenRetrying(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+    // O_EXCL fails on any name that exists, a dangling link included, so
+    // nothing planted under this name is ever opened.
+    const int fd = OpenRetrying(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, 0666);
     if (fd < 0) {
       const int error_number = errno;
+      if (error_number == EEXIST) {
+        return Error{ErrorCode::kBusy, "Cannot create " + Named(path) +
+                                           ": another program made a file of that name during "
+                                           "this save"};
+      }
       return SystemError("Cannot create " + Named(path), error_number);
     }
     return std::unique_ptr<WritableFile>(std::make_unique<PosixWritableFile>(fd, path));
@@ -139,6 +161,77 @@ class PosixFileSystem final : public FileSystem {
       return SystemError("Cannot close " + Named(path), error_number);
     }
     return bytes;
+  }
+
+  Result<std::vector<std::uint8_t>> ReadRegularFile(const std::filesystem::path& path,
+                                                    std::uintmax_t limit) override {
+    // Non-blocking, so that opening a pipe returns at once instead of
+    // waiting for a writer; the type is then checked on what was opened.
+    const int fd = OpenRetrying(path.c_str(), O_RDONLY | O_NONBLOCK);
+    if (fd < 0) {
+      const int error_number = errno;
+      return SystemError("Cannot read " + Named(path), error_number);
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+      const int error_number = errno;
+      CloseOnce(fd);
+      return SystemError("Cannot read " + Named(path), error_number);
+    }
+    if (!S_ISREG(info.st_mode)) {
+      CloseOnce(fd);
+      return Error{ErrorCode::kInvalidArgument,
+                   Named(path) + " is not a regular file (a folder, device, pipe or socket); it "
+                                 "was not read."};
+    }
+    if (static_cast<std::uintmax_t>(info.st_size) > limit) {
+      CloseOnce(fd);
+      return TooLargeError(path, limit);
+    }
+    // The file may grow while it is read: never take more than the limit.
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(limit) + 1);
+    std::size_t used = 0;
+    while (used < bytes.size()) {
+      const ssize_t got = ::read(fd, bytes.data() + used, bytes.size() - used);
+      if (got < 0 && errno == EINTR) continue;
+      if (got < 0) {
+        const int error_number = errno;
+        CloseOnce(fd);
+        return SystemError("Cannot read " + Named(path), error_number);
+      }
+      if (got == 0) break;
+      used += static_cast<std::size_t>(got);
+    }
+    CloseOnce(fd);
+    if (used > limit) return TooLargeError(path, limit);
+    bytes.resize(used);
+    return bytes;
+  }
+
+  Result<std::unique_ptr<FolderLock>> LockFolder(const std::filesystem::path& folder,
+                                                 std::chrono::milliseconds wait) override {
+    const int fd = OpenRetrying(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    // A folder that cannot be opened here fails the save's own steps with
+    // their own reason.
+    if (fd < 0) return std::unique_ptr<FolderLock>(std::make_unique<FolderLock>());
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    for (;;) {
+      if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        return std::unique_ptr<FolderLock>(std::make_unique<PosixFolderLock>(fd));
+      }
+      const int error_number = errno;
+      if (error_number == EINTR) continue;
+      if (error_number != EWOULDBLOCK) {
+        // No locks on this file system (some network and FUSE ones).
+        CloseOnce(fd);
+        return std::unique_ptr<FolderLock>(std::make_unique<FolderLock>());
+      }
+      if (std::chrono::steady_clock::now() >= deadline) {
+        CloseOnce(fd);
+        return BusyFolderError(folder);
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
   }
 
   Status Replace(const std::filesystem::path& from, const std::filesystem::path& to) override {

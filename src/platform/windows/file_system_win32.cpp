@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <string>
+#include <thread>
 
 #include "platform/file_system.h"
 #include "platform/windows/extended_path.h"
@@ -117,14 +118,33 @@ class Win32WritableFile final : public WritableFile {
   std::filesystem::path path_;
 };
 
+class Win32FolderLock final : public FolderLock {
+ public:
+  explicit Win32FolderLock(HANDLE handle) : handle_(handle) {}
+  ~Win32FolderLock() override { CloseHandle(handle_); }
+  Win32FolderLock(const Win32FolderLock&) = delete;
+  Win32FolderLock& operator=(const Win32FolderLock&) = delete;
+
+ private:
+  HANDLE handle_;
+};
+
 class Win32FileSystem final : public FileSystem {
  public:
   Result<std::unique_ptr<WritableFile>> Create(const std::filesystem::path& path) override {
     // No sharing: nobody reads a half-written file while it is being written.
-    const HANDLE handle = CreateFileW(Win32PathOf(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    // CREATE_NEW fails on any name that exists; with OPEN_REPARSE_POINT a
+    // link of that name is never followed either.
+    const HANDLE handle =
+        CreateFileW(Win32PathOf(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
       const DWORD error = GetLastError();
+      if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) {
+        return Error{ErrorCode::kBusy, "Cannot create " + Named(path) +
+                                           ": another program made a file of that name during "
+                                           "this save"};
+      }
       return SystemError("Cannot create " + Named(path), error);
     }
     return std::unique_ptr<WritableFile>(std::make_unique<Win32WritableFile>(handle, path));
@@ -154,6 +174,77 @@ class Win32FileSystem final : public FileSystem {
       return SystemError("Cannot close " + Named(path), error);
     }
     return bytes;
+  }
+
+  Result<std::vector<std::uint8_t>> ReadRegularFile(const std::filesystem::path& path,
+                                                    std::uintmax_t limit) override {
+    const HANDLE handle = CreateFileW(Win32PathOf(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+      const DWORD error = GetLastError();
+      return SystemError("Cannot read " + Named(path), error);
+    }
+    LARGE_INTEGER size{};
+    if (GetFileType(handle) != FILE_TYPE_DISK || !GetFileSizeEx(handle, &size)) {
+      CloseHandle(handle);
+      return Error{ErrorCode::kInvalidArgument,
+                   Named(path) + " is not a regular file (a folder, device, pipe or socket); it "
+                                 "was not read."};
+    }
+    if (static_cast<std::uintmax_t>(size.QuadPart) > limit) {
+      CloseHandle(handle);
+      return TooLargeError(path, limit);
+    }
+    // The file may grow while it is read: never take more than the limit.
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(limit) + 1);
+    std::size_t used = 0;
+    while (used < bytes.size()) {
+      DWORD got = 0;
+      const DWORD wanted = static_cast<DWORD>(std::min(bytes.size() - used, kMaxChunk));
+      if (!ReadFile(handle, bytes.data() + used, wanted, &got, nullptr)) {
+        const DWORD error = GetLastError();
+        CloseHandle(handle);
+        return SystemError("Cannot read " + Named(path), error);
+      }
+      if (got == 0) break;
+      used += got;
+    }
+    CloseHandle(handle);
+    if (used > limit) return TooLargeError(path, limit);
+    bytes.resize(used);
+    return bytes;
+  }
+
+  // Windows cannot lock a folder; a hidden lock file opened without sharing
+  // serves, and the system deletes it when its handle closes, however the
+  // process ends.
+  Result<std::unique_ptr<FolderLock>> LockFolder(const std::filesystem::path& folder,
+                                                 std::chrono::milliseconds wait) override {
+    const std::wstring lock_path = Win32PathOf(folder / L".quelmo-save.lock");
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    for (;;) {
+      const HANDLE handle =
+          CreateFileW(lock_path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                      FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE |
+                          FILE_FLAG_OPEN_REPARSE_POINT,
+                      nullptr);
+      if (handle != INVALID_HANDLE_VALUE) {
+        return std::unique_ptr<FolderLock>(std::make_unique<Win32FolderLock>(handle));
+      }
+      const DWORD error = GetLastError();
+      // Any other failure (a read-only folder, say) is the save's own steps'
+      // to report.
+      if (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) {
+        return std::unique_ptr<FolderLock>(std::make_unique<FolderLock>());
+      }
+      if (std::chrono::steady_clock::now() >= deadline) {
+        if (error == ERROR_ACCESS_DENIED) {
+          return std::unique_ptr<FolderLock>(std::make_unique<FolderLock>());
+        }
+        return BusyFolderError(folder);
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
   }
 
   Status Replace(const std::filesystem::path& from, const std::filesystem::path& to) override {
@@ -213,8 +304,11 @@ class Win32FileSystem final : public FileSystem {
   // read-only attribute does not show; the one sure answer is to create a
   // file there. It goes away when its handle is closed.
   static Status CheckByProbe(const std::filesystem::path& folder) {
+    // Named by process and thread: two saves checking one folder at once
+    // must not trip over each other's probe.
     const std::filesystem::path probe =
-        folder / (L".quelmo-write-check-" + std::to_wstring(GetCurrentProcessId()));
+        folder / (L".quelmo-write-check-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                  std::to_wstring(GetCurrentThreadId()));
     const HANDLE handle =
         CreateFileW(Win32PathOf(probe).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                     FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE,

@@ -1,0 +1,7 @@
+// The sms.dat reader, as show and check run it.
+#include "setting_file_fuzz.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  quelmo::FuzzSettingFile(quelmo::FileKind::kSms, data, size);
+  return 0;
+}

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Runs the fuzz targets for longer than the test command does.
+#   scripts/fuzz.sh [SECONDS] [TARGET...]
+# SECONDS per target (default 600); TARGETs default to all of them:
+# camera_file_fuzzer mms_file_fuzzer gprs_file_fuzzer sms_file_fuzzer
+# settings_json_fuzzer preference_file_fuzzer.
+# Inputs found go to build/sanitize/fuzz-corpus/TARGET (kept between runs);
+# a crash is saved as build/sanitize/fuzz-crash-* and stops the script. Add a
+# small input that reaches new code to fuzz/corpus/TARGET when it is worth
+# keeping, and a crash as a regression test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+seconds=${1:-600}
+shift || true
+targets=("$@")
+if [[ ${#targets[@]} -eq 0 ]]; then
+  targets=(camera_file_fuzzer mms_file_fuzzer gprs_file_fuzzer sms_file_fuzzer
+           settings_json_fuzzer preference_file_fuzzer)
+fi
+
+cmake --preset=sanitize >/dev/null
+cmake --build --preset=sanitize --target "${targets[@]}"
+
+for target in "${targets[@]}"; do
+  found=build/sanitize/fuzz-corpus/$target
+  mkdir -p "$found"
+  echo "== $target for ${seconds}s"
+  "build/sanitize/fuzz/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+    -artifact_prefix=build/sanitize/fuzz-crash- \
+    -print_final_stats=1 "$found" "fuzz/corpus/$target"
+done
