@@ -10,6 +10,8 @@
 namespace quelmo {
 namespace {
 
+static_assert(kRemovableDriveType == DRIVE_REMOVABLE);
+
 class Win32DriveProbe final : public DriveProbe {
  public:
   unsigned DriveType(char letter) override { return GetDriveTypeW(Root(letter).c_str()); }
