@@ -26,7 +26,7 @@ namespace {
 class SilentDialogs final : public DialogAdapter {
  public:
   void ShowMessage(QWidget*, const QString&, MessageIcon) override {}
-  std::optional<QString> ChooseFolder(QWidget*) override { return std::nullopt; }
+  std::optional<QString> ChooseFolder(QWidget*, const QString&) override { return std::nullopt; }
   std::optional<QString> ChooseFile(QWidget*, const QString&) override { return std::nullopt; }
 };
 

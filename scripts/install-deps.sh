@@ -14,7 +14,8 @@ packages=(cmake ninja-build g++ pkg-config
 case "$what" in
   build) ;;
   run)  packages+=(fonts-noto-cjk fonts-dejavu-core fonts-liberation) ;;
-  test) packages+=(fonts-wqy-microhei fonts-dejavu-core fonts-liberation) ;;
+  test) packages+=(fonts-wqy-microhei fonts-dejavu-core fonts-liberation
+                   dpkg-dev file lintian desktop-file-utils appstream) ;;
   *) echo "usage: $0 build|run|test" >&2; exit 2 ;;
 esac
 if [[ -f "$(dirname "$0")/windows-packages.txt" && "$what" == test ]]; then

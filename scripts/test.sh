@@ -8,6 +8,7 @@ rm -rf build/ci
 cmake --preset=ci
 cmake --build --preset=ci
 QT_QPA_PLATFORM=offscreen ctest --preset=ci
+scripts/check-package.sh build/ci
 
 if [[ -x scripts/test-windows.sh ]]; then
   scripts/test-windows.sh

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <optional>
 
 #include <CLI/CLI.hpp>
 
@@ -10,6 +11,7 @@
 #include "cli/exit_codes.h"
 #include "cli/export_command.h"
 #include "cli/import_command.h"
+#include "cli/presets_command.h"
 #include "cli/show_command.h"
 #include "cli/write_command.h"
 
@@ -30,6 +32,7 @@ struct Commands {
   CheckOptions check;
   ExportOptions exportProfile;
   ImportOptions importProfile;
+  PresetsOptions presets;
   // Options whose presence matters, not only their value.
   CLI::Option* cameraLanguage = nullptr;
   CLI::Option* tvMode = nullptr;
@@ -142,6 +145,21 @@ CLI::App* AddCards(CLI::App& app) {
   return command;
 }
 
+CLI::App* AddPresets(CLI::App& app, Commands& commands) {
+  auto* presets = app.add_subcommand("presets", "List the built-in operator presets that Auto mode "
+                                                "writes");
+  presets->footer("Exit status: 0 listed; 2 bad usage.");
+  presets->add_option("KIND", commands.presets.kind, "mms or gprs")
+      ->required()
+      ->transform(CLI::IsMember({"mms", "gprs"}, CLI::ignore_case));
+  presets->add_option_function<int>(
+      "--country", [&commands](int country) { commands.presets.country = country; },
+      "Only this country (its number in the country list)");
+  presets->add_flag("--json", commands.presets.json,
+                    "Print JSON: an array of countries, each with its offered operators");
+  return presets;
+}
+
 int Dispatch(std::vector<std::string> args, std::ostream& out, std::ostream& err,
              const CliEnvironment& environment) {
   CLI::App app{"quelmo-cli: write, show and check the setting files of the Quelmo K300X camera, "
@@ -156,6 +174,7 @@ int Dispatch(std::vector<std::string> args, std::ostream& out, std::ostream& err
   auto* export_profile = AddExport(app, commands);
   auto* import_profile = AddImport(app, commands);
   auto* cards = AddCards(app);
+  auto* presets = AddPresets(app, commands);
 
   std::reverse(args.begin(), args.end());  // CLI11 takes the arguments last first
   try {
@@ -177,6 +196,7 @@ int Dispatch(std::vector<std::string> args, std::ostream& out, std::ostream& err
     commands.show.kind = ParseFileKind(commands.showKind);
     return RunShow(commands.show, out, err);
   }
+  if (presets->parsed()) return RunPresets(commands.presets, out, err);
   if (check->parsed()) {
     commands.check.kind = ParseFileKind(commands.checkKind);
     return RunCheck(commands.check, out);

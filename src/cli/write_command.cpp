@@ -9,6 +9,7 @@
 #include "cli/sms_json.h"
 #include "mms/mms_checks.h"
 #include "mms/mms_file.h"
+#include "mms/mms_presets.h"
 #include "sms/sms_checks.h"
 #include "sms/sms_file.h"
 #include "smtp/gprs_checks.h"
@@ -61,9 +62,16 @@ class WritePreparation {
   }
 
   PreparedWrite WriteMms() {
-    auto input = MmsSettingsFromJson(document_.settings, MmsSettings{});
+    // A freshly opened form shows China and its first operator.
+    MmsSettings initial;
+    initial.countryIndex = kMmsChina;
+    auto input = MmsSettingsFromJson(document_.settings, initial);
     if (!input.ok()) return BadInput(input.message());
-    if (input->settings.mode == kMmsAuto) return PresetsUnavailable("mode");
+    if (input->settings.mode == kMmsAuto) {
+      if (auto taken = TakeMmsPreset(document_.settings, input->settings); !taken.ok()) {
+        return BadInput(taken.message());
+      }
+    }
     if (const auto failed = FirstFailedMmsCheck(input->settings)) {
       return CheckFailed(MmsCheckMessage(*failed, options_.language));
     }
@@ -79,8 +87,10 @@ class WritePreparation {
   PreparedWrite WriteGprs() {
     auto input = GprsSettingsFromJson(document_.settings, GprsSettings{});
     if (!input.ok()) return BadInput(input.message());
-    if (input->settings.apnMode == kApnAuto) return PresetsUnavailable("apnMode");
-    if (const auto failed = FirstFailedGprsCheck(input->settings)) {
+    if (auto status = CheckGprsAutoMode(document_.settings, input->settings); !status.ok()) {
+      return BadInput(status.message());
+    }
+    if (const auto failed = FirstFailedGprsSave(input->settings)) {
       return CheckFailed(GprsCheckMessage(*failed, options_.language));
     }
     const auto language = Resolve(input->language);
@@ -113,12 +123,6 @@ class WritePreparation {
 
   PreparedWrite BadInput(std::string message) const {
     return PreparedWrite{kExitBadInput, std::move(message), {}, {}};
-  }
-
-  PreparedWrite PresetsUnavailable(const char* key) const {
-    return BadInput(std::string(key) + ": Auto (0) takes its parameters from the operator " +
-                    "presets, and presets are not available yet; give \"" + key +
-                    "\": \"Customer\" with the parameters typed in");
   }
 
   PreparedWrite CheckFailed(std::string form_message) const {

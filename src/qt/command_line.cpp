@@ -22,6 +22,8 @@ Result<CommandLine> ParseCommandLine(const std::vector<std::string>& arguments) 
     const bool has_value = i + 1 < arguments.size();
     if (argument == "--help" || argument == "-h") {
       line.help = true;
+    } else if (argument == "--version") {
+      line.version = true;
     } else if (argument == "--screenshots") {
       if (!has_value || arguments[i + 1].empty()) return Usage("--screenshots needs a folder");
       line.screenshotFolder = arguments[++i];
@@ -53,10 +55,13 @@ Result<CommandLine> ParseCommandLine(const std::vector<std::string>& arguments) 
 }
 
 std::string CommandLineUsage() {
-  return "usage: quelmo [--screenshots DIR [--language N]]\n"
+  return "usage: quelmo [--screenshots DIR [--language N]] [--help] [--version]\n"
+         "  Without options: the launcher and the four setting forms.\n"
          "  --screenshots DIR  render every window to PNG files in DIR and exit\n"
          "  --language N       the language of those windows, 1 to 11 (zh en de fi it fr hu sl\n"
-         "                     cs ja lt); the stored choice stays as it is\n";
+         "                     cs ja lt); the stored choice stays as it is\n"
+         "  --help             this text\n"
+         "  --version          the program's version\n";
 }
 
 bool DisplayAvailable(const std::vector<std::string>& arguments) {

@@ -2,6 +2,7 @@
 // The program's command line:
 //   quelmo                                   the launcher and forms
 //   quelmo --screenshots DIR [--language N]  every window rendered to PNG
+//   quelmo --help | --version
 // Options that start with a single dash are left to Qt (-platform, -style).
 
 #include <optional>
@@ -14,6 +15,7 @@ namespace quelmo {
 
 struct CommandLine {
   bool help = false;
+  bool version = false;
   std::optional<std::string> screenshotFolder;
   // LanguageIndex for this run only (1..11); the stored preferences stay.
   std::optional<int> language;

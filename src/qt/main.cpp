@@ -18,6 +18,10 @@ int main(int argc, char** argv) {
                  quelmo::CommandLineUsage().c_str());
     return 2;
   }
+  if (line->version) {
+    std::printf("quelmo %s\n", QUELMO_VERSION);
+    return 0;
+  }
   if (line->help) {
     std::fputs(quelmo::CommandLineUsage().c_str(), stdout);
     return 0;

@@ -396,7 +396,7 @@ TEST_F(CameraFormTest, FailedWriteIsReportedInsteadOfConfirmed) {
   view.Click(kSaveButton);
   ASSERT_EQ(view.Messages().size(), 1u);
   EXPECT_EQ(view.Messages()[0].icon, MessageIcon::kWarning);
-  EXPECT_THAT(view.Messages()[0].text, HasSubstr(missing + "/camera.dat was not saved."));
+  EXPECT_THAT(view.Messages()[0].text, HasSubstr(PathToUtf8(PathFromUtf8(missing) / "camera.dat") + " was not saved."));
   EXPECT_THAT(view.Messages()[0].text, HasSubstr("does not exist"));
   EXPECT_THAT(view.Messages()[0].text, Not(HasSubstr("Save All")));
   view.Click(kDefaultButton);

@@ -109,6 +109,34 @@ TEST_F(ProfileTest, ExportRevealThenImportGivesTheSameFilesForRandomSettings) {
   }
 }
 
+// Auto mode takes the operator's preset; a profile carries the parameters it
+// gave, and import, taking the preset again, writes the same files.
+TEST_F(ProfileTest, AutoModeFilesRoundTripThroughTheirPresets) {
+  const std::pair<int, int> operators[] = {{0, 0}, {0, 1}, {5, 1}, {10, 0}, {20, 0}};
+  for (const auto& [country, op] : operators) {
+    TempFolder card;
+    TempFolder copy;
+    const std::string which =
+        R"("country": )" + std::to_string(country) + R"(, "operator": )" + std::to_string(op);
+    WriteTextFile(input_ / "mms.json", R"({"mode": "Auto", "phone": "+4915112345678", )" + which + "}");
+    WriteTextFile(input_ / "gprs.json",
+                  R"({"apnMode": "Auto", "smtpServer": "smtp.example.com", "smtpPort": "25",
+                      "senderEmail": "cam@example.com", "senderPassword": "pw",
+                      "recipientEmail": "me@example.com", )" + which + "}");
+    for (const char* kind : {"mms", "gprs"}) {
+      const auto written = RunQuelmoCli({"write", kind, "--out", card.path().string(), "--settings",
+                                         input_ / (std::string(kind) + ".json")});
+      ASSERT_EQ(written.exitCode, kExitOk) << which << written.err;
+    }
+    const auto exported = Export(card.path());
+    ASSERT_EQ(exported.exitCode, kExitOk) << which << exported.err;
+    ASSERT_EQ(Import(exported.out, copy.path()).exitCode, kExitOk) << which << exported.out;
+    for (const char* name : {"mms.dat", "gprs.dat"}) {
+      EXPECT_EQ(ReadBytes(copy / name), ReadBytes(card / name)) << which << " " << name;
+    }
+  }
+}
+
 constexpr const char* kValidProfile = R"({
   "camera": {"imageSize": "5MP", "clock": "2020-06-01T08:30:00", "cameraLanguage": 3},
   "mms": {"mode": "Customer", "url": "http://mms.example.com", "apn": "mms",

@@ -127,7 +127,7 @@ SmsSettings RandomSettings::Sms() {
   SmsSettings s;
   s.phone1 = Number(5, SmsLimits::kPhone);
   s.phone2 = OneIn(3) ? "" : Number(5, SmsLimits::kPhone);
-  s.phone3 = OneIn(3) ? "" : Text(5, SmsLimits::kPhone);  // not checked beyond its length
+  s.phone3 = OneIn(3) ? "" : Number(5, SmsLimits::kPhone);
   s.picturesPerDay = Between(0, 99);
   s.smsControl = OneIn(7) ? -1 : ListEntry(Entries(EnglishList::kSmsControl));
   return s;

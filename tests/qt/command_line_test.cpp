@@ -19,6 +19,10 @@ TEST(CommandLine, ScreenshotsWithAnOptionalLanguage) {
   EXPECT_EQ(shots->screenshotFolder, "out");
   EXPECT_EQ(shots->language, 10);
 
+  const Result<CommandLine> version = ParseCommandLine({"--version"});
+  ASSERT_TRUE(version.ok());
+  EXPECT_TRUE(version->version);
+
   // Qt's own options are left to Qt.
   EXPECT_TRUE(ParseCommandLine({"-platform", "offscreen"}).ok());
 }

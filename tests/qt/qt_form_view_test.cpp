@@ -145,6 +145,19 @@ TEST_F(QtFormViewTest, TypingIsHeldToTheByteLimitOfTheStoredCodePage) {
   for (const QList<QVariant>& event : edited_) EXPECT_EQ(event.at(0).toInt(), kEdit);
 }
 
+TEST_F(QtFormViewTest, CharacterLimitTakesEveryCharacter) {
+  // A folder field: letters GBK lacks are typed as they are, and the limit
+  // counts characters, not bytes.
+  view_.SetByteLimit(kEdit, 5);
+  view_.SetCharacterLimit(kEdit, 14);
+  view_.SetText(kEdit, "");
+  Commit(Edit(kEdit), QString::fromUtf8("/home/jörg/SD"));
+  EXPECT_EQ(view_.Text(kEdit), "/home/jörg/SD");
+  Commit(Edit(kEdit), QString::fromUtf8("ő"));  // the 14th character
+  Commit(Edit(kEdit), QString::fromUtf8("x"));  // a 15th: refused
+  EXPECT_EQ(view_.Text(kEdit), "/home/jörg/SDő");
+}
+
 TEST_F(QtFormViewTest, DigitFieldsTakeDigitsOnlyAndCentreThem) {
   Edit(kDigits)->setFocus();
   QTest::keyClicks(Edit(kDigits), "7a5-");
@@ -217,8 +230,9 @@ TEST_F(QtFormViewTest, DialogsGoThroughTheAdapter) {
   EXPECT_EQ(dialogs_.Messages()[1].icon, MessageIcon::kWarning);
 
   dialogs_.AnswerFolder(QStringLiteral("/media/card"));
-  EXPECT_EQ(view_.ChooseFolder(), "/media/card");
-  EXPECT_EQ(view_.ChooseFolder(), std::nullopt);
+  EXPECT_EQ(view_.ChooseFolder("/home/jörg"), "/media/card");
+  EXPECT_EQ(dialogs_.FolderStart(), QString::fromUtf8("/home/jörg"));
+  EXPECT_EQ(view_.ChooseFolder("/"), std::nullopt);
 
   dialogs_.AnswerFile(QStringLiteral("/media/card/mms.dat"));
   EXPECT_EQ(view_.ChooseFile("Quelmo Files (*.dat)|*.dat|All Files (*.*)|*.*||"),

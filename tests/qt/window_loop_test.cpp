@@ -173,7 +173,8 @@ TEST_F(WindowLoopTest, CameraFormWholeRoad) {
   Click(kIdOk);  // Save
   ASSERT_FALSE(dialogs_.Messages().empty());
   EXPECT_EQ(dialogs_.Messages().back().text,
-            QStringLiteral("Save All Parameters To Camera Setting File"));
+            QString::fromStdString("Save All Parameters To Camera Setting File\n" +
+                                   PathToUtf8(card.path() / "camera.dat")));
 
   std::ifstream in(card.path() / "camera.dat", std::ios::binary);
   const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), {});

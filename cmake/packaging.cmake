@@ -1,0 +1,78 @@
+# Installing and packaging: the programs, the desktop entry, icons, AppStream
+# metadata, manual pages, licence and notice; a Debian package through CPack
+# with its dependencies worked out from the binaries.
+
+include(GNUInstallDirs)
+
+set(QUELMO_APP_ID org.quelmo.Setup)
+set(QUELMO_PACKAGING ${PROJECT_SOURCE_DIR}/packaging/linux)
+
+if(NOT WIN32)
+  if(QUELMO_GUI)
+    install(FILES ${QUELMO_PACKAGING}/${QUELMO_APP_ID}.desktop
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    foreach(size 16 32 48 256)
+      install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/quelmo-${size}.png
+              DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+              RENAME ${QUELMO_APP_ID}.png)
+    endforeach()
+    configure_file(${QUELMO_PACKAGING}/${QUELMO_APP_ID}.metainfo.xml
+                   ${PROJECT_BINARY_DIR}/packaging/${QUELMO_APP_ID}.metainfo.xml @ONLY)
+    install(FILES ${PROJECT_BINARY_DIR}/packaging/${QUELMO_APP_ID}.metainfo.xml
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+  endif()
+
+  # Manual pages, compressed as Debian expects them.
+  find_program(GZIP_EXECUTABLE gzip)
+  set(pages quelmo-cli)
+  if(QUELMO_GUI)
+    list(APPEND pages quelmo)
+  endif()
+  foreach(page IN LISTS pages)
+    configure_file(${PROJECT_SOURCE_DIR}/docs/man/${page}.1 ${PROJECT_BINARY_DIR}/man/${page}.1 @ONLY)
+    if(GZIP_EXECUTABLE)
+      add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/man/${page}.1.gz
+        COMMAND ${GZIP_EXECUTABLE} -9 -n -c ${PROJECT_BINARY_DIR}/man/${page}.1 > ${PROJECT_BINARY_DIR}/man/${page}.1.gz
+        DEPENDS ${PROJECT_BINARY_DIR}/man/${page}.1)
+      list(APPEND compressed_pages ${PROJECT_BINARY_DIR}/man/${page}.1.gz)
+    else()
+      list(APPEND compressed_pages ${PROJECT_BINARY_DIR}/man/${page}.1)
+    endif()
+  endforeach()
+  add_custom_target(quelmo_man_pages ALL DEPENDS ${compressed_pages})
+  install(FILES ${compressed_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+  # Debian wants the changelog and copyright file in the doc folder.
+  configure_file(${QUELMO_PACKAGING}/changelog ${PROJECT_BINARY_DIR}/packaging/changelog @ONLY)
+  if(GZIP_EXECUTABLE)
+    add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/packaging/changelog.gz
+      COMMAND ${GZIP_EXECUTABLE} -9 -n -c ${PROJECT_BINARY_DIR}/packaging/changelog > ${PROJECT_BINARY_DIR}/packaging/changelog.gz
+      DEPENDS ${PROJECT_BINARY_DIR}/packaging/changelog)
+    add_custom_target(quelmo_changelog ALL DEPENDS ${PROJECT_BINARY_DIR}/packaging/changelog.gz)
+    install(FILES ${PROJECT_BINARY_DIR}/packaging/changelog.gz
+            DESTINATION ${CMAKE_INSTALL_DOCDIR})
+  endif()
+  install(FILES ${QUELMO_PACKAGING}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+endif()
+
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/NOTICE
+        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+set(CPACK_PACKAGE_NAME quelmo)
+set(CPACK_PACKAGE_VENDOR "The Quelmo Setup team")
+set(CPACK_PACKAGE_CONTACT "The Quelmo Setup team <team@quelmo.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "configurator for GSM trail cameras")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Quelmo Setup writes the setting files (camera.dat, mms.dat, gprs.dat,\nsms.dat) that a GSM trail camera reads from its SD card: a desktop\nconfigurator with four setting forms in eleven languages, and quelmo-cli,\nwhich writes, shows and checks the same files from scripts.")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_GENERATOR DEB)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://quelmo.org/")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# CJK texts in the windows need a font that holds them.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk | fonts-wqy-microhei")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+include(CPack)
