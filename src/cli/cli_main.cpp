@@ -91,7 +91,9 @@ CLI::App* AddShow(CLI::App& app, Commands& commands) {
 
 CLI::App* AddCheck(CLI::App& app, Commands& commands) {
   auto* check = app.add_subcommand("check", "Tell whether setting files are intact");
-  check->footer("One line per file. Exit status: 0 every file intact; 1 otherwise.");
+  check->footer(
+      "One line per file; unusual values are warnings. Exit status: 0 every file intact (size, "
+      "line ends and check value sound); 1 otherwise.");
   check->add_option("FILE", commands.check.paths, "Setting files")->required();
   check->add_option("--kind", commands.checkKind, "Read the files as camera, mms, gprs or sms")
       ->check(KindNames());

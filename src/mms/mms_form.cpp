@@ -386,11 +386,21 @@ void MmsForm::Load() {
   if (!bytes.ok()) return refuse(bytes.message());
   if (bytes->size() != kMmsFileSize) return refuse(MmsWrongSizeReason(bytes->size(), language_));
   const MmsFileContents contents = ReadMmsFile(*bytes);
-  // Only an intact file is taken: a damaged one, or another kind of setting
-  // file of the same size, would put stray bytes into the fields.
-  if (!contents.integrity.intact()) {
-    const auto& problems = contents.integrity.problems;
-    return refuse(MmsDamagedReason(problems.empty() ? "check value" : problems.front(), language_));
+  // Only an intact file without unusual values is taken: a damaged one, or
+  // another kind of setting file of the same size, would put stray bytes into
+  // the fields. The camera's language is not one of the form's fields (a save
+  // writes the program's own), so an unusual one there, which this program
+  // itself writes for a stored language outside the table, does not count.
+  const FileIntegrity& integrity = contents.integrity;
+  std::vector<std::string> unusual;
+  for (const std::string& warning : integrity.warnings) {
+    if (warning.find("cameraLanguage") == std::string::npos) unusual.push_back(warning);
+  }
+  if (!integrity.intact() || !unusual.empty()) {
+    const std::string& first = !integrity.problems.empty() ? integrity.problems.front()
+                               : !unusual.empty()          ? unusual.front()
+                                                           : std::string("check value");
+    return refuse(MmsDamagedReason(first, language_));
   }
   const MmsSettings& loaded = contents.settings;
   if (loaded.mode == kMmsAuto &&

@@ -67,6 +67,9 @@ std::variant<GprsLoaded, GprsLoadRefusal> LoadGprsSettings(std::span<const std::
 
   GprsFileContents contents = ReadGprsFile(bytes);
   GprsLoaded loaded{std::move(contents.settings), std::move(contents.integrity.problems)};
+  // Damage first, then the unusual values: the form shows them all.
+  loaded.problems.insert(loaded.problems.end(), contents.integrity.warnings.begin(),
+                         contents.integrity.warnings.end());
   GprsSettings& settings = loaded.settings;
   settings.senderPassword.clear();
   if (settings.apnMode == kApnAuto &&
