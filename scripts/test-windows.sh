@@ -144,4 +144,17 @@ for file in camera.dat mms.dat gprs.dat sms.dat default/camera.dat; do
 done
 say "quelmo-cli.exe writes the same bytes as the Linux build"
 
+# A profile exported by the Linux build and imported by the Windows one gives
+# the same files again.
+"$linux_cli" export --reveal "$cli/linux" >"$settings/profile.json"
+mkdir -p "$windows_out/imported"
+windows_cli import "$(windows_path "$settings/profile.json")" \
+  --out "$(windows_path "$windows_out/imported")" >/dev/null
+diff <(cd "$cli/linux" && find . -maxdepth 1 -type f | sort) \
+  <(cd "$windows_out/imported" && find . -type f | sort)
+for file in camera.dat mms.dat gprs.dat sms.dat; do
+  cmp "$cli/linux/$file" "$windows_out/imported/$file"
+done
+say "quelmo-cli.exe imports a profile into the same bytes"
+
 say "Windows step done"

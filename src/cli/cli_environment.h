@@ -1,15 +1,17 @@
 #pragma once
 // What the commands take from the machine, so that tests can hand in their
-// own clock or a failing file layer.
+// own clock, a failing file layer or cards of their own.
 
 #include "controls/local_clock.h"
 #include "platform/file_system.h"
+#include "platform/removable_volumes.h"
 
 namespace quelmo {
 
 struct CliEnvironment {
   FileSystem& files;
   const LocalClock& clock;
+  VolumeSource& volumes = SystemVolumeSource();
 };
 
 inline CliEnvironment SystemCliEnvironment() {

@@ -6,8 +6,11 @@
 
 #include <CLI/CLI.hpp>
 
+#include "cli/cards_command.h"
 #include "cli/check_command.h"
 #include "cli/exit_codes.h"
+#include "cli/export_command.h"
+#include "cli/import_command.h"
 #include "cli/presets_command.h"
 #include "cli/show_command.h"
 #include "cli/write_command.h"
@@ -27,6 +30,8 @@ struct Commands {
   WriteOptions write;
   ShowOptions show;
   CheckOptions check;
+  ExportOptions exportProfile;
+  ImportOptions importProfile;
   PresetsOptions presets;
   // Options whose presence matters, not only their value.
   CLI::Option* cameraLanguage = nullptr;
@@ -49,7 +54,8 @@ CLI::App* AddWrite(CLI::App& app, Commands& commands) {
   write->add_option("KIND", commands.writeKind, "camera, mms, gprs or sms")
       ->required()
       ->check(KindNames());
-  write->add_option("--out", commands.write.outFolder, "Folder to write the file into")
+  write->add_option("--out", commands.write.outFolder,
+                    "Folder to write the file into; \"card\" for the one card mounted")
       ->required();
   write->add_option_function<std::string>(
       "--settings", [&commands](const std::string& path) { commands.write.settingsPath = path; },
@@ -94,6 +100,53 @@ CLI::App* AddCheck(CLI::App& app, Commands& commands) {
   return check;
 }
 
+CLI::App* AddExport(CLI::App& app, Commands& commands) {
+  auto* command = app.add_subcommand("export", "Print the setting files of a folder as one profile");
+  command->footer(
+      "The profile is JSON: {\"camera\": {...}, \"mms\": {...}, \"gprs\": {...}, \"sms\": {...}}, "
+      "each kind's settings as show --json gives them; a kind without its file is left out. "
+      "Passwords are null unless --reveal is given, and import refuses a kind whose password is "
+      "null.\n"
+      "Exit status: 0 exported; 1 a file is damaged or unreadable (reported on stderr; what could "
+      "be read is still exported); 2 no setting file in the folder, or no such folder.");
+  command->add_option("DIR", commands.exportProfile.folder,
+                      "Folder holding the setting files; \"card\" for the one card mounted")
+      ->required();
+  command->add_flag("--reveal", commands.exportProfile.reveal,
+                    "Include the passwords, as import needs them");
+  return command;
+}
+
+CLI::App* AddImport(CLI::App& app, Commands& commands) {
+  auto* command = app.add_subcommand("import", "Write every setting file of a profile into a folder");
+  command->footer(
+      "Every kind in the profile passes the form's save checks before anything is written; then "
+      "each file is written safely and the folder is synced once.\n"
+      "Exit status: 0 written; 1 a kind failed its save check (the form's message is the last "
+      "line on stderr; nothing is written); 2 bad usage or profile (nothing is written); 3 a "
+      "write failed (the message says which files were written and which were not).");
+  command->add_option("PROFILE", commands.importProfile.profilePath,
+                      "Profile made by export --reveal")
+      ->required();
+  command->add_option("--out", commands.importProfile.outFolder,
+                      "Folder to write the files into; \"card\" for the one card mounted")
+      ->required();
+  command->add_option("--language", commands.importProfile.language,
+                      "Language of the check messages: 1 Chinese, others English (default 2)")
+      ->check(CLI::Range(1, 11));
+  command->add_flag("--clock-now", commands.importProfile.clockNow,
+                    "Set the camera clock to the time of the import instead of the profile's");
+  return command;
+}
+
+CLI::App* AddCards(CLI::App& app) {
+  auto* command = app.add_subcommand(
+      "cards", "List the removable volumes mounted and the setting files each holds");
+  command->footer("Exit status: 0 listed; 1 a setting file on a card is not intact; 2 the "
+                  "volumes cannot be listed.");
+  return command;
+}
+
 CLI::App* AddPresets(CLI::App& app, Commands& commands) {
   auto* presets = app.add_subcommand("presets", "List the built-in operator presets that Auto mode "
                                                 "writes");
@@ -111,7 +164,8 @@ CLI::App* AddPresets(CLI::App& app, Commands& commands) {
 
 int Dispatch(std::vector<std::string> args, std::ostream& out, std::ostream& err,
              const CliEnvironment& environment) {
-  CLI::App app{"quelmo-cli: write, show and check the setting files of the Quelmo K300X camera",
+  CLI::App app{"quelmo-cli: write, show and check the setting files of the Quelmo K300X camera, "
+               "and set up many cards alike",
                "quelmo-cli"};
   app.set_version_flag("--version", QUELMO_VERSION);
   app.require_subcommand(1);
@@ -119,6 +173,9 @@ int Dispatch(std::vector<std::string> args, std::ostream& out, std::ostream& err
   auto* write = AddWrite(app, commands);
   auto* show = AddShow(app, commands);
   auto* check = AddCheck(app, commands);
+  auto* export_profile = AddExport(app, commands);
+  auto* import_profile = AddImport(app, commands);
+  auto* cards = AddCards(app);
   auto* presets = AddPresets(app, commands);
 
   std::reverse(args.begin(), args.end());  // CLI11 takes the arguments last first
@@ -146,6 +203,9 @@ int Dispatch(std::vector<std::string> args, std::ostream& out, std::ostream& err
     commands.check.kind = ParseFileKind(commands.checkKind);
     return RunCheck(commands.check, out);
   }
+  if (export_profile->parsed()) return RunExport(commands.exportProfile, environment, out, err);
+  if (import_profile->parsed()) return RunImport(commands.importProfile, environment, out, err);
+  if (cards->parsed()) return RunCards(environment, out, err);
   return kExitBadInput;
 }
 

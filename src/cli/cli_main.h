@@ -1,5 +1,6 @@
 #pragma once
-// quelmo-cli: write, show and check setting files from the command line.
+// quelmo-cli: write, show and check setting files from the command line, and
+// copy a card's whole set-up to other cards.
 // The commands run in-process on the given streams; `args` are the
 // arguments after the program name. Returns the exit status (exit_codes.h).
 

@@ -181,7 +181,8 @@ void JsonFieldReader::Text(std::string_view key, std::size_t byte_limit, std::st
   const Json* value = Take(key);
   if (value == nullptr) return;
   if (secret && value->is_null()) {
-    Fail(key, "the password was hidden by show; run show with --reveal to include it");
+    Fail(key, "the password was hidden when the file was read (show or export without "
+              "--reveal); read the file again with --reveal to include it");
     return;
   }
   // A password is never quoted, not even in part: messages end up in

@@ -69,7 +69,7 @@ Json ParseNoticingDuplicateKeys(const std::string& text, std::optional<std::stri
 
 }  // namespace
 
-Result<SettingsDocument> ParseSettingsDocument(const std::string& text, FileKind kind) {
+Result<Json> ParseJsonText(const std::string& text) {
   if (NestsDeeperThan(text, kMaxNesting)) {
     return DocumentError("the settings nest deeper than " + std::to_string(kMaxNesting) +
                          " levels of arrays and objects; no settings file does");
@@ -88,6 +88,16 @@ Result<SettingsDocument> ParseSettingsDocument(const std::string& text, FileKind
     return DocumentError("not valid JSON: " + why);
   }
   if (duplicate) return DocumentError("the key " + QuotedPrefix(*duplicate) + " appears twice");
+  return document;
+}
+
+Result<SettingsDocument> ParseSettingsDocument(const std::string& text, FileKind kind) {
+  auto document = ParseJsonText(text);
+  if (!document.ok()) return document.error();
+  return SettingsDocumentFromJson(*document, kind);
+}
+
+Result<SettingsDocument> SettingsDocumentFromJson(const Json& document, FileKind kind) {
   if (!document.is_object()) {
     return DocumentError("the settings must be a JSON object, not " + DescribeJsonValue(document));
   }
@@ -112,10 +122,18 @@ Result<SettingsDocument> ParseSettingsDocument(const std::string& text, FileKind
   return result;
 }
 
-Result<SettingsDocument> LoadSettingsDocument(const std::filesystem::path& path, FileKind kind) {
-  auto bytes = ReadBoundedFile(path, kSettingsReadLimit, "settings file");
+Result<Json> LoadJsonFile(const std::filesystem::path& path, const char* what) {
+  auto bytes = ReadBoundedFile(path, kSettingsReadLimit, what);
   if (!bytes.ok()) return Error{ErrorCode::kInvalidArgument, bytes.message()};
-  auto document = ParseSettingsDocument(std::string(bytes->begin(), bytes->end()), kind);
+  auto json = ParseJsonText(std::string(bytes->begin(), bytes->end()));
+  if (!json.ok()) return DocumentError(PathToUtf8(path) + ": " + json.message());
+  return json;
+}
+
+Result<SettingsDocument> LoadSettingsDocument(const std::filesystem::path& path, FileKind kind) {
+  auto json = LoadJsonFile(path, "settings file");
+  if (!json.ok()) return json.error();
+  auto document = SettingsDocumentFromJson(*json, kind);
   if (!document.ok()) return DocumentError(PathToUtf8(path) + ": " + document.message());
   return document;
 }

@@ -18,6 +18,12 @@ struct SettingsDocument {
 
 // `kind` is the KIND being written: show output of another kind is refused.
 Result<SettingsDocument> ParseSettingsDocument(const std::string& text, FileKind kind);
+Result<SettingsDocument> SettingsDocumentFromJson(const Json& document, FileKind kind);
+
+// JSON text, refused when a key appears twice in one object.
+Result<Json> ParseJsonText(const std::string& text);
+// A JSON file of settings; `what` names its role in messages ("profile").
+Result<Json> LoadJsonFile(const std::filesystem::path& path, const char* what);
 Result<SettingsDocument> LoadSettingsDocument(const std::filesystem::path& path, FileKind kind);
 
 }  // namespace quelmo

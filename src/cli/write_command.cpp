@@ -5,7 +5,7 @@
 #include "cli/exit_codes.h"
 #include "cli/gprs_json.h"
 #include "cli/mms_json.h"
-#include "cli/settings_document.h"
+#include "cli/out_folder.h"
 #include "cli/sms_json.h"
 #include "mms/mms_checks.h"
 #include "mms/mms_file.h"
@@ -20,26 +20,15 @@ namespace {
 
 constexpr const char* kPrefix = "quelmo-cli write: ";
 
-class WriteRun {
- public:
-  WriteRun(const WriteOptions& options, const CliEnvironment& environment, std::ostream& out,
-           std::ostream& err)
-      : options_(options), environment_(environment), out_(out), err_(err),
-        folder_(PathFromUtf8(options.outFolder)) {}
+using FileWriter = std::function<Status(FileSystem&, const std::filesystem::path&)>;
 
-  int Run() {
-    if (options_.writeDefault && options_.kind != FileKind::kCamera) {
-      return BadInput("--default writes the default camera file; it needs KIND camera");
-    }
-    if (options_.writeDefault && options_.settingsPath) {
-      return BadInput("--default and --settings exclude each other: the default file carries no "
-                      "settings");
-    }
-    if (options_.settingsPath) {
-      auto document = LoadSettingsDocument(PathFromUtf8(*options_.settingsPath), options_.kind);
-      if (!document.ok()) return BadInput(document.message());
-      document_ = std::move(document).value();
-    }
+class WritePreparation {
+ public:
+  WritePreparation(const WriteOptions& options, const SettingsDocument& document,
+                   const LocalClock& clock)
+      : options_(options), document_(document), clock_(clock) {}
+
+  PreparedWrite Run() {
     switch (options_.kind) {
       case FileKind::kCamera: return WriteCamera();
       case FileKind::kMms: return WriteMms();
@@ -50,21 +39,29 @@ class WriteRun {
   }
 
  private:
-  int WriteCamera() {
+  PreparedWrite WriteCamera() {
     if (options_.writeDefault || document_.isDefaultCamera) {
-      return Finish(WriteCameraFile(environment_.files, folder_, BuildDefaultCameraRecord()));
+      return Ready(
+          [](FileSystem& files, const std::filesystem::path& folder) {
+            return WriteCameraFile(files, folder, BuildDefaultCameraRecord());
+          },
+          CameraFileBytes(BuildDefaultCameraRecord()));
     }
     CameraSettings initial;
-    SetCameraClock(initial, TakeLocalClock(environment_.clock));
+    SetCameraClock(initial, TakeLocalClock(clock_));
     auto input = CameraSettingsFromJson(document_.settings, initial);
     if (!input.ok()) return BadInput(input.message());
     const auto language = Resolve(input->language);
-    return Finish(WriteCameraFile(
-        environment_.files, folder_,
-        BuildCameraRecord(input->settings, language.cameraLanguage, language.tvMode)));
+    const SettingRecord record =
+        BuildCameraRecord(input->settings, language.cameraLanguage, language.tvMode);
+    return Ready(
+        [record](FileSystem& files, const std::filesystem::path& folder) {
+          return WriteCameraFile(files, folder, record);
+        },
+        CameraFileBytes(record));
   }
 
-  int WriteMms() {
+  PreparedWrite WriteMms() {
     // A freshly opened form shows China and its first operator.
     MmsSettings initial;
     initial.countryIndex = kMmsChina;
@@ -79,11 +76,15 @@ class WriteRun {
       return CheckFailed(MmsCheckMessage(*failed, options_.language));
     }
     const auto language = Resolve(input->language);
-    return Finish(WriteMmsFile(environment_.files, folder_, input->settings,
-                               language.cameraLanguage, language.tvMode));
+    return Ready(
+        [settings = input->settings, language](FileSystem& files,
+                                               const std::filesystem::path& folder) {
+          return WriteMmsFile(files, folder, settings, language.cameraLanguage, language.tvMode);
+        },
+        MmsFileBytes(input->settings, language.cameraLanguage, language.tvMode));
   }
 
-  int WriteGprs() {
+  PreparedWrite WriteGprs() {
     auto input = GprsSettingsFromJson(document_.settings, GprsSettings{});
     if (!input.ok()) return BadInput(input.message());
     if (auto status = CheckGprsAutoMode(document_.settings, input->settings); !status.ok()) {
@@ -93,61 +94,95 @@ class WriteRun {
       return CheckFailed(GprsCheckMessage(*failed, options_.language));
     }
     const auto language = Resolve(input->language);
-    return Finish(
-        WriteGprsFile(environment_.files, folder_, input->settings, language.cameraLanguage));
+    return Ready(
+        [settings = input->settings, language](FileSystem& files,
+                                               const std::filesystem::path& folder) {
+          return WriteGprsFile(files, folder, settings, language.cameraLanguage);
+        },
+        GprsFileBytes(input->settings, language.cameraLanguage));
   }
 
-  int WriteSms() {
+  PreparedWrite WriteSms() {
     auto input = SmsSettingsFromJson(document_.settings, SmsSettings{});
     if (!input.ok()) return BadInput(input.message());
     if (const auto failed = FirstFailedSmsCheck(input->settings)) {
       return CheckFailed(SmsCheckMessage(*failed, options_.language));
     }
     const auto language = Resolve(input->language);
-    return Finish(
-        WriteSmsFile(environment_.files, folder_, input->settings, language.cameraLanguage));
+    return Ready(
+        [settings = input->settings, language](FileSystem& files,
+                                               const std::filesystem::path& folder) {
+          return WriteSmsFile(files, folder, settings, language.cameraLanguage);
+        },
+        SmsFileBytes(input->settings, language.cameraLanguage));
   }
 
   ResolvedLanguage Resolve(const FileLanguage& from_settings) const {
     return ResolveFileLanguage(options_.overrides, from_settings);
   }
 
-  std::string FileName() const { return std::string(FileKindFileName(options_.kind)); }
-
-  int BadInput(const std::string& message) {
-    err_ << kPrefix << message << "\n";
-    return kExitBadInput;
+  PreparedWrite BadInput(std::string message) const {
+    return PreparedWrite{kExitBadInput, std::move(message), {}, {}};
   }
 
-  // The form's own message stays the last line, for scripts to pick up.
-  int CheckFailed(const std::string& form_message) {
-    err_ << kPrefix << FileName() << " was not written; the form's save check says:\n"
-         << form_message << "\n";
-    return kExitCheckFailed;
+  PreparedWrite CheckFailed(std::string form_message) const {
+    return PreparedWrite{kExitCheckFailed, std::move(form_message), {}, {}};
   }
 
-  int Finish(const Status& written) {
-    if (!written.ok()) {
-      err_ << kPrefix << FileName() << " could not be written: " << written.message() << "\n";
-      return kExitWriteFailed;
-    }
-    out_ << "Wrote " << PathToUtf8(folder_ / FileName()) << "\n";
-    return kExitOk;
+  static PreparedWrite Ready(FileWriter write, std::vector<std::uint8_t> bytes) {
+    return PreparedWrite{kExitOk, {}, std::move(write), std::move(bytes)};
   }
 
   const WriteOptions& options_;
-  const CliEnvironment& environment_;
-  std::ostream& out_;
-  std::ostream& err_;
-  std::filesystem::path folder_;
-  SettingsDocument document_;
+  const SettingsDocument& document_;
+  const LocalClock& clock_;
 };
+
+int BadUsage(std::ostream& err, const std::string& message) {
+  err << kPrefix << message << "\n";
+  return kExitBadInput;
+}
 
 }  // namespace
 
+PreparedWrite PrepareWrite(const WriteOptions& options, const SettingsDocument& document,
+                           const LocalClock& clock) {
+  return WritePreparation(options, document, clock).Run();
+}
+
 int RunWrite(const WriteOptions& options, const CliEnvironment& environment, std::ostream& out,
              std::ostream& err) {
-  return WriteRun(options, environment, out, err).Run();
+  if (options.writeDefault && options.kind != FileKind::kCamera) {
+    return BadUsage(err, "--default writes the default camera file; it needs KIND camera");
+  }
+  if (options.writeDefault && options.settingsPath) {
+    return BadUsage(err, "--default and --settings exclude each other: the default file carries "
+                         "no settings");
+  }
+  SettingsDocument document;
+  if (options.settingsPath) {
+    auto loaded = LoadSettingsDocument(PathFromUtf8(*options.settingsPath), options.kind);
+    if (!loaded.ok()) return BadUsage(err, loaded.message());
+    document = std::move(loaded).value();
+  }
+  const std::string file_name(FileKindFileName(options.kind));
+  PreparedWrite prepared = PrepareWrite(options, document, environment.clock);
+  if (prepared.refusal == kExitCheckFailed) {
+    // The form's own message stays the last line, for scripts to pick up.
+    err << kPrefix << file_name << " was not written; the form's save check says:\n"
+        << prepared.message << "\n";
+    return kExitCheckFailed;
+  }
+  if (prepared.refusal != kExitOk) return BadUsage(err, prepared.message);
+
+  auto folder = ResolveOutFolder(options.outFolder, environment.volumes);
+  if (!folder.ok()) return BadUsage(err, folder.message());
+  if (Status written = prepared.write(environment.files, *folder); !written.ok()) {
+    err << kPrefix << file_name << " could not be written: " << written.message() << "\n";
+    return kExitWriteFailed;
+  }
+  out << "Wrote " << PathToUtf8(*folder / file_name) << "\n";
+  return kExitOk;
 }
 
 }  // namespace quelmo

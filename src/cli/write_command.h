@@ -5,24 +5,46 @@
 // Builds the settings as a freshly opened form holds them, applies the
 // settings file, runs the form's save-time checks and writes the file.
 
+#include <cstdint>
+#include <filesystem>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "cli/cli_environment.h"
 #include "cli/file_kind.h"
 #include "cli/file_language.h"
+#include "cli/settings_document.h"
 
 namespace quelmo {
 
 struct WriteOptions {
   FileKind kind = FileKind::kCamera;
-  std::string outFolder;                    // UTF-8
+  std::string outFolder;                    // UTF-8; "card": the one card mounted (out_folder.h)
   std::optional<std::string> settingsPath;  // UTF-8
   bool writeDefault = false;
   int language = 2;          // LanguageIndex of the check messages
   FileLanguage overrides;    // --camera-language, --tv-mode
 };
+
+// A setting file made ready from a settings document: its settings read and
+// the form's save checks passed, so that nothing is left to refuse but the
+// disk. write and import both go through it.
+struct PreparedWrite {
+  int refusal = 0;      // kExitBadInput or kExitCheckFailed when the file cannot be written
+  std::string message;  // why not; for a failed save check, the form's own message
+  // Writes the file into a folder through the safe writers; set when not refused.
+  std::function<Status(FileSystem& files, const std::filesystem::path& folder)> write;
+  // The file as `write` leaves it on disk, to tell after a failure whether it got there.
+  std::vector<std::uint8_t> bytes;
+};
+
+// `options.kind`, `writeDefault`, `language` and `overrides` apply; the
+// camera clock starts as `clock` tells it.
+PreparedWrite PrepareWrite(const WriteOptions& options, const SettingsDocument& document,
+                           const LocalClock& clock);
 
 // Returns the exit status (exit_codes.h).
 int RunWrite(const WriteOptions& options, const CliEnvironment& environment, std::ostream& out,

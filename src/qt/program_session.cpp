@@ -1,5 +1,6 @@
 #include "qt/program_session.h"
 
+#include "app/default_folder.h"
 #include "app/startup.h"
 #include "controls/local_clock.h"
 #include "platform/file_system.h"
@@ -46,7 +47,8 @@ ProgramSession::ProgramSession(std::unique_ptr<PreferenceBackend> backend,
     : backend_(std::move(backend)),
       store_(*backend_, system_language_id),
       state_(StartUp(store_, system_language_id)),
-      context_{state_, store_, SystemFileSystem(), SystemLocalClock(), DefaultDestinationFolder()} {
+      context_{state_, store_, SystemFileSystem(), SystemLocalClock(),
+               FormsDefaultFolder(SystemVolumeSource())} {
   if (language.has_value()) {
     state_.languageIndex = *language;
     state_.chineseChosen = false;

@@ -16,6 +16,7 @@
 #include "cli/cli_main.h"
 #include "controls/local_clock.h"
 #include "platform/file_system.h"
+#include "platform/removable_volumes.h"
 
 namespace quelmo::testing {
 
@@ -70,12 +71,23 @@ struct CliRun {
 
 inline LocalTime TestClockTime() { return LocalTime{2012, 3, 7, 14, 5, 9}; }
 
-inline CliRun RunQuelmoCli(std::vector<std::string> args, FileSystem& files = SystemFileSystem()) {
+// The cards a test says are mounted.
+class FakeVolumes final : public VolumeSource {
+ public:
+  explicit FakeVolumes(std::vector<RemovableVolume> volumes) : volumes_(std::move(volumes)) {}
+  Result<std::vector<RemovableVolume>> RemovableVolumes() override { return volumes_; }
+
+ private:
+  std::vector<RemovableVolume> volumes_;
+};
+
+inline CliRun RunQuelmoCli(std::vector<std::string> args, FileSystem& files = SystemFileSystem(),
+                           VolumeSource& volumes = SystemVolumeSource()) {
   static const FixedClock clock(TestClockTime());
   std::ostringstream out;
   std::ostringstream err;
   CliRun run;
-  run.exitCode = RunCli(std::move(args), out, err, CliEnvironment{files, clock});
+  run.exitCode = RunCli(std::move(args), out, err, CliEnvironment{files, clock, volumes});
   run.out = out.str();
   run.err = err.str();
   return run;

@@ -302,7 +302,8 @@ TEST_F(WriteCommandTest, FailedWriteLeavesTheOldFileAndReportsTheReason) {
 
 TEST(CliUsageTest, HelpForEveryCommandVersionAndBadUsage) {
   for (const auto& args : std::vector<std::vector<std::string>>{
-           {"--help"}, {"write", "--help"}, {"show", "--help"}, {"check", "--help"}}) {
+           {"--help"}, {"write", "--help"}, {"show", "--help"}, {"check", "--help"},
+           {"export", "--help"}, {"import", "--help"}, {"cards", "--help"}}) {
     const auto run = RunQuelmoCli(args);
     EXPECT_EQ(run.exitCode, kExitOk);
     EXPECT_THAT(run.out, HasSubstr("Usage")) << args.front();
@@ -315,7 +316,8 @@ TEST(CliUsageTest, HelpForEveryCommandVersionAndBadUsage) {
 
   for (const auto& args : std::vector<std::vector<std::string>>{
            {}, {"frobnicate"}, {"write", "camera"}, {"write", "printer", "--out", "."},
-           {"write", "sms", "--out", ".", "--language", "12"}, {"show"}, {"check"}}) {
+           {"write", "sms", "--out", ".", "--language", "12"}, {"show"}, {"check"}, {"export"},
+           {"import", "profile.json"}, {"cards", "extra"}}) {
     EXPECT_EQ(RunQuelmoCli(args).exitCode, kExitBadInput);
   }
 }

@@ -1,0 +1,57 @@
+#include "cli/cards_command.h"
+
+#include "cli/decoded_file.h"
+#include "cli/exit_codes.h"
+#include "cli/file_kind.h"
+#include "cli/out_folder.h"
+
+namespace quelmo {
+namespace {
+
+// "intact", or "damaged: <each fault>"; false when not intact.
+bool DescribeFile(const std::filesystem::path& path, FileKind kind, std::ostream& out) {
+  const auto decoded = DecodeSettingFile(path, kind, /*reveal=*/false);
+  if (!decoded.ok()) {
+    out << "unreadable: " << decoded.message() << "\n";
+    return false;
+  }
+  if (decoded->integrity.intact()) {
+    out << (decoded->isDefault ? "intact, the default file" : "intact") << "\n";
+    return true;
+  }
+  out << "damaged";
+  const char* separator = ": ";
+  for (const auto& problem : IntegrityProblems(decoded->integrity)) {
+    out << separator << problem;
+    separator = "; ";
+  }
+  out << "\n";
+  return false;
+}
+
+}  // namespace
+
+int RunCards(const CliEnvironment& environment, std::ostream& out, std::ostream& err) {
+  auto volumes = environment.volumes.RemovableVolumes();
+  if (!volumes.ok()) {
+    err << "quelmo-cli cards: " << volumes.message() << "\n";
+    return kExitBadInput;
+  }
+  if (volumes->empty()) out << "No removable volume is mounted.\n";
+  bool all_intact = true;
+  for (const RemovableVolume& volume : *volumes) {
+    out << DescribeVolume(volume) << "\n";
+    bool any_file = false;
+    for (FileKind kind : kAllFileKinds) {
+      const std::filesystem::path path = PathFromUtf8(volume.root) / FileKindFileName(kind);
+      if (!environment.files.Exists(path)) continue;
+      any_file = true;
+      out << "  " << FileKindFileName(kind) << ": ";
+      all_intact = DescribeFile(path, kind, out) && all_intact;
+    }
+    if (!any_file) out << "  no setting files\n";
+  }
+  return all_intact ? kExitOk : kExitCheckFailed;
+}
+
+}  // namespace quelmo
