@@ -243,7 +243,7 @@ TEST_F(ProfileTest, ImportRefusesAProfileWithOneBadKindAndWritesNothing) {
       {"a value outside its list", with("camera", R"({"imageSize": "50MP"})"), kExitBadInput,
        {"camera: ", "imageSize"}},
       {"show's output of another kind", with("sms", R"({"file": "mms", "settings": {}})"),
-       kExitBadInput, {"sms: ", "mms file"}},
+       kExitBadInput, {"sms: ", "mms\" file"}},
       {"no kind", with("printer", "{}"), kExitBadInput, {"\"printer\" is no kind"}},
       {"no settings at all", "{}", kExitBadInput, {"holds no settings"}},
       {"not an object", "[1, 2]", kExitBadInput, {"a profile is a JSON object"}},
