@@ -16,7 +16,7 @@
 #include <map>
 #include <optional>
 
-#include "qt/dialog_template.h"
+#include "dialogs/dialog_template.h"
 #include "qt/dialog_units.h"
 
 class QComboBox;
