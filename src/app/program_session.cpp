@@ -1,4 +1,4 @@
-#include "qt/program_session.h"
+#include "app/program_session.h"
 
 #include "app/startup.h"
 #include "controls/local_clock.h"
