@@ -1,5 +1,7 @@
 #include "win32/program.h"
 
+#include <ole2.h>
+
 #include <cstdio>
 
 #include "app/program_session.h"

@@ -93,8 +93,10 @@ TEST_F(DialogResourceTest, ControlsSitWhereTheirDialogUnitsSay) {
         control.kind == ControlKind::kDropdownCombo) {
       continue;  // a closed drop-down takes the height of its font
     }
-    RECT expected{control.x, control.y, control.x + control.width, control.y + control.height};
-    MapDialogRect(window_, &expected);
+    // The dialog manager maps the place and the size, each on its own.
+    RECT mapped{control.x, control.y, control.width, control.height};
+    MapDialogRect(window_, &mapped);
+    const RECT expected{mapped.left, mapped.top, mapped.left + mapped.right, mapped.top + mapped.bottom};
     const RECT actual = PlaceOf(GetDlgItem(window_, control.id));
     EXPECT_EQ((std::array{actual.left, actual.top, actual.right, actual.bottom}),
               (std::array{expected.left, expected.top, expected.right, expected.bottom}))
