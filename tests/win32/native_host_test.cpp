@@ -9,10 +9,12 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/app_context.h"
+#include "app/fallback_preferences.h"
 #include "app/launcher.h"
 #include "app/preference_store.h"
 #include "app/program_session.h"
@@ -199,6 +201,73 @@ TEST(NativeHostRegistry, LauncherStoresTheLanguagePickedInTheRegistry) {
     EXPECT_EQ(state.languageIndex, kGerman);
   }
   RegCloseKey(root);
+  RegDeleteTreeA(HKEY_CURRENT_USER, scratch.c_str());
+  RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\QuelmoTests");
+}
+
+// A machine-wide key this user may read but not write, as beneath
+// HKEY_LOCAL_MACHINE without administrator rights.
+class ReadOnlyMachineKey final : public PreferenceBackend {
+ public:
+  explicit ReadOnlyMachineKey(HKEY root) : registry_(root) {}
+  std::unique_ptr<PreferenceKey> Open() override { return nullptr; }
+  std::unique_ptr<PreferenceKey> OpenForReading() override { return registry_.OpenForReading(); }
+  bool Create() override { return false; }
+
+ private:
+  RegistryPreferenceBackend registry_;
+};
+
+std::optional<DWORD> StoredLanguage(HKEY root) {
+  DWORD value = 0;
+  DWORD size = sizeof value;
+  if (RegGetValueA(root, kPreferenceKeyPath, "language", RRF_RT_REG_DWORD, nullptr, &value, &size) !=
+      ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+TEST(NativeHostRegistry, AUserWhoMayNotWriteTheMachinesKeyKeepsTheirLanguage) {
+  const std::string scratch = "Software\\QuelmoTests\\" + std::to_string(GetCurrentProcessId()) + "-fallback";
+  HKEY machine = nullptr;
+  HKEY user = nullptr;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, (scratch + "\\machine").c_str(), 0, nullptr, 0,
+                            KEY_ALL_ACCESS, nullptr, &machine, nullptr),
+            ERROR_SUCCESS);
+  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, (scratch + "\\user").c_str(), 0, nullptr, 0,
+                            KEY_ALL_ACCESS, nullptr, &user, nullptr),
+            ERROR_SUCCESS);
+  const DWORD german = kGerman;
+  ASSERT_EQ(RegSetKeyValueA(machine, kPreferenceKeyPath, "language", REG_DWORD, &german, sizeof german),
+            ERROR_SUCCESS);
+
+  const auto session = [&] {
+    return std::make_unique<ProgramSession>(
+        std::make_unique<FallbackPreferenceBackend>(std::make_unique<ReadOnlyMachineKey>(machine),
+                                                    std::make_unique<RegistryPreferenceBackend>(user)),
+        0x0409);
+  };
+  {
+    // A machine set up earlier keeps its language...
+    const std::unique_ptr<ProgramSession> first = session();
+    EXPECT_EQ(first->State().languageIndex, kGerman);
+    RecordingDialogs dialogs;
+    WindowLoop loop(first->Context(), dialogs);
+    loop.Start();
+    HWND list = Control(*loop.Current(), kLauncherLanguageList);
+    const LRESULT english = SendMessageW(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                         reinterpret_cast<LPARAM>(L"English"));
+    ASSERT_NE(english, CB_ERR);
+    Pick(*loop.Current(), kLauncherLanguageList, static_cast<int>(english));
+  }
+  // ...and the user's pick lands in their own key, which the next run prefers.
+  EXPECT_EQ(StoredLanguage(machine), static_cast<DWORD>(kGerman));
+  EXPECT_EQ(StoredLanguage(user), static_cast<DWORD>(kEnglish));
+  EXPECT_EQ(session()->State().languageIndex, kEnglish);
+
+  RegCloseKey(machine);
+  RegCloseKey(user);
   RegDeleteTreeA(HKEY_CURRENT_USER, scratch.c_str());
   RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\QuelmoTests");
 }
