@@ -206,4 +206,16 @@ for window in launcher about camera mms smtp sms; do
 done
 say "quelmo.exe rendered its windows"
 
+# --- The download: a zip that unpacks and runs ---
+(cd build/windows && cpack -G ZIP >/dev/null)
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/windows/CMakeCache.txt)
+zip_file=build/windows/quelmo-$version-windows-x64.zip
+unpacked="$scratch/unpacked"
+mkdir -p "$unpacked"
+(cd "$unpacked" && cmake -E tar xf "$OLDPWD/$zip_file")
+folder=$(basename "$zip_file" .zip)
+diff <(cd "$unpacked/$folder" && ls) <(printf '%s\n' LICENSE.txt NOTICE.txt README.txt quelmo-cli.exe quelmo.exe)
+LC_ALL=C.UTF-8 timeout 60 cmake/wine-run.sh "$unpacked/$folder/quelmo-cli.exe" --version | grep -qF "$version"
+say "$zip_file unpacks and runs"
+
 say "Windows step done"
