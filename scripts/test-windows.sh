@@ -122,18 +122,21 @@ prefix_pid=
 say "Wine prefix ready"
 
 # --- The tests under Wine ---
-# The camera-form test leaves the file it saved through quelmo.exe's windows,
-# and the settings it picked there, for the comparison below.
+# The camera and SMS form tests leave the files they saved through
+# quelmo.exe's windows, and the settings they picked there, for the
+# comparison below.
 road="$scratch/road"
 mkdir -p "$road"
 QUELMO_ROAD_OUT=$(winepath -w "$road") ctest --preset=windows -j "$jobs"
 say "tests under Wine passed"
 
-# --- quelmo.exe's camera form writes what the Linux build writes ---
+# --- quelmo.exe's forms write what the Linux build writes ---
 mkdir -p "$road/linux"
-"$linux_cli" write camera --settings "$road/camera.json" --out "$road/linux" >/dev/null
-cmp "$road/camera.dat" "$road/linux/camera.dat"
-say "quelmo.exe's camera form writes the same bytes as the Linux build"
+for kind in camera sms; do
+  "$linux_cli" write "$kind" --settings "$road/$kind.json" --out "$road/linux" >/dev/null
+  cmp "$road/$kind.dat" "$road/linux/$kind.dat"
+done
+say "quelmo.exe's camera and SMS forms write the same bytes as the Linux build"
 
 # --- quelmo-cli.exe writes what the Linux build writes ---
 # The same settings (a fixed clock; texts in Chinese, with the euro sign)

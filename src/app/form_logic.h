@@ -37,6 +37,9 @@ class FormLogic {
   virtual Next SelectionChanged(ControlId id) { (void)id; return Next::kStay; }
   // The user changed an edit's text (after every keystroke).
   virtual Next TextEdited(ControlId id) { (void)id; return Next::kStay; }
+  // The user left an edit (Tab, or a click on another control of the window);
+  // where a half-typed value may be reported without nagging at every key.
+  virtual Next FocusLeft(ControlId id) { (void)id; return Next::kStay; }
   // The balloon hint of a form that owns one, so the host can attach its
   // window and relay input events to it; nullptr for the others.
   virtual BalloonHint* Hint() { return nullptr; }

@@ -97,7 +97,7 @@ bool IsDefaultRecord(const SettingRecord& record) {
 }
 
 void ReadSettings(const SettingRecord& record, CameraFileContents& contents) {
-  Problems& problems = contents.integrity.problems;
+  Problems& warnings = contents.integrity.warnings;
   const CameraSettings initial;
   CameraSettings& settings = contents.settings;
 
@@ -105,27 +105,27 @@ void ReadSettings(const SettingRecord& record, CameraFileContents& contents) {
     const std::string name = ByteName(entry.position, entry.name);
     const std::uint8_t stored = record[entry.position];
     settings.*entry.field =
-        entry.isList ? ReadListIndex(stored, entry.max, initial.*entry.field, name, problems)
-                     : ReadBounded(stored, entry.min, entry.max, name, problems);
+        entry.isList ? ReadListIndex(stored, entry.max, initial.*entry.field, name, warnings)
+                     : ReadBounded(stored, entry.min, entry.max, name, warnings);
   }
 
   const std::uint8_t pir = record[kPirIntervalByte];
   settings.pirInterval = DecodePirInterval(pir);
   if (settings.pirInterval < 0) {
     settings.pirInterval = initial.pirInterval;
-    problems.push_back(ByteName(kPirIntervalByte, "pirInterval") + ": " + std::to_string(pir) +
+    warnings.push_back(ByteName(kPirIntervalByte, "pirInterval") + ": " + std::to_string(pir) +
                        " is no list entry, read as index " +
                        std::to_string(initial.pirInterval));
   }
 
   settings.clockYear = kFirstClockYear + ReadBounded(record[kYearByte], 0,
                                                      kLastClockYear - kFirstClockYear,
-                                                     ByteName(kYearByte, "clockYear"), problems);
+                                                     ByteName(kYearByte, "clockYear"), warnings);
 
   // Each byte of the date may be in its range while the date does not exist.
   const int last_day = DaysInMonth(settings.clockYear, settings.clockMonth);
   if (settings.clockDay > last_day) {
-    problems.push_back(ByteName(kDayByte, "clockDay") + ": " + std::to_string(settings.clockDay) +
+    warnings.push_back(ByteName(kDayByte, "clockDay") + ": " + std::to_string(settings.clockDay) +
                        " does not exist in month " + std::to_string(settings.clockMonth) + " of " +
                        std::to_string(settings.clockYear) + ", read as " +
                        std::to_string(last_day));
@@ -135,13 +135,13 @@ void ReadSettings(const SettingRecord& record, CameraFileContents& contents) {
   for (std::size_t i = 0; i < settings.serialChars.size(); ++i) {
     const std::size_t position = kFirstSerialByte + i;
     settings.serialChars[i] = ReadListIndex(record[position], kLastSerialChar, 0,
-                                            ByteName(position, "serialChars"), problems);
+                                            ByteName(position, "serialChars"), warnings);
   }
 
   contents.cameraLanguage = ReadCameraLanguage(
-      record[kLanguageByte], ByteName(kLanguageByte, "cameraLanguage"), problems);
+      record[kLanguageByte], ByteName(kLanguageByte, "cameraLanguage"), warnings);
   contents.tvMode = record[kTvModeByte];
-  CheckZeroBytes(record, kLastValueByte + 1, kCheckLowByte - 1, "record 0", problems);
+  CheckZeroBytes(record, kLastValueByte + 1, kCheckLowByte - 1, "record 0", warnings);
 }
 
 }  // namespace
@@ -222,12 +222,12 @@ CameraFileContents ReadCameraFile(std::span<const std::uint8_t> bytes) {
   contents.isDefault = IsDefaultRecord(record);
   if (contents.isDefault) {
     // The default file carries no settings: the camera keeps its own.
-    CheckZeroBytes(record, 4, kCheckLowByte - 1, "record 0", integrity.problems);
+    CheckZeroBytes(record, 4, kCheckLowByte - 1, "record 0", integrity.warnings);
   } else {
     ReadSettings(record, contents);
   }
-  CheckZeroBytes(second, 0, kTextLengthByte, "record 1", integrity.problems);
-  CheckZeroBytes(third, 0, kRecordSize - 1, "record 2", integrity.problems);
+  CheckZeroBytes(second, 0, kTextLengthByte, "record 1", integrity.warnings);
+  CheckZeroBytes(third, 0, kRecordSize - 1, "record 2", integrity.warnings);
   return contents;
 }
 

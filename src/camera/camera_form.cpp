@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <span>
 
 #include "app/app_state.h"
 #include "camera/camera_file.h"
@@ -16,11 +17,8 @@
 namespace quelmo {
 namespace {
 
-// The clock years the camera accepts.
-
 // Time-lapse and working-window-1 fields are checked by the program's own
-// range check (message in the form's language); working window 2 by the
-// framework's (the same Chinese text in every language).
+// range check; working window 2 by the framework's, with its own wording.
 enum class RangeCheck { kProgram, kFramework };
 
 struct TimeField {
@@ -172,6 +170,14 @@ Next CameraForm::TextEdited(ControlId id) {
   return Next::kStay;
 }
 
+Next CameraForm::FocusLeft(ControlId id) {
+  // Said once, as the user moves on; the field is left as it is.
+  if (FindTimeField(id) != nullptr && !ParseFieldInteger(view_.Text(id))) {
+    view_.ShowMessage(NotAnIntegerMessage(language_), MessageIcon::kWarning);
+  }
+  return Next::kStay;
+}
+
 CameraSettings CameraForm::CollectCameraSettings() {
   CameraSettings initial;
   CameraSettings settings = held_;
@@ -188,11 +194,7 @@ CameraSettings CameraForm::CollectCameraSettings() {
 bool CameraForm::TakeFromControls() {
   const auto take = [this](const TimeField& field) {
     const std::optional<int> value = ParseFieldInteger(view_.Text(field.edit));
-    if (!value) {
-      view_.ShowMessage(NotAnIntegerMessage(language_), MessageIcon::kWarning);
-      view_.FocusAndSelectAll(field.edit);
-      return false;
-    }
+    if (!value) return true;  // being typed: reported on leaving or saving
     if (field.check == RangeCheck::kProgram) {
       if (!CheckIntegerRange(view_, field.edit, *value, 0, field.maximum, language_)) return false;
     } else if (*value < 0 || *value > field.maximum) {
@@ -211,6 +213,19 @@ bool CameraForm::TakeFromControls() {
   if (!folder_.Take()) return false;
   for (const TimeField& field : kFieldsAfterFolder) {
     if (!take(field)) return false;
+  }
+  return true;
+}
+
+bool CameraForm::EveryTimeFieldHoldsANumber() {
+  for (std::span<const TimeField> fields : {std::span<const TimeField>(kFieldsBeforeFolder),
+                                            std::span<const TimeField>(kFieldsAfterFolder)}) {
+    for (const TimeField& field : fields) {
+      if (ParseFieldInteger(view_.Text(field.edit))) continue;
+      view_.ShowMessage(NotAnIntegerMessage(language_), MessageIcon::kWarning);
+      view_.FocusAndSelectAll(field.edit);
+      return false;
+    }
   }
   return true;
 }
@@ -271,7 +286,9 @@ void CameraForm::SyncTime() {
 
 void CameraForm::SaveCameraFile() {
   // No exchange first: the lists are read as they stand, the time fields as
-  // last taken.
+  // last taken. An emptied time field stops the save: the file would
+  // otherwise hold a value the form no longer shows.
+  if (!EveryTimeFieldHoldsANumber()) return;
   if (!folder_.TakeForWrite()) return;
   const SettingRecord record = BuildCameraRecord(
       CollectCameraSettings(), context_.state.cameraLanguage(), context_.state.tvMode);

@@ -29,15 +29,21 @@ class CameraForm final : public FormLogic {
   Next Clicked(ControlId id) override;
   Next SelectionChanged(ControlId id) override;
   Next TextEdited(ControlId id) override;
+  Next FocusLeft(ControlId id) override;
 
   // What Save writes: every list as it stands, the time fields as last taken
   // and the clock of the last sampling (its year held to 2010..2031).
   CameraSettings CollectCameraSettings();
 
  private:
-  // Control -> members. False at the first field that fails; the fields after
-  // it keep their previous values.
+  // Control -> members. False at the first field that fails its range; the
+  // fields after it keep their previous values. A time field without a number
+  // (emptied while typing) is passed over in silence and keeps its value: it
+  // is reported when the user leaves it or saves.
   bool TakeFromControls();
+  // Shows the not-a-number message for the first time field without a number
+  // and gives it the focus; false then.
+  bool EveryTimeFieldHoldsANumber();
   // Members -> controls.
   void PutToControls();
 

@@ -16,17 +16,16 @@ int RunCheck(const CheckOptions& options, std::ostream& out) {
       all_intact = false;
       continue;
     }
-    if (decoded->integrity.intact()) {
-      out << path << ": intact\n";
-      continue;
-    }
-    all_intact = false;
-    out << path << ": damaged";
+    const FileIntegrity& integrity = decoded->integrity;
+    const bool intact = integrity.intact();
+    all_intact = all_intact && intact;
+    out << path << (intact ? ": intact" : ": damaged");
     const char* separator = ": ";
-    for (const auto& problem : IntegrityProblems(decoded->integrity)) {
+    for (const auto& problem : IntegrityProblems(integrity)) {
       out << separator << problem;
       separator = "; ";
     }
+    for (const auto& warning : integrity.warnings) out << "; warning: " << warning;
     out << "\n";
   }
   return all_intact ? kExitOk : kExitCheckFailed;

@@ -1,6 +1,7 @@
 #pragma once
 // quelmo-cli check FILE... [--kind KIND]: one line per file, "intact" or
-// "damaged: <what is wrong>".
+// "damaged: <what is wrong>", followed by "; warning: <what is unusual>" for
+// each unusual value found under a sound frame.
 
 #include <optional>
 #include <ostream>
@@ -16,8 +17,9 @@ struct CheckOptions {
   std::optional<FileKind> kind;
 };
 
-// 0 when every file is intact, 1 otherwise (a file that cannot be read or
-// recognised is not intact).
+// 0 when every file is intact (warnings or not), 1 otherwise: damage is the
+// size, the line ends or the check value; a file that cannot be read or
+// recognised is not intact either.
 int RunCheck(const CheckOptions& options, std::ostream& out);
 
 }  // namespace quelmo

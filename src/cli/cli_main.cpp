@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <exception>
+#include <optional>
 
 #include <CLI/CLI.hpp>
 
 #include "cli/check_command.h"
 #include "cli/exit_codes.h"
+#include "cli/presets_command.h"
 #include "cli/show_command.h"
 #include "cli/write_command.h"
 
@@ -25,6 +27,7 @@ struct Commands {
   WriteOptions write;
   ShowOptions show;
   CheckOptions check;
+  PresetsOptions presets;
   // Options whose presence matters, not only their value.
   CLI::Option* cameraLanguage = nullptr;
   CLI::Option* tvMode = nullptr;
@@ -82,11 +85,28 @@ CLI::App* AddShow(CLI::App& app, Commands& commands) {
 
 CLI::App* AddCheck(CLI::App& app, Commands& commands) {
   auto* check = app.add_subcommand("check", "Tell whether setting files are intact");
-  check->footer("One line per file. Exit status: 0 every file intact; 1 otherwise.");
+  check->footer(
+      "One line per file; unusual values are warnings. Exit status: 0 every file intact (size, "
+      "line ends and check value sound); 1 otherwise.");
   check->add_option("FILE", commands.check.paths, "Setting files")->required();
   check->add_option("--kind", commands.checkKind, "Read the files as camera, mms, gprs or sms")
       ->check(KindNames());
   return check;
+}
+
+CLI::App* AddPresets(CLI::App& app, Commands& commands) {
+  auto* presets = app.add_subcommand("presets", "List the built-in operator presets that Auto mode "
+                                                "writes");
+  presets->footer("Exit status: 0 listed; 2 bad usage.");
+  presets->add_option("KIND", commands.presets.kind, "mms or gprs")
+      ->required()
+      ->transform(CLI::IsMember({"mms", "gprs"}, CLI::ignore_case));
+  presets->add_option_function<int>(
+      "--country", [&commands](int country) { commands.presets.country = country; },
+      "Only this country (its number in the country list)");
+  presets->add_flag("--json", commands.presets.json,
+                    "Print JSON: an array of countries, each with its offered operators");
+  return presets;
 }
 
 int Dispatch(std::vector<std::string> args, std::ostream& out, std::ostream& err,
@@ -99,6 +119,7 @@ int Dispatch(std::vector<std::string> args, std::ostream& out, std::ostream& err
   auto* write = AddWrite(app, commands);
   auto* show = AddShow(app, commands);
   auto* check = AddCheck(app, commands);
+  auto* presets = AddPresets(app, commands);
 
   std::reverse(args.begin(), args.end());  // CLI11 takes the arguments last first
   try {
@@ -120,6 +141,7 @@ int Dispatch(std::vector<std::string> args, std::ostream& out, std::ostream& err
     commands.show.kind = ParseFileKind(commands.showKind);
     return RunShow(commands.show, out, err);
   }
+  if (presets->parsed()) return RunPresets(commands.presets, out, err);
   if (check->parsed()) {
     commands.check.kind = ParseFileKind(commands.checkKind);
     return RunCheck(commands.check, out);

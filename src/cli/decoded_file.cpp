@@ -20,12 +20,12 @@ namespace {
 
 // No save of the form writes settings that fail its own checks, so such a
 // file was made or changed by something else, and write would refuse its
-// settings: it is not intact, whatever its check value says.
+// settings. Under a sound frame that is an unusual value, not damage.
 template <typename Check>
 void ReportFailedSaveCheck(const std::optional<Check>& failed, std::string (*message)(Check, int),
                            FileIntegrity& integrity) {
   if (!failed) return;
-  integrity.problems.push_back("the settings fail the form's save check: " +
+  integrity.warnings.push_back("the settings fail the form's save check: " +
                                message(*failed, kEnglish));
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "mms/mms_settings.h"
+#include "smtp/gprs_presets.h"
 
 namespace quelmo {
 namespace {
@@ -36,6 +37,44 @@ Result<GprsInput> GprsSettingsFromJson(const Json& object, const GprsSettings& i
   ReadFileLanguage(reader, /*stores_tv_mode=*/false, input.language);
   if (auto status = reader.Finish(); !status.ok()) return status.error();
   return input;
+}
+
+Status CheckGprsAutoMode(const Json& object, const GprsSettings& settings) {
+  if (settings.apnMode != kApnAuto) return Status::Ok();
+  const auto refuse = [](const std::string& message) {
+    return Status(Error{ErrorCode::kInvalidArgument, message});
+  };
+  const int country = settings.countryIndex;
+  if (country < 0 || country >= kGprsCountryCount) {
+    return refuse("country: " + std::to_string(country) +
+                  " is the Customer entry; Auto (0) needs a country 0.." +
+                  std::to_string(kGprsCountryCount - 1));
+  }
+  const GprsPresetRow* preset = FindGprsPreset(country, settings.operatorIndex);
+  const std::string place = std::to_string(country) + " (" +
+                            std::string(GprsEnglishCountryName(country)) + ")";
+  if (preset == nullptr) {
+    const std::size_t count = GprsOperators(country).size();
+    return refuse("operator: " + std::to_string(settings.operatorIndex) + " is not offered in " +
+                  place + ", which has " + std::to_string(count) + " operator" +
+                  (count == 1 ? "" : "s") + " (0.." + std::to_string(count - 1) + ")");
+  }
+  const struct {
+    const char* key;
+    const std::string& given;
+    std::string_view preset;
+  } keys[] = {{"apn", settings.apn, preset->apn},
+              {"gprsAccount", settings.gprsAccount, preset->account},
+              {"gprsPassword", settings.gprsPassword, preset->password}};
+  for (const auto& key : keys) {
+    if (object.contains(key.key) && key.given != key.preset) {
+      return refuse(std::string(key.key) + ": Auto (0) takes the preset of " + place +
+                    " operator " + std::to_string(settings.operatorIndex) + " (" +
+                    std::string(preset->operatorName) + "), which differs; leave the key out " +
+                    "or give \"apnMode\": \"Customer\"");
+    }
+  }
+  return Status::Ok();
 }
 
 ShownSettings ShowGprsSettings(const GprsFileContents& contents, bool reveal) {

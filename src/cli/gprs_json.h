@@ -19,6 +19,12 @@ struct GprsInput {
 
 Result<GprsInput> GprsSettingsFromJson(const Json& object, const GprsSettings& initial);
 
+// Auto mode takes the access point from the preset of "country" and
+// "operator": a pair that is not offered is refused, and so is an "apn",
+// "gprsAccount" or "gprsPassword" given in `object` that differs from the
+// preset. Customer mode passes.
+Status CheckGprsAutoMode(const Json& object, const GprsSettings& settings);
+
 ShownSettings ShowGprsSettings(const GprsFileContents& contents, bool reveal);
 
 }  // namespace quelmo

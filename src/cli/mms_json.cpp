@@ -1,6 +1,11 @@
 #include "cli/mms_json.h"
 
 #include <array>
+#include <string>
+
+#include "app/app_state.h"
+#include "mms/mms_presets.h"
+#include "text/gbk.h"
 
 namespace quelmo {
 namespace {
@@ -34,6 +39,50 @@ Result<MmsInput> MmsSettingsFromJson(const Json& object, const MmsSettings& init
   ReadFileLanguage(reader, /*stores_tv_mode=*/true, input.language);
   if (auto status = reader.Finish(); !status.ok()) return status.error();
   return input;
+}
+
+Status TakeMmsPreset(const Json& object, MmsSettings& settings) {
+  const int country = settings.countryIndex;
+  const int op = settings.operatorIndex;
+  const MmsOperatorRow* row = FindMmsOperator(country, op);
+  if (row == nullptr) {
+    if (MmsOperatorsOf(country).empty()) {
+      return Error{ErrorCode::kInvalidArgument,
+                   "country: " + std::to_string(country) +
+                       " is no country of the presets (0.." + std::to_string(kMmsCountryCount - 1) +
+                       "); Auto mode takes its parameters from one"};
+    }
+    const std::size_t offered = MmsOperatorsOf(country).size();
+    return Error{ErrorCode::kInvalidArgument,
+                 "operator: " + std::to_string(op) + " is not offered in " +
+                     std::string(MmsCountryName(country, kEnglish)) + " (it offers " +
+                     std::to_string(offered) + ", numbered from 0)"};
+  }
+  const struct {
+    const char* key;
+    std::string M::*field;
+    std::string_view preset;
+  } parameters[] = {
+      {"url", &M::url, row->preset.url},
+      {"apn", &M::apn, row->preset.apn},
+      {"gateway", &M::gateway, row->preset.gateway},
+      {"port", &M::port, row->preset.port},
+      {"account", &M::account, row->preset.account},
+      {"password", &M::password, row->preset.password},
+  };
+  for (const auto& parameter : parameters) {
+    if (!object.contains(parameter.key) || settings.*parameter.field == parameter.preset) continue;
+    return Error{ErrorCode::kInvalidArgument,
+                 std::string(parameter.key) + ": \"" +
+                     GbkToUtf8ForDisplay(settings.*parameter.field) + "\" is not the preset's \"" +
+                     std::string(parameter.preset) + "\" for " +
+                     std::string(MmsCountryName(country, kEnglish)) + " / " +
+                     std::string(row->name) +
+                     "; in Auto mode the parameters come from the preset (leave the key out, or "
+                     "give \"mode\": \"Customer\")"};
+  }
+  ApplyMmsPreset(settings, country, op);
+  return {};
 }
 
 ShownSettings ShowMmsSettings(const MmsFileContents& contents, bool reveal) {

@@ -18,6 +18,12 @@ struct MmsInput {
 
 Result<MmsInput> MmsSettingsFromJson(const Json& object, const MmsSettings& initial);
 
+// Auto mode: the preset of "country" and "operator" replaces the six
+// parameters. A parameter key given alongside must already hold the preset's
+// value, so that the settings of a shown file are written back unchanged.
+// Errors name the key.
+Status TakeMmsPreset(const Json& object, MmsSettings& settings);
+
 ShownSettings ShowMmsSettings(const MmsFileContents& contents, bool reveal);
 
 }  // namespace quelmo

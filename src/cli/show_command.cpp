@@ -43,6 +43,10 @@ void PrintText(const ShowOptions& options, const DecodedFile& decoded, std::ostr
     out << "Problems:\n";
     for (const auto& problem : problems) out << "  " << problem << "\n";
   }
+  if (!integrity.warnings.empty()) {
+    out << "Warnings:\n";
+    for (const auto& warning : integrity.warnings) out << "  " << warning << "\n";
+  }
 }
 
 }  // namespace
@@ -60,6 +64,7 @@ Json ShowJson(const DecodedFile& decoded) {
                        {"checkComputed", integrity.checkComputed},
                        {"checkOk", integrity.checkOk}};
   json["problems"] = IntegrityProblems(integrity);
+  json["warnings"] = integrity.warnings;
   return json;
 }
 

@@ -23,7 +23,7 @@ struct ShowOptions {
 // could not be read or its kind not told.
 int RunShow(const ShowOptions& options, std::ostream& out, std::ostream& err);
 
-// {"file", ["default"], "settings", "integrity", "problems"}
+// {"file", ["default"], "settings", "integrity", "problems", "warnings"}
 Json ShowJson(const DecodedFile& decoded);
 
 }  // namespace quelmo

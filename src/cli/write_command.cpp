@@ -9,6 +9,7 @@
 #include "cli/sms_json.h"
 #include "mms/mms_checks.h"
 #include "mms/mms_file.h"
+#include "mms/mms_presets.h"
 #include "sms/sms_checks.h"
 #include "sms/sms_file.h"
 #include "smtp/gprs_checks.h"
@@ -64,9 +65,16 @@ class WriteRun {
   }
 
   int WriteMms() {
-    auto input = MmsSettingsFromJson(document_.settings, MmsSettings{});
+    // A freshly opened form shows China and its first operator.
+    MmsSettings initial;
+    initial.countryIndex = kMmsChina;
+    auto input = MmsSettingsFromJson(document_.settings, initial);
     if (!input.ok()) return BadInput(input.message());
-    if (input->settings.mode == kMmsAuto) return PresetsUnavailable("mode");
+    if (input->settings.mode == kMmsAuto) {
+      if (auto taken = TakeMmsPreset(document_.settings, input->settings); !taken.ok()) {
+        return BadInput(taken.message());
+      }
+    }
     if (const auto failed = FirstFailedMmsCheck(input->settings)) {
       return CheckFailed(MmsCheckMessage(*failed, options_.language));
     }
@@ -78,8 +86,10 @@ class WriteRun {
   int WriteGprs() {
     auto input = GprsSettingsFromJson(document_.settings, GprsSettings{});
     if (!input.ok()) return BadInput(input.message());
-    if (input->settings.apnMode == kApnAuto) return PresetsUnavailable("apnMode");
-    if (const auto failed = FirstFailedGprsCheck(input->settings)) {
+    if (auto status = CheckGprsAutoMode(document_.settings, input->settings); !status.ok()) {
+      return BadInput(status.message());
+    }
+    if (const auto failed = FirstFailedGprsSave(input->settings)) {
       return CheckFailed(GprsCheckMessage(*failed, options_.language));
     }
     const auto language = Resolve(input->language);
@@ -107,12 +117,6 @@ class WriteRun {
   int BadInput(const std::string& message) {
     err_ << kPrefix << message << "\n";
     return kExitBadInput;
-  }
-
-  int PresetsUnavailable(const char* key) {
-    return BadInput(std::string(key) + ": Auto (0) takes its parameters from the operator " +
-                    "presets, and presets are not available yet; give \"" + key +
-                    "\": \"Customer\" with the parameters typed in");
   }
 
   // The form's own message stays the last line, for scripts to pick up.

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "app/app_state.h"
+#include "mms/mms_presets.h"
 
 namespace quelmo {
 namespace {
@@ -15,8 +16,10 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool Contains(std::string_view text, char c) { return text.find(c) != std::string_view::npos; }
 bool IsPartial(std::string_view text) { return !text.empty() && text.size() < kShortestNumber; }
 
-// The first byte of the phone is not tested, so that a leading "+" passes.
+// Digits only, but for a leading "+".
 bool PhoneHasNonDigit(std::string_view phone) {
+  if (phone.empty()) return false;
+  if (!IsDigit(phone.front()) && phone.front() != '+') return true;
   return std::any_of(phone.begin() + 1, phone.end(), [](char c) { return !IsDigit(c); });
 }
 
@@ -49,6 +52,13 @@ constexpr MmsCheckText kMessages[] = {
     {MmsCheck::kGatewayMissing, "彩信网关错误", "Error MMS GateWay"},
     {MmsCheck::kPortMissing, "彩信端口错误", "Error MMS Port"},
     {MmsCheck::kGatewayWithoutDot, "彩信网关错误", "Error MMS GateWay"},
+    // The URL message first, as a Customer save without parameters gives it,
+    // then what to do about it.
+    {MmsCheck::kPresetWithoutData,
+     "彩信网址错误\n"
+     "该运营商没有内置的彩信参数，请在“彩信设置”中选择“客户自定义”并输入参数。",
+     "Error MMS URL\nThis operator has no built-in MMS parameters: choose \"Customer\" in MMS "
+     "Setting and type them in."},
     {MmsCheck::kSmsControlNeedsPhone, "短信控制已经打开，请设置手机号码",
      "SMS control is already open，please input Phone No."},
 };
@@ -73,6 +83,9 @@ std::optional<MmsCheck> FirstFailedMmsCheck(const MmsSettings& settings) {
     if (settings.gateway.empty()) return MmsCheck::kGatewayMissing;
     if (settings.port.empty()) return MmsCheck::kPortMissing;
     if (!Contains(settings.gateway, '.')) return MmsCheck::kGatewayWithoutDot;
+  } else {
+    const MmsOperatorRow* row = FindMmsOperator(settings.countryIndex, settings.operatorIndex);
+    if (row == nullptr || !row->preset.HasData()) return MmsCheck::kPresetWithoutData;
   }
 
   if (settings.smsControl != kSmsControlOff && phone.size() < kShortestNumber) {

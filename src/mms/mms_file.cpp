@@ -63,48 +63,48 @@ SettingRecord BuildHeader(const MmsSettings& settings, int camera_language, int 
 // a preset file names a listed country and operator, a manual file the manual
 // country and operator 0.
 void ReadChoice(const SettingRecord& header, MmsFileContents& contents) {
-  Problems& problems = contents.integrity.problems;
+  Problems& warnings = contents.integrity.warnings;
   MmsSettings& settings = contents.settings;
   const std::uint8_t country = header[kCountryByte];
   const std::uint8_t op = header[kOperatorByte];
   if (settings.mode == kMmsCustomer) {
     settings.countryIndex = kManualCountry;
     settings.operatorIndex = 0;
-    CheckFixedByte(country, kManualCountry, HeaderByte(kCountryByte, "countryIndex"), problems);
-    CheckFixedByte(op, 0, HeaderByte(kOperatorByte, "operatorIndex"), problems);
+    CheckFixedByte(country, kManualCountry, HeaderByte(kCountryByte, "countryIndex"), warnings);
+    CheckFixedByte(op, 0, HeaderByte(kOperatorByte, "operatorIndex"), warnings);
     return;
   }
   settings.countryIndex = ReadListIndex(country, MmsLimits::kMaxCountry, 0,
-                                        HeaderByte(kCountryByte, "countryIndex"), problems);
+                                        HeaderByte(kCountryByte, "countryIndex"), warnings);
   settings.operatorIndex = ReadListIndex(op, MmsLimits::kMaxOperator, 0,
-                                         HeaderByte(kOperatorByte, "operatorIndex"), problems);
+                                         HeaderByte(kOperatorByte, "operatorIndex"), warnings);
 }
 
 void ReadHeader(const SettingRecord& stored, MmsFileContents& contents) {
-  Problems& problems = contents.integrity.problems;
+  Problems& warnings = contents.integrity.warnings;
   SettingRecord header = stored;
   SwapNibbles(header);
   MmsSettings& settings = contents.settings;
 
-  CheckZeroBytes(header, 0, kTensByte - 1, "record 0", problems);
-  settings.picturesPerDay = ReadPicturesPerDay(header[kTensByte], header[kUnitsByte], problems);
+  CheckZeroBytes(header, 0, kTensByte - 1, "record 0", warnings);
+  settings.picturesPerDay = ReadPicturesPerDay(header[kTensByte], header[kUnitsByte], warnings);
   contents.cameraLanguage = ReadCameraLanguage(
-      header[kLanguageByte], HeaderByte(kLanguageByte, "cameraLanguage"), problems);
+      header[kLanguageByte], HeaderByte(kLanguageByte, "cameraLanguage"), warnings);
   contents.tvMode = header[kTvModeByte];
-  CheckFixedByte(header[kAlwaysOneByte], 1, HeaderByte(kAlwaysOneByte, "always 1"), problems);
+  CheckFixedByte(header[kAlwaysOneByte], 1, HeaderByte(kAlwaysOneByte, "always 1"), warnings);
 
   const std::uint8_t auto_flag = header[kAutoFlagByte];
   if (auto_flag > 1) {
-    problems.push_back(HeaderByte(kAutoFlagByte, "mode") + ": " + std::to_string(auto_flag) +
+    warnings.push_back(HeaderByte(kAutoFlagByte, "mode") + ": " + std::to_string(auto_flag) +
                        " is neither 1 (Auto) nor 0 (Customer), read as Auto");
   }
   settings.mode = auto_flag != 0 ? kMmsAuto : kMmsCustomer;
   ReadChoice(header, contents);
 
   settings.smsControl = ReadListIndex(header[kSmsControlByte], kLastSmsControl, kLastSmsControl,
-                                      HeaderByte(kSmsControlByte, "smsControl"), problems);
-  CheckZeroBytes(header, kSmsControlByte + 1, kAutoFlagByte - 1, "record 0", problems);
-  CheckZeroBytes(header, kAutoFlagByte + 1, kTextLengthByte, "record 0", problems);
+                                      HeaderByte(kSmsControlByte, "smsControl"), warnings);
+  CheckZeroBytes(header, kSmsControlByte + 1, kAutoFlagByte - 1, "record 0", warnings);
+  CheckZeroBytes(header, kAutoFlagByte + 1, kTextLengthByte, "record 0", warnings);
 }
 
 }  // namespace
@@ -135,10 +135,10 @@ MmsFileContents ReadMmsFile(std::span<const std::uint8_t> bytes) {
     contents.settings.*text.field =
         ReadTextField(RecordAt(bytes, index),
                       "record " + std::to_string(index) + " (" + text.name + ")", text.limit,
-                      contents.integrity.problems);
+                      contents.integrity.warnings);
   }
   CheckZeroBytes(RecordAt(bytes, kReservedRecord), 0, kTextLengthByte, "reserved record 10",
-                 contents.integrity.problems);
+                 contents.integrity.warnings);
   return contents;
 }
 

@@ -4,6 +4,9 @@
 #include <QFile>
 #include <QIcon>
 #include <QString>
+#include <QStyle>
+
+#include "qt/dialog_style.h"
 
 // Resources of a static library are registered by name, outside any namespace.
 static void InitQuelmoResources() { Q_INIT_RESOURCE(quelmo); }
@@ -17,6 +20,8 @@ bool ApplyAppLook(QApplication& app) {
     icon.addFile(QStringLiteral(":/icons/quelmo-%1.png").arg(size), QSize(size, size));
   }
   app.setWindowIcon(icon);
+  // Before the skin, which draws over whatever style it finds.
+  app.setStyle(new DialogStyle(app.style()->name()));
 
   QFile skin(QStringLiteral(":/skin/quelmo.qss"));
   if (!skin.open(QIODevice::ReadOnly | QIODevice::Text)) return false;

@@ -9,7 +9,8 @@ class QApplication;
 namespace quelmo {
 
 // Makes the program's resources available (needed before any window is
-// made), sets the application icon and, if the program carries it, the skin.
+// made), sets the application icon, the dialog proportions of the style
+// (dialog_style.h) and, if the program carries it, the skin.
 // Returns whether the skin was applied.
 bool ApplyAppLook(QApplication& app);
 

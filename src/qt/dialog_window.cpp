@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QGroupBox>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,7 +20,6 @@
 
 #include "qt/dialog_group_box.h"
 #include "qt/edit_input_validator.h"
-#include "qt/text_fit.h"
 
 namespace quelmo {
 namespace {
@@ -52,6 +52,7 @@ DialogWindow::DialogWindow(DialogTemplate dialog, QWidget* over)
   for (QGroupBox* box : findChildren<QGroupBox*>(QString(), Qt::FindDirectChildrenOnly)) {
     box->lower();
   }
+  FitTexts();
 }
 
 DialogWindow::~DialogWindow() = default;
@@ -90,7 +91,7 @@ void DialogWindow::Build(const ControlTemplate& control) {
     place.setHeight(closed_height);
   }
   widget->setGeometry(place);
-  FitTextToControl(*widget, font());
+  fitted_.push_back(FittedControl{widget, place, control.kind == ControlKind::kGroupBox});
   if (control.id > 0) {
     widget->setObjectName(QStringLiteral("control%1").arg(control.id));
     controls_[control.id] = Built{widget, validator};
@@ -130,6 +131,7 @@ QWidget* DialogWindow::MakeEdit(const ControlTemplate& control, EditInputValidat
   SetEditReadOnly(edit, control.style.readOnly);
   const ControlId id = control.id;
   connect(edit, &QLineEdit::textEdited, this, [this, id] { emit textEdited(id); });
+  edit->installEventFilter(this);
   return edit;
 }
 
@@ -144,6 +146,7 @@ QWidget* DialogWindow::MakeList(const ControlTemplate& control, EditInputValidat
     validator->SetDigitsOnly(control.style.digits);
     list->lineEdit()->setValidator(validator);
     connect(list->lineEdit(), &QLineEdit::textEdited, this, [this, id] { emit textEdited(id); });
+    list->lineEdit()->installEventFilter(this);
   }
   connect(list, &QComboBox::activated, this, [this, id] { emit selectionChanged(id); });
   return list;
@@ -175,6 +178,30 @@ std::optional<ControlId> DialogWindow::ControlIdOf(const QWidget* widget) const 
     }
   }
   return std::nullopt;
+}
+
+void DialogWindow::FitTexts() {
+  fit_pending_ = false;
+  // A unit between neighbours, two inside a frame, as the templates keep
+  // their controls at the least.
+  quelmo::FitTexts(fitted_, font(), rect(), units_.X(1));
+}
+
+void DialogWindow::TextsChanged() {
+  if (fit_pending_) return;
+  fit_pending_ = true;
+  // Posted layout requests are merged: one fit for a whole run of changes.
+  QCoreApplication::postEvent(this, new QEvent(QEvent::LayoutRequest));
+}
+
+bool DialogWindow::event(QEvent* event) {
+  if (event->type() == QEvent::LayoutRequest && fit_pending_) FitTexts();
+  return QWidget::event(event);
+}
+
+void DialogWindow::showEvent(QShowEvent* event) {
+  if (fit_pending_) FitTexts();
+  QWidget::showEvent(event);
 }
 
 void DialogWindow::SetEditReadOnly(QLineEdit* edit, bool read_only) {
@@ -223,6 +250,27 @@ void DialogWindow::closeEvent(QCloseEvent* event) {
   // The logic decides whether and how the window ends.
   event->ignore();
   emit clicked(kIdCancel);
+}
+
+bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::FocusOut) return QWidget::eventFilter(watched, event);
+  // Only the user's own moves count: not a message box taking the focus, a
+  // window switch, or the logic focusing a field.
+  switch (static_cast<QFocusEvent*>(event)->reason()) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::MouseFocusReason:
+    case Qt::ShortcutFocusReason:
+      break;
+    default:
+      return false;
+  }
+  const std::optional<ControlId> id = ControlIdOf(qobject_cast<QWidget*>(watched));
+  if (id) {
+    const int left = *id;
+    QMetaObject::invokeMethod(this, [this, left] { emit focusLeft(left); }, Qt::QueuedConnection);
+  }
+  return false;
 }
 
 void DialogWindow::contextMenuEvent(QContextMenuEvent* event) {

@@ -7,6 +7,8 @@
 //   Esc or the close box                       -> clicked(kIdCancel)
 //   a list entry picked by the user             -> selectionChanged(id)
 //   an edit's text changed by the user          -> textEdited(id)
+//   the user leaves an edit (Tab, a click)      -> focusLeft(id), queued, so
+//     that what it shows comes after the click that moved the focus
 //   the system-menu entry (see SetSystemMenuEntry) -> systemCommand(id)
 // Texts and selections set by the program raise none of these.
 
@@ -15,9 +17,11 @@
 
 #include <map>
 #include <optional>
+#include <vector>
 
 #include "dialogs/dialog_template.h"
 #include "qt/dialog_units.h"
+#include "qt/text_fit.h"
 
 class QComboBox;
 class QLineEdit;
@@ -47,6 +51,12 @@ class DialogWindow final : public QWidget {
   // for the window itself and for controls without an id.
   std::optional<ControlId> ControlIdOf(const QWidget* widget) const;
 
+  // Fits every control's texts to its place now (text_fit.h).
+  void FitTexts();
+  // A text or a list's entries changed: the texts are fitted again before the
+  // window is next shown, or soon after while it is shown.
+  void TextsChanged();
+
   // Makes an edit read-only or editable; a read-only edit shows the window's
   // background, as the system's own dialogs do.
   static void SetEditReadOnly(QLineEdit* edit, bool read_only);
@@ -62,12 +72,16 @@ class DialogWindow final : public QWidget {
   void clicked(int id);
   void selectionChanged(int id);
   void textEdited(int id);
+  void focusLeft(int id);
   void systemCommand(int id);
 
  protected:
+  bool event(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   struct Built {
@@ -84,6 +98,8 @@ class DialogWindow final : public QWidget {
   DialogTemplate template_;
   DialogUnits units_;
   std::map<ControlId, Built> controls_;
+  std::vector<FittedControl> fitted_;  // every control, in template order
+  bool fit_pending_ = false;
   QString system_menu_entry_;
 };
 

@@ -74,6 +74,9 @@ void HostedScreen::Connect() {
   connect(window, &DialogWindow::textEdited, this, [this](int id) {
     if (!ended_) Apply(logic_->TextEdited(id));
   });
+  connect(window, &DialogWindow::focusLeft, this, [this](int id) {
+    if (!ended_) Apply(logic_->FocusLeft(id));
+  });
   connect(window, &DialogWindow::systemCommand, this, [this](int id) {
     if (!ended_) Apply(logic_->SystemCommand(id));
   });

@@ -11,7 +11,6 @@
 #include "qt/dialog_adapter.h"
 #include "qt/dialog_window.h"
 #include "qt/edit_input_validator.h"
-#include "qt/text_fit.h"
 
 namespace quelmo {
 namespace {
@@ -33,19 +32,21 @@ void QtFormView::SetText(ControlId id, std::string_view text) {
   const QSignalBlocker blocker(widget);
   if (auto* label = qobject_cast<QLabel*>(widget)) {
     label->setText(value);
+    window_.TextsChanged();
   } else if (auto* box = qobject_cast<QGroupBox*>(widget)) {
     box->setTitle(value);
+    window_.TextsChanged();
   } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
     button->setText(value);
+    window_.TextsChanged();
   } else if (QLineEdit* edit = window_.EditOf(id)) {
+    // Edits scroll their text; they are not fitted.
     const QSignalBlocker edit_blocker(edit);
     edit->setText(value);
   } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
     // A list without an edit part shows the entry of that name, if any.
     list->setCurrentIndex(list->findText(value, Qt::MatchExactly));
-    return;
   }
-  if (widget != nullptr) FitTextToControl(*widget, window_.font());
 }
 
 std::string QtFormView::Text(ControlId id) const {
@@ -76,7 +77,7 @@ void QtFormView::SetItems(ControlId id, const std::vector<std::string>& items) {
   list->addItems(entries);
   list->setCurrentIndex(-1);
   if (list->isEditable()) list->clearEditText();
-  FitTextToControl(*list, window_.font());
+  window_.TextsChanged();
 }
 
 void QtFormView::SetSelection(ControlId id, int index) {

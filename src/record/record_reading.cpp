@@ -58,10 +58,10 @@ FileIntegrity CheckScrambledFrame(std::span<const std::uint8_t> file, std::size_
                      checksum.StoredValue());
 
   CheckZeroBytes(check, 0, kCheckLowByte - 1, "check record " + std::to_string(check_index),
-                 integrity.problems);
+                 integrity.warnings);
   if (trailing == TrailingRecord::kReserved) {
     CheckZeroBytes(RecordAt(file, check_index + 1), 0, kTextLengthByte,
-                   "reserved record " + std::to_string(check_index + 1), integrity.problems);
+                   "reserved record " + std::to_string(check_index + 1), integrity.warnings);
   }
   return integrity;
 }

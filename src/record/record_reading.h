@@ -1,8 +1,9 @@
 #pragma once
 // Reading setting files back without trusting them. Each helper looks only at
 // bytes that are there (a short file reads as zeros), writes one line into
-// `problems` for each fault it finds, and hands back a value that a writer
-// accepts, so a damaged file can still be loaded, shown and saved again.
+// the list it is given for each finding (damage or an unusual value, as the
+// caller decides), and hands back a value that a writer accepts, so a damaged
+// file can still be loaded, shown and saved again.
 
 #include <cstddef>
 #include <cstdint>
@@ -52,7 +53,9 @@ int ReadBounded(std::uint8_t stored, int min, int max, std::string_view name, Pr
 int ReadPicturesPerDay(std::uint8_t tens, std::uint8_t units, Problems& problems);
 
 // The camera's language (1 Chinese .. 11 Lithuanian). Any other byte is
-// reported and read as English (2), a language every writer accepts.
+// reported and read as English (2), a language every writer accepts. The
+// forms write a stored language outside that range unchanged, so such a byte
+// is unusual, not damage.
 int ReadCameraLanguage(std::uint8_t stored, std::string_view name, Problems& problems);
 
 // Reports a byte that does not hold the value the writer always puts there.

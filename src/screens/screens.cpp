@@ -2,8 +2,10 @@
 
 #include "app/about.h"
 #include "app/launcher.h"
-#include "app/placeholder_form.h"
 #include "camera/camera_form.h"
+#include "mms/mms_form.h"
+#include "sms/sms_form.h"
+#include "smtp/smtp_form.h"
 
 namespace quelmo {
 
@@ -37,10 +39,12 @@ std::unique_ptr<FormLogic> MakeScreen(Next window, FormView& view, AppContext& c
       return std::make_unique<AboutLogic>(view);
     case Next::kCameraForm:
       return std::make_unique<CameraForm>(view, context);
-    case Next::kMmsForm:
     case Next::kSmtpForm:
+      return std::make_unique<SmtpForm>(view, context);
     case Next::kSmsForm:
-      return std::make_unique<PlaceholderForm>(window, view);
+      return std::make_unique<SmsForm>(view, context);
+    case Next::kMmsForm:
+      return std::make_unique<MmsForm>(view, context);
     case Next::kStay:
     case Next::kClose:
     case Next::kQuit:

@@ -8,7 +8,7 @@
 namespace quelmo {
 namespace {
 
-constexpr std::size_t kShortestNumber = 5;
+constexpr std::size_t kShortestNumber = SmsLimits::kShortestPhone;
 
 bool IsPartial(std::string_view number) {
   return !number.empty() && number.size() < kShortestNumber;
@@ -33,6 +33,7 @@ std::optional<SmsCheck> FirstFailedSmsCheck(const SmsSettings& settings) {
     return SmsCheck::kPhone2Digits;
   }
   if (HasForeignByte(settings.phone1)) return SmsCheck::kPhone1Digits;
+  if (HasForeignByte(settings.phone3)) return SmsCheck::kPhone3Digits;
   return std::nullopt;
 }
 
@@ -47,6 +48,7 @@ std::string SmsCheckMessage(SmsCheck check, int language_index) {
       return chinese ? "手机号码3错误" : "Phone No3. Error";
     case SmsCheck::kPhone2Digits:
     case SmsCheck::kPhone1Digits:
+    case SmsCheck::kPhone3Digits:
       return chinese ? kCheckNumberChinese : kCheckNumberEnglish;
   }
   return {};

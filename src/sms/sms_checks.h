@@ -15,6 +15,7 @@ enum class SmsCheck {
   kPhone3Length,     // 1 to 4 bytes
   kPhone2Digits,     // 5 bytes or more, a byte not 0..9 or "+"
   kPhone1Digits,     // a byte not 0..9 or "+"
+  kPhone3Digits,     // a byte not 0..9 or "+": no letter reaches the camera
 };
 
 std::optional<SmsCheck> FirstFailedSmsCheck(const SmsSettings& settings);

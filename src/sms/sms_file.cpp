@@ -34,23 +34,23 @@ SettingRecord BuildHeader(const SmsSettings& settings, int camera_language) {
 }
 
 void ReadHeader(const SettingRecord& stored, SmsFileContents& contents) {
-  Problems& problems = contents.integrity.problems;
+  Problems& warnings = contents.integrity.warnings;
   SettingRecord header = stored;
   SwapNibbles(header);
   SmsSettings& settings = contents.settings;
 
-  CheckZeroBytes(header, 0, kSmsControlByte - 1, "record 0", problems);
+  CheckZeroBytes(header, 0, kSmsControlByte - 1, "record 0", warnings);
   const std::uint8_t control = header[kSmsControlByte];
   settings.smsControl = control == kNoSelectionByte
                             ? kNoSelection
                             : ReadListIndex(control, kLastSmsControl, kLastSmsControl,
-                                            "record 0 byte 2 (smsControl)", problems);
-  settings.picturesPerDay = ReadPicturesPerDay(header[kTensByte], header[kUnitsByte], problems);
+                                            "record 0 byte 2 (smsControl)", warnings);
+  settings.picturesPerDay = ReadPicturesPerDay(header[kTensByte], header[kUnitsByte], warnings);
   contents.cameraLanguage =
-      ReadCameraLanguage(header[kLanguageByte], "record 0 byte 5 (cameraLanguage)", problems);
-  CheckZeroBytes(header, kLanguageByte + 1, kAlwaysOneByte - 1, "record 0", problems);
-  CheckFixedByte(header[kAlwaysOneByte], 1, "record 0 byte 50 (always 1)", problems);
-  CheckZeroBytes(header, kAlwaysOneByte + 1, kTextLengthByte, "record 0", problems);
+      ReadCameraLanguage(header[kLanguageByte], "record 0 byte 5 (cameraLanguage)", warnings);
+  CheckZeroBytes(header, kLanguageByte + 1, kAlwaysOneByte - 1, "record 0", warnings);
+  CheckFixedByte(header[kAlwaysOneByte], 1, "record 0 byte 50 (always 1)", warnings);
+  CheckZeroBytes(header, kAlwaysOneByte + 1, kTextLengthByte, "record 0", warnings);
 }
 
 }  // namespace
@@ -76,7 +76,7 @@ SmsFileContents ReadSmsFile(std::span<const std::uint8_t> bytes) {
     contents.settings.*kPhones[i] =
         ReadTextField(RecordAt(bytes, record),
                       "record " + std::to_string(record) + " (phone" + std::to_string(record) + ")",
-                      SmsLimits::kPhone, contents.integrity.problems);
+                      SmsLimits::kPhone, contents.integrity.warnings);
   }
   return contents;
 }

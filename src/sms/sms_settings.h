@@ -2,12 +2,16 @@
 // What the SMS form edits and sms.dat carries. Phone numbers hold the bytes as
 // stored; their limits count bytes.
 
+#include <cstddef>
 #include <string>
 
 namespace quelmo {
 
 struct SmsLimits {
   static constexpr int kPhone = 32;
+  // A number counts from this many bytes on; a shorter one also keeps the
+  // next number empty.
+  static constexpr std::size_t kShortestPhone = 5;
 };
 
 struct SmsSettings {

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "app/app_state.h"
+#include "smtp/gprs_presets.h"
 
 namespace quelmo {
 namespace {
@@ -25,6 +26,11 @@ struct GprsCheckText {
 };
 
 constexpr GprsCheckText kMessages[] = {
+    // The check-1 message, then why it shows in Auto mode.
+    {GprsCheck::kPresetWithoutApn,
+     "请输入GPRS APN\n此运营商没有内置的接入点，请选择自定义模式并输入接入点。",
+     "Please Input GPRS APN\nThis operator has no built-in access point; choose Customer mode "
+     "and type it in."},
     {GprsCheck::kApnMissing, "请输入GPRS APN", "Please Input GPRS APN"},
     {GprsCheck::kSmtpServerMissing, "请输入邮件服务器Smtp地址", "Please Input Smtp Server address"},
     {GprsCheck::kPortMissing, "请设置邮件服务器端口", "Please Input Port"},
@@ -53,6 +59,21 @@ std::optional<GprsCheck> FirstFailedGprsCheck(const GprsSettings& settings) {
     return GprsCheck::kSmsControlNeedsPhone;
   }
   return std::nullopt;
+}
+
+std::optional<GprsCheck> ApplyGprsPreset(GprsSettings& settings) {
+  if (settings.apnMode != kApnAuto) return std::nullopt;
+  const GprsPresetRow* preset = FindGprsPreset(settings.countryIndex, settings.operatorIndex);
+  if (preset == nullptr || preset->apn.empty()) return GprsCheck::kPresetWithoutApn;
+  settings.apn = preset->apn;
+  settings.gprsAccount = preset->account;
+  settings.gprsPassword = preset->password;
+  return std::nullopt;
+}
+
+std::optional<GprsCheck> FirstFailedGprsSave(GprsSettings& settings) {
+  if (const auto failed = ApplyGprsPreset(settings)) return failed;
+  return FirstFailedGprsCheck(settings);
 }
 
 std::string GprsCheckMessage(GprsCheck check, int language_index) {

@@ -66,42 +66,42 @@ SettingRecord BuildHeader(const GprsSettings& settings, int camera_language) {
 }
 
 void ReadHeader(const SettingRecord& stored, GprsFileContents& contents) {
-  Problems& problems = contents.integrity.problems;
+  Problems& warnings = contents.integrity.warnings;
   SettingRecord header = stored;
   SwapNibbles(header);
   GprsSettings& settings = contents.settings;
 
-  CheckFixedByte(header[0], 0, HeaderByte(0, "reserved"), problems);
+  CheckFixedByte(header[0], 0, HeaderByte(0, "reserved"), warnings);
   const std::uint8_t auto_flag = header[kAutoFlagByte];
   if (auto_flag > 1) {
-    problems.push_back(HeaderByte(kAutoFlagByte, "apnMode") + ": " + std::to_string(auto_flag) +
+    warnings.push_back(HeaderByte(kAutoFlagByte, "apnMode") + ": " + std::to_string(auto_flag) +
                        " is neither 1 (Auto) nor 0 (Customer), read as Auto");
   }
   settings.apnMode = auto_flag != 0 ? kApnAuto : kApnCustomer;
   if (settings.apnMode == kApnCustomer) {
     // The Customer lists hold one entry, so both selections are 0.
     CheckFixedByte(header[kOperatorByte], 0, HeaderByte(kOperatorByte, "operatorIndex"),
-                   problems);
+                   warnings);
     CheckFixedByte(header[kCountryByte], kCustomerCountryByte,
-                   HeaderByte(kCountryByte, "countryIndex"), problems);
+                   HeaderByte(kCountryByte, "countryIndex"), warnings);
   } else {
     settings.operatorIndex =
         ReadListIndex(header[kOperatorByte], GprsLimits::kMaxOperator, 0,
-                      HeaderByte(kOperatorByte, "operatorIndex"), problems);
+                      HeaderByte(kOperatorByte, "operatorIndex"), warnings);
     settings.countryIndex = ReadListIndex(header[kCountryByte], GprsLimits::kMaxCountry, 0,
-                                          HeaderByte(kCountryByte, "countryIndex"), problems);
+                                          HeaderByte(kCountryByte, "countryIndex"), warnings);
   }
-  settings.picturesPerDay = ReadPicturesPerDay(header[kTensByte], header[kUnitsByte], problems);
+  settings.picturesPerDay = ReadPicturesPerDay(header[kTensByte], header[kUnitsByte], warnings);
   contents.cameraLanguage = ReadCameraLanguage(
-      header[kLanguageByte], HeaderByte(kLanguageByte, "cameraLanguage"), problems);
+      header[kLanguageByte], HeaderByte(kLanguageByte, "cameraLanguage"), warnings);
   CheckFixedByte(header[kFirstAlwaysOneByte], 1, HeaderByte(kFirstAlwaysOneByte, "always 1"),
-                 problems);
+                 warnings);
   CheckFixedByte(header[kSecondAlwaysOneByte], 1, HeaderByte(kSecondAlwaysOneByte, "always 1"),
-                 problems);
+                 warnings);
   settings.smsControl = ReadListIndex(header[kSmsControlByte], kLastSmsControl, kLastSmsControl,
-                                      HeaderByte(kSmsControlByte, "smsControl"), problems);
-  CheckZeroBytes(header, kSmsControlByte + 1, kAutoFlagByte - 1, "record 0", problems);
-  CheckZeroBytes(header, kAutoFlagByte + 1, kTextLengthByte, "record 0", problems);
+                                      HeaderByte(kSmsControlByte, "smsControl"), warnings);
+  CheckZeroBytes(header, kSmsControlByte + 1, kAutoFlagByte - 1, "record 0", warnings);
+  CheckZeroBytes(header, kAutoFlagByte + 1, kTextLengthByte, "record 0", warnings);
 }
 
 }  // namespace
@@ -122,19 +122,19 @@ std::vector<std::uint8_t> GprsFileBytes(const GprsSettings& settings, int camera
 GprsFileContents ReadGprsFile(std::span<const std::uint8_t> bytes) {
   GprsFileContents contents;
   contents.integrity = CheckScrambledFrame(bytes, kGprsDataRecords, TrailingRecord::kReserved);
-  Problems& problems = contents.integrity.problems;
+  Problems& warnings = contents.integrity.warnings;
   ReadHeader(RecordAt(bytes, 0), contents);
   for (const GprsText& text : kGprsTexts) {
     contents.settings.*text.field = ReadTextField(
-        RecordAt(bytes, text.record), RecordName(text.record, text.name), text.limit, problems);
+        RecordAt(bytes, text.record), RecordName(text.record, text.name), text.limit, warnings);
   }
   // The user name is derived from the sender address on every save; one that
   // disagrees means the file was not written by this program or was damaged.
   const std::string user_name =
       ReadTextField(RecordAt(bytes, kUserNameRecord), RecordName(kUserNameRecord, "user name"),
-                    kMaxTextBytes, problems);
+                    kMaxTextBytes, warnings);
   if (user_name != SenderUserName(contents.settings.senderEmail)) {
-    problems.push_back(RecordName(kUserNameRecord, "user name") +
+    warnings.push_back(RecordName(kUserNameRecord, "user name") +
                        ": does not match the sender address up to its \"@\"");
   }
   return contents;

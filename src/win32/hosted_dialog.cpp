@@ -11,6 +11,10 @@
 namespace quelmo {
 namespace {
 
+// Posted when the user leaves an edit or list, so that what the logic shows
+// then comes after the focus has moved.
+constexpr UINT kFocusLeftMessage = WM_APP + 1;
+
 HICON AppIcon(int size) {
   HANDLE icon = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kAppIconResource), IMAGE_ICON,
                            size, size, LR_DEFAULTCOLOR | LR_SHARED);
@@ -147,6 +151,15 @@ bool HostedDialog::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     }
     case WM_TIMER:
       return balloon_ != nullptr && balloon_->TimerMessage(wparam);
+    case kFocusLeftMessage: {
+      // Only the user's own moves count (Tab, a click on another control),
+      // not a message box taking the focus or a switch to another window.
+      HWND focus = GetFocus();
+      if (!ended_ && focus != nullptr && IsChild(window_, focus)) {
+        Apply(logic_->FocusLeft(static_cast<ControlId>(wparam)));
+      }
+      return true;
+    }
     default:
       return false;
   }
@@ -170,12 +183,20 @@ bool HostedDialog::Command(ControlId id, UINT code) {
       Apply(logic_->Clicked(id));
       return true;
     case ControlKind::kEdit:
+      if (code == EN_KILLFOCUS && !view_->Quiet()) {
+        PostMessageW(window_, kFocusLeftMessage, static_cast<WPARAM>(id), 0);
+        return true;
+      }
       if (code != EN_CHANGE || view_->Quiet()) return false;
       if (view_->AcceptTyping(id)) Apply(logic_->TextEdited(id));
       return true;
     case ControlKind::kDropdownList:
     case ControlKind::kDropdownCombo:
       if (view_->Quiet()) return false;
+      if (code == CBN_KILLFOCUS) {
+        PostMessageW(window_, kFocusLeftMessage, static_cast<WPARAM>(id), 0);
+        return true;
+      }
       if (code == CBN_SELCHANGE) {
         if (control->kind == ControlKind::kDropdownCombo) view_->TakeComboPick(id);
         Apply(logic_->SelectionChanged(id));

@@ -9,6 +9,8 @@
 //   Esc or the close box                     -> Clicked(kIdCancel)
 //   a list entry picked by the user          -> SelectionChanged(id)
 //   an edit's text changed by the user       -> TextEdited(id)
+//   the user leaves an edit or list (Tab, a click) -> FocusLeft(id), once
+//     the focus has moved
 //   the system menu's extra entry            -> SystemCommand(id)
 
 #include <functional>

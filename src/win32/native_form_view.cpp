@@ -157,7 +157,9 @@ void NativeFormView::SetCharacterLimit(ControlId id, int characters) {
 void NativeFormView::FocusAndSelectAll(ControlId id) {
   HWND window = ControlWindow(id);
   if (window == nullptr) return;
-  // The dialog's own way of moving the focus keeps its default button right.
+  // The dialog's own way of moving the focus keeps its default button right;
+  // the control it leaves is not the user's leaving.
+  const QuietScope quiet(*this);
   SendMessageW(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(window), TRUE);
   if (HWND edit = EditWindow(id)) SendMessageW(edit, EM_SETSEL, 0, -1);
 }

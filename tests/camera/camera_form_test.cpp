@@ -231,20 +231,56 @@ TEST_F(CameraFormTest, RangeMessageFollowsTheLanguage) {
   EXPECT_EQ(view.Messages().at(0).text, "请输入一个介于0和23之间的值!");
 }
 
-TEST_F(CameraFormTest, EmptiedFieldKeepsItsValueAndIsReportedOnEveryExchange) {
-  OpenForm();
-  view.Pick(kTimeLapseList, 0);
-  view.Type(kTimeLapseMinutesEdit, "12");
-  view.Type(kTimeLapseMinutesEdit, "");
-  ASSERT_EQ(view.Messages().size(), 1u);
-  EXPECT_EQ(view.Messages()[0].text, "Please enter an integer.");
-  EXPECT_EQ(view.Messages()[0].icon, MessageIcon::kWarning);
-  EXPECT_EQ(view.Focused(), kTimeLapseMinutesEdit);
-  EXPECT_EQ(view.Text(kTimeLapseMinutesEdit), "");
+// An emptied time field is a normal moment while typing: nothing is said
+// until the user leaves it or saves, and then once. It never reaches the file.
+TEST_F(CameraFormTest, EmptiedFieldIsReportedOnLeavingOrSavingNotWhileTyping) {
+  struct Case {
+    ControlId edit;
+    ControlId switchList;
+    int on;
+    std::size_t fileByte;
+  };
+  const Case cases[] = {
+      {kTimeLapseMinutesEdit, kTimeLapseList, 0, 12},
+      {kTimer1StartHourEdit, kTimer1List, 1, 20},
+      {kTimer2StopMinuteEdit, kTimer2List, 1, 35},  // the framework's own check
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.edit);
+    OpenForm();
+    view.ClearMessages();
+    view.Pick(c.switchList, 1 - c.on);
+    view.Pick(c.switchList, c.on);
+    view.Type(c.edit, "12");
+    view.Type(c.edit, "1");
+    view.Type(c.edit, "");
+    const ControlId other = c.edit == kTimeLapseMinutesEdit ? kTimer1StartHourEdit
+                                                            : kTimeLapseMinutesEdit;
+    view.Type(other, "3");  // another field, while this one is still empty
+    view.Pick(kCameraModeList, 1);
+    EXPECT_THAT(view.Messages(), ::testing::IsEmpty()) << MessageTexts();
 
-  view.Type(kTimeLapseSecondsEdit, "5");  // stopped at the empty field again
-  EXPECT_EQ(view.Messages().size(), 2u);
-  EXPECT_EQ(SaveAndRead()[12], 12);
+    view.Leave(other);  // holds a number
+    EXPECT_THAT(view.Messages(), ::testing::IsEmpty()) << MessageTexts();
+    view.Leave(c.edit);
+    ASSERT_EQ(view.Messages().size(), 1u) << MessageTexts();
+    EXPECT_EQ(view.Messages()[0].text, "Please enter an integer.");
+    EXPECT_EQ(view.Messages()[0].icon, MessageIcon::kWarning);
+    EXPECT_EQ(view.Text(c.edit), "");  // left as the user left it
+
+    // Save says it again, points at the field and writes nothing.
+    const std::vector<std::uint8_t> unsaved = SaveAndRead();
+    EXPECT_TRUE(unsaved.empty());
+    ASSERT_EQ(view.Messages().size(), 1u) << MessageTexts();
+    EXPECT_EQ(view.Messages()[0].text, "Please enter an integer.");
+    EXPECT_EQ(view.Focused(), c.edit);
+
+    view.Type(c.edit, "7");
+    const std::vector<std::uint8_t> saved = SaveAndRead();
+    ASSERT_EQ(saved.size(), 180u) << MessageTexts();
+    EXPECT_EQ(saved[c.fileByte], 7);
+    std::filesystem::remove(home.path() / "camera.dat");
+  }
 }
 
 TEST_F(CameraFormTest, SaveWritesTheClockOfTheLastSampling) {
@@ -396,7 +432,7 @@ TEST_F(CameraFormTest, FailedWriteIsReportedInsteadOfConfirmed) {
   view.Click(kSaveButton);
   ASSERT_EQ(view.Messages().size(), 1u);
   EXPECT_EQ(view.Messages()[0].icon, MessageIcon::kWarning);
-  EXPECT_THAT(view.Messages()[0].text, HasSubstr(missing + "/camera.dat was not saved."));
+  EXPECT_THAT(view.Messages()[0].text, HasSubstr(PathToUtf8(PathFromUtf8(missing) / "camera.dat") + " was not saved."));
   EXPECT_THAT(view.Messages()[0].text, HasSubstr("does not exist"));
   EXPECT_THAT(view.Messages()[0].text, Not(HasSubstr("Save All")));
   view.Click(kDefaultButton);

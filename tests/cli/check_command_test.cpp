@@ -55,6 +55,18 @@ TEST_F(CheckCommandTest, AlteredByteIsReportedWithBothCheckValues) {
       << run.out;
 }
 
+TEST_F(CheckCommandTest, DamageFailsAndStillListsUnusualValues) {
+  auto bytes = ReadBytes(folder_ / "camera.dat");
+  bytes[29] = 12;  // the camera language, outside 1..11, under the old check value
+  WriteBytes(folder_ / "camera.dat", bytes);
+  const auto run = RunQuelmoCli({"check", folder_ / "camera.dat"});
+  EXPECT_EQ(run.exitCode, kExitCheckFailed);
+  EXPECT_TRUE(std::regex_search(run.out, std::regex(": damaged: check value stored 0x[0-9A-F]{4}, "
+                                                    "computed 0x[0-9A-F]{4}; warning: record 0 "
+                                                    "byte 29 \\(cameraLanguage\\): 12 ")))
+      << run.out;
+}
+
 TEST_F(CheckCommandTest, UnreadableOrUnknownFilesAreNotIntact) {
   WriteBytes(folder_ / "short.bin", {1, 2, 3});
   const auto run = RunQuelmoCli(
@@ -72,10 +84,12 @@ TEST_F(CheckCommandTest, UnreadableOrUnknownFilesAreNotIntact) {
   EXPECT_EQ(RunQuelmoCli({"check", folder_ / "camera.dat"}).exitCode, kExitCheckFailed);
 }
 
-// A byte that no save of the form writes, under a check value made to fit:
-// the file is not intact. A value the reader can make valid is shown so that
+// Values outside their lists or ranges under a check value that fits: the
+// frame is sound, so the file is intact and each value is a warning. A stored
+// language outside 1..11 is written unchanged by every form, so the program's
+// own files carry it. A value the reader can make valid is shown so that
 // write accepts it; settings that fail the form's save check stay refused.
-TEST_F(CheckCommandTest, ValuesNoFormWritesAreDamageUnderAFittingCheckValue) {
+TEST_F(CheckCommandTest, UnusualValuesUnderAFittingCheckValueAreWarnings) {
   struct Case {
     const char* kind;
     const char* settings;
@@ -87,14 +101,15 @@ TEST_F(CheckCommandTest, ValuesNoFormWritesAreDamageUnderAFittingCheckValue) {
   };
   const Case cases[] = {
       {"camera", R"({"clock": "2012-02-07T10:00:00"})", 16, 30, 0, "clockDay"},
-      {"camera", "{}", 29, 0, 0, "cameraLanguage"},
+      {"camera", "{}", 29, 12, 0, "(cameraLanguage): 12 is outside 1..11, read as 2"},
+      {"camera", "{}", 29, 0, 0, "(cameraLanguage): 0 is outside 1..11"},
       {"mms", R"({"mode": "Customer", "url": "u", "apn": "a", "gateway": "g.h", "port": "80",
                   "phone": "12345"})",
-       5, 12, 11, "cameraLanguage"},
+       5, 12, 11, "(cameraLanguage): 12 is outside"},
       {"gprs", R"({"apnMode": "Customer", "apn": "ap", "smtpServer": "smtp.x", "smtpPort": "25",
                    "senderEmail": "a@b.c", "senderPassword": "pw", "recipientEmail": "c@d.e"})",
-       5, 0, 11, "cameraLanguage"},
-      {"sms", R"({"phone1": "12345"})", 5, 200, 4, "cameraLanguage"},
+       5, 0, 11, "(cameraLanguage): 0 is outside"},
+      {"sms", R"({"phone1": "12345"})", 5, 200, 4, "(cameraLanguage): 200 is outside"},
       {"sms", R"({"phone1": "12345"})", 62, 'x', 4, "save check: Please check the phone number",
        kExitCheckFailed},
   };
@@ -118,7 +133,8 @@ TEST_F(CheckCommandTest, ValuesNoFormWritesAreDamageUnderAFittingCheckValue) {
     WriteBytes(path, bytes);
 
     const auto checked_run = RunQuelmoCli({"check", path});
-    EXPECT_EQ(checked_run.exitCode, kExitCheckFailed);
+    EXPECT_EQ(checked_run.exitCode, kExitOk);
+    EXPECT_THAT(checked_run.out, HasSubstr(path + ": intact; warning: "));
     EXPECT_THAT(checked_run.out, HasSubstr(c.reported));
 
     const auto shown = RunQuelmoCli({"show", "--json", "--reveal", path});

@@ -154,16 +154,6 @@ TEST_F(WriteCommandTest, CommandLineLanguageOverridesTheSettingsWhichOverrideThe
   EXPECT_EQ(Bytes("sms.dat")[5], 0x10);
 }
 
-TEST_F(WriteCommandTest, AutoModeNeedsPresetsThatDoNotExistYet) {
-  for (const auto& [kind, settings] : {std::pair{"mms", R"({"phone": "12345"})"},
-                                       std::pair{"gprs", R"({"apnMode": "Auto"})"}}) {
-    const auto run = Write(kind, settings);
-    EXPECT_EQ(run.exitCode, kExitBadInput) << kind;
-    EXPECT_THAT(run.err, HasSubstr("presets are not available yet")) << kind;
-  }
-  EXPECT_TRUE(std::filesystem::is_empty(out_.path()));
-}
-
 TEST_F(WriteCommandTest, BadSettingsAreRefusedNamingTheKey) {
   struct Case {
     const char* kind;

@@ -9,6 +9,7 @@
 #include "controls/folder_field.h"
 #include "controls/form_messages.h"
 #include "controls/framework_messages.h"
+#include "platform/file_system.h"
 
 namespace quelmo {
 namespace {
@@ -42,10 +43,11 @@ TEST(FormMessagesTest, ConfirmationNamesTheFileAndFailureSaysWhatWhereWhy) {
   EXPECT_EQ(SavedMessage("Saved", "/media/card/sms.dat"), "Saved\n/media/card/sms.dat");
 
   const Error full{ErrorCode::kIoError, "No space left on device"};
+  const std::string file = PathToUtf8(PathFromUtf8("/media/card") / "sms.dat");
   EXPECT_EQ(SaveFailedMessage("sms.dat", "/media/card", full, 2),
-            "/media/card/sms.dat was not saved.\nNo space left on device");
+            file + " was not saved.\nNo space left on device");
   const std::string chinese = SaveFailedMessage("sms.dat", "/media/card", full, 1);
-  EXPECT_THAT(chinese, HasSubstr("/media/card/sms.dat"));
+  EXPECT_THAT(chinese, HasSubstr(file));
   EXPECT_THAT(chinese, HasSubstr("存储卡已满"));
   EXPECT_THAT(SaveFailedMessage("mms.dat", "/x", {ErrorCode::kNotFound, "gone"}, 1),
               HasSubstr("文件夹不存在"));

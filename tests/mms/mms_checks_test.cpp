@@ -42,7 +42,9 @@ TEST(MmsChecksTest, FirstFailedCheckInOrder) {
       {Recipients("1234"), kPhoneLength},
       {Recipients("1234", "bad"), kPhoneLength},
       {Recipients("13800138000", "", "a@b"), kSecondRecipientLength},
-      {Recipients("+8613800138000"), std::nullopt},       // the first byte is not tested
+      {Recipients("+8613800138000"), std::nullopt},
+      {Recipients("x13800138000"), kPhoneDigits},
+      {Recipients("\xD6\xD0" "138001380"), kPhoneDigits},
       {Recipients("13+00138000"), kPhoneDigits},
       {Recipients("1\xD6\xD0\xCE\xC4"), kPhoneDigits},    // GBK bytes are no digits
       {Recipients("13800138000", "", "1390a139000"), kSecondRecipientFormat},

@@ -107,6 +107,7 @@ TEST(MmsFileTest, RoundTripGivesBackEveryField) {
     EXPECT_EQ(contents.tvMode, 1);
     EXPECT_TRUE(contents.integrity.intact())
         << ::testing::PrintToString(contents.integrity.problems);
+    EXPECT_THAT(contents.integrity.warnings, ::testing::IsEmpty());
   }
 }
 
@@ -130,6 +131,7 @@ TEST(MmsFileTest, ReaderReportsFrameDamage) {
   std::vector<std::uint8_t> broken = good;
   broken[779] = 0;
   EXPECT_THAT(ReadMmsFile(broken).integrity.problems, ElementsAre(HasSubstr("record 12")));
+  EXPECT_FALSE(ReadMmsFile(broken).integrity.intact());
 
   const MmsFileContents empty = ReadMmsFile({});
   EXPECT_FALSE(empty.integrity.sizeOk);
@@ -142,8 +144,8 @@ TEST(MmsFileTest, ReaderHoldsFieldsToTheirLimits) {
   file[120 + 57] = 0xFF;  // apn length
   const MmsFileContents contents = ReadMmsFile(file);
   EXPECT_EQ(contents.settings.apn, std::string("ap") + std::string(28, '\0'));
-  EXPECT_THAT(contents.integrity.problems, Contains(HasSubstr("above 50")));
-  EXPECT_THAT(contents.integrity.problems, Contains(HasSubstr("limit of 30")));
+  EXPECT_THAT(contents.integrity.warnings, Contains(HasSubstr("above 50")));
+  EXPECT_THAT(contents.integrity.warnings, Contains(HasSubstr("limit of 30")));
 
   MmsSettings settings = kAuto;
   settings.apn = std::string(29, 'a') + "\xD6\xD0";  // 31 bytes, the last two one character
@@ -151,7 +153,7 @@ TEST(MmsFileTest, ReaderHoldsFieldsToTheirLimits) {
   const MmsFileContents cut = ReadMmsFile(MmsFileBytes(settings, 2, 0));
   EXPECT_EQ(cut.settings.apn, std::string(29, 'a'));
   EXPECT_EQ(cut.settings.receiveEmail, settings.receiveEmail);
-  EXPECT_THAT(cut.integrity.problems, Contains(HasSubstr("receiveEmail): bytes are not valid GBK")));
+  EXPECT_THAT(cut.integrity.warnings, Contains(HasSubstr("receiveEmail): bytes are not valid GBK")));
 }
 
 TEST(MmsFileTest, ReaderMakesHeaderValuesValid) {
@@ -162,7 +164,7 @@ TEST(MmsFileTest, ReaderMakesHeaderValuesValid) {
     std::vector<std::uint8_t> file = MmsFileBytes(kAuto, 2, 0);
     file[byte] = byte < 50 ? ReferenceSwap(value) : value;
     const MmsFileContents contents = ReadMmsFile(file);
-    EXPECT_THAT(contents.integrity.problems, Contains(HasSubstr(reported)));
+    EXPECT_THAT(contents.integrity.warnings, Contains(HasSubstr(reported)));
     const MmsSettings& s = contents.settings;
     EXPECT_TRUE(s.mode == kMmsAuto && s.countryIndex <= 42 && s.operatorIndex <= 9 &&
                 s.smsControl <= 5 && s.picturesPerDay <= 99)
@@ -173,7 +175,7 @@ TEST(MmsFileTest, ReaderMakesHeaderValuesValid) {
   file[8] = ReferenceSwap(5);  // a manual file must carry the manual country
   const MmsFileContents contents = ReadMmsFile(file);
   EXPECT_EQ(contents.settings.countryIndex, kManualCountry);
-  EXPECT_THAT(contents.integrity.problems, Contains(HasSubstr("countryIndex")));
+  EXPECT_THAT(contents.integrity.warnings, Contains(HasSubstr("countryIndex")));
 }
 
 TEST(MmsFileTest, WriteLeavesOnlyTheFinalFile) {

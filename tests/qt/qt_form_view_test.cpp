@@ -240,14 +240,26 @@ TEST_F(QtFormViewTest, DialogsGoThroughTheAdapter) {
   EXPECT_EQ(dialogs_.FileFilters().back(), QStringLiteral("Quelmo Files (*.dat);;All Files (*)"));
 }
 
-TEST_F(QtFormViewTest, LongTextsGetASmallerFontNotAClippedOne) {
-  QPushButton* button = qobject_cast<QPushButton*>(window_.Control(kButton));
-  view_.SetText(kButton, "Go");
-  const double normal = button->font().pointSizeF();
-  view_.SetText(kButton, "Uhrzeit anfragen");
-  EXPECT_LT(button->font().pointSizeF(), normal);
-  view_.SetText(kButton, "Go");
-  EXPECT_EQ(button->font().pointSizeF(), normal);
+// Leaving an edit is reported once the move is over; the program's own focus
+// changes and other windows taking the focus are not the user leaving.
+TEST_F(QtFormViewTest, LeavingAnEditByTabOrClickIsReported) {
+  QSignalSpy left(&window_, &DialogWindow::focusLeft);
+  view_.FocusAndSelectAll(kEdit);
+  view_.FocusAndSelectAll(kDigits);
+  ProcessQtEvents();
+  EXPECT_EQ(left.count(), 0);
+
+  QTest::keyClick(Edit(kDigits), Qt::Key_Tab);
+  EXPECT_EQ(left.count(), 0);  // queued behind the move
+  ProcessQtEvents();
+  ASSERT_EQ(left.count(), 1);
+  EXPECT_EQ(left.at(0).at(0).toInt(), kDigits);
+
+  view_.FocusAndSelectAll(kEdit);
+  QTest::mouseClick(window_.Control(kButton), Qt::LeftButton);
+  ProcessQtEvents();
+  ASSERT_EQ(left.count(), 2);
+  EXPECT_EQ(left.at(1).at(0).toInt(), kEdit);
 }
 
 }  // namespace

@@ -24,7 +24,9 @@ TEST(SmsChecksTest, FirstFailedCheckInOrder) {
       {Phones("12345", "1234"), kPhone2Length},
       {Phones("12a45", "12"), kPhone2Length},
       {Phones("12345", "", "1"), kPhone3Length},
-      {Phones("12345", "", "abcde"), std::nullopt},  // number 3 is only length-tested
+      {Phones("12345", "", "abcde"), kPhone3Digits},
+      {Phones("12345", "+4915", "49-15"), kPhone3Digits},
+      {Phones("1234a", "", "abcde"), kPhone1Digits},  // number 1 is reported first
       {Phones("12a45", "139-0013"), kPhone2Digits},
       {Phones("12345", "\xD6\xD0\xCE\xC4\x31"), kPhone2Digits},
       {Phones("+123-4567"), kPhone1Digits},
@@ -39,6 +41,7 @@ TEST(SmsChecksTest, MessagesByLanguage) {
   EXPECT_EQ(SmsCheckMessage(SmsCheck::kPhone3Length, 2), "Phone No3. Error");
   EXPECT_EQ(SmsCheckMessage(SmsCheck::kPhone1Digits, 1), "请检查手机号码是否输入正确");
   EXPECT_EQ(SmsCheckMessage(SmsCheck::kPhone2Digits, 4), "Please check the phone number");
+  EXPECT_EQ(SmsCheckMessage(SmsCheck::kPhone3Digits, 12), "Please check the phone number");
 }
 
 }  // namespace

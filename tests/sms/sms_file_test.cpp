@@ -85,7 +85,7 @@ TEST(SmsFileTest, ReaderReportsDamageAndMakesValuesValid) {
   EXPECT_EQ(contents.settings.smsControl, 5);
   EXPECT_EQ(contents.settings.phone2.size(), 32u);
   for (const char* reported : {"smsControl", "byte 50", "above 50", "limit of 32"}) {
-    EXPECT_THAT(contents.integrity.problems, Contains(HasSubstr(reported))) << reported;
+    EXPECT_THAT(contents.integrity.warnings, Contains(HasSubstr(reported))) << reported;
   }
 
   EXPECT_FALSE(ReadSmsFile({}).integrity.intact());

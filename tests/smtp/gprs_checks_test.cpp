@@ -47,6 +47,24 @@ TEST(GprsChecksTest, FirstFailedCheckInOrder) {
   }
 }
 
+TEST(GprsChecksTest, SaveRunsThePresetStepBeforeTheChecks) {
+  using enum GprsCheck;
+  const struct {
+    GprsSettings settings;
+    std::optional<GprsCheck> expected;
+  } cases[] = {
+      // Namibia's one operator has no built-in access point.
+      {With([](auto& s) { s.countryIndex = 23; s.smtpServer.clear(); }), kPresetWithoutApn},
+      {With([](auto& s) { s.countryIndex = 9; s.operatorIndex = 9; s.smtpServer.clear(); }),
+       kSmtpServerMissing},
+      {With([](auto& s) { s.apnMode = kApnCustomer; s.countryIndex = 23; }), kApnMissing},
+  };
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    GprsSettings settings = cases[i].settings;
+    EXPECT_EQ(FirstFailedGprsSave(settings), cases[i].expected) << "case " << i;
+  }
+}
+
 TEST(GprsChecksTest, MessagesByLanguage) {
   EXPECT_EQ(GprsCheckMessage(GprsCheck::kRecipientAddress, 2), "Error Receive Email ");
   EXPECT_EQ(GprsCheckMessage(GprsCheck::kRecipientAddress, 1), "接收人邮件地址地址错误");

@@ -125,7 +125,8 @@ TEST(GprsFileTest, ReaderReportsDamage) {
   records[9] = TextRecord("someone");
   const GprsFileContents renamed =
       ReadGprsFile(ScrambledFileBytes(records, TrailingRecord::kReserved));
-  EXPECT_THAT(renamed.integrity.problems, ElementsAre(HasSubstr("user name")));
+  EXPECT_THAT(renamed.integrity.warnings, ElementsAre(HasSubstr("user name")));
+  EXPECT_TRUE(renamed.integrity.intact());
   EXPECT_EQ(renamed.settings, kAuto);
 
   EXPECT_EQ(ReadGprsFile({}).settings.apnMode, kApnCustomer);
@@ -147,7 +148,7 @@ TEST(GprsFileTest, ReaderMakesValuesValid) {
   EXPECT_EQ(s.apn.size(), 32u);
   for (const char* reported :
        {"countryIndex", "operatorIndex", "smsControl", "picturesPerDay", "above 50", "limit of 32"}) {
-    EXPECT_THAT(contents.integrity.problems, Contains(HasSubstr(reported))) << reported;
+    EXPECT_THAT(contents.integrity.warnings, Contains(HasSubstr(reported))) << reported;
   }
 }
 

@@ -14,6 +14,8 @@ Next FakeView::Type(ControlId id, const std::string& text) {
   return Logic().TextEdited(id);
 }
 
+Next FakeView::Leave(ControlId id) { return Logic().FocusLeft(id); }
+
 Next FakeView::Pick(ControlId id, int index) {
   SetSelection(id, index);
   return Logic().SelectionChanged(id);

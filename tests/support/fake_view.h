@@ -30,6 +30,8 @@ class FakeView final : public FormView {
 
   // --- the user ---
   Next Type(ControlId id, const std::string& text);
+  // Leaves an edit, by Tab or a click elsewhere.
+  Next Leave(ControlId id);
   Next Pick(ControlId id, int index);
   Next Click(ControlId id);
 

@@ -20,6 +20,7 @@
 #include "app/program_session.h"
 #include "app/registry_preference_backend.h"
 #include "camera/camera_controls.h"
+#include "sms/sms_controls.h"
 #include "platform/file_system.h"
 #include "recording_dialogs.h"
 #include "screens/window_names.h"
@@ -272,6 +273,20 @@ TEST(NativeHostRegistry, AUserWhoMayNotWriteTheMachinesKeyKeepsTheirLanguage) {
   RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\QuelmoTests");
 }
 
+// Leaves a saved file and the settings it was saved from for the comparison
+// with the Linux build's bytes (QUELMO_ROAD_OUT, see scripts/test-windows.sh).
+void ExportForComparison(const std::filesystem::path& saved, const std::string& settings_json) {
+  const char* road = std::getenv("QUELMO_ROAD_OUT");
+  if (road == nullptr || *road == '\0') return;
+  const std::filesystem::path target = std::filesystem::path(Wide(road));
+  std::filesystem::create_directories(target);
+  std::filesystem::copy_file(saved, target / saved.filename(),
+                             std::filesystem::copy_options::overwrite_existing);
+  std::filesystem::path json = target / saved.filename();
+  json.replace_extension(".json");
+  std::ofstream(json) << settings_json;
+}
+
 // The camera form as a user fills it in. Each row names the key the same
 // setting has in quelmo-cli's settings file, so that the Linux build can
 // write the same file from it (QUELMO_ROAD_OUT, see scripts/test-windows.sh).
@@ -347,14 +362,49 @@ TEST_F(NativeHostTest, CameraFormWritesWhatItsControlsSay) {
   ASSERT_EQ(bytes.size(), 180u);
   EXPECT_EQ(loop.Current()->Which(), Next::kCameraForm);  // a save leaves the form open
 
-  // For the comparison with the Linux build's bytes.
-  if (const char* road = std::getenv("QUELMO_ROAD_OUT"); road != nullptr && *road != '\0') {
-    const std::filesystem::path target = std::filesystem::path(Wide(road));
-    std::filesystem::create_directories(target);
-    std::filesystem::copy_file(out / "camera.dat", target / "camera.dat",
-                               std::filesystem::copy_options::overwrite_existing);
-    std::ofstream(target / "camera.json") << RoadSettingsJson(state_);
-  }
+  ExportForComparison(out / "camera.dat", RoadSettingsJson(state_));
+}
+
+TEST_F(NativeHostTest, SmsFormWritesWhatItsControlsSay) {
+  AppContext context = Context();
+  WindowLoop loop(context, dialogs_);
+  loop.Start();
+  Click(loop, kLauncherSmsButton);
+  ASSERT_EQ(loop.Current()->Which(), Next::kSmsForm);
+  const HostedDialog& form = *loop.Current();
+
+  // Numbers 2 and 3 open one after the other, as the one before is whole.
+  const auto read_only = [&](ControlId id) {
+    return (GetWindowLongPtrW(Control(form, id), GWL_STYLE) & ES_READONLY) != 0;
+  };
+  EXPECT_TRUE(read_only(kSmsPhone2Edit));
+  Type(form, kSmsPhone1Edit, L"+4915112345678");
+  EXPECT_FALSE(read_only(kSmsPhone2Edit));
+  Type(form, kSmsPhone2Edit, L"01701234567");
+  Type(form, kSmsPhone3Edit, L"12345");
+  Type(form, kSmsDailyLimitEdit, L"12");
+  const LRESULT two_hours = SendMessageW(Control(form, kSmsControlList), CB_FINDSTRINGEXACT,
+                                         static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(L"2 Hour"));
+  ASSERT_NE(two_hours, CB_ERR);
+  Pick(form, kSmsControlList, static_cast<int>(two_hours));
+
+  const std::filesystem::path out = folder_.path() / "sms-card";
+  std::filesystem::create_directories(out);
+  dialogs_.folderAnswer = PathToUtf8(out);
+  Click(loop, kSmsSelectFolderButton);
+  Click(loop, kIdOk);
+  ASSERT_EQ(dialogs_.messages.size(), 1u);
+  EXPECT_EQ(dialogs_.messages[0].text.rfind("Save SMS configuration file", 0), 0u)
+      << dialogs_.messages[0].text;
+  EXPECT_EQ(std::filesystem::file_size(out / "sms.dat"), 300u);
+  EXPECT_FALSE(std::filesystem::exists(out / "setup.dat"));
+  Click(loop, kIdCancel);
+  EXPECT_EQ(loop.Current()->Which(), Next::kLauncher);
+
+  ExportForComparison(out / "sms.dat",
+                      "{\"phone1\": \"+4915112345678\", \"phone2\": \"01701234567\", "
+                      "\"phone3\": \"12345\", \"picturesPerDay\": 12, \"smsControl\": \"2 Hour\", "
+                      "\"cameraLanguage\": " + std::to_string(state_.cameraLanguage()) + "}\n");
 }
 
 }  // namespace

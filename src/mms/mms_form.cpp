@@ -1,0 +1,422 @@
+#include "mms/mms_form.h"
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "app/app_state.h"
+#include "controls/field_integer.h"
+#include "controls/form_messages.h"
+#include "controls/framework_messages.h"
+#include "controls/integer_range.h"
+#include "mms/mms_checks.h"
+#include "mms/mms_file.h"
+#include "mms/mms_presets.h"
+#include "mms/mms_texts.h"
+#include "platform/file_system.h"
+#include "record/bounded_read.h"
+#include "text/gbk.h"
+
+namespace quelmo {
+namespace {
+
+constexpr int kHintWidth = 200;
+constexpr HintColour kHintFill = Rgb(213, 253, 224);
+constexpr HintColour kHintFrame = Rgb(0, 106, 53);
+constexpr std::size_t kShortestRecipient = 5;
+constexpr int kSmsControlOff = 5;
+constexpr int kMaxPicturesPerDay = 99;
+// Far more than an mms.dat: a wrong choice is refused before it is read.
+constexpr std::uintmax_t kLoadReadLimit = 64 * 1024;
+
+struct MmsTextField {
+  ControlId edit;
+  std::string MmsSettings::*field;
+  int limit;
+};
+
+// Every text field, the six operator parameters first. The phone has no input
+// limit of its own: a 33rd character is refused with a message instead.
+constexpr MmsTextField kTextFields[] = {
+    {kMmsUrlEdit, &MmsSettings::url, MmsLimits::kUrl},
+    {kMmsApnEdit, &MmsSettings::apn, MmsLimits::kApn},
+    {kMmsGatewayEdit, &MmsSettings::gateway, MmsLimits::kGateway},
+    {kMmsPortEdit, &MmsSettings::port, MmsLimits::kPort},
+    {kMmsAccountEdit, &MmsSettings::account, MmsLimits::kAccount},
+    {kMmsPasswordEdit, &MmsSettings::password, MmsLimits::kPassword},
+    {kMmsPhoneEdit, &MmsSettings::phone, MmsLimits::kPhone},
+    {kMmsEmailEdit, &MmsSettings::receiveEmail, MmsLimits::kReceiveEmail},
+    {kMmsSecondEdit, &MmsSettings::phoneOrEmail2, MmsLimits::kPhoneOrEmail2},
+};
+
+constexpr std::size_t kParameterCount = 6;
+std::span<const MmsTextField> ParameterFields() {
+  return std::span(kTextFields).first(kParameterCount);
+}
+
+bool Contains(std::string_view text, char c) { return text.find(c) != std::string_view::npos; }
+
+// Texts in the settings are always valid GBK: typed ones were converted,
+// loaded ones come only from files whose texts are all valid.
+std::string Shown(const std::string& gbk) {
+  Result<std::string> utf8 = GbkToUtf8(gbk);
+  return utf8.ok() ? std::move(utf8).value() : std::string();
+}
+
+}  // namespace
+
+MmsForm::MmsForm(FormView& view, AppContext& context)
+    : view_(view),
+      context_(context),
+      language_(context.state.languageIndex),
+      folder_(view, kMmsFolderEdit, context.defaultFolder, language_) {}
+
+void MmsForm::Open() {
+  folder_.Open();
+  for (const MmsTextField& text : kTextFields) {
+    if (text.edit != kMmsPhoneEdit) view_.SetByteLimit(text.edit, text.limit);
+  }
+  PutToControls();
+  view_.SetTitle(kModelName);
+  hint_.width = kHintWidth;
+  hint_.fillColour = kHintFill;
+  hint_.frameColour = kHintFrame;
+
+  for (ControlId id : MmsTextControls()) {
+    if (const auto text = MmsControlText(id, language_)) view_.SetText(id, *text);
+  }
+  view_.SetItems(kMmsSmsControlList, MmsSmsControlEntries(language_));
+  view_.SetSelection(kMmsSmsControlList, settings_.smsControl);
+  hint_.AddTool(kMmsPhoneEdit, std::string(MmsPhoneHint(language_)));
+  hint_.AddTool(kMmsEmailEdit, std::string(MmsEmailHint(language_)));
+  hint_.AddTool(kMmsSmsControlList, std::string(MmsSmsControlHint(language_)));
+
+  view_.SetItems(kMmsModeList, MmsModeEntries(language_));
+  EnterAutoMode();
+}
+
+Next MmsForm::Clicked(ControlId id) {
+  switch (id) {
+    case kMmsSaveButton:
+      Save();
+      break;
+    case kMmsLoadButton:
+      Load();
+      break;
+    case kMmsFolderButton:
+      folder_.Choose();
+      PutToControls();
+      break;
+    case kMmsExitButton:
+      return Next::kLauncher;
+    default:
+      break;
+  }
+  return Next::kStay;
+}
+
+Next MmsForm::SelectionChanged(ControlId id) {
+  switch (id) {
+    case kMmsModeList:
+      SwitchMode();
+      break;
+    case kMmsCountryList:
+      ChooseCountry();
+      break;
+    case kMmsOperatorList:
+      ChooseOperator();
+      break;
+    case kMmsSmsControlList:
+      settings_.smsControl = view_.Selection(kMmsSmsControlList);
+      TakeFromControls();
+      break;
+    default:
+      break;
+  }
+  return Next::kStay;
+}
+
+Next MmsForm::TextEdited(ControlId id) {
+  switch (id) {
+    case kMmsPhoneEdit:
+      PhoneEdited();
+      break;
+    case kMmsEmailEdit:
+      EmailEdited();
+      break;
+    case kMmsPicturesEdit:
+      PicturesEdited();
+      break;
+    case kMmsUrlEdit:
+    case kMmsApnEdit:
+    case kMmsGatewayEdit:
+    case kMmsPortEdit:
+    case kMmsAccountEdit:
+    case kMmsPasswordEdit:
+    case kMmsSecondEdit:
+      TakeFromControls();
+      break;
+    default:
+      break;
+  }
+  return Next::kStay;
+}
+
+// ---- Exchange -------------------------------------------------------------
+
+bool MmsForm::TakeFromControls(bool for_write) {
+  using M = MmsSettings;
+  using L = MmsLimits;
+  return TakeText(kMmsAccountEdit, &M::account, L::kAccount) &&
+         (for_write ? folder_.TakeForWrite() : folder_.Take()) &&
+         TakeText(kMmsUrlEdit, &M::url, L::kUrl) && TakeText(kMmsApnEdit, &M::apn, L::kApn) &&
+         TakeText(kMmsPasswordEdit, &M::password, L::kPassword) &&
+         TakeText(kMmsGatewayEdit, &M::gateway, L::kGateway) &&
+         TakeText(kMmsPortEdit, &M::port, L::kPort) && TakePhone() &&
+         TakeText(kMmsSecondEdit, &M::phoneOrEmail2, L::kPhoneOrEmail2) &&
+         TakeText(kMmsEmailEdit, &M::receiveEmail, L::kReceiveEmail) && TakePicturesPerDay();
+  // The load-path field is only shown: nothing reads it back.
+}
+
+bool MmsForm::TakeText(ControlId edit, std::string MmsSettings::*field, int limit) {
+  Result<std::string> gbk = Utf8ToGbk(view_.Text(edit));
+  if (!gbk.ok()) {
+    view_.ShowMessage(MmsTextNotStorableMessage(gbk.message(), language_), MessageIcon::kWarning);
+    view_.FocusAndSelectAll(edit);
+    return false;
+  }
+  if (static_cast<int>(gbk->size()) > limit) {
+    view_.ShowMessage(FrameworkLengthMessage(limit, language_), MessageIcon::kWarning);
+    view_.FocusAndSelectAll(edit);
+    return false;
+  }
+  settings_.*field = std::move(gbk).value();
+  return true;
+}
+
+bool MmsForm::TakePhone() {
+  Result<std::string> gbk = Utf8ToGbk(view_.Text(kMmsPhoneEdit));
+  if (!gbk.ok()) {
+    view_.ShowMessage(MmsTextNotStorableMessage(gbk.message(), language_), MessageIcon::kWarning);
+    view_.FocusAndSelectAll(kMmsPhoneEdit);
+    return false;
+  }
+  // Taken even when too long: the phone handler then empties it.
+  settings_.phone = std::move(gbk).value();
+  if (static_cast<int>(settings_.phone.size()) > MmsLimits::kPhone) {
+    view_.ShowMessage(MmsPhoneTooLongMessage(language_));
+    view_.FocusAndSelectAll(kMmsPhoneEdit);
+    return false;
+  }
+  return true;
+}
+
+bool MmsForm::TakePicturesPerDay() {
+  const std::optional<int> value = ParseFieldInteger(view_.Text(kMmsPicturesEdit));
+  if (!value) {
+    view_.ShowMessage(NotAnIntegerMessage(language_), MessageIcon::kWarning);
+    view_.FocusAndSelectAll(kMmsPicturesEdit);
+    return false;
+  }
+  if (!CheckIntegerRange(view_, kMmsPicturesEdit, *value, 0, kMaxPicturesPerDay, language_)) {
+    return false;
+  }
+  // Only a value in range is kept, so nothing out of range reaches the file.
+  settings_.picturesPerDay = *value;
+  return true;
+}
+
+void MmsForm::PutToControls() {
+  for (const MmsTextField& text : kTextFields)
+    view_.SetText(text.edit, Shown(settings_.*text.field));
+  view_.SetText(kMmsPicturesEdit, std::to_string(settings_.picturesPerDay));
+}
+
+// ---- Modes and presets ----------------------------------------------------
+
+void MmsForm::SwitchMode() {
+  for (std::string* text :
+       {&settings_.url, &settings_.apn, &settings_.gateway, &settings_.port, &settings_.account,
+        &settings_.password, &settings_.receiveEmail, &settings_.phone, &settings_.phoneOrEmail2}) {
+    text->clear();
+  }
+  if (view_.Selection(kMmsModeList) == kMmsCustomer) {
+    EnterCustomerMode();
+  } else {
+    EnterAutoMode();
+  }
+}
+
+void MmsForm::EnterAutoMode() {
+  settings_.mode = kMmsAuto;
+  view_.SetSelection(kMmsModeList, kMmsAuto);
+  view_.SetEnabled(kMmsCountryList, true);
+  view_.SetEnabled(kMmsOperatorList, true);
+  for (const MmsTextField& text : ParameterFields()) view_.SetReadOnly(text.edit, true);
+  view_.SetReadOnly(kMmsPhoneEdit, false);
+  view_.SetReadOnly(kMmsEmailEdit, false);
+  SetSecondRecipientOpen(false);
+  ApplyMmsPreset(settings_, kMmsChina, 0);
+  ShowPresetLists(kMmsChina, 0);
+  PutToControls();
+}
+
+void MmsForm::EnterCustomerMode() {
+  settings_.mode = kMmsCustomer;
+  settings_.countryIndex = kManualCountry;
+  settings_.operatorIndex = 0;
+  view_.SetSelection(kMmsModeList, kMmsCustomer);
+  const std::vector<std::string> placeholder{std::string(MmsCustomerPlaceholder(language_))};
+  for (ControlId list : {kMmsCountryList, kMmsOperatorList}) {
+    view_.SetItems(list, placeholder);
+    view_.SetSelection(list, 0);
+    view_.SetEnabled(list, false);
+  }
+  for (const MmsTextField& text : ParameterFields()) view_.SetReadOnly(text.edit, false);
+  view_.SetReadOnly(kMmsPhoneEdit, false);
+  view_.SetReadOnly(kMmsEmailEdit, false);
+  SetSecondRecipientOpen(false);
+  PutToControls();
+}
+
+void MmsForm::ShowPresetLists(int country, int operator_index) {
+  view_.SetItems(kMmsCountryList, MmsCountryNames(language_));
+  view_.SetSelection(kMmsCountryList, country);
+  view_.SetItems(kMmsOperatorList, MmsOperatorNames(country, language_));
+  view_.SetSelection(kMmsOperatorList, operator_index);
+}
+
+void MmsForm::ChooseCountry() {
+  const int country = view_.Selection(kMmsCountryList);
+  if (settings_.mode == kMmsAuto && ApplyMmsPreset(settings_, country, 0)) {
+    view_.SetItems(kMmsOperatorList, MmsOperatorNames(country, language_));
+    view_.SetSelection(kMmsOperatorList, 0);
+  }
+  PutToControls();
+}
+
+void MmsForm::ChooseOperator() {
+  if (settings_.mode == kMmsAuto) {
+    ApplyMmsPreset(settings_, view_.Selection(kMmsCountryList), view_.Selection(kMmsOperatorList));
+  }
+  PutToControls();
+}
+
+// ---- Recipients -------------------------------------------------------------
+
+void MmsForm::PhoneEdited() {
+  TakeFromControls();
+  if (static_cast<int>(settings_.phone.size()) > MmsLimits::kPhone) settings_.phone.clear();
+  UpdateSecondRecipient();
+  PutToControls();
+}
+
+void MmsForm::EmailEdited() {
+  TakeFromControls();
+  UpdateSecondRecipient();
+  PutToControls();
+}
+
+bool MmsForm::RecipientsOpenSecond() const {
+  const bool phone_usable = settings_.phone.size() >= kShortestRecipient;
+  const bool email_usable =
+      settings_.receiveEmail.size() >= kShortestRecipient && Contains(settings_.receiveEmail, '@');
+  return phone_usable || email_usable;
+}
+
+void MmsForm::UpdateSecondRecipient() { SetSecondRecipientOpen(RecipientsOpenSecond()); }
+
+void MmsForm::SetSecondRecipientOpen(bool open) {
+  if (!open) settings_.phoneOrEmail2.clear();
+  view_.SetReadOnly(kMmsSecondEdit, !open);
+}
+
+void MmsForm::PicturesEdited() {
+  TakeFromControls();
+  // A number out of range (after its message) becomes 0 at once; an emptied
+  // field or a lone sign keeps the value until a number is typed.
+  const std::optional<int> typed = ParseFieldInteger(view_.Text(kMmsPicturesEdit));
+  if (typed && (*typed < 0 || *typed > kMaxPicturesPerDay)) {
+    settings_.picturesPerDay = 0;
+    PutToControls();
+  }
+}
+
+// ---- Save and Load ----------------------------------------------------------
+
+void MmsForm::Save() {
+  if (!TakeFromControls(/*for_write=*/true)) return;
+  MmsSettings chosen = settings_;
+  const int sms_control = view_.Selection(kMmsSmsControlList);
+  chosen.smsControl = sms_control >= 0 ? sms_control : kSmsControlOff;
+  if (chosen.mode == kMmsAuto) {
+    // The file carries the preset of the choice on screen, whatever the
+    // fields held (after a load, say). A choice without a row is refused by
+    // the checks below.
+    chosen.countryIndex = view_.Selection(kMmsCountryList);
+    chosen.operatorIndex = view_.Selection(kMmsOperatorList);
+    ApplyMmsPreset(chosen, chosen.countryIndex, chosen.operatorIndex);
+  }
+  if (const std::optional<MmsCheck> failed = FirstFailedMmsCheck(chosen)) {
+    view_.ShowMessage(MmsCheckMessage(*failed, language_));
+    return;
+  }
+  settings_ = chosen;
+  const std::string& folder = folder_.folder();
+  const Status written = WriteMmsFile(context_.files, PathFromUtf8(folder), settings_,
+                                      context_.state.cameraLanguage(), context_.state.tvMode);
+  if (!written.ok()) {
+    view_.ShowMessage(SaveFailedMessage(kMmsFileName, folder, written.error(), language_),
+                      MessageIcon::kWarning);
+    return;
+  }
+  view_.ShowMessage(SavedMessage(MmsSavedConfirmation(language_),
+                                 PathToUtf8(PathFromUtf8(folder) / kMmsFileName)));
+}
+
+void MmsForm::Load() {
+  const std::optional<std::string> path = view_.ChooseFile(kMmsLoadFilter);
+  if (!path) return;
+  const auto refuse = [&](const std::string& reason) {
+    view_.ShowMessage(LoadFailedMessage(*path, reason, language_), MessageIcon::kWarning);
+  };
+
+  const Result<std::vector<std::uint8_t>> bytes =
+      ReadBoundedFile(PathFromUtf8(*path), kLoadReadLimit, "MMS setting file");
+  if (!bytes.ok()) return refuse(bytes.message());
+  if (bytes->size() != kMmsFileSize) return refuse(MmsWrongSizeReason(bytes->size(), language_));
+  const MmsFileContents contents = ReadMmsFile(*bytes);
+  // Only an intact file without unusual values is taken: a damaged one, or
+  // another kind of setting file of the same size, would put stray bytes into
+  // the fields.
+  const FileIntegrity& integrity = contents.integrity;
+  if (!integrity.intact() || !integrity.warnings.empty()) {
+    const std::string& first =
+        !integrity.problems.empty() ? integrity.problems.front()
+        : !integrity.warnings.empty() ? integrity.warnings.front()
+                                      : std::string("check value");
+    return refuse(MmsDamagedReason(first, language_));
+  }
+  const MmsSettings& loaded = contents.settings;
+  if (loaded.mode == kMmsAuto &&
+      FindMmsOperator(loaded.countryIndex, loaded.operatorIndex) == nullptr) {
+    return refuse(
+        MmsOperatorNotOfferedReason(loaded.countryIndex, loaded.operatorIndex, language_));
+  }
+
+  // The file's mode, with that mode's lists and field states, then its values.
+  view_.SetText(kMmsLoadPathEdit, *path);
+  if (loaded.mode == kMmsAuto) {
+    EnterAutoMode();
+    ShowPresetLists(loaded.countryIndex, loaded.operatorIndex);
+  } else {
+    EnterCustomerMode();
+  }
+  settings_ = loaded;
+  view_.SetSelection(kMmsSmsControlList, settings_.smsControl);
+  // A second recipient in the file stays open for editing.
+  view_.SetReadOnly(kMmsSecondEdit, !(RecipientsOpenSecond() || !settings_.phoneOrEmail2.empty()));
+  PutToControls();
+}
+
+}  // namespace quelmo

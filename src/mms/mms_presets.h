@@ -1,0 +1,63 @@
+#pragma once
+// The operator presets of Auto mode: 43 countries in a fixed order (the
+// position is the country byte of mms.dat, so the order never changes) and,
+// per country, the operators it offers with their MMS parameters. The
+// parameters are public carrier data (see NOTICE); an operator without public
+// data keeps its place, with empty texts, and cannot be saved in Auto mode.
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "mms/mms_settings.h"
+
+namespace quelmo {
+
+inline constexpr int kMmsCountryCount = 43;
+inline constexpr int kMmsChina = 4;
+
+// The six parameters an operator row fills in, in their table order.
+struct MmsPreset {
+  std::string_view url;
+  std::string_view apn;
+  std::string_view gateway;
+  std::string_view port;
+  std::string_view account;
+  std::string_view password;
+
+  // URL, APN and gateway are known: the row can be written.
+  constexpr bool HasData() const { return !url.empty() && !apn.empty() && !gateway.empty(); }
+};
+
+struct MmsOperatorRow {
+  int country;
+  int operatorIndex;
+  std::string_view name;  // as every language shows it, but China's (MmsOperatorName)
+  MmsPreset preset;
+};
+
+// Every offered row, by country, then operator.
+std::span<const MmsOperatorRow> MmsOperatorRows();
+
+// The rows a country offers (their number is the country's operator count);
+// empty for a number that is no country.
+std::span<const MmsOperatorRow> MmsOperatorsOf(int country);
+
+// nullptr when the country does not offer that operator.
+const MmsOperatorRow* FindMmsOperator(int country, int operator_index);
+
+// A country's name: the same in every language but China's ("中国" for
+// language 1). Empty for a number that is no country.
+std::string_view MmsCountryName(int country, int language_index);
+std::string_view MmsOperatorName(const MmsOperatorRow& row, int language_index);
+
+// The entries of the country list and of a country's operator list.
+std::vector<std::string> MmsCountryNames(int language_index);
+std::vector<std::string> MmsOperatorNames(int country, int language_index);
+
+// Auto mode with the country, the operator and the row's six parameters.
+// False, and nothing changed, when the country does not offer the operator.
+bool ApplyMmsPreset(MmsSettings& settings, int country, int operator_index);
+
+}  // namespace quelmo

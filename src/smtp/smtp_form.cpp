@@ -1,0 +1,338 @@
+#include "smtp/smtp_form.h"
+
+#include <optional>
+#include <variant>
+
+#include "app/app_state.h"
+#include "controls/field_integer.h"
+#include "controls/form_messages.h"
+#include "controls/framework_messages.h"
+#include "platform/file_system.h"
+#include "record/bounded_read.h"
+#include "smtp/gprs_checks.h"
+#include "smtp/gprs_file.h"
+#include "smtp/gprs_load.h"
+#include "smtp/gprs_presets.h"
+#include "smtp/smtp_texts.h"
+#include "text/gbk.h"
+
+namespace quelmo {
+namespace {
+
+constexpr int kMaxDailyLimit = 99;
+constexpr int kSmsControlOff = 5;
+// Anything larger is no setting file; refused before it is read.
+constexpr std::uintmax_t kLoadLimit = 64 * 1024;
+
+struct TextEdit {
+  ControlId edit;
+  std::string GprsSettings::*member;
+  int limit;
+  const char* name;  // for a text the file's code page cannot hold
+  bool clearedByModeChange;
+};
+
+// The order in which the texts are taken out of the edits.
+constexpr TextEdit kTextEdits[] = {
+    {kRecipientEdit, &GprsSettings::recipientEmail, GprsLimits::kRecipientEmail,
+     "Receive Email", true},
+    {kSenderEmailEdit, &GprsSettings::senderEmail, GprsLimits::kSenderEmail, "Sender Email",
+     true},
+    {kSenderPasswordEdit, &GprsSettings::senderPassword, GprsLimits::kSenderPassword,
+     "Sender Password", true},
+    {kSmtpServerEdit, &GprsSettings::smtpServer, GprsLimits::kSmtpServer, "Email Server", true},
+    {kSmtpPortEdit, &GprsSettings::smtpPort, GprsLimits::kSmtpPort, "Port", true},
+    {kGprsAccountEdit, &GprsSettings::gprsAccount, GprsLimits::kGprsAccount, "GPRS Account",
+     true},
+    {kApnEdit, &GprsSettings::apn, GprsLimits::kApn, "GPRS APN", true},
+    {kGprsPasswordEdit, &GprsSettings::gprsPassword, GprsLimits::kGprsPassword, "GPRS Password",
+     true},
+    {kSmsPhoneEdit, &GprsSettings::smsControlPhone, GprsLimits::kSmsControlPhone,
+     "Phone Number", false},
+};
+
+constexpr ControlId kAccessPointEdits[] = {kApnEdit, kGprsAccountEdit, kGprsPasswordEdit};
+
+bool IsTextEdit(ControlId id) {
+  for (const TextEdit& text : kTextEdits) {
+    if (text.edit == id) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+SmtpForm::SmtpForm(FormView& view, AppContext& context)
+    : view_(view),
+      context_(context),
+      language_(context.state.languageIndex),
+      folder_(view, kSmtpFolderEdit, context.defaultFolder, language_) {}
+
+void SmtpForm::Open() {
+  view_.SetTitle(kModelName);
+  hint_.width = BalloonHint::kDefaultWidth;
+  hint_.fillColour = Rgb(213, 253, 224);
+  hint_.frameColour = Rgb(0, 106, 53);
+  view_.SetItems(kApnModeList, ApnModeEntries(language_));
+  view_.SetSelection(kApnModeList, kApnAuto);
+  FillAuto(kGprsChina, 0, /*table_names=*/false);
+  for (const ControlHint& hint : SmtpHints(language_)) hint_.AddTool(hint.id, hint.text);
+  for (const ControlCaption& caption : SmtpCaptions(language_)) {
+    view_.SetText(caption.id, caption.text);
+  }
+  view_.SetItems(kSmtpSmsControlList, SmtpSmsControlEntries(language_));
+  view_.SetSelection(kSmtpSmsControlList, kSmsControlOff);
+  for (const TextEdit& text : kTextEdits) view_.SetByteLimit(text.edit, text.limit);
+  ShowPreset(kGprsChina, 0);
+  folder_.Open();
+  PutToControls();
+}
+
+Next SmtpForm::Clicked(ControlId id) {
+  switch (id) {
+    case kSmtpSaveButton:
+      Save();
+      break;
+    case kSmtpLoadButton:
+      Load();
+      break;
+    case kSmtpSelectFolderButton:
+      folder_.Choose();
+      break;
+    case kSmtpExitButton:
+      return Next::kLauncher;
+    default:
+      // Enter on no button (kIdOk) does nothing: ending the run there would
+      // lose everything typed.
+      break;
+  }
+  return Next::kStay;
+}
+
+Next SmtpForm::SelectionChanged(ControlId id) {
+  switch (id) {
+    case kApnModeList:
+      ModeChanged();
+      break;
+    case kCountryList:
+      CountryChanged();
+      break;
+    case kOperatorList:
+      OperatorChanged();
+      break;
+    default:
+      break;
+  }
+  return Next::kStay;
+}
+
+Next SmtpForm::TextEdited(ControlId id) {
+  if (id == kSmtpDailyLimitEdit) {
+    GuardDailyLimit();
+  } else if (id == kSmtpFolderEdit) {
+    folder_.Take();
+  } else if (IsTextEdit(id)) {
+    TakeTexts();
+  }
+  return Next::kStay;
+}
+
+Result<GprsSettings> SmtpForm::CollectGprsSettings() const {
+  GprsSettings settings;
+  settings.apnMode = AutoMode() ? kApnAuto : kApnCustomer;
+  if (settings.apnMode == kApnAuto) {
+    settings.countryIndex = view_.Selection(kCountryList);
+    settings.operatorIndex = view_.Selection(kOperatorList);
+  }
+  settings.picturesPerDay = typed_.picturesPerDay;
+  const int sms_control = view_.Selection(kSmtpSmsControlList);
+  settings.smsControl = sms_control >= 0 ? sms_control : kSmsControlOff;
+  for (const TextEdit& text : kTextEdits) {
+    Result<std::string> stored =
+        EncodeField(text.name, typed_.*text.member, static_cast<std::size_t>(text.limit));
+    if (!stored.ok()) return stored.error();
+    settings.*text.member = std::move(stored).value();
+  }
+  return settings;
+}
+
+void SmtpForm::TakeTexts() {
+  for (const TextEdit& text : kTextEdits) typed_.*text.member = view_.Text(text.edit);
+}
+
+bool SmtpForm::TakeDailyLimit() {
+  const std::optional<int> value = ParseFieldInteger(view_.Text(kSmtpDailyLimitEdit));
+  if (!value) {
+    view_.ShowMessage(NotAnIntegerMessage(language_), MessageIcon::kWarning);
+  } else if (*value < 0 || *value > kMaxDailyLimit) {
+    view_.ShowMessage(FrameworkRangeMessage(0, kMaxDailyLimit, language_),
+                      MessageIcon::kWarning);
+  } else {
+    typed_.picturesPerDay = *value;
+    return true;
+  }
+  view_.FocusAndSelectAll(kSmtpDailyLimitEdit);
+  return false;
+}
+
+void SmtpForm::PutToControls() {
+  // An edit that already shows its text is left alone, caret and all.
+  const auto show = [this](ControlId id, const std::string& text) {
+    if (view_.Text(id) != text) view_.SetText(id, text);
+  };
+  for (const TextEdit& text : kTextEdits) show(text.edit, typed_.*text.member);
+  show(kSmtpDailyLimitEdit, std::to_string(typed_.picturesPerDay));
+  folder_.Show();
+}
+
+bool SmtpForm::AutoMode() const { return view_.Selection(kApnModeList) != kApnCustomer; }
+
+void SmtpForm::FillAuto(int country, int operator_index, bool table_names) {
+  view_.SetEnabled(kCountryList, true);
+  view_.SetEnabled(kOperatorList, true);
+  for (ControlId edit : kAccessPointEdits) view_.SetReadOnly(edit, true);
+  view_.SetItems(kCountryList, GprsCountryNames(language_));
+  view_.SetSelection(kCountryList, country);
+  // After a load the operators show the table's own names, in every language.
+  view_.SetItems(kOperatorList, GprsOperatorNames(country, table_names ? kEnglish : language_));
+  view_.SetSelection(kOperatorList, operator_index);
+}
+
+void SmtpForm::FillCustomer() {
+  const std::vector<std::string> single{std::string(CustomerListEntry(language_))};
+  for (ControlId list : {kCountryList, kOperatorList}) {
+    view_.SetItems(list, single);
+    view_.SetSelection(list, 0);
+    view_.SetEnabled(list, false);
+  }
+  for (ControlId edit : kAccessPointEdits) view_.SetReadOnly(edit, false);
+}
+
+void SmtpForm::ShowPreset(int country, int operator_index) {
+  const GprsPresetRow* preset = FindGprsPreset(country, operator_index);
+  typed_.apn = preset != nullptr ? preset->apn : "";
+  typed_.gprsAccount = preset != nullptr ? preset->account : "";
+  typed_.gprsPassword = preset != nullptr ? preset->password : "";
+}
+
+void SmtpForm::ModeChanged() {
+  TakeTexts();
+  // The mail and access-point texts start afresh; the SMS control number,
+  // the daily limit and the folder stay.
+  for (const TextEdit& text : kTextEdits) {
+    if (text.clearedByModeChange) (typed_.*text.member).clear();
+  }
+  if (AutoMode()) {
+    FillAuto(kGprsChina, 0, /*table_names=*/false);
+    ShowPreset(kGprsChina, 0);
+  } else {
+    FillCustomer();
+  }
+  PutToControls();
+}
+
+void SmtpForm::CountryChanged() {
+  if (!AutoMode()) return;
+  TakeTexts();
+  const int country = view_.Selection(kCountryList);
+  view_.SetItems(kOperatorList, GprsOperatorNames(country, language_));
+  view_.SetSelection(kOperatorList, 0);
+  ShowPreset(country, 0);
+  PutToControls();
+}
+
+void SmtpForm::OperatorChanged() {
+  if (!AutoMode()) return;
+  TakeTexts();
+  ShowPreset(view_.Selection(kCountryList), view_.Selection(kOperatorList));
+  PutToControls();
+}
+
+void SmtpForm::GuardDailyLimit() {
+  if (TakeDailyLimit()) return;
+  // A number out of range (after its message) becomes 0 at once; an emptied
+  // field stays empty and keeps its value until a number is typed.
+  const std::optional<int> typed = ParseFieldInteger(view_.Text(kSmtpDailyLimitEdit));
+  if (typed) {
+    typed_.picturesPerDay = 0;
+    view_.SetText(kSmtpDailyLimitEdit, "0");
+  }
+}
+
+void SmtpForm::Save() {
+  // Every field is taken before anything is checked, so a failure never
+  // leaves typed texts behind for a later save.
+  TakeTexts();
+  if (!TakeDailyLimit()) return;
+  if (!folder_.TakeForWrite()) return;
+  if (AutoMode()) {
+    // What is saved always matches the lists.
+    ShowPreset(view_.Selection(kCountryList), view_.Selection(kOperatorList));
+    PutToControls();
+  }
+  Result<GprsSettings> collected = CollectGprsSettings();
+  if (!collected.ok()) {
+    view_.ShowMessage(collected.message(), MessageIcon::kWarning);
+    return;
+  }
+  GprsSettings settings = std::move(collected).value();
+  if (const std::optional<GprsCheck> failed = FirstFailedGprsSave(settings)) {
+    view_.ShowMessage(GprsCheckMessage(*failed, language_));
+    return;
+  }
+  const std::string& folder = folder_.folder();
+  const Status written = WriteGprsFile(context_.files, PathFromUtf8(folder), settings,
+                                       context_.state.cameraLanguage());
+  if (written.ok()) {
+    const std::string file = PathToUtf8(PathFromUtf8(folder) / kGprsFileName);
+    view_.ShowMessage(SavedMessage(GprsSavedConfirmation(language_), file));
+  } else {
+    view_.ShowMessage(SaveFailedMessage(kGprsFileName, folder, written.error(), language_),
+                      MessageIcon::kWarning);
+  }
+}
+
+void SmtpForm::Load() {
+  const std::optional<std::string> chosen = view_.ChooseFile(kGprsLoadFilter);
+  if (!chosen || chosen->empty()) return;
+  const std::string& path = *chosen;
+  // A file that cannot be used changes nothing, the loaded path included.
+  const Result<std::vector<std::uint8_t>> bytes =
+      ReadBoundedFile(PathFromUtf8(path), kLoadLimit, "GPRS setting file");
+  if (!bytes.ok()) {
+    view_.ShowMessage(LoadFailedMessage(path, bytes.message(), language_), MessageIcon::kWarning);
+    return;
+  }
+  const std::variant<GprsLoaded, GprsLoadRefusal> loaded = LoadGprsSettings(*bytes);
+  if (const auto* refusal = std::get_if<GprsLoadRefusal>(&loaded)) {
+    view_.ShowMessage(
+        LoadFailedMessage(path, GprsLoadRefusalReason(*refusal, language_), language_),
+        MessageIcon::kWarning);
+    return;
+  }
+  loaded_path_ = path;
+  view_.SetText(kLoadedPathEdit, loaded_path_);
+  ApplyLoaded(std::get<GprsLoaded>(loaded));
+}
+
+void SmtpForm::ApplyLoaded(const GprsLoaded& loaded) {
+  const GprsSettings& file = loaded.settings;
+  // The mode comes from the file, with that mode's lists and states: a
+  // Customer file must save its own access point, not a preset.
+  view_.SetSelection(kApnModeList, file.apnMode);
+  if (file.apnMode == kApnAuto) {
+    FillAuto(file.countryIndex, file.operatorIndex, /*table_names=*/true);
+  } else {
+    FillCustomer();
+  }
+  view_.SetSelection(kSmtpSmsControlList, file.smsControl);
+  for (const TextEdit& text : kTextEdits) typed_.*text.member = file.*text.member;
+  typed_.picturesPerDay = file.picturesPerDay;
+  PutToControls();
+  if (!loaded.problems.empty()) {
+    view_.ShowMessage(GprsLoadProblemsMessage(loaded_path_, loaded.problems, language_),
+                      MessageIcon::kWarning);
+  }
+}
+
+}  // namespace quelmo

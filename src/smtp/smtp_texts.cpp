@@ -1,0 +1,188 @@
+#include "smtp/smtp_texts.h"
+
+#include <array>
+#include <cstddef>
+
+#include "app/app_state.h"
+#include "sms/remote_control_texts.h"
+#include "smtp/smtp_controls.h"
+
+namespace quelmo {
+namespace {
+
+constexpr int kLanguageCount = 11;
+
+// One text per language code, code 1 first:
+//   Chinese, English, German, Finnish, Italian, French,
+//   Hungarian, Slovenian, Czech, Japanese, Lithuanian.
+using LanguageRow = std::array<std::string_view, kLanguageCount>;
+
+struct ControlTexts {
+  ControlId id;
+  LanguageRow texts;
+};
+
+// ---- Captions of this form alone, one row per control ---------------------
+// Leading blanks (Czech " Zeme", several Lithuanian texts) are part of the text.
+
+constexpr ControlTexts kCaptions[] = {
+    {kApnModeLabel,
+     {"GPRS 设置", "GPRS Setting", "GPRS Einstellungen", "GPRS Setting", "GPRS Setting",
+      "GPRS Setting", "GPRS Setting", "GPRS Setting", "GPRS Setting", "GPRSモード",
+      " GPRS Setting"}},
+    {kCountryLabel,
+     {"选择国家", "Select Country", "Land", "maa", "Nazione", "Pays", "Orszag", "Drzava", " Zeme",
+      "国名", "Salis"}},
+    {kOperatorLabel,
+     {"选择运营商", "Select Operator", "Anbieter", "operaattorit", "Operatori", "Operateurs",
+      "Kezelok", "Operater", "Operater", "通信会社", "Operatorius"}},
+    {kAccessPointGroup,
+     {"Gprs运营商设置信息", "GPRS Operator Setting", "GPRS Anbieter Einstellungen",
+      "GPRS Operator Setting", "GPRS Operator Setting", "GPRS Operator Setting",
+      "GPRS Operator Setting", "GPRS Operator Setting", "GPRS Operator Setting", "GPRSステータス",
+      "GPRS Operator Setting"}},
+    {kGprsAccountLabel,
+     {"GPRS 帐号", "GPRS Account", "GPRS Benutzername", "GPRS tili", "GPRS Account",
+      "GPRS Compte", "Upor. Ime", "Racun", "Ucet", "アカウント", "Account"}},
+    {kGprsPasswordLabel,
+     {"GPRS 密码", "GPRS Password", "GPRS Passwort", "GPRS salasana", "GPRS Password",
+      "Mot de passe", "Jelszo", "Geslo", "Heslo", "パスワード", "Slaptazodis"}},
+    {kSenderGroup,
+     {"用户信息", "User Information", "Absender Email Einstellung", "User Information",
+      "User Information", "User Information", "User Information", "User Information",
+      "User Information", "User Information", "User Information"}},
+    {kSmtpServerLabel,
+     {"Smtp 服务器", "Email Server", "Smtp Server", "Smtp Server", "Smtp Server", "Smtp Server",
+      "Smtp Server", "Smtp Server", "Smtp Server", "Smtp Server", "Smtp serveris"}},
+    {kSmtpPortLabel,
+     {"端口", "Port", "Port", "Port", "Port", "Port", "Port", "VRATA", "Port", "ポート", "Port"}},
+    {kSenderEmailLabel,
+     {"发送人邮件地址", "Sender Email", "Sender Email", "Sender Email", "Sender Email",
+      "Sender Email", "Sender Email", "Email naslov", "Sender Email", "Sender Email",
+      "Siuntejo email"}},
+    {kSenderPasswordLabel,
+     {"发送人密码", "Sender Password", "Sender Passwort", "salasana", "Sender Password",
+      "Mot de passe", "Jelszo", "Geslo", "Heslo", "パスワード", "Slaptazodis"}},
+    {kRecipientGroup,
+     {"接收方信息", "Recipients", "Empfanger", "Recipients", "Recipients", "Recipients",
+      "Recipients", "Recipients", "Recipients", "Recipients", "Recipients"}},
+    {kRecipientLabel,
+     {"接收人邮件地址", "Receive Email", "Receive Email", "Sahkoposti", "Receive Email",
+      "Receive Email", "Receive Email", "Email naslov", "Receive Email", "Eメール01",
+      "Receive Email"}},
+    {kSmtpSmsControlGroup,
+     {"短信控制信息", "SMS Control Information", "SMS Uberwachung Einstellungen", "SMS Control",
+      "SMS Control", "SMS Control", "SMS Control", "SMS upravljanje", "SMS Control",
+      "SMS Control", " SMS nuotol.valdymas"}},
+    {kSmsPhoneLabel,
+     {"手机号码", "Phone Number", "Telefonnummer", "puhelinnumero", "No. Telefono",
+      "No telephone", "Telefonsz.", "Telefonska st.", "Tel. Cislo", "電話", "Telefono Nr."}},
+    {kSmtpLoadButton,
+     {"载入配置文件", "Load configure", "Einstellungen laden", "Load configure", "Load configure",
+      "Load configure", "Load configure", "Load configure", "Load configure", "Load configure",
+      "Load configure"}},
+};
+
+// The same in every language.
+constexpr std::string_view kApnCaption = "GPRS APN";
+
+// ---- The access-point mode list: Auto, Customer ---------------------------
+
+constexpr LanguageRow kAutoEntry = {"厂家设置", "Auto", "Auto",      "Autom",       "Auto", "Auto",
+                                    "Auto",     "Samodejno", "Automaticky", "オート", "Auto"};
+constexpr LanguageRow kCustomerEntry = {"自定义", "Customer", "Manuell", "Manuaali",
+                                        "Manuale", "Manuale", "Kezi",    "Rocno",
+                                        "Rucne",   "マニュアル", "Manual"};
+
+// ---- Hints and messages: Chinese for code 1, English otherwise -----------
+// "：" is the full-width colon, in the English hints as well.
+
+constexpr std::string_view kExampleSmtpHost = "smtp.example.com";
+constexpr std::string_view kExampleSender = "camera@example.com";
+constexpr std::string_view kExampleRecipient = "me@example.org";
+
+struct HintRow {
+  ControlId id;
+  std::string_view chinese;
+  std::string_view english;
+  std::string_view example;  // appended, then the closing text
+  std::string_view chineseEnd;
+  std::string_view englishEnd;
+};
+
+constexpr HintRow kHints[] = {
+    {kSmtpServerEdit, "提示：邮件SMTP服务器地址(例: ", "Note：Sender Smtp Server(ex: ",
+     kExampleSmtpHost, ")", ")"},
+    {kSmtpPortEdit, "提示：邮件SMTP服务器端口(例: 465) ", "Note：Smtp Server Port(ex: 465)", "", "",
+     ""},
+    {kRecipientEdit, "例: ", "Ex: ", kExampleRecipient, "", ""},
+    {kSmsPhoneEdit, "注意：号码可以作为短信控制号码(ex:13800013800)",
+     "Note：The phone number can be used as a sms control number", "", "", ""},
+    {kSmtpSmsControlList, "注意：推荐设置为2小时，可以获取更长电池使用寿命",
+     "Note: the recommended settings for 2 hours, you can get a longer battery life", "", "", ""},
+    {kSenderEmailEdit, "例: ", "Ex: ", kExampleSender, "", ""},
+};
+
+std::string_view Pick(const LanguageRow& row, int language_index) {
+  return row[static_cast<std::size_t>(FormTextLanguage(language_index) - 1)];
+}
+
+}  // namespace
+
+std::vector<ControlCaption> SmtpCaptions(int language_index) {
+  std::vector<ControlCaption> captions;
+  for (const ControlTexts& row : kCaptions) {
+    captions.push_back({row.id, Pick(row.texts, language_index)});
+  }
+  captions.push_back({kApnLabel, kApnCaption});
+  captions.push_back({kSmtpDailyLimitLabel, DailyLimitCaption(language_index)});
+  captions.push_back({kSmtpDailyLimitNote, DailyLimitNote(language_index)});
+  captions.push_back({kSmtpSmsControlLabel, SmsControlCaption(language_index)});
+  captions.push_back({kSmtpSelectFolderButton, SelectFolderCaption(language_index)});
+  captions.push_back({kSmtpSaveButton, SaveCaption(language_index)});
+  captions.push_back({kSmtpExitButton, ExitCaption(language_index)});
+  return captions;
+}
+
+std::vector<std::string> ApnModeEntries(int language_index) {
+  return {std::string(Pick(kAutoEntry, language_index)),
+          std::string(Pick(kCustomerEntry, language_index))};
+}
+
+std::string_view CustomerListEntry(int language_index) {
+  return language_index == kChinese ? "自定义" : "Customer";
+}
+
+std::vector<std::string> SmtpSmsControlEntries(int language_index) {
+  return SmsControlEntries(language_index);
+}
+
+std::vector<ControlHint> SmtpHints(int language_index) {
+  const bool chinese = language_index == kChinese;
+  std::vector<ControlHint> hints;
+  for (const HintRow& row : kHints) {
+    std::string text(chinese ? row.chinese : row.english);
+    text.append(row.example).append(chinese ? row.chineseEnd : row.englishEnd);
+    hints.push_back({row.id, std::move(text)});
+  }
+  return hints;
+}
+
+std::string_view GprsSavedConfirmation(int language_index) {
+  return language_index == kChinese ? "GPRS配置文件已保存"
+                                    : "Save All Parameters To GPRS Setting File";
+}
+
+std::string GprsLoadProblemsMessage(std::string_view file_path,
+                                    const std::vector<std::string>& problems, int language_index) {
+  std::string message;
+  if (language_index == kChinese) {
+    message.append("已载入").append(file_path).append("，但文件内容与本程序写入的不一致：");
+  } else {
+    message.append(file_path).append(" was loaded, but it is not as this program writes it:");
+  }
+  for (const std::string& problem : problems) message.append("\n").append(problem);
+  return message;
+}
+
+}  // namespace quelmo
