@@ -388,13 +388,18 @@ void MmsForm::Load() {
   const MmsFileContents contents = ReadMmsFile(*bytes);
   // Only an intact file without unusual values is taken: a damaged one, or
   // another kind of setting file of the same size, would put stray bytes into
-  // the fields.
+  // the fields. The camera's language is not one of the form's fields (a save
+  // writes the program's own), so an unusual one there, which this program
+  // itself writes for a stored language outside the table, does not count.
   const FileIntegrity& integrity = contents.integrity;
-  if (!integrity.intact() || !integrity.warnings.empty()) {
-    const std::string& first =
-        !integrity.problems.empty() ? integrity.problems.front()
-        : !integrity.warnings.empty() ? integrity.warnings.front()
-                                      : std::string("check value");
+  std::vector<std::string> unusual;
+  for (const std::string& warning : integrity.warnings) {
+    if (warning.find("cameraLanguage") == std::string::npos) unusual.push_back(warning);
+  }
+  if (!integrity.intact() || !unusual.empty()) {
+    const std::string& first = !integrity.problems.empty() ? integrity.problems.front()
+                               : !unusual.empty()          ? unusual.front()
+                                                           : std::string("check value");
     return refuse(MmsDamagedReason(first, language_));
   }
   const MmsSettings& loaded = contents.settings;

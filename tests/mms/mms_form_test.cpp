@@ -405,6 +405,15 @@ TEST_F(MmsFormTest, LoadingACustomerFileInAutoModeSwitchesToCustomer) {
   EXPECT_EQ(ReadBytes(FilePath()), MmsFileBytes(CustomerFile(), kChinese, 0));
 }
 
+TEST_F(MmsFormTest, AFileWithALanguageOutsideTheTableStillLoads) {
+  // The program itself writes such a file when the stored language is unusual.
+  WriteBytes(other.path() / "mms.dat", MmsFileBytes(CustomerFile(), 12, 0));
+  OpenForm();
+  LoadFile(other.path() / "mms.dat");
+  EXPECT_TRUE(view.Messages().empty());
+  EXPECT_EQ(view.Text(kMmsPhoneEdit), "+4917012345678");
+}
+
 TEST_F(MmsFormTest, LoadingAPresetFileShowsItsChoiceAndSavesThePresetOnScreen) {
   MmsSettings file;
   ApplyMmsPreset(file, kMmsChina, 1);
