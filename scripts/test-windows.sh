@@ -77,17 +77,11 @@ export DISPLAY=":$(head -n1 "$scratch/display")"
 # fonts-wqy-microhei stands in for the Chinese and Japanese glyphs that the
 # dialogs' fonts lack, as Windows' own font links do.
 cjk_font=/usr/share/fonts/truetype/wqy/wqy-microhei.ttc
-cat >"$scratch/prefix.reg" <<'REG'
-REGEDIT4
-
-[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
-"Managed"="N"
-
-[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink]
-"Arial"=hex(7):77,00,71,00,79,00,2d,00,6d,00,69,00,63,00,72,00,6f,00,68,00,65,00,69,00,2e,00,74,00,74,00,63,00,2c,00,57,00,65,00,6e,00,51,00,75,00,61,00,6e,00,59,00,69,00,20,00,4d,00,69,00,63,00,72,00,6f,00,20,00,48,00,65,00,69,00,00,00,00,00
-"Tahoma"=hex(7):77,00,71,00,79,00,2d,00,6d,00,69,00,63,00,72,00,6f,00,68,00,65,00,69,00,2e,00,74,00,74,00,63,00,2c,00,57,00,65,00,6e,00,51,00,75,00,61,00,6e,00,59,00,69,00,20,00,4d,00,69,00,63,00,72,00,6f,00,20,00,48,00,65,00,69,00,00,00,00,00
-REG
-( wineserver -p && wineboot -i && wine regedit /S "$(winepath -w "$scratch/prefix.reg")" &&
+font_links='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
+( wineserver -p && wineboot -i &&
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f &&
+  wine reg add "$font_links" /v Arial /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f &&
+  wine reg add "$font_links" /v Tahoma /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f &&
   { [[ ! -f "$cjk_font" ]] || cp "$cjk_font" "$WINEPREFIX/drive_c/windows/Fonts/"; } &&
   wine cmd.exe /c exit ) >"$scratch/wineboot.log" 2>&1 &
 prefix_pid=$!
