@@ -55,8 +55,16 @@ if(NOT WIN32)
   install(FILES ${QUELMO_PACKAGING}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 endif()
 
-install(FILES ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/NOTICE
-        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+if(WIN32)
+  # A zip a Windows user unpacks anywhere: the programs with the README, the
+  # licence and the data attribution beside them, as text files.
+  install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION . RENAME README.txt)
+  install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
+  install(FILES ${PROJECT_SOURCE_DIR}/NOTICE DESTINATION . RENAME NOTICE.txt)
+else()
+  install(FILES ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/NOTICE
+          DESTINATION ${CMAKE_INSTALL_DOCDIR})
+endif()
 
 set(CPACK_PACKAGE_NAME quelmo)
 set(CPACK_PACKAGE_VENDOR "The Quelmo Setup team")
@@ -75,4 +83,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # CJK texts in the windows need a font that holds them.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk | fonts-wqy-microhei")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+if(WIN32)
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_PACKAGE_FILE_NAME quelmo-${PROJECT_VERSION}-windows-x64)
+  set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+  set(CPACK_PACKAGING_INSTALL_PREFIX "")
+endif()
 include(CPack)

@@ -13,6 +13,8 @@ set(QUELMO_MINGW_TRIPLE x86_64-w64-mingw32)
 set(CMAKE_C_COMPILER ${QUELMO_MINGW_TRIPLE}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${QUELMO_MINGW_TRIPLE}-g++-posix)
 set(CMAKE_RC_COMPILER ${QUELMO_MINGW_TRIPLE}-windres)
+# The zip's programs are stripped with the tool that knows their format.
+find_program(CMAKE_STRIP ${QUELMO_MINGW_TRIPLE}-strip)
 
 # Search the mingw sysroot for libraries and headers, never the host's
 # /usr/include or /usr/lib: a host header on the include path would compile

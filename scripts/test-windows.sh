@@ -1,16 +1,20 @@
 #!/usr/bin/env bash
-# The Windows step of the tests: cross-builds the core, quelmo-cli.exe and the
-# core's tests with mingw-w64 from scratch, runs the tests under Wine in a
-# throwaway prefix, and checks that quelmo-cli.exe writes the same bytes as
-# the Linux quelmo-cli.
+# The Windows step of the tests: cross-builds the core, quelmo.exe,
+# quelmo-cli.exe and the tests with mingw-w64 from scratch, runs the tests
+# under Wine in a throwaway prefix on a private X server (quelmo.exe's windows
+# need one), checks that quelmo.exe and quelmo-cli.exe write the same bytes as
+# the Linux quelmo-cli, and renders quelmo.exe's windows.
 #
 # The prefix and Wine's server folder live in one mktemp folder that goes at
-# the end, whatever happened; the server is stopped first. Nothing is left in
-# the home folder.
+# the end, whatever happened; the Wine server and the X server are stopped
+# first. Nothing is left in the home folder.
 #
 #   QUELMO_LINUX_CLI  the Linux quelmo-cli to compare with (default: the one
 #                     of build/ci, built here when missing)
 #   QUELMO_JOBS       parallel build and test jobs (default: nproc)
+#   QUELMO_WINDOWS_SCREENSHOTS  a folder to keep quelmo.exe's screenshots in
+#                     (BMP, English, Chinese and German); by default they go
+#                     with the scratch folder
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,7 +23,7 @@ jobs=${QUELMO_JOBS:-$(nproc)}
 
 say() { printf '== %s (%ds)\n' "$*" $((SECONDS - step_started)); }
 
-for tool in x86_64-w64-mingw32-g++-posix wine wineserver wineboot; do
+for tool in x86_64-w64-mingw32-g++-posix wine wineserver wineboot Xvfb; do
   if ! command -v "$tool" >/dev/null; then
     echo "test-windows.sh: $tool is missing; run scripts/install-deps.sh test" >&2
     exit 1
@@ -39,19 +43,47 @@ unset DISPLAY WAYLAND_DISPLAY
 mkdir -p "$WINEPREFIX" "$TMPDIR"
 
 prefix_pid=
+xvfb_pid=
 cleanup() {
   local status=$?
   [[ -n "$prefix_pid" ]] && kill "$prefix_pid" 2>/dev/null && wait "$prefix_pid" 2>/dev/null
   wineserver -k 2>/dev/null || true
   wineserver -w 2>/dev/null || true
+  [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
   rm -rf "$scratch"
   exit "$status"
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-# The prefix is made in the background, alongside the build.
-( wineserver -p && wineboot -i && wine cmd.exe /c exit ) >"$scratch/wineboot.log" 2>&1 &
+# --- An X server of our own: Xvfb picks a free display and tells us which ---
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+  [[ -s "$scratch/display" ]] && break
+  kill -0 "$xvfb_pid" 2>/dev/null || break
+  sleep 0.1
+done
+if [[ ! -s "$scratch/display" ]]; then
+  echo "test-windows.sh: Xvfb did not start:" >&2
+  cat "$scratch/xvfb.log" >&2
+  exit 1
+fi
+export DISPLAY=":$(head -n1 "$scratch/display")"
+
+# The prefix is made in the background, alongside the build. Its windows are
+# not left to a window manager (there is none: Wine would wait for one at
+# every window shown or hidden), and a CJK font from Debian's
+# fonts-wqy-microhei stands in for the Chinese and Japanese glyphs that the
+# dialogs' fonts lack, as Windows' own font links do.
+cjk_font=/usr/share/fonts/truetype/wqy/wqy-microhei.ttc
+font_links='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
+( wineserver -p && wineboot -i &&
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f &&
+  wine reg add "$font_links" /v Arial /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f &&
+  wine reg add "$font_links" /v Tahoma /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f &&
+  { [[ ! -f "$cjk_font" ]] || cp "$cjk_font" "$WINEPREFIX/drive_c/windows/Fonts/"; } &&
+  wine cmd.exe /c exit ) >"$scratch/wineboot.log" 2>&1 &
 prefix_pid=$!
 
 # --- The cross build ---
@@ -84,8 +116,21 @@ prefix_pid=
 say "Wine prefix ready"
 
 # --- The tests under Wine ---
-ctest --preset=windows -j "$jobs"
+# The camera and SMS form tests leave the files they saved through
+# quelmo.exe's windows, and the settings they picked there, for the
+# comparison below.
+road="$scratch/road"
+mkdir -p "$road"
+QUELMO_ROAD_OUT=$(winepath -w "$road") ctest --preset=windows -j "$jobs"
 say "tests under Wine passed"
+
+# --- quelmo.exe's forms write what the Linux build writes ---
+mkdir -p "$road/linux"
+for kind in camera sms; do
+  "$linux_cli" write "$kind" --settings "$road/$kind.json" --out "$road/linux" >/dev/null
+  cmp "$road/$kind.dat" "$road/linux/$kind.dat"
+done
+say "quelmo.exe's camera and SMS forms write the same bytes as the Linux build"
 
 # --- quelmo-cli.exe writes what the Linux build writes ---
 # The same settings (a fixed clock; texts in Chinese, with the euro sign)
@@ -156,5 +201,31 @@ for file in camera.dat mms.dat gprs.dat sms.dat; do
   cmp "$cli/linux/$file" "$windows_out/imported/$file"
 done
 say "quelmo-cli.exe imports a profile into the same bytes"
+
+# --- quelmo.exe renders every window in English, Chinese and German ---
+shots=${QUELMO_WINDOWS_SCREENSHOTS:-$scratch/screenshots}
+mkdir -p "$shots"
+for language in 2 1 3; do
+  LC_ALL=C.UTF-8 timeout 120 cmake/wine-run.sh build/windows/src/win32/quelmo.exe \
+    --screenshots "$(windows_path "$shots")" --language "$language"
+done
+for window in launcher about camera mms smtp sms; do
+  for code in en zh de; do
+    [[ -s "$shots/$window-$code.bmp" ]] || { echo "test-windows.sh: no $window-$code.bmp" >&2; exit 1; }
+  done
+done
+say "quelmo.exe rendered its windows"
+
+# --- The download: a zip that unpacks and runs ---
+(cd build/windows && cpack -G ZIP >/dev/null)
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/windows/CMakeCache.txt)
+zip_file=build/windows/quelmo-$version-windows-x64.zip
+unpacked="$scratch/unpacked"
+mkdir -p "$unpacked"
+(cd "$unpacked" && cmake -E tar xf "$OLDPWD/$zip_file")
+folder=$(basename "$zip_file" .zip)
+diff <(cd "$unpacked/$folder" && ls) <(printf '%s\n' LICENSE.txt NOTICE.txt README.txt quelmo-cli.exe quelmo.exe)
+LC_ALL=C.UTF-8 timeout 60 cmake/wine-run.sh "$unpacked/$folder/quelmo-cli.exe" --version | grep -qF "$version"
+say "$zip_file unpacks and runs"
 
 say "Windows step done"

@@ -46,6 +46,9 @@ class PreferenceBackend {
   // Opens the key for reading and writing; nullptr when it is missing or may
   // not be written.
   virtual std::unique_ptr<PreferenceKey> Open() = 0;
+  // Opens an existing key for reading only, also one that may not be
+  // written (its Set calls then fail); nullptr when it is missing.
+  virtual std::unique_ptr<PreferenceKey> OpenForReading() { return Open(); }
   // Creates the key with the system's default access; whether that worked.
   virtual bool Create() = 0;
 };

@@ -68,6 +68,12 @@ std::unique_ptr<PreferenceKey> RegistryPreferenceBackend::Open() {
   return std::make_unique<RegistryPreferenceKey>(key);
 }
 
+std::unique_ptr<PreferenceKey> RegistryPreferenceBackend::OpenForReading() {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(root_, kPreferenceKeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS) return nullptr;
+  return std::make_unique<RegistryPreferenceKey>(key);
+}
+
 bool RegistryPreferenceBackend::Create() {
   HKEY key = nullptr;
   if (RegCreateKeyA(root_, kPreferenceKeyPath, &key) != ERROR_SUCCESS) return false;

@@ -26,6 +26,7 @@ class RegistryPreferenceBackend final : public PreferenceBackend {
   // not be written counts as missing, so every load fails and the program
   // runs on its defaults.
   std::unique_ptr<PreferenceKey> Open() override;
+  std::unique_ptr<PreferenceKey> OpenForReading() override;
   bool Create() override;
 
  private:

@@ -19,7 +19,7 @@
 #include <optional>
 #include <vector>
 
-#include "qt/dialog_template.h"
+#include "dialogs/dialog_template.h"
 #include "qt/dialog_units.h"
 #include "qt/text_fit.h"
 

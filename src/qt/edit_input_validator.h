@@ -1,10 +1,9 @@
 #pragma once
-// What the user may type into an edit: digits only for number fields, and at
-// most a number of bytes of the stored code page (GBK), counted by the core's
-// checked conversion so that a character GBK cannot hold is refused rather
-// than silently stored as '?'. Programmatic texts are not held to it.
+// What the user may type into an edit (TypingRules), as Qt asks it.
 
 #include <QValidator>
+
+#include "controls/typing_rules.h"
 
 namespace quelmo {
 
@@ -12,18 +11,16 @@ class EditInputValidator final : public QValidator {
  public:
   explicit EditInputValidator(QObject* parent = nullptr) : QValidator(parent) {}
 
-  void SetDigitsOnly(bool digits_only) { digits_only_ = digits_only; }
+  void SetDigitsOnly(bool digits_only) { rules_.digitsOnly = digits_only; }
   // A negative limit: none.
-  void SetByteLimit(int bytes) { byte_limit_ = bytes; }
+  void SetByteLimit(int bytes) { rules_.byteLimit = bytes; }
   // At most this many characters of any kind (a negative limit: none).
-  void SetCharacterLimit(int characters) { character_limit_ = characters; }
+  void SetCharacterLimit(int characters) { rules_.characterLimit = characters; }
 
   State validate(QString& input, int& position) const override;
 
  private:
-  bool digits_only_ = false;
-  int byte_limit_ = -1;
-  int character_limit_ = -1;
+  TypingRules rules_;
 };
 
 }  // namespace quelmo

@@ -3,7 +3,7 @@
 #include <QString>
 
 #include "qt/balloon_window.h"
-#include "qt/dialog_template.h"
+#include "dialogs/dialog_template.h"
 #include "qt/dialog_window.h"
 #include "qt/qt_form_view.h"
 #include "screens/screens.h"

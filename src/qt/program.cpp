@@ -9,7 +9,7 @@
 #include "qt/app_look.h"
 #include "qt/command_line.h"
 #include "qt/dialog_adapter.h"
-#include "qt/program_session.h"
+#include "app/program_session.h"
 #include "qt/screenshots.h"
 #include "qt/window_loop.h"
 

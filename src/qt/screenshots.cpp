@@ -55,30 +55,14 @@ QImage Framed(QWidget& window) {
 
 }  // namespace
 
-std::string LanguageFileCode(int language_index) {
-  static constexpr std::array<const char*, 11> kCodes = {"zh", "en", "de", "fi", "it", "fr",
-                                                         "hu", "sl", "cs", "ja", "lt"};
-  if (language_index >= 1 && language_index <= 11) return kCodes[language_index - 1];
-  return "lang" + std::to_string(language_index);
-}
-
 Status RenderScreenshots(AppContext& context, const QString& folder) {
   if (!QDir().mkpath(folder)) {
     return Error{ErrorCode::kIoError, "cannot make the folder " + folder.toStdString()};
   }
-  static constexpr std::array<std::pair<Next, const char*>, 6> kWindows = {{
-      {Next::kLauncher, "launcher"},
-      {Next::kAbout, "about"},
-      {Next::kCameraForm, "camera"},
-      {Next::kMmsForm, "mms"},
-      {Next::kSmtpForm, "smtp"},
-      {Next::kSmsForm, "sms"},
-  }};
-
   UnattendedDialogs dialogs;
   std::string failures;
   const std::string language = LanguageFileCode(context.state.languageIndex);
-  for (const auto& [which, name] : kWindows) {
+  for (const auto& [which, name] : kNamedWindows) {
     const std::string file_name = std::string(name) + "-" + language + ".png";
     Result<std::unique_ptr<HostedScreen>> screen = HostedScreen::Make(which, context, dialogs);
     if (!screen) {

@@ -10,12 +10,9 @@
 
 #include "app/app_context.h"
 #include "base/result.h"
+#include "screens/window_names.h"
 
 namespace quelmo {
-
-// "zh", "en", "de", "fi", "it", "fr", "hu", "sl", "cs", "ja", "lt" for
-// 1..11; "lang<N>" for any other code.
-std::string LanguageFileCode(int language_index);
 
 // Writes the PNG files into `folder` (made when missing). A window that
 // cannot be made or saved is named in the error; the others are still

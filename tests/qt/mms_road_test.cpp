@@ -18,7 +18,7 @@
 #include "platform/file_system.h"
 #include "qt/dialog_window.h"
 #include "qt/hosted_screen.h"
-#include "qt/program_session.h"
+#include "app/program_session.h"
 #include "qt/qt_form_view.h"
 #include "qt/window_loop.h"
 #include "qt_test_environment.h"

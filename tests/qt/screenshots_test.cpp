@@ -10,7 +10,7 @@
 #include "app/preference_store.h"
 #include "controls/local_clock.h"
 #include "platform/file_system.h"
-#include "qt/program_session.h"
+#include "app/program_session.h"
 #include "support/fake_preference_backend.h"
 #include "support/temp_folder.h"
 

@@ -4,7 +4,8 @@ namespace quelmo {
 
 class FakePreferenceKey final : public PreferenceKey {
  public:
-  explicit FakePreferenceKey(FakePreferenceBackend& backend) : backend_(backend) {}
+  FakePreferenceKey(FakePreferenceBackend& backend, bool writable)
+      : backend_(backend), writable_(writable) {}
 
   std::optional<std::uint32_t> QueryDword(std::string_view name) override {
     return backend_.Dword(std::string(name));
@@ -20,17 +21,20 @@ class FakePreferenceKey final : public PreferenceKey {
   }
 
   bool SetDword(std::string_view name, std::uint32_t value) override {
+    if (!writable_) return false;
     backend_.PutDword(std::string(name), value);
     return true;
   }
 
   bool SetString(std::string_view name, std::span<const std::uint8_t> data) override {
+    if (!writable_) return false;
     backend_.PutRaw(std::string(name), FakeValueType::kString, {data.begin(), data.end()});
     return true;
   }
 
  private:
   FakePreferenceBackend& backend_;
+  bool writable_;
 };
 
 void FakePreferenceBackend::PutDword(const std::string& name, std::uint32_t value) {
@@ -62,7 +66,12 @@ std::optional<std::uint32_t> FakePreferenceBackend::Dword(const std::string& nam
 
 std::unique_ptr<PreferenceKey> FakePreferenceBackend::Open() {
   if (!key_exists_ || !writable_) return nullptr;
-  return std::make_unique<FakePreferenceKey>(*this);
+  return std::make_unique<FakePreferenceKey>(*this, true);
+}
+
+std::unique_ptr<PreferenceKey> FakePreferenceBackend::OpenForReading() {
+  if (!key_exists_) return nullptr;
+  return std::make_unique<FakePreferenceKey>(*this, writable_);
 }
 
 bool FakePreferenceBackend::Create() {

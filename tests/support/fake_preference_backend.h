@@ -41,6 +41,7 @@ class FakePreferenceBackend final : public PreferenceBackend {
 
   // --- PreferenceBackend ---
   std::unique_ptr<PreferenceKey> Open() override;
+  std::unique_ptr<PreferenceKey> OpenForReading() override;
   bool Create() override;
 
  private:

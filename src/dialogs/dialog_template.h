@@ -1,7 +1,8 @@
 #pragma once
 // A dialog resource kept as data (resources/dialogs/<id>.json): the window's
 // size in dialog units, its font, and each control's id, kind, position,
-// styles and template text. The host builds its windows from these.
+// styles and template text. Both hosts build their windows from these; the
+// templates are compiled into the program.
 
 #include <string>
 #include <string_view>
@@ -62,7 +63,7 @@ struct DialogTemplate {
 // Parses a template's JSON text. Errors say which control or field is wrong.
 Result<DialogTemplate> ParseDialogTemplate(std::string_view json);
 
-// The template of a dialog resource, from the program's resources.
+// The template of a dialog resource, from the templates built into the program.
 Result<DialogTemplate> LoadDialogTemplate(int resource_id);
 
 }  // namespace quelmo

@@ -1,4 +1,4 @@
-#include "qt/program_session.h"
+#include "app/program_session.h"
 
 #include "app/default_folder.h"
 #include "app/startup.h"

@@ -1,0 +1,225 @@
+#include "win32/hosted_dialog.h"
+
+#include <vector>
+
+#include "screens/screens.h"
+#include "win32/balloon_tooltip.h"
+#include "win32/dialog_resource.h"
+#include "win32/native_form_view.h"
+#include "win32/wide_text.h"
+
+namespace quelmo {
+namespace {
+
+// Posted when the user leaves an edit or list, so that what the logic shows
+// then comes after the focus has moved.
+constexpr UINT kFocusLeftMessage = WM_APP + 1;
+
+HICON AppIcon(int size) {
+  HANDLE icon = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kAppIconResource), IMAGE_ICON,
+                           size, size, LR_DEFAULTCOLOR | LR_SHARED);
+  if (icon == nullptr) icon = LoadIconW(nullptr, MAKEINTRESOURCEW(32512));  // IDI_APPLICATION
+  return static_cast<HICON>(icon);
+}
+
+}  // namespace
+
+HostedDialog::HostedDialog(Next which, DialogTemplate layout, NativeDialogs& dialogs)
+    : which_(which), layout_(std::move(layout)), dialogs_(dialogs) {}
+
+HostedDialog::~HostedDialog() {
+  // The tooltip detaches from the hint, which the logic owns: it goes first.
+  balloon_.reset();
+  logic_.reset();
+  view_.reset();
+  if (window_ != nullptr) {
+    SetWindowLongPtrW(window_, DWLP_USER, 0);
+    DestroyWindow(window_);
+  }
+}
+
+Result<std::unique_ptr<HostedDialog>> HostedDialog::Make(Next which, AppContext& context,
+                                                         NativeDialogs& dialogs, HWND owner) {
+  const int resource = DialogResourceOf(which);
+  if (resource == 0) {
+    return Error{ErrorCode::kInvalidArgument, "this step of the program has no window"};
+  }
+  Result<DialogTemplate> layout = LoadDialogTemplate(resource);
+  if (!layout) return layout.error();
+
+  std::unique_ptr<HostedDialog> dialog(new HostedDialog(which, std::move(layout).value(), dialogs));
+  const std::vector<std::uint8_t> bytes = BuildDialogResource(dialog->layout_, owner != nullptr);
+  HWND window = CreateDialogIndirectParamW(
+      GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(bytes.data()), owner, Procedure,
+      reinterpret_cast<LPARAM>(dialog.get()));
+  if (window == nullptr) {
+    return Error{ErrorCode::kUnavailable, "the window of dialog resource " +
+                                              std::to_string(resource) + " could not be made (error " +
+                                              std::to_string(GetLastError()) + ")"};
+  }
+  dialog->view_ = std::make_unique<NativeFormView>(window, dialog->layout_, dialogs);
+  dialog->logic_ = MakeScreen(which, *dialog->view_, context);
+  if (dialog->logic_ == nullptr) {
+    return Error{ErrorCode::kUnavailable,
+                 "dialog resource " + std::to_string(resource) + " has no logic in this build"};
+  }
+  // A hint made with the logic gets its tooltip before the logic opens; one
+  // made while opening gets it right after.
+  dialog->AttachHint();
+  dialog->logic_->Open();
+  dialog->AttachHint();
+  dialog->AddSystemMenuEntry();
+  return dialog;
+}
+
+void HostedDialog::SetIcons() {
+  SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(AppIcon(GetSystemMetrics(SM_CXICON))));
+  SendMessageW(window_, WM_SETICON, ICON_SMALL,
+               reinterpret_cast<LPARAM>(AppIcon(GetSystemMetrics(SM_CXSMICON))));
+  // Icon controls show the program's icon at their own size.
+  for (HWND child = GetWindow(window_, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t class_name[16] = {};
+    GetClassNameW(child, class_name, 16);
+    const LONG_PTR style = GetWindowLongPtrW(child, GWL_STYLE);
+    if (lstrcmpiW(class_name, L"Static") == 0 && (style & SS_TYPEMASK) == SS_ICON) {
+      SendMessageW(child, STM_SETICON, reinterpret_cast<WPARAM>(AppIcon(GetSystemMetrics(SM_CXICON))), 0);
+    }
+  }
+}
+
+void HostedDialog::AddSystemMenuEntry() {
+  if (layout_.systemMenuCommand == 0) return;
+  const std::string entry = logic_->SystemMenuEntry();
+  if (entry.empty()) return;
+  HMENU menu = GetSystemMenu(window_, FALSE);
+  if (menu == nullptr) return;
+  const std::wstring text = Wide(entry);
+  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(layout_.systemMenuCommand), text.c_str());
+}
+
+void HostedDialog::AttachHint() {
+  if (balloon_ != nullptr) return;
+  if (BalloonHint* hint = logic_->Hint()) balloon_ = std::make_unique<BalloonTooltip>(*hint, window_);
+}
+
+void HostedDialog::Show() {
+  ShowWindow(window_, SW_SHOW);
+  UpdateWindow(window_);
+}
+
+void HostedDialog::Hide() {
+  if (balloon_ != nullptr) balloon_->Hide();
+  ShowWindow(window_, SW_HIDE);
+}
+
+bool HostedDialog::PreTranslate(MSG& message) {
+  if (message.hwnd != window_ && !IsChild(window_, message.hwnd)) return false;
+  if (balloon_ != nullptr) balloon_->Relay(message);
+  return IsDialogMessageW(window_, &message) != FALSE;
+}
+
+INT_PTR CALLBACK HostedDialog::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_INITDIALOG) {
+    auto* dialog = reinterpret_cast<HostedDialog*>(lparam);
+    SetWindowLongPtrW(window, DWLP_USER, lparam);
+    dialog->window_ = window;
+    dialog->SetIcons();
+    return TRUE;
+  }
+  auto* dialog = reinterpret_cast<HostedDialog*>(GetWindowLongPtrW(window, DWLP_USER));
+  if (dialog == nullptr || dialog->logic_ == nullptr) return FALSE;
+  return dialog->Handle(message, wparam, lparam) ? TRUE : FALSE;
+}
+
+bool HostedDialog::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+  (void)lparam;
+  switch (message) {
+    case WM_COMMAND:
+      return Command(LOWORD(wparam), HIWORD(wparam));
+    case WM_CLOSE:
+      // The logic decides whether and how the window ends.
+      if (!ended_) Apply(logic_->Clicked(kIdCancel));
+      return true;
+    case WM_SYSCOMMAND: {
+      const int command = static_cast<int>(wparam & 0xFFF0);
+      if (layout_.systemMenuCommand == 0 || command != layout_.systemMenuCommand || ended_) return false;
+      const Next next = logic_->SystemCommand(command);
+      if (next == Next::kStay) return false;
+      Apply(next);
+      return true;
+    }
+    case WM_TIMER:
+      return balloon_ != nullptr && balloon_->TimerMessage(wparam);
+    case kFocusLeftMessage: {
+      // Only the user's own moves count (Tab, a click on another control),
+      // not a message box taking the focus or a switch to another window.
+      HWND focus = GetFocus();
+      if (!ended_ && focus != nullptr && IsChild(window_, focus)) {
+        Apply(logic_->FocusLeft(static_cast<ControlId>(wparam)));
+      }
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+bool HostedDialog::Command(ControlId id, UINT code) {
+  if (ended_) return false;
+  // Esc and Enter come from the dialog manager with the ids they stand for,
+  // whether or not a control has that id.
+  const ControlTemplate* control = layout_.Find(id);
+  if (control == nullptr) {
+    if ((id == kIdOk || id == kIdCancel) && code == BN_CLICKED) {
+      Apply(logic_->Clicked(id));
+      return true;
+    }
+    return false;
+  }
+  switch (control->kind) {
+    case ControlKind::kPushButton:
+      if (code != BN_CLICKED) return false;
+      Apply(logic_->Clicked(id));
+      return true;
+    case ControlKind::kEdit:
+      if (code == EN_KILLFOCUS && !view_->Quiet()) {
+        PostMessageW(window_, kFocusLeftMessage, static_cast<WPARAM>(id), 0);
+        return true;
+      }
+      if (code != EN_CHANGE || view_->Quiet()) return false;
+      if (view_->AcceptTyping(id)) Apply(logic_->TextEdited(id));
+      return true;
+    case ControlKind::kDropdownList:
+    case ControlKind::kDropdownCombo:
+      if (view_->Quiet()) return false;
+      if (code == CBN_KILLFOCUS) {
+        PostMessageW(window_, kFocusLeftMessage, static_cast<WPARAM>(id), 0);
+        return true;
+      }
+      if (code == CBN_SELCHANGE) {
+        if (control->kind == ControlKind::kDropdownCombo) view_->TakeComboPick(id);
+        Apply(logic_->SelectionChanged(id));
+        return true;
+      }
+      if (code == CBN_EDITCHANGE && control->kind == ControlKind::kDropdownCombo) {
+        if (view_->AcceptTyping(id)) Apply(logic_->TextEdited(id));
+        return true;
+      }
+      return false;
+    default:
+      if ((id == kIdOk || id == kIdCancel) && code == BN_CLICKED) {
+        Apply(logic_->Clicked(id));
+        return true;
+      }
+      return false;
+  }
+}
+
+void HostedDialog::Apply(Next next) {
+  if (next == Next::kStay) return;
+  if (next != Next::kAbout) ended_ = true;
+  if (on_next_) on_next_(next);
+}
+
+}  // namespace quelmo

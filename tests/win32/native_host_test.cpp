@@ -1,0 +1,411 @@
+// quelmo.exe's windows driven through their native controls: every window in
+// every language, the launcher's turns and its stored language, and the
+// camera form's whole road from list picks and typing to camera.dat.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/app_context.h"
+#include "app/fallback_preferences.h"
+#include "app/launcher.h"
+#include "app/preference_store.h"
+#include "app/program_session.h"
+#include "app/registry_preference_backend.h"
+#include "camera/camera_controls.h"
+#include "sms/sms_controls.h"
+#include "platform/file_system.h"
+#include "recording_dialogs.h"
+#include "screens/window_names.h"
+#include "support/fake_preference_backend.h"
+#include "support/temp_folder.h"
+#include "win32/native_form_view.h"
+#include "win32/wide_text.h"
+#include "win32/window_loop.h"
+
+namespace quelmo {
+namespace {
+
+class FixedClock final : public LocalClock {
+ public:
+  LocalTime Now() const override { return {2024, 2, 29, 23, 59, 58}; }
+};
+
+HWND Control(const HostedDialog& dialog, ControlId id) { return GetDlgItem(dialog.Window(), id); }
+
+// What the user's mouse does: an entry picked in a list.
+void Pick(const HostedDialog& dialog, ControlId list, int index) {
+  HWND combo = Control(dialog, list);
+  ASSERT_NE(SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0), CB_ERR)
+      << "list " << list << " has no entry " << index;
+  SendMessageW(dialog.Window(), WM_COMMAND, MAKEWPARAM(list, CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(combo));
+}
+
+// What the user's keyboard does: the edit's text selected and typed over.
+void Type(const HostedDialog& dialog, ControlId edit, const std::wstring& text) {
+  HWND window = Control(dialog, edit);
+  SendMessageW(window, EM_SETSEL, 0, -1);
+  for (const wchar_t c : text) SendMessageW(window, WM_CHAR, c, 1);
+}
+
+void Click(WindowLoop& loop, ControlId button) {
+  SendMessageW(Control(*loop.Current(), button), BM_CLICK, 0, 0);
+  loop.HandlePending();
+}
+
+// A key pressed in the window that has the focus, through the message queue
+// as the keyboard delivers it.
+void Press(WindowLoop& loop, WPARAM key) {
+  HWND target = GetFocus();
+  HWND root = loop.Over() != nullptr ? loop.Over()->Window() : loop.Current()->Window();
+  if (target == nullptr || (target != root && !IsChild(root, target))) target = root;
+  PostMessageW(target, WM_KEYDOWN, key, 1);
+  PostMessageW(target, WM_KEYUP, key, 0xC0000001);
+  loop.HandlePending();
+}
+
+class NativeHostTest : public ::testing::Test {
+ protected:
+  NativeHostTest() : store_(backend_, 0x0409) {}
+
+  AppContext Context() {
+    return AppContext{state_, store_, SystemFileSystem(), clock_, PathToUtf8(folder_.path())};
+  }
+
+  FakePreferenceBackend backend_;
+  PreferenceStore store_;
+  AppState state_;
+  FixedClock clock_;
+  TempFolder folder_;
+  RecordingDialogs dialogs_;
+};
+
+TEST_F(NativeHostTest, EveryWindowOpensInEveryLanguage) {
+  for (const auto& [which, name] : kNamedWindows) {
+    for (int language = 1; language <= 11; ++language) {
+      state_.languageIndex = language;
+      AppContext context = Context();
+      Result<std::unique_ptr<HostedDialog>> dialog = HostedDialog::Make(which, context, dialogs_);
+      ASSERT_TRUE(dialog.ok()) << name << "/" << language << ": " << dialog.message();
+      (*dialog)->Show();
+      EXPECT_GT(GetWindowTextLengthW((*dialog)->Window()), 0) << name << "/" << language;
+    }
+  }
+  EXPECT_TRUE(dialogs_.messages.empty()) << dialogs_.messages.front().text;
+}
+
+TEST_F(NativeHostTest, LauncherAndFormsTakeTurnsByButtonsKeysAndCloseBox) {
+  AppContext context = Context();
+  WindowLoop loop(context, dialogs_);
+  loop.Start();
+  ASSERT_TRUE(loop.Running());
+  EXPECT_EQ(loop.Current()->Which(), Next::kLauncher);
+
+  // The system menu carries CopyRight, which opens About over the launcher.
+  HWND launcher = loop.Current()->Window();
+  wchar_t entry[32] = {};
+  GetMenuStringW(GetSystemMenu(launcher, FALSE), kCopyRightCommand, entry, 32, MF_BYCOMMAND);
+  EXPECT_STREQ(entry, L"CopyRight");
+  SendMessageW(launcher, WM_SYSCOMMAND, kCopyRightCommand, 0);
+  loop.HandlePending();
+  ASSERT_NE(loop.Over(), nullptr);
+  EXPECT_EQ(loop.Over()->Which(), Next::kAbout);
+  EXPECT_FALSE(IsWindowEnabled(launcher));
+  Press(loop, VK_RETURN);  // About's OK is its default button
+  EXPECT_EQ(loop.Over(), nullptr);
+  EXPECT_TRUE(IsWindowEnabled(launcher));
+
+  const struct {
+    const char* how;
+    std::function<void()> act;
+    Next then;
+  } turns[] = {
+      {"camera button", [&] { Click(loop, kLauncherCameraButton); }, Next::kCameraForm},
+      {"Esc", [&] { Press(loop, VK_ESCAPE); }, Next::kLauncher},
+      {"camera button again", [&] { Click(loop, kLauncherCameraButton); }, Next::kCameraForm},
+      {"close box", [&] { SendMessageW(loop.Current()->Window(), WM_CLOSE, 0, 0); loop.HandlePending(); },
+       Next::kLauncher},
+  };
+  for (const auto& turn : turns) {
+    turn.act();
+    ASSERT_TRUE(loop.Running()) << turn.how;
+    EXPECT_EQ(loop.Current()->Which(), turn.then) << turn.how;
+    EXPECT_TRUE(IsWindowVisible(loop.Current()->Window())) << turn.how;
+  }
+  SendMessageW(loop.Current()->Window(), WM_CLOSE, 0, 0);
+  loop.HandlePending();
+  EXPECT_FALSE(loop.Running());
+  EXPECT_TRUE(loop.Outcome().ok());
+}
+
+TEST_F(NativeHostTest, EditsKeepToWhatMayBeTyped) {
+  AppContext context = Context();
+  WindowLoop loop(context, dialogs_);
+  loop.Start();
+  Click(loop, kLauncherCameraButton);
+  ASSERT_EQ(loop.Current()->Which(), Next::kCameraForm);
+  const HostedDialog& form = *loop.Current();
+  Pick(form, kTimer1List, 1);  // makes the working-hour edits editable
+
+  const struct {
+    ControlId edit;
+    std::wstring typed;
+    std::wstring kept;
+  } cases[] = {
+      {kTimer1StartMinuteEdit, L"4a2", L"42"},                                  // digits only
+      {kFolderEdit, std::wstring(85, L'x'), std::wstring(80, L'x')},            // 80 characters
+      {kFolderEdit, L"D:\\Müller\\相机 ❄", L"D:\\Müller\\相机 ❄"},               // any character
+  };
+  for (const auto& c : cases) {
+    Type(form, c.edit, c.typed);
+    EXPECT_EQ(WindowText(Control(form, c.edit)), c.kept) << c.edit;
+  }
+}
+
+TEST(NativeHostRegistry, LauncherStoresTheLanguagePickedInTheRegistry) {
+  const std::string scratch = "Software\\QuelmoTests\\" + std::to_string(GetCurrentProcessId()) + "-launcher";
+  HKEY root = nullptr;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, scratch.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                            &root, nullptr),
+            ERROR_SUCCESS);
+  {
+    // Start-up as the program runs it: the key is made on the first run.
+    ProgramSession session(std::make_unique<RegistryPreferenceBackend>(root), 0x0409);
+    AppContext& context = session.Context();
+    AppState& state = session.State();
+    RecordingDialogs dialogs;
+    WindowLoop loop(context, dialogs);
+    loop.Start();
+    const HostedDialog& launcher = *loop.Current();
+
+    HWND list = Control(launcher, kLauncherLanguageList);
+    const LRESULT german = SendMessageW(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                        reinterpret_cast<LPARAM>(L"Deutsch"));
+    ASSERT_NE(german, CB_ERR);
+    Pick(launcher, kLauncherLanguageList, static_cast<int>(german));
+    loop.HandlePending();
+
+    DWORD stored = 0;
+    DWORD size = sizeof stored;
+    ASSERT_EQ(RegGetValueA(root, kPreferenceKeyPath, "language", RRF_RT_REG_DWORD, nullptr, &stored,
+                           &size),
+              ERROR_SUCCESS);
+    EXPECT_EQ(stored, static_cast<DWORD>(kGerman));
+    EXPECT_EQ(state.languageIndex, kGerman);
+  }
+  RegCloseKey(root);
+  RegDeleteTreeA(HKEY_CURRENT_USER, scratch.c_str());
+  RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\QuelmoTests");
+}
+
+// A machine-wide key this user may read but not write, as beneath
+// HKEY_LOCAL_MACHINE without administrator rights.
+class ReadOnlyMachineKey final : public PreferenceBackend {
+ public:
+  explicit ReadOnlyMachineKey(HKEY root) : registry_(root) {}
+  std::unique_ptr<PreferenceKey> Open() override { return nullptr; }
+  std::unique_ptr<PreferenceKey> OpenForReading() override { return registry_.OpenForReading(); }
+  bool Create() override { return false; }
+
+ private:
+  RegistryPreferenceBackend registry_;
+};
+
+std::optional<DWORD> StoredLanguage(HKEY root) {
+  DWORD value = 0;
+  DWORD size = sizeof value;
+  if (RegGetValueA(root, kPreferenceKeyPath, "language", RRF_RT_REG_DWORD, nullptr, &value, &size) !=
+      ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+TEST(NativeHostRegistry, AUserWhoMayNotWriteTheMachinesKeyKeepsTheirLanguage) {
+  const std::string scratch = "Software\\QuelmoTests\\" + std::to_string(GetCurrentProcessId()) + "-fallback";
+  HKEY machine = nullptr;
+  HKEY user = nullptr;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, (scratch + "\\machine").c_str(), 0, nullptr, 0,
+                            KEY_ALL_ACCESS, nullptr, &machine, nullptr),
+            ERROR_SUCCESS);
+  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, (scratch + "\\user").c_str(), 0, nullptr, 0,
+                            KEY_ALL_ACCESS, nullptr, &user, nullptr),
+            ERROR_SUCCESS);
+  const DWORD german = kGerman;
+  ASSERT_EQ(RegSetKeyValueA(machine, kPreferenceKeyPath, "language", REG_DWORD, &german, sizeof german),
+            ERROR_SUCCESS);
+
+  const auto session = [&] {
+    return std::make_unique<ProgramSession>(
+        std::make_unique<FallbackPreferenceBackend>(std::make_unique<ReadOnlyMachineKey>(machine),
+                                                    std::make_unique<RegistryPreferenceBackend>(user)),
+        0x0409);
+  };
+  {
+    // A machine set up earlier keeps its language...
+    const std::unique_ptr<ProgramSession> first = session();
+    EXPECT_EQ(first->State().languageIndex, kGerman);
+    RecordingDialogs dialogs;
+    WindowLoop loop(first->Context(), dialogs);
+    loop.Start();
+    HWND list = Control(*loop.Current(), kLauncherLanguageList);
+    const LRESULT english = SendMessageW(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                         reinterpret_cast<LPARAM>(L"English"));
+    ASSERT_NE(english, CB_ERR);
+    Pick(*loop.Current(), kLauncherLanguageList, static_cast<int>(english));
+  }
+  // ...and the user's pick lands in their own key, which the next run prefers.
+  EXPECT_EQ(StoredLanguage(machine), static_cast<DWORD>(kGerman));
+  EXPECT_EQ(StoredLanguage(user), static_cast<DWORD>(kEnglish));
+  EXPECT_EQ(session()->State().languageIndex, kEnglish);
+
+  RegCloseKey(machine);
+  RegCloseKey(user);
+  RegDeleteTreeA(HKEY_CURRENT_USER, scratch.c_str());
+  RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\QuelmoTests");
+}
+
+// Leaves a saved file and the settings it was saved from for the comparison
+// with the Linux build's bytes (QUELMO_ROAD_OUT, see scripts/test-windows.sh).
+void ExportForComparison(const std::filesystem::path& saved, const std::string& settings_json) {
+  const char* road = std::getenv("QUELMO_ROAD_OUT");
+  if (road == nullptr || *road == '\0') return;
+  const std::filesystem::path target = std::filesystem::path(Wide(road));
+  std::filesystem::create_directories(target);
+  std::filesystem::copy_file(saved, target / saved.filename(),
+                             std::filesystem::copy_options::overwrite_existing);
+  std::filesystem::path json = target / saved.filename();
+  json.replace_extension(".json");
+  std::ofstream(json) << settings_json;
+}
+
+// The camera form as a user fills it in. Each row names the key the same
+// setting has in quelmo-cli's settings file, so that the Linux build can
+// write the same file from it (QUELMO_ROAD_OUT, see scripts/test-windows.sh).
+struct ListRow {
+  ControlId list;
+  const char* key;
+  int index;
+};
+struct EditRow {
+  ControlId edit;
+  const char* key;
+  int value;
+};
+
+constexpr ListRow kCameraLists[] = {
+    {kCameraModeList, "cameraMode", 2},  {kImageSizeList, "imageSize", 1},
+    {kVideoSizeList, "videoSize", 1},    {kPictureCountList, "pictureCount", 2},
+    {kVideoLengthList, "videoLength", 2}, {kTimeStampList, "timeStamp", 1},
+    {kPirIntervalList, "pirInterval", 3}, {kSenseLevelList, "senseLevel", 2},
+    {kBeepList, "beep", 0},              {kTimer1List, "timer1Enabled", 1},
+    {kTimeLapseList, "timeLapse", 0},    {kSerialList, "serialEnabled", 1},
+    {kSdCycleList, "sdCycle", 1},        {kIrLightList, "irLight", 1},
+    {kSendModeList, "sendMode", 2},
+};
+constexpr EditRow kCameraEdits[] = {
+    {kTimer1StartHourEdit, "timer1StartHour", 6},  {kTimer1StartMinuteEdit, "timer1StartMinute", 30},
+    {kTimer1StopHourEdit, "timer1StopHour", 20},   {kTimer1StopMinuteEdit, "timer1StopMinute", 15},
+    {kTimeLapseHoursEdit, "timeLapseHours", 1},    {kTimeLapseMinutesEdit, "timeLapseMinutes", 2},
+    {kTimeLapseSecondsEdit, "timeLapseSeconds", 3},
+};
+constexpr ControlId kSerialChars[] = {kSerialChar1List, kSerialChar2List, kSerialChar3List,
+                                      kSerialChar4List};
+constexpr int kSerialCharPicks[] = {10, 0, 35, 9};  // A 0 Z 9
+
+std::string RoadSettingsJson(const AppState& state) {
+  std::string json = "{";
+  for (const ListRow& row : kCameraLists) json += "\"" + std::string(row.key) + "\": " + std::to_string(row.index) + ", ";
+  for (const EditRow& row : kCameraEdits) json += "\"" + std::string(row.key) + "\": " + std::to_string(row.value) + ", ";
+  json += "\"serialChars\": [";
+  for (std::size_t i = 0; i < std::size(kSerialCharPicks); ++i) {
+    json += (i > 0 ? ", " : "") + std::to_string(kSerialCharPicks[i]);
+  }
+  json += "], \"clock\": \"2024-02-29T23:59:58\", \"cameraLanguage\": " +
+          std::to_string(state.cameraLanguage()) + ", \"tvMode\": " + std::to_string(state.tvMode) + "}\n";
+  return json;
+}
+
+TEST_F(NativeHostTest, CameraFormWritesWhatItsControlsSay) {
+  state_.languageIndex = kGerman;
+  state_.tvMode = 1;
+  AppContext context = Context();
+  WindowLoop loop(context, dialogs_);
+  loop.Start();
+  Click(loop, kLauncherCameraButton);
+  ASSERT_EQ(loop.Current()->Which(), Next::kCameraForm);
+  const HostedDialog& form = *loop.Current();
+
+  for (const ListRow& row : kCameraLists) Pick(form, row.list, row.index);
+  for (std::size_t i = 0; i < std::size(kSerialChars); ++i) Pick(form, kSerialChars[i], kSerialCharPicks[i]);
+  for (const EditRow& row : kCameraEdits) Type(form, row.edit, std::to_wstring(row.value));
+  const std::filesystem::path out = folder_.path() / "card";
+  std::filesystem::create_directories(out);
+  dialogs_.folderAnswer = PathToUtf8(out);
+  Click(loop, kSelectFolderButton);
+  EXPECT_EQ(Utf8(WindowText(Control(form, kFolderEdit))), PathToUtf8(out));
+  Press(loop, VK_RETURN);  // Save is the default button
+
+  ASSERT_EQ(dialogs_.messages.size(), 1u);
+  EXPECT_EQ(dialogs_.messages[0].icon, MessageIcon::kApp);
+  EXPECT_NE(dialogs_.messages[0].text.find("camera.dat"), std::string::npos) << dialogs_.messages[0].text;
+  std::ifstream file(out / "camera.dat", std::ios::binary);
+  const std::vector<char> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  ASSERT_EQ(bytes.size(), 180u);
+  EXPECT_EQ(loop.Current()->Which(), Next::kCameraForm);  // a save leaves the form open
+
+  ExportForComparison(out / "camera.dat", RoadSettingsJson(state_));
+}
+
+TEST_F(NativeHostTest, SmsFormWritesWhatItsControlsSay) {
+  AppContext context = Context();
+  WindowLoop loop(context, dialogs_);
+  loop.Start();
+  Click(loop, kLauncherSmsButton);
+  ASSERT_EQ(loop.Current()->Which(), Next::kSmsForm);
+  const HostedDialog& form = *loop.Current();
+
+  // Numbers 2 and 3 open one after the other, as the one before is whole.
+  const auto read_only = [&](ControlId id) {
+    return (GetWindowLongPtrW(Control(form, id), GWL_STYLE) & ES_READONLY) != 0;
+  };
+  EXPECT_TRUE(read_only(kSmsPhone2Edit));
+  Type(form, kSmsPhone1Edit, L"+4915112345678");
+  EXPECT_FALSE(read_only(kSmsPhone2Edit));
+  Type(form, kSmsPhone2Edit, L"01701234567");
+  Type(form, kSmsPhone3Edit, L"12345");
+  Type(form, kSmsDailyLimitEdit, L"12");
+  const LRESULT two_hours = SendMessageW(Control(form, kSmsControlList), CB_FINDSTRINGEXACT,
+                                         static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(L"2 Hour"));
+  ASSERT_NE(two_hours, CB_ERR);
+  Pick(form, kSmsControlList, static_cast<int>(two_hours));
+
+  const std::filesystem::path out = folder_.path() / "sms-card";
+  std::filesystem::create_directories(out);
+  dialogs_.folderAnswer = PathToUtf8(out);
+  Click(loop, kSmsSelectFolderButton);
+  Click(loop, kIdOk);
+  ASSERT_EQ(dialogs_.messages.size(), 1u);
+  EXPECT_EQ(dialogs_.messages[0].text.rfind("Save SMS configuration file", 0), 0u)
+      << dialogs_.messages[0].text;
+  EXPECT_EQ(std::filesystem::file_size(out / "sms.dat"), 300u);
+  EXPECT_FALSE(std::filesystem::exists(out / "setup.dat"));
+  Click(loop, kIdCancel);
+  EXPECT_EQ(loop.Current()->Which(), Next::kLauncher);
+
+  ExportForComparison(out / "sms.dat",
+                      "{\"phone1\": \"+4915112345678\", \"phone2\": \"01701234567\", "
+                      "\"phone3\": \"12345\", \"picturesPerDay\": 12, \"smsControl\": \"2 Hour\", "
+                      "\"cameraLanguage\": " + std::to_string(state_.cameraLanguage()) + "}\n");
+}
+
+}  // namespace
+}  // namespace quelmo
