@@ -52,7 +52,7 @@ TEST(FallbackPreferences, LoadsTheUsersValueFirstAndStoresWhereLoadingLooks) {
       {"user: the machine's value until their own", {Key::kReadOnly, 3}, {}, true, 3, 3, 9},
       {"user with their own value", {Key::kReadOnly, 3}, {Key::kWritable, 4}, true, 4, 3, 9},
       {"administrator with an older user's key", {Key::kWritable, 3}, {Key::kWritable, 4}, true, 4, 3, 9},
-      {"user on a fresh machine", {Key::kReadOnly}, {}, false, 0, std::nullopt, 9},
+      {"user on a fresh machine", {Key::kReadOnly, std::nullopt}, {}, false, 0, std::nullopt, 9},
   };
   for (const auto& c : cases) {
     FakePreferenceBackend machine;
@@ -66,7 +66,9 @@ TEST(FallbackPreferences, LoadsTheUsersValueFirstAndStoresWhereLoadingLooks) {
 
     std::uint16_t language = 0;
     EXPECT_EQ(store.LoadLanguage(language), c.loaded) << c.situation;
-    if (c.loaded) EXPECT_EQ(language, c.language) << c.situation;
+    if (c.loaded) {
+      EXPECT_EQ(language, c.language) << c.situation;
+    }
     EXPECT_TRUE(store.StoreLanguage(9)) << c.situation;
     EXPECT_EQ(machine.Dword("language"), c.machineAfterStore) << c.situation;
     EXPECT_EQ(user.Dword("language"), c.userAfterStore) << c.situation;
