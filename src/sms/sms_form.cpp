@@ -26,7 +26,7 @@ constexpr int kHintWidth = 200;
 constexpr HintColour kHintFill = Rgb(213, 253, 224);
 constexpr HintColour kHintFrame = Rgb(0, 106, 53);
 
-constexpr int kSmsControlOff = SmsSettings{}.smsControl;
+const int kSmsControlOff = SmsSettings{}.smsControl;
 
 // Sets an edit's text only when it differs: rewriting the text the user is
 // typing in would move the caret to its end.
