@@ -14,7 +14,9 @@ constexpr std::string_view kFreshComment =
     "# model: the camera model, 1 and up; tvMode: the TV mode written into the\n"
     "#   setting files; company: the maker's name.\n";
 
-constexpr std::string_view kBlanks = " \t";
+// A stray CR before the line end counts as a blank, so that a value reads
+// the same after the file is written back with plain line ends.
+constexpr std::string_view kBlanks = " \t\r";
 
 std::string_view Trimmed(std::string_view text) {
   const std::size_t first = text.find_first_not_of(kBlanks);
