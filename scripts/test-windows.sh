@@ -116,21 +116,30 @@ prefix_pid=
 say "Wine prefix ready"
 
 # --- The tests under Wine ---
-# The camera and SMS form tests leave the files they saved through
-# quelmo.exe's windows, and the settings they picked there, for the
-# comparison below.
+# The form tests leave the files they saved through quelmo.exe's windows,
+# and the settings they picked there, for the comparison below.
 road="$scratch/road"
 mkdir -p "$road"
 QUELMO_ROAD_OUT=$(winepath -w "$road") ctest --preset=windows -j "$jobs"
 say "tests under Wine passed"
 
 # --- quelmo.exe's forms write what the Linux build writes ---
-mkdir -p "$road/linux"
-for kind in camera sms; do
-  "$linux_cli" write "$kind" --settings "$road/$kind.json" --out "$road/linux" >/dev/null
-  cmp "$road/$kind.dat" "$road/linux/$kind.dat"
+# Each saved file <name>.dat comes with <name>.json, the settings picked and
+# typed; the name starts with the file's kind ("mms-auto").
+for name in camera sms mms mms-auto gprs gprs-auto; do
+  [[ -s "$road/$name.dat" && -s "$road/$name.json" ]] || {
+    echo "test-windows.sh: the form tests left no $name.dat with its settings" >&2
+    exit 1
+  }
 done
-say "quelmo.exe's camera and SMS forms write the same bytes as the Linux build"
+for settings_file in "$road"/*.json; do
+  name=$(basename "$settings_file" .json)
+  kind=${name%%-*}
+  mkdir -p "$road/linux/$name"
+  "$linux_cli" write "$kind" --settings "$settings_file" --out "$road/linux/$name" >/dev/null
+  cmp "$road/$name.dat" "$road/linux/$name/$kind.dat"
+done
+say "quelmo.exe's four forms write the same bytes as the Linux build"
 
 # --- quelmo-cli.exe writes what the Linux build writes ---
 # The same settings (a fixed clock; texts in Chinese, with the euro sign)

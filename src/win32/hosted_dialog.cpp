@@ -6,6 +6,7 @@
 #include "win32/balloon_tooltip.h"
 #include "win32/dialog_resource.h"
 #include "win32/native_form_view.h"
+#include "win32/native_text_fit.h"
 #include "win32/wide_text.h"
 
 namespace quelmo {
@@ -14,6 +15,8 @@ namespace {
 // Posted when the user leaves an edit or list, so that what the logic shows
 // then comes after the focus has moved.
 constexpr UINT kFocusLeftMessage = WM_APP + 1;
+// Posted at the first change of a text: one fit for a whole run of changes.
+constexpr UINT kFitTextsMessage = WM_APP + 2;
 
 HICON AppIcon(int size) {
   HANDLE icon = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kAppIconResource), IMAGE_ICON,
@@ -57,7 +60,11 @@ Result<std::unique_ptr<HostedDialog>> HostedDialog::Make(Next which, AppContext&
                                               std::to_string(resource) + " could not be made (error " +
                                               std::to_string(GetLastError()) + ")"};
   }
+  dialog->fitter_ = std::make_unique<NativeTextFitter>(window, dialog->layout_);
+  dialog->fit_pending_ = true;  // the template's own texts
   dialog->view_ = std::make_unique<NativeFormView>(window, dialog->layout_, dialogs);
+  HostedDialog* self = dialog.get();
+  dialog->view_->SetOnTextsChanged([self](HWND control) { self->TextsChanged(control); });
   dialog->logic_ = MakeScreen(which, *dialog->view_, context);
   if (dialog->logic_ == nullptr) {
     return Error{ErrorCode::kUnavailable,
@@ -69,6 +76,7 @@ Result<std::unique_ptr<HostedDialog>> HostedDialog::Make(Next which, AppContext&
   dialog->logic_->Open();
   dialog->AttachHint();
   dialog->AddSystemMenuEntry();
+  dialog->FitTexts();
   return dialog;
 }
 
@@ -103,7 +111,21 @@ void HostedDialog::AttachHint() {
   if (BalloonHint* hint = logic_->Hint()) balloon_ = std::make_unique<BalloonTooltip>(*hint, window_);
 }
 
+void HostedDialog::TextsChanged(HWND control) {
+  fitter_->TextsChanged(control);
+  if (fit_pending_) return;
+  fit_pending_ = true;
+  PostMessageW(window_, kFitTextsMessage, 0, 0);
+}
+
+void HostedDialog::FitTexts() {
+  if (!fit_pending_) return;
+  fit_pending_ = false;
+  fitter_->Fit();
+}
+
 void HostedDialog::Show() {
+  FitTexts();
   ShowWindow(window_, SW_SHOW);
   UpdateWindow(window_);
 }
@@ -149,6 +171,9 @@ bool HostedDialog::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       Apply(next);
       return true;
     }
+    case kFitTextsMessage:
+      FitTexts();
+      return true;
     case WM_TIMER:
       return balloon_ != nullptr && balloon_->TimerMessage(wparam);
     case kFocusLeftMessage: {

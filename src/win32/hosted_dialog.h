@@ -27,6 +27,7 @@ namespace quelmo {
 
 class BalloonTooltip;
 class NativeFormView;
+class NativeTextFitter;
 
 class HostedDialog {
  public:
@@ -57,6 +58,11 @@ class HostedDialog {
   // actions.
   void SetOnNext(std::function<void(Next)> on_next) { on_next_ = std::move(on_next); }
 
+  // Fits the controls' texts now if any changed (native_text_fit.h); the
+  // window does so by itself soon after a change.
+  void FitTexts();
+  const NativeTextFitter& Fitter() const { return *fitter_; }
+
  private:
   HostedDialog(Next which, DialogTemplate layout, NativeDialogs& dialogs);
   static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
@@ -66,11 +72,14 @@ class HostedDialog {
   void AddSystemMenuEntry();
   void AttachHint();
   void Apply(Next next);
+  void TextsChanged(HWND control);
 
   Next which_;
   DialogTemplate layout_;
   NativeDialogs& dialogs_;
   HWND window_ = nullptr;
+  std::unique_ptr<NativeTextFitter> fitter_;  // its fonts outlive the window
+  bool fit_pending_ = false;
   std::unique_ptr<NativeFormView> view_;
   std::unique_ptr<FormLogic> logic_;
   std::unique_ptr<BalloonTooltip> balloon_;

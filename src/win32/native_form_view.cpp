@@ -74,8 +74,19 @@ void NativeFormView::SetText(ControlId id, std::string_view text) {
     SendMessageW(window, CB_SETCURSEL, found == CB_ERR ? static_cast<WPARAM>(-1) : found, 0);
     return;
   }
+  // The same text again leaves the control alone: setting it would put the
+  // caret of an edit being typed into back at the start.
+  if (WindowText(window) == wide) return;
   SetWindowTextQuietly(window, wide);
-  if (accepted_.count(id) != 0) accepted_[id] = wide;
+  if (accepted_.count(id) != 0) {
+    // A new text has the caret at its end, as after typing it.
+    if (HWND edit = EditWindow(id)) {
+      SendMessageW(edit, EM_SETSEL, static_cast<WPARAM>(wide.size()), static_cast<LPARAM>(wide.size()));
+    }
+    accepted_[id] = wide;
+  } else if (on_texts_changed_ && control->kind != ControlKind::kDropdownCombo) {
+    on_texts_changed_(window);
+  }
 }
 
 std::string NativeFormView::Text(ControlId id) const {
@@ -101,6 +112,7 @@ void NativeFormView::SetItems(ControlId id, const std::vector<std::string>& item
     SetWindowTextW(list, L"");
     accepted_[id].clear();
   }
+  if (on_texts_changed_) on_texts_changed_(list);
 }
 
 void NativeFormView::SetSelection(ControlId id, int index) {

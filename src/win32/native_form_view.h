@@ -5,6 +5,7 @@
 // what may be typed into it (TypingRules), putting back the last accepted
 // text when a keystroke or a paste breaks the rules.
 
+#include <functional>
 #include <map>
 #include <string>
 
@@ -44,6 +45,10 @@ class NativeFormView final : public FormView {
   // at once, so that the logic reads the entry it picked.
   void TakeComboPick(ControlId id);
 
+  // Called with a label, button, group box or list whose texts the program
+  // changed, so that they are fitted again.
+  void SetOnTextsChanged(std::function<void(HWND)> on_change) { on_texts_changed_ = std::move(on_change); }
+
   HWND ControlWindow(ControlId id) const;
   const ControlTemplate* Layout(ControlId id) const { return layout_.Find(id); }
 
@@ -58,6 +63,7 @@ class NativeFormView final : public FormView {
   std::map<ControlId, TypingRules> rules_;
   std::map<ControlId, std::wstring> accepted_;
   int quiet_ = 0;
+  std::function<void(HWND)> on_texts_changed_;
 };
 
 // The text of a window, whole.

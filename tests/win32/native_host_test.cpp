@@ -1,6 +1,6 @@
 // quelmo.exe's windows driven through their native controls: every window in
-// every language, the launcher's turns and its stored language, and the
-// camera form's whole road from list picks and typing to camera.dat.
+// every language, the launcher's turns and its stored language, and each
+// form's whole road from list picks and typing to its setting file.
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,7 @@
 #include <iterator>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/app_context.h"
@@ -20,6 +21,8 @@
 #include "app/program_session.h"
 #include "app/registry_preference_backend.h"
 #include "camera/camera_controls.h"
+#include "mms/mms_controls.h"
+#include "smtp/smtp_controls.h"
 #include "sms/sms_controls.h"
 #include "platform/file_system.h"
 #include "recording_dialogs.h"
@@ -88,7 +91,54 @@ class NativeHostTest : public ::testing::Test {
   RecordingDialogs dialogs_;
 };
 
-TEST_F(NativeHostTest, EveryWindowOpensInEveryLanguage) {
+// Every text of a window whole in the control that shows it, in the font the
+// control has: a label's in its width, a button's inside its edges, a list's
+// entries in the part where the list shows its entry; every control within
+// the window.
+void ExpectTextsWhole(const HostedDialog& dialog, const std::string& where) {
+  HWND window = dialog.Window();
+  RECT client{};
+  GetClientRect(window, &client);
+  HDC dc = GetDC(window);
+  HWND child = GetWindow(window, GW_CHILD);
+  for (const ControlTemplate& control : dialog.Layout().controls) {
+    ASSERT_NE(child, nullptr) << where;
+    RECT place{};
+    GetWindowRect(child, &place);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
+    EXPECT_TRUE(place.left >= 0 && place.right <= client.right) << where << " control " << control.id;
+
+    std::vector<std::wstring> texts;
+    int room = place.right - place.left;
+    if (control.kind == ControlKind::kDropdownList || control.kind == ControlKind::kDropdownCombo) {
+      const LRESULT count = SendMessageW(child, CB_GETCOUNT, 0, 0);
+      for (LRESULT i = 0; i < count; ++i) {
+        std::wstring entry(static_cast<std::size_t>(SendMessageW(child, CB_GETLBTEXTLEN, i, 0)) + 1, L'\0');
+        SendMessageW(child, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry.data()));
+        entry.resize(entry.size() - 1);
+        texts.push_back(entry);
+      }
+      COMBOBOXINFO info{};
+      info.cbSize = sizeof info;
+      GetComboBoxInfo(child, &info);
+      room = info.rcItem.right - info.rcItem.left;
+    } else if (control.kind == ControlKind::kLabel || control.kind == ControlKind::kPushButton) {
+      texts.push_back(WindowText(child));
+      if (control.kind == ControlKind::kPushButton) room -= 2 * GetSystemMetrics(SM_CXEDGE);
+    }
+    HGDIOBJ before = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0)));
+    for (const std::wstring& text : texts) {
+      SIZE size{};
+      GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+      EXPECT_LE(size.cx, room) << where << " control " << control.id << " \"" << Utf8(text) << "\"";
+    }
+    SelectObject(dc, before);
+    child = GetWindow(child, GW_HWNDNEXT);
+  }
+  ReleaseDC(window, dc);
+}
+
+TEST_F(NativeHostTest, EveryWindowOpensInEveryLanguageWithItsTextsWhole) {
   for (const auto& [which, name] : kNamedWindows) {
     for (int language = 1; language <= 11; ++language) {
       state_.languageIndex = language;
@@ -97,6 +147,7 @@ TEST_F(NativeHostTest, EveryWindowOpensInEveryLanguage) {
       ASSERT_TRUE(dialog.ok()) << name << "/" << language << ": " << dialog.message();
       (*dialog)->Show();
       EXPECT_GT(GetWindowTextLengthW((*dialog)->Window()), 0) << name << "/" << language;
+      ExpectTextsWhole(**dialog, std::string(name) + "/" + std::to_string(language));
     }
   }
   EXPECT_TRUE(dialogs_.messages.empty()) << dialogs_.messages.front().text;
@@ -274,17 +325,19 @@ TEST(NativeHostRegistry, AUserWhoMayNotWriteTheMachinesKeyKeepsTheirLanguage) {
 }
 
 // Leaves a saved file and the settings it was saved from for the comparison
-// with the Linux build's bytes (QUELMO_ROAD_OUT, see scripts/test-windows.sh).
-void ExportForComparison(const std::filesystem::path& saved, const std::string& settings_json) {
+// with the Linux build's bytes (QUELMO_ROAD_OUT, see scripts/test-windows.sh)
+// as <name>.dat and <name>.json; the name starts with the file's kind
+// ("mms-auto"). By default it is the saved file's own.
+void ExportForComparison(const std::filesystem::path& saved, const std::string& settings_json,
+                         std::string name = {}) {
   const char* road = std::getenv("QUELMO_ROAD_OUT");
   if (road == nullptr || *road == '\0') return;
+  if (name.empty()) name = saved.stem().string();
   const std::filesystem::path target = std::filesystem::path(Wide(road));
   std::filesystem::create_directories(target);
-  std::filesystem::copy_file(saved, target / saved.filename(),
+  std::filesystem::copy_file(saved, target / (name + ".dat"),
                              std::filesystem::copy_options::overwrite_existing);
-  std::filesystem::path json = target / saved.filename();
-  json.replace_extension(".json");
-  std::ofstream(json) << settings_json;
+  std::ofstream(target / (name + ".json")) << settings_json;
 }
 
 // The camera form as a user fills it in. Each row names the key the same
@@ -405,6 +458,155 @@ TEST_F(NativeHostTest, SmsFormWritesWhatItsControlsSay) {
                       "{\"phone1\": \"+4915112345678\", \"phone2\": \"01701234567\", "
                       "\"phone3\": \"12345\", \"picturesPerDay\": 12, \"smsControl\": \"2 Hour\", "
                       "\"cameraLanguage\": " + std::to_string(state_.cameraLanguage()) + "}\n");
+}
+
+// The index of a list's entry, by its text.
+int EntryOf(const HostedDialog& dialog, ControlId list, const std::wstring& entry) {
+  const LRESULT found = SendMessageW(Control(dialog, list), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                     reinterpret_cast<LPARAM>(entry.c_str()));
+  EXPECT_NE(found, CB_ERR) << "list " << list << " has no entry " << Utf8(entry);
+  return found == CB_ERR ? 0 : static_cast<int>(found);
+}
+
+// An edit as a user fills it in, with the key of the same setting in
+// quelmo-cli's settings file.
+struct TypedRow {
+  ControlId edit;
+  const char* key;
+  std::string text;  // a number for "picturesPerDay", else a JSON string
+};
+
+void TypeAll(const HostedDialog& form, const std::vector<TypedRow>& rows) {
+  for (const TypedRow& row : rows) Type(form, row.edit, Wide(row.text));
+}
+
+// quelmo-cli's settings for what was typed, with the given fields before.
+std::string SettingsJson(const std::string& head, const std::vector<TypedRow>& rows) {
+  std::string json = "{" + head;
+  for (const TypedRow& row : rows) {
+    const bool number = std::string_view(row.key) == "picturesPerDay";
+    json += ", \"" + std::string(row.key) + "\": " + (number ? row.text : "\"" + row.text + "\"");
+  }
+  return json + "}\n";
+}
+
+// Saves into a folder of its own and returns the file written, after the
+// form's confirmation (`confirmation`, then the path).
+std::filesystem::path SaveInto(WindowLoop& loop, RecordingDialogs& dialogs,
+                               const std::filesystem::path& out, ControlId folder_button,
+                               ControlId save_button, const std::string& confirmation,
+                               const char* file_name) {
+  std::filesystem::create_directories(out);
+  dialogs.folderAnswer = PathToUtf8(out);
+  Click(loop, folder_button);
+  dialogs.messages.clear();
+  Click(loop, save_button);
+  const std::filesystem::path written = out / file_name;
+  EXPECT_EQ(dialogs.messages.size(), 1u);
+  if (!dialogs.messages.empty()) {
+    EXPECT_EQ(dialogs.messages.back().text, confirmation + "\n" + PathToUtf8(written));
+  }
+  return written;
+}
+
+TEST_F(NativeHostTest, MmsFormWritesWhatItsControlsSay) {
+  AppContext context = Context();
+  WindowLoop loop(context, dialogs_);
+  loop.Start();
+  Click(loop, kLauncherMmsButton);
+  ASSERT_EQ(loop.Current()->Which(), Next::kMmsForm);
+  const HostedDialog& form = *loop.Current();
+  const std::string tail = ", \"cameraLanguage\": " + std::to_string(state_.cameraLanguage()) +
+                           ", \"tvMode\": " + std::to_string(state_.tvMode);
+  const char* const confirmation = "Save All Parameters To MMS Setting File";
+
+  // Auto: a country's second operator; the parameters are its preset's.
+  const int country = EntryOf(form, kMmsCountryList, L"Bulgaria");
+  Pick(form, kMmsCountryList, country);
+  Pick(form, kMmsOperatorList, 1);
+  EXPECT_EQ(WindowText(Control(form, kMmsApnEdit)), L"mms-gprs.mtel.bg");
+  const std::vector<TypedRow> recipients = {{kMmsPhoneEdit, "phone", "+359888123456"},
+                                            {kMmsEmailEdit, "receiveEmail", "kamera@example.de"},
+                                            {kMmsSecondEdit, "phoneOrEmail2", "+8613800138000"},
+                                            {kMmsPicturesEdit, "picturesPerDay", "20"}};
+  TypeAll(form, recipients);
+  Pick(form, kMmsSmsControlList, EntryOf(form, kMmsSmsControlList, L"2 Hour"));
+  const std::filesystem::path automatic = SaveInto(loop, dialogs_, folder_.path() / "auto",
+                                                   kMmsFolderButton, kMmsSaveButton, confirmation, "mms.dat");
+  EXPECT_EQ(std::filesystem::file_size(automatic), 780u);
+  ExportForComparison(automatic,
+                      SettingsJson("\"mode\": \"Auto\", \"country\": " + std::to_string(country) +
+                                       ", \"operator\": 1, \"smsControl\": \"2 Hour\"" + tail,
+                                   recipients),
+                      "mms-auto");
+
+  // Customer: every parameter typed.
+  Pick(form, kMmsModeList, EntryOf(form, kMmsModeList, L"Customer"));
+  EXPECT_EQ(IsWindowEnabled(Control(form, kMmsCountryList)), FALSE);
+  std::vector<TypedRow> typed = {{kMmsUrlEdit, "url", "http://mms.example.com/mms"},
+                                 {kMmsApnEdit, "apn", "mms.example"},
+                                 {kMmsGatewayEdit, "gateway", "10.0.0.1"},
+                                 {kMmsPortEdit, "port", "8080"},
+                                 {kMmsAccountEdit, "account", "用户"},
+                                 {kMmsPasswordEdit, "password", "秘密pw"}};
+  typed.insert(typed.end(), recipients.begin(), recipients.end());
+  TypeAll(form, typed);
+  const std::filesystem::path customer = SaveInto(loop, dialogs_, folder_.path() / "customer",
+                                                  kMmsFolderButton, kMmsSaveButton, confirmation, "mms.dat");
+  EXPECT_EQ(std::filesystem::file_size(customer), 780u);
+  ExportForComparison(customer,
+                      SettingsJson("\"mode\": \"Customer\", \"smsControl\": \"2 Hour\"" + tail, typed));
+}
+
+TEST_F(NativeHostTest, SmtpFormWritesWhatItsControlsSay) {
+  AppContext context = Context();
+  WindowLoop loop(context, dialogs_);
+  loop.Start();
+  Click(loop, kLauncherSmtpButton);
+  ASSERT_EQ(loop.Current()->Which(), Next::kSmtpForm);
+  const HostedDialog& form = *loop.Current();
+  const std::string tail = ", \"cameraLanguage\": " + std::to_string(state_.cameraLanguage());
+  const char* const confirmation = "Save All Parameters To GPRS Setting File";
+  const std::vector<TypedRow> sender = {{kSmtpServerEdit, "smtpServer", "smtp.example.com"},
+                                        {kSmtpPortEdit, "smtpPort", "587"},
+                                        {kSenderEmailEdit, "senderEmail", "cam@example.com"},
+                                        {kSenderPasswordEdit, "senderPassword", "发件"},
+                                        {kRecipientEdit, "recipientEmail", "me@example.com"},
+                                        {kSmtpDailyLimitEdit, "picturesPerDay", "7"}};
+
+  // Auto: a country's fourth operator, SMS control left off.
+  const int country = EntryOf(form, kCountryList, L"Deutschland");
+  Pick(form, kCountryList, country);
+  Pick(form, kOperatorList, 3);
+  EXPECT_EQ(WindowText(Control(form, kApnEdit)), L"internet");
+  TypeAll(form, sender);
+  const std::filesystem::path automatic =
+      SaveInto(loop, dialogs_, folder_.path() / "auto", kSmtpSelectFolderButton, kSmtpSaveButton,
+               confirmation, "gprs.dat");
+  EXPECT_EQ(std::filesystem::file_size(automatic), 780u);
+  ExportForComparison(automatic,
+                      SettingsJson("\"apnMode\": \"Auto\", \"country\": " + std::to_string(country) +
+                                       ", \"operator\": 3, \"smsControl\": \"Off\"" + tail,
+                                   sender),
+                      "gprs-auto");
+
+  // Customer: the access point typed, and SMS control from a phone.
+  Pick(form, kApnModeList, EntryOf(form, kApnModeList, L"Customer"));
+  std::vector<TypedRow> typed = {{kApnEdit, "apn", "internet.example"},
+                                 {kGprsAccountEdit, "gprsAccount", "帐号"},
+                                 {kGprsPasswordEdit, "gprsPassword", "pw€"},
+                                 {kSmsPhoneEdit, "smsControlPhone", "+4915112345678"}};
+  typed.insert(typed.end(), sender.begin(), sender.end());
+  Pick(form, kSmtpSmsControlList, EntryOf(form, kSmtpSmsControlList, L"30 Min"));
+  TypeAll(form, typed);
+  const std::filesystem::path customer =
+      SaveInto(loop, dialogs_, folder_.path() / "customer", kSmtpSelectFolderButton, kSmtpSaveButton,
+               confirmation, "gprs.dat");
+  EXPECT_EQ(std::filesystem::file_size(customer), 780u);
+  ExportForComparison(customer,
+                      SettingsJson("\"apnMode\": \"Customer\", \"smsControl\": \"30 Min\"" + tail, typed));
+  Click(loop, kSmtpExitButton);
+  EXPECT_EQ(loop.Current()->Which(), Next::kLauncher);
 }
 
 }  // namespace
