@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 
 #include "controls/form_view.h"
 #include "controls/typing_rules.h"
@@ -47,7 +48,9 @@ class NativeFormView final : public FormView {
 
   // Called with a label, button, group box or list whose texts the program
   // changed, so that they are fitted again.
-  void SetOnTextsChanged(std::function<void(HWND)> on_change) { on_texts_changed_ = std::move(on_change); }
+  void SetOnTextsChanged(std::function<void(HWND)> on_change) {
+    on_texts_changed_ = std::move(on_change);
+  }
 
   HWND ControlWindow(ControlId id) const;
   const ControlTemplate* Layout(ControlId id) const { return layout_.Find(id); }

@@ -39,7 +39,8 @@ std::vector<std::wstring> EntriesOf(HWND list) {
     const LRESULT length = SendMessageW(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
     if (length <= 0) continue;
     std::wstring entry(static_cast<std::size_t>(length) + 1, L'\0');
-    SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(entry.data()));
+    SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(i),
+                 reinterpret_cast<LPARAM>(entry.data()));
     entry.resize(static_cast<std::size_t>(length));
     entries.push_back(std::move(entry));
   }
@@ -68,7 +69,9 @@ class NativeTextFitter::Measure final : public TextMeasure {
 
   int WidestText(std::size_t index, int smaller) override {
     Fitted& control = fitter_.controls_[index];
-    if (control.widest.empty()) control.widest.assign(static_cast<std::size_t>(fitter_.steps_) + 1, -1);
+    if (control.widest.empty()) {
+      control.widest.assign(static_cast<std::size_t>(fitter_.steps_) + 1, -1);
+    }
     int& widest = control.widest[static_cast<std::size_t>(smaller)];
     if (widest < 0) {
       Use(smaller);
@@ -224,7 +227,8 @@ void NativeTextFitter::Fit() {
     }
     if (fit.smaller[i] != control.smaller) {
       control.smaller = fit.smaller[i];
-      SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(control.smaller)), TRUE);
+      SendMessageW(control.window, WM_SETFONT,
+                   reinterpret_cast<WPARAM>(FontOf(control.smaller)), TRUE);
     }
   }
   // What a control left behind is the dialog's background again.
