@@ -61,7 +61,6 @@ class HostedDialog {
   // Fits the controls' texts now if any changed (native_text_fit.h); the
   // window does so by itself soon after a change.
   void FitTexts();
-  const NativeTextFitter& Fitter() const { return *fitter_; }
 
  private:
   HostedDialog(Next which, DialogTemplate layout, NativeDialogs& dialogs);

@@ -194,13 +194,6 @@ void NativeTextFitter::TextsChanged(HWND control) {
   }
 }
 
-int NativeTextFitter::SmallerOf(HWND control) const {
-  for (const Fitted& fitted : controls_) {
-    if (fitted.window == control) return fitted.smaller;
-  }
-  return 0;
-}
-
 void NativeTextFitter::Fit() {
   if (controls_.empty()) return;
   RECT client{};

@@ -29,9 +29,6 @@ class NativeTextFitter {
   // Fits every control's texts to the room beside it.
   void Fit();
 
-  // The font step a control has now (0: the dialog font); for the tests.
-  int SmallerOf(HWND control) const;
-
  private:
   class Measure;
   struct Fitted {
