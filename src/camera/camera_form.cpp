@@ -1,16 +1,13 @@
 #include "camera/camera_form.h"
 
 #include <algorithm>
-#include <optional>
 #include <span>
 
 #include "app/app_state.h"
 #include "camera/camera_file.h"
 #include "camera/camera_texts.h"
-#include "controls/field_integer.h"
 #include "controls/form_messages.h"
-#include "controls/framework_messages.h"
-#include "controls/integer_range.h"
+#include "controls/integer_edit.h"
 #include "controls/local_clock.h"
 #include "platform/file_system.h"
 
@@ -19,31 +16,29 @@ namespace {
 
 // Time-lapse and working-window-1 fields are checked by the program's own
 // range check; working window 2 by the framework's, with its own wording.
-enum class RangeCheck { kProgram, kFramework };
-
 struct TimeField {
   ControlId edit;
   int CameraSettings::*member;
   int maximum;
-  RangeCheck check;
+  RangeWording wording;
 };
 
 // Exchange order before the clock and folder fields...
 constexpr TimeField kFieldsBeforeFolder[] = {
-    {kTimeLapseMinutesEdit, &CameraSettings::timeLapseMinutes, 59, RangeCheck::kProgram},
-    {kTimeLapseSecondsEdit, &CameraSettings::timeLapseSeconds, 59, RangeCheck::kProgram},
-    {kTimeLapseHoursEdit, &CameraSettings::timeLapseHours, 23, RangeCheck::kProgram},
-    {kTimer1StopMinuteEdit, &CameraSettings::timer1StopMinute, 59, RangeCheck::kProgram},
-    {kTimer1StopHourEdit, &CameraSettings::timer1StopHour, 23, RangeCheck::kProgram},
-    {kTimer1StartHourEdit, &CameraSettings::timer1StartHour, 23, RangeCheck::kProgram},
-    {kTimer1StartMinuteEdit, &CameraSettings::timer1StartMinute, 59, RangeCheck::kProgram},
+    {kTimeLapseMinutesEdit, &CameraSettings::timeLapseMinutes, 59, RangeWording::kProgram},
+    {kTimeLapseSecondsEdit, &CameraSettings::timeLapseSeconds, 59, RangeWording::kProgram},
+    {kTimeLapseHoursEdit, &CameraSettings::timeLapseHours, 23, RangeWording::kProgram},
+    {kTimer1StopMinuteEdit, &CameraSettings::timer1StopMinute, 59, RangeWording::kProgram},
+    {kTimer1StopHourEdit, &CameraSettings::timer1StopHour, 23, RangeWording::kProgram},
+    {kTimer1StartHourEdit, &CameraSettings::timer1StartHour, 23, RangeWording::kProgram},
+    {kTimer1StartMinuteEdit, &CameraSettings::timer1StartMinute, 59, RangeWording::kProgram},
 };
 // ...and after them.
 constexpr TimeField kFieldsAfterFolder[] = {
-    {kTimer2StopMinuteEdit, &CameraSettings::timer2StopMinute, 59, RangeCheck::kFramework},
-    {kTimer2StopHourEdit, &CameraSettings::timer2StopHour, 23, RangeCheck::kFramework},
-    {kTimer2StartMinuteEdit, &CameraSettings::timer2StartMinute, 59, RangeCheck::kFramework},
-    {kTimer2StartHourEdit, &CameraSettings::timer2StartHour, 23, RangeCheck::kFramework},
+    {kTimer2StopMinuteEdit, &CameraSettings::timer2StopMinute, 59, RangeWording::kFramework},
+    {kTimer2StopHourEdit, &CameraSettings::timer2StopHour, 23, RangeWording::kFramework},
+    {kTimer2StartMinuteEdit, &CameraSettings::timer2StartMinute, 59, RangeWording::kFramework},
+    {kTimer2StartHourEdit, &CameraSettings::timer2StartHour, 23, RangeWording::kFramework},
 };
 
 constexpr ControlId kTimer1Edits[] = {kTimer1StartHourEdit, kTimer1StartMinuteEdit,
@@ -94,6 +89,11 @@ const TimeField* FindTimeField(ControlId edit) {
     if (field.edit == edit) return &field;
   }
   return nullptr;
+}
+
+// How a time field is taken while typing, on leaving and for a write.
+IntegerEdit EditOf(FormView& view, const TimeField& field, int language) {
+  return IntegerEdit(view, field.edit, 0, field.maximum, field.wording, language);
 }
 
 }  // namespace
@@ -171,10 +171,7 @@ Next CameraForm::TextEdited(ControlId id) {
 }
 
 Next CameraForm::FocusLeft(ControlId id) {
-  // Said once, as the user moves on; the field is left as it is.
-  if (FindTimeField(id) != nullptr && !ParseFieldInteger(view_.Text(id))) {
-    view_.ShowMessage(NotAnIntegerMessage(language_), MessageIcon::kWarning);
-  }
+  if (const TimeField* field = FindTimeField(id)) EditOf(view_, *field, language_).Left(id);
   return Next::kStay;
 }
 
@@ -193,18 +190,7 @@ CameraSettings CameraForm::CollectCameraSettings() {
 
 bool CameraForm::TakeFromControls() {
   const auto take = [this](const TimeField& field) {
-    const std::optional<int> value = ParseFieldInteger(view_.Text(field.edit));
-    if (!value) return true;  // being typed: reported on leaving or saving
-    if (field.check == RangeCheck::kProgram) {
-      if (!CheckIntegerRange(view_, field.edit, *value, 0, field.maximum, language_)) return false;
-    } else if (*value < 0 || *value > field.maximum) {
-      view_.ShowMessage(FrameworkRangeMessage(0, field.maximum, language_), MessageIcon::kWarning);
-      view_.FocusAndSelectAll(field.edit);
-      return false;
-    }
-    // Only a value in range is kept, so nothing out of range reaches the file.
-    held_.*field.member = *value;
-    return true;
+    return EditOf(view_, field, language_).Take(held_.*field.member);
   };
   for (const TimeField& field : kFieldsBeforeFolder) {
     if (!take(field)) return false;
@@ -221,10 +207,7 @@ bool CameraForm::EveryTimeFieldHoldsANumber() {
   for (std::span<const TimeField> fields : {std::span<const TimeField>(kFieldsBeforeFolder),
                                             std::span<const TimeField>(kFieldsAfterFolder)}) {
     for (const TimeField& field : fields) {
-      if (ParseFieldInteger(view_.Text(field.edit))) continue;
-      view_.ShowMessage(NotAnIntegerMessage(language_), MessageIcon::kWarning);
-      view_.FocusAndSelectAll(field.edit);
-      return false;
+      if (!EditOf(view_, field, language_).TakeForWrite(held_.*field.member)) return false;
     }
   }
   return true;
@@ -247,11 +230,7 @@ void CameraForm::GuardTimeField(ControlId edit) {
   TakeFromControls();
   // A number out of range (after its message) becomes 0 at once; an emptied
   // field stays empty and keeps its value until a number is typed.
-  const std::optional<int> typed = ParseFieldInteger(view_.Text(edit));
-  if (typed && (*typed < 0 || *typed > field->maximum)) {
-    held_.*field->member = 0;
-    PutToControls();
-  }
+  if (EditOf(view_, *field, language_).ZeroIfOutOfRange(held_.*field->member)) PutToControls();
 }
 
 void CameraForm::SwitchWorkingWindow(ControlId list) {

@@ -91,7 +91,10 @@ void DialogWindow::Build(const ControlTemplate& control) {
     place.setHeight(closed_height);
   }
   widget->setGeometry(place);
-  fitted_.push_back(FittedControl{widget, place, control.kind == ControlKind::kGroupBox});
+  // Its own font, set once: a style sheet's rules give way to it, so the
+  // control keeps the font the window is laid out in when polished again.
+  widget->setFont(font());
+  fitter_.Add(widget, place, control.kind == ControlKind::kGroupBox);
   if (control.id > 0) {
     widget->setObjectName(QStringLiteral("control%1").arg(control.id));
     controls_[control.id] = Built{widget, validator};
@@ -184,10 +187,11 @@ void DialogWindow::FitTexts() {
   fit_pending_ = false;
   // A unit between neighbours, two inside a frame, as the templates keep
   // their controls at the least.
-  quelmo::FitTexts(fitted_, font(), rect(), units_.X(1));
+  fitter_.Fit(font(), rect(), units_.X(1));
 }
 
-void DialogWindow::TextsChanged() {
+void DialogWindow::TextsChanged(const QWidget* control) {
+  fitter_.TextsChanged(control);
   if (fit_pending_) return;
   fit_pending_ = true;
   // Posted layout requests are merged: one fit for a whole run of changes.

@@ -53,9 +53,9 @@ class DialogWindow final : public QWidget {
 
   // Fits every control's texts to its place now (text_fit.h).
   void FitTexts();
-  // A text or a list's entries changed: the texts are fitted again before the
-  // window is next shown, or soon after while it is shown.
-  void TextsChanged();
+  // A text or a list's entries of `control` changed: the texts are fitted
+  // again before the window is next shown, or soon after while it is shown.
+  void TextsChanged(const QWidget* control);
 
   // Makes an edit read-only or editable; a read-only edit shows the window's
   // background, as the system's own dialogs do.
@@ -98,7 +98,7 @@ class DialogWindow final : public QWidget {
   DialogTemplate template_;
   DialogUnits units_;
   std::map<ControlId, Built> controls_;
-  std::vector<FittedControl> fitted_;  // every control, in template order
+  TextFitter fitter_;  // every control, in template order
   bool fit_pending_ = false;
   QString system_menu_entry_;
 };

@@ -32,13 +32,13 @@ void QtFormView::SetText(ControlId id, std::string_view text) {
   const QSignalBlocker blocker(widget);
   if (auto* label = qobject_cast<QLabel*>(widget)) {
     label->setText(value);
-    window_.TextsChanged();
+    window_.TextsChanged(widget);
   } else if (auto* box = qobject_cast<QGroupBox*>(widget)) {
     box->setTitle(value);
-    window_.TextsChanged();
+    window_.TextsChanged(widget);
   } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
     button->setText(value);
-    window_.TextsChanged();
+    window_.TextsChanged(widget);
   } else if (QLineEdit* edit = window_.EditOf(id)) {
     // Edits scroll their text; they are not fitted.
     const QSignalBlocker edit_blocker(edit);
@@ -77,7 +77,7 @@ void QtFormView::SetItems(ControlId id, const std::vector<std::string>& items) {
   list->addItems(entries);
   list->setCurrentIndex(-1);
   if (list->isEditable()) list->clearEditText();
-  window_.TextsChanged();
+  window_.TextsChanged(list);
 }
 
 void QtFormView::SetSelection(ControlId id, int index) {

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "app/turns.h"
 #include "qt/dialog_adapter.h"
 #include "qt/dialog_window.h"
 #include "qt/hosted_screen.h"
@@ -51,32 +52,25 @@ void WindowLoop::OpenOver(Next which) {
 }
 
 void WindowLoop::OnNext(Next next) {
-  switch (next) {
-    case Next::kStay:
+  switch (TurnAfter(next)) {
+    case Turn::kStay:
       return;
-    case Next::kAbout:
+    case Turn::kOpenOver:
       OpenOver(next);
       return;
-    case Next::kLauncher:
-    case Next::kCameraForm:
-    case Next::kMmsForm:
-    case Next::kSmtpForm:
-    case Next::kSmsForm:
+    case Turn::kReplace:
       Retire(std::move(over_));
       Retire(std::move(current_));
       Open(next);
       return;
-    case Next::kClose:
-    case Next::kQuit:
-      // Nothing lies beneath a launcher or a form: the program is over.
+    case Turn::kFinish:
       Finish(Status::Ok());
       return;
   }
 }
 
 void WindowLoop::OnNextOver(Next next) {
-  // Whatever ends the About window leaves the launcher beneath as it was.
-  if (next != Next::kStay) Retire(std::move(over_));
+  if (EndsWindowOver(next)) Retire(std::move(over_));
 }
 
 void WindowLoop::Retire(std::unique_ptr<HostedScreen> screen) {

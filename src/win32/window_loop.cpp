@@ -1,5 +1,7 @@
 #include "win32/window_loop.h"
 
+#include "app/turns.h"
+
 namespace quelmo {
 
 WindowLoop::WindowLoop(AppContext& context, NativeDialogs& dialogs)
@@ -83,32 +85,25 @@ void WindowLoop::OpenOver(Next which) {
 }
 
 void WindowLoop::OnNext(Next next) {
-  switch (next) {
-    case Next::kStay:
+  switch (TurnAfter(next)) {
+    case Turn::kStay:
       return;
-    case Next::kAbout:
+    case Turn::kOpenOver:
       OpenOver(next);
       return;
-    case Next::kLauncher:
-    case Next::kCameraForm:
-    case Next::kMmsForm:
-    case Next::kSmtpForm:
-    case Next::kSmsForm:
+    case Turn::kReplace:
       Retire(std::move(over_));
       Retire(std::move(current_));
       Open(next);
       return;
-    case Next::kClose:
-    case Next::kQuit:
-      // Nothing lies beneath a launcher or a form: the program is over.
+    case Turn::kFinish:
       Finish(Status::Ok());
       return;
   }
 }
 
 void WindowLoop::OnNextOver(Next next) {
-  // Whatever ends the About window leaves the launcher beneath as it was.
-  if (next == Next::kStay) return;
+  if (!EndsWindowOver(next)) return;
   if (current_ != nullptr) EnableWindow(current_->Window(), TRUE);
   Retire(std::move(over_));
   if (current_ != nullptr) SetForegroundWindow(current_->Window());

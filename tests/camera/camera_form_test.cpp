@@ -4,19 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "app/app_context.h"
-#include "app/preference_store.h"
 #include "platform/file_system.h"
-#include "support/fake_preference_backend.h"
-#include "support/fake_view.h"
+#include "support/form_fixture.h"
 #include "support/reference_crc.h"
-#include "support/temp_folder.h"
 
 namespace quelmo {
 namespace {
@@ -25,17 +19,6 @@ using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 using ::testing::HasSubstr;
 using ::testing::Not;
-
-class FakeClock final : public LocalClock {
- public:
-  LocalTime now{2012, 3, 7, 14, 5, 9};
-  LocalTime Now() const override { return now; }
-};
-
-std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 std::vector<std::uint8_t> Slice(const std::vector<std::uint8_t>& bytes, std::size_t from,
                                 std::size_t to) {
@@ -46,36 +29,15 @@ std::vector<std::uint8_t> Slice(const std::vector<std::uint8_t>& bytes, std::siz
 constexpr ControlId kAllTimeEdits[] = {1017, 1022, 1023, 1024, 1038, 1039,
                                        1040, 1042, 1045, 1046, 1047};
 
-class CameraFormTest : public ::testing::Test {
+class CameraFormTest : public FormFixture<CameraForm> {
  protected:
-  void OpenForm(int language = kEnglish) {
-    state.languageIndex = language;
-    form = std::make_unique<CameraForm>(view, context);
-    view.Bind(*form);
-    form->Open();
-  }
-
-  std::vector<std::uint8_t> SaveAndRead() {
-    view.ClearMessages();
-    EXPECT_EQ(view.Click(kSaveButton), Next::kStay);
-    return ReadBytes(home.path() / "camera.dat");
-  }
+  std::vector<std::uint8_t> SaveAndRead() { return FormFixture::SaveAndRead(kSaveButton, "camera.dat"); }
 
   std::string MessageTexts() const {
     std::string all;
     for (const ShownMessage& message : view.Messages()) all += message.text + "\n";
     return all;
   }
-
-  AppState state;
-  FakePreferenceBackend backend;
-  PreferenceStore preferences{backend, 0x0409};
-  FakeClock clock;
-  TempFolder home;  // the default folder
-  TempFolder card;
-  AppContext context{state, preferences, SystemFileSystem(), clock, PathToUtf8(home.path())};
-  FakeView view;
-  std::unique_ptr<CameraForm> form;
 };
 
 TEST_F(CameraFormTest, OpensAtTheInitialValues) {

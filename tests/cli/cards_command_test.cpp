@@ -14,7 +14,6 @@ namespace {
 using ::testing::HasSubstr;
 using ::testing::Not;
 using testing::FakeVolumes;
-using testing::ReadBytes;
 using testing::RunQuelmoCli;
 using testing::TempFolder;
 using testing::WriteTextFile;

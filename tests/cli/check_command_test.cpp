@@ -14,12 +14,10 @@ namespace quelmo {
 namespace {
 
 using ::testing::HasSubstr;
-using testing::ReadBytes;
 using testing::ReferenceStoredCheck;
 using testing::ReferenceSwap;
 using testing::RunQuelmoCli;
 using testing::TempFolder;
-using testing::WriteBytes;
 using testing::WriteTextFile;
 
 class CheckCommandTest : public ::testing::Test {

@@ -17,6 +17,7 @@
 #include "controls/local_clock.h"
 #include "platform/file_system.h"
 #include "platform/removable_volumes.h"
+#include "support/file_bytes.h"
 
 namespace quelmo::testing {
 
@@ -95,16 +96,6 @@ inline CliRun RunQuelmoCli(std::vector<std::string> args, FileSystem& files = Sy
 
 inline void WriteTextFile(const std::string& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
-}
-
-inline void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-  std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-inline std::vector<std::uint8_t> ReadBytes(const std::string& path) {
-  std::ifstream stream(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
 }
 
 }  // namespace quelmo::testing

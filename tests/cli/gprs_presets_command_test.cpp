@@ -19,7 +19,6 @@ namespace {
 
 using ::testing::HasSubstr;
 using testing::CliRun;
-using testing::ReadBytes;
 using testing::RunQuelmoCli;
 using testing::TempFolder;
 using testing::WriteTextFile;

@@ -21,10 +21,8 @@ namespace quelmo {
 namespace {
 
 using ::testing::HasSubstr;
-using testing::ReadBytes;
 using testing::RunQuelmoCli;
 using testing::TempFolder;
-using testing::WriteBytes;
 using testing::WriteTextFile;
 using Bytes = std::vector<std::uint8_t>;
 

@@ -24,7 +24,6 @@ namespace {
 using testing::CliRun;
 using ::testing::HasSubstr;
 using ::testing::Not;
-using testing::ReadBytes;
 using testing::RunQuelmoCli;
 using testing::TempFolder;
 using testing::WriteTextFile;

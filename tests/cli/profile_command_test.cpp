@@ -25,10 +25,8 @@ namespace {
 using ::testing::AllOf;
 using ::testing::HasSubstr;
 using testing::CliRun;
-using testing::ReadBytes;
 using testing::RunQuelmoCli;
 using testing::TempFolder;
-using testing::WriteBytes;
 using testing::WriteTextFile;
 using Bytes = std::vector<std::uint8_t>;
 

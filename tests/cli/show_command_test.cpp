@@ -16,10 +16,8 @@ namespace {
 using ::testing::HasSubstr;
 using ::testing::Not;
 using testing::CliRun;
-using testing::ReadBytes;
 using testing::RunQuelmoCli;
 using testing::TempFolder;
-using testing::WriteBytes;
 using testing::WriteTextFile;
 using Json = nlohmann::json;
 

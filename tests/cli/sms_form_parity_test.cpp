@@ -18,7 +18,6 @@
 namespace quelmo {
 namespace {
 
-using testing::ReadBytes;
 using testing::RunQuelmoCli;
 using testing::TempFolder;
 using testing::WriteTextFile;

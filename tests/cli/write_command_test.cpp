@@ -16,7 +16,6 @@ using ::testing::AllOf;
 using ::testing::ElementsAreArray;
 using ::testing::HasSubstr;
 using testing::CliRun;
-using testing::ReadBytes;
 using testing::RunQuelmoCli;
 using testing::TempFolder;
 using testing::WriteTextFile;

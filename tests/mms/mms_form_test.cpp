@@ -4,22 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "app/app_context.h"
-#include "app/preference_store.h"
 #include "mms/mms_file.h"
 #include "mms/mms_presets.h"
 #include "platform/file_system.h"
 #include "smtp/gprs_file.h"
-#include "support/fake_preference_backend.h"
-#include "support/fake_view.h"
+#include "support/form_fixture.h"
 #include "support/reference_crc.h"
-#include "support/temp_folder.h"
 
 namespace quelmo {
 namespace {
@@ -29,22 +23,6 @@ using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 using testing::ReferenceSwap;
 using ::testing::SizeIs;
-
-class FixedClock final : public LocalClock {
- public:
-  LocalTime Now() const override { return {2024, 5, 6, 7, 8, 9}; }
-};
-
-std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-}
 
 constexpr ControlId kParameterEdits[] = {kMmsUrlEdit,  kMmsApnEdit,     kMmsGatewayEdit,
                                          kMmsPortEdit, kMmsAccountEdit, kMmsPasswordEdit};
@@ -67,26 +45,11 @@ MmsSettings CustomerFile() {
   return s;
 }
 
-class MmsFormTest : public ::testing::Test {
+class MmsFormTest : public FormFixture<MmsForm> {
  protected:
-  void OpenForm(int language = kEnglish) {
-    state.languageIndex = language;
-    form = std::make_unique<MmsForm>(view, context);
-    view.Bind(*form);
-    form->Open();
-    view.ClearMessages();
-  }
-
   std::filesystem::path FilePath() const { return home.path() / "mms.dat"; }
 
-  // Save; the messages it showed.
-  std::vector<std::string> Save() {
-    view.ClearMessages();
-    EXPECT_EQ(view.Click(kMmsSaveButton), Next::kStay);
-    std::vector<std::string> texts;
-    for (const ShownMessage& m : view.Messages()) texts.push_back(m.text);
-    return texts;
-  }
+  std::vector<std::string> Save() { return ClickForMessages(kMmsSaveButton); }
 
   void LoadFile(const std::filesystem::path& path) {
     view.ClearMessages();
@@ -99,16 +62,6 @@ class MmsFormTest : public ::testing::Test {
     for (ControlId edit : kParameterEdits) shown.push_back(view.Text(edit));
     return shown;
   }
-
-  AppState state;
-  FakePreferenceBackend backend;
-  PreferenceStore preferences{backend, 0x0409};
-  FixedClock clock;
-  TempFolder home;  // the default folder
-  TempFolder other;
-  AppContext context{state, preferences, SystemFileSystem(), clock, PathToUtf8(home.path())};
-  FakeView view;
-  std::unique_ptr<MmsForm> form;
 };
 
 TEST_F(MmsFormTest, OpensInAutoModeAtChinaInTheLanguage) {
@@ -410,18 +363,18 @@ TEST_F(MmsFormTest, PresetWithoutDataIsRefused) {
 TEST_F(MmsFormTest, SaveTakesTheTypedFolderAndReportsFailures) {
   OpenForm();
   view.Type(kMmsPhoneEdit, "13800138000");
-  view.SetText(kMmsFolderEdit, PathToUtf8(other.path()));  // typed, no event
+  view.SetText(kMmsFolderEdit, PathToUtf8(card.path()));  // typed, no event
   Save();
-  EXPECT_TRUE(std::filesystem::exists(other.path() / "mms.dat"));
+  EXPECT_TRUE(std::filesystem::exists(card.path() / "mms.dat"));
   EXPECT_FALSE(std::filesystem::exists(FilePath()));
 
-  const std::string missing = PathToUtf8(other.path() / "gone");
+  const std::string missing = PathToUtf8(card.path() / "gone");
   view.SetText(kMmsFolderEdit, missing);
   const std::vector<std::string> messages = Save();
   ASSERT_THAT(messages, SizeIs(1));
   EXPECT_THAT(messages[0], HasSubstr("mms.dat was not saved"));
   EXPECT_EQ(view.Messages()[0].icon, MessageIcon::kWarning);
-  EXPECT_FALSE(std::filesystem::exists(other.path() / "gone"));
+  EXPECT_FALSE(std::filesystem::exists(card.path() / "gone"));
 
   // An emptied field means the default folder.
   view.SetText(kMmsFolderEdit, "");
@@ -431,9 +384,9 @@ TEST_F(MmsFormTest, SaveTakesTheTypedFolderAndReportsFailures) {
 }
 
 TEST_F(MmsFormTest, LoadingACustomerFileInAutoModeSwitchesToCustomer) {
-  WriteBytes(other.path() / "mms.dat", MmsFileBytes(CustomerFile(), kChinese, 0));
+  WriteBytes(card.path() / "mms.dat", MmsFileBytes(CustomerFile(), kChinese, 0));
   OpenForm(kChinese);
-  LoadFile(other.path() / "mms.dat");
+  LoadFile(card.path() / "mms.dat");
   EXPECT_TRUE(view.Messages().empty());
   EXPECT_EQ(view.Selection(kMmsModeList), kMmsCustomer);
   EXPECT_THAT(view.Items(kMmsCountryList), ElementsAre("自定义"));
@@ -446,7 +399,7 @@ TEST_F(MmsFormTest, LoadingACustomerFileInAutoModeSwitchesToCustomer) {
   EXPECT_FALSE(view.IsReadOnly(kMmsSecondEdit));
   EXPECT_EQ(view.Text(kMmsPicturesEdit), "12");
   EXPECT_EQ(view.Selection(kMmsSmsControlList), 3);
-  EXPECT_EQ(view.Text(kMmsLoadPathEdit), PathToUtf8(other.path() / "mms.dat"));
+  EXPECT_EQ(view.Text(kMmsLoadPathEdit), PathToUtf8(card.path() / "mms.dat"));
 
   // Saved again unchanged, the same bytes.
   Save();
@@ -455,9 +408,9 @@ TEST_F(MmsFormTest, LoadingACustomerFileInAutoModeSwitchesToCustomer) {
 
 TEST_F(MmsFormTest, AFileWithALanguageOutsideTheTableStillLoads) {
   // The program itself writes such a file when the stored language is unusual.
-  WriteBytes(other.path() / "mms.dat", MmsFileBytes(CustomerFile(), 12, 0));
+  WriteBytes(card.path() / "mms.dat", MmsFileBytes(CustomerFile(), 12, 0));
   OpenForm();
-  LoadFile(other.path() / "mms.dat");
+  LoadFile(card.path() / "mms.dat");
   EXPECT_TRUE(view.Messages().empty());
   EXPECT_EQ(view.Text(kMmsPhoneEdit), "+4917012345678");
 }
@@ -467,10 +420,10 @@ TEST_F(MmsFormTest, LoadingAPresetFileShowsItsChoiceAndSavesThePresetOnScreen) {
   ApplyMmsPreset(file, kMmsChina, 1);
   file.url = "http://other.example";  // not the preset's
   file.phone = "13800138000";
-  WriteBytes(other.path() / "mms.dat", MmsFileBytes(file, 1, 0));
+  WriteBytes(card.path() / "mms.dat", MmsFileBytes(file, 1, 0));
   OpenForm(kChinese);
   view.Pick(kMmsModeList, kMmsCustomer);
-  LoadFile(other.path() / "mms.dat");
+  LoadFile(card.path() / "mms.dat");
   EXPECT_EQ(view.Selection(kMmsModeList), kMmsAuto);
   EXPECT_EQ(view.SelectedText(kMmsCountryList), "中国");
   EXPECT_EQ(view.SelectedText(kMmsOperatorList), "中国联通");
@@ -512,7 +465,7 @@ TEST_F(MmsFormTest, FilesThatCannotBeLoadedChangeNothing) {
     SCOPED_TRACE(c.name);
     OpenForm();
     view.Type(kMmsPhoneEdit, "13800138000");
-    const std::filesystem::path path = other.path() / "mms.dat";
+    const std::filesystem::path path = card.path() / "mms.dat";
     WriteBytes(path, c.bytes);
     LoadFile(path);
     ASSERT_THAT(view.Messages(), SizeIs(1));

@@ -175,7 +175,9 @@ TEST(MmsPresetsTest, ApplyTakesOnlyOfferedRows) {
     settings.url = "typed";
     const MmsSettings before = settings;
     EXPECT_EQ(ApplyMmsPreset(settings, c.country, c.op), c.offered) << c.country << "/" << c.op;
-    if (!c.offered) EXPECT_EQ(settings, before);
+    if (!c.offered) {
+      EXPECT_EQ(settings, before);
+    }
   }
   MmsSettings settings;
   settings.phone = "13800138000";

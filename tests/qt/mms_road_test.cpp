@@ -3,80 +3,26 @@
 
 #include <gtest/gtest.h>
 
-#include <QComboBox>
-#include <QLineEdit>
-#include <QTest>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
-#include "app/file_preference_backend.h"
 #include "app/launcher.h"
 #include "mms/mms_controls.h"
 #include "mms/mms_file.h"
-#include "platform/file_system.h"
-#include "qt/dialog_window.h"
-#include "qt/hosted_screen.h"
-#include "app/program_session.h"
-#include "qt/qt_form_view.h"
-#include "qt/window_loop.h"
-#include "qt_test_environment.h"
-#include "recording_dialogs.h"
-#include "support/temp_folder.h"
+#include "road_fixture.h"
+#include "support/file_bytes.h"
 
 namespace quelmo {
 namespace {
 
-constexpr std::uint16_t kEnglishUs = 0x0409;
-
-std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-class MmsRoadTest : public ::testing::Test {
- protected:
-  MmsRoadTest()
-      : session_(std::make_unique<FilePreferenceBackend>(preferences_.path(), SystemFileSystem()),
-                 kEnglishUs),
-        loop_(session_.Context(), dialogs_) {}
-  ~MmsRoadTest() override { ProcessQtEvents(); }
-
-  DialogWindow& Window() { return loop_.Current()->Window(); }
-  QString Text(ControlId id) { return Window().EditOf(id)->text(); }
-  void Click(ControlId id) {
-    QTest::mouseClick(Window().Control(id), Qt::LeftButton);
-    ProcessQtEvents();
-  }
-  // Picks a list entry with the keyboard, as a user would.
-  void PickByKeys(ControlId id, int downs) {
-    QComboBox* list = Window().ListOf(id);
-    list->setFocus();
-    for (int i = 0; i < downs; ++i) QTest::keyClick(list, Qt::Key_Down);
-    ProcessQtEvents();
-  }
-  void TypeInto(ControlId id, const QString& text) {
-    QLineEdit* edit = Window().EditOf(id);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-    ProcessQtEvents();
-  }
-
-  TempFolder preferences_;
-  TempFolder card_;
-  RecordingDialogs dialogs_;
-  ProgramSession session_;
-  WindowLoop loop_;
-};
+class MmsRoadTest : public RoadFixture {};
 
 TEST_F(MmsRoadTest, LauncherToSavedFileToLoadedCustomerFileAndBack) {
   loop_.Start();
   Click(kLauncherMmsButton);
   ASSERT_EQ(loop_.Current()->Which(), Next::kMmsForm);
   EXPECT_EQ(Window().ListOf(kMmsCountryList)->currentText(), QStringLiteral("China"));
-  EXPECT_EQ(Text(kMmsApnEdit), QStringLiteral("cmwap"));
+  EXPECT_EQ(Text(kMmsApnEdit), "cmwap");
   EXPECT_TRUE(Window().EditOf(kMmsApnEdit)->isReadOnly());
 
   // Bulgaria, just above China, then its second operator.
@@ -86,11 +32,11 @@ TEST_F(MmsRoadTest, LauncherToSavedFileToLoadedCustomerFileAndBack) {
   ProcessQtEvents();
   EXPECT_EQ(countries->currentText(), QStringLiteral("Bulgaria"));
   EXPECT_EQ(Window().ListOf(kMmsOperatorList)->currentText(), QStringLiteral("Globul"));
-  PickByKeys(kMmsOperatorList, 1);
+  Pick(kMmsOperatorList, 1);
   EXPECT_EQ(Window().ListOf(kMmsOperatorList)->currentText(), QStringLiteral("Mtel"));
-  EXPECT_EQ(Text(kMmsApnEdit), QStringLiteral("mms-gprs.mtel.bg"));
+  EXPECT_EQ(Text(kMmsApnEdit), "mms-gprs.mtel.bg");
 
-  TypeInto(kMmsPhoneEdit, QStringLiteral("+359888123456"));
+  Type(kMmsPhoneEdit, QStringLiteral("+359888123456"));
   EXPECT_FALSE(Window().EditOf(kMmsSecondEdit)->isReadOnly());
   dialogs_.AnswerFolder(QString::fromStdString(PathToUtf8(card_.path())));
   Click(kMmsFolderButton);
@@ -121,20 +67,15 @@ TEST_F(MmsRoadTest, LauncherToSavedFileToLoadedCustomerFileAndBack) {
   customer.port = "8080";
   customer.receiveEmail = "me@example.org";
   const std::filesystem::path customer_file = card_.path() / "customer.dat";
-  {
-    const std::vector<std::uint8_t> file = MmsFileBytes(customer, 2, 0);
-    std::ofstream(customer_file, std::ios::binary)
-        .write(reinterpret_cast<const char*>(file.data()),
-               static_cast<std::streamsize>(file.size()));
-  }
+  WriteBytes(customer_file, MmsFileBytes(customer, 2, 0));
   dialogs_.AnswerFile(QString::fromStdString(PathToUtf8(customer_file)));
   Click(kMmsLoadButton);
   EXPECT_EQ(Window().ListOf(kMmsModeList)->currentText(), QStringLiteral("Customer"));
   EXPECT_FALSE(Window().ListOf(kMmsCountryList)->isEnabled());
   EXPECT_FALSE(Window().EditOf(kMmsUrlEdit)->isReadOnly());
-  EXPECT_EQ(Text(kMmsUrlEdit), QStringLiteral("http://mms.example.net"));
-  EXPECT_EQ(Text(kMmsEmailEdit), QStringLiteral("me@example.org"));
-  EXPECT_EQ(Text(kMmsPhoneEdit), QString());
+  EXPECT_EQ(Text(kMmsUrlEdit), "http://mms.example.net");
+  EXPECT_EQ(Text(kMmsEmailEdit), "me@example.org");
+  EXPECT_EQ(Text(kMmsPhoneEdit), "");
 
   Click(kMmsExitButton);
   EXPECT_EQ(loop_.Current()->Which(), Next::kLauncher);

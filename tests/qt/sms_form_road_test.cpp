@@ -2,32 +2,19 @@
 // three numbers, a limit and a schedule typed as a user types them, Save,
 // the file read back, and Exit to a fresh launcher.
 
-#include <QComboBox>
-#include <QLineEdit>
-#include <QTest>
-
 #include <gtest/gtest.h>
 
 #include <array>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <span>
 #include <string>
 #include <vector>
 
-#include "app/file_preference_backend.h"
 #include "app/launcher.h"
-#include "platform/file_system.h"
-#include "qt/dialog_window.h"
-#include "qt/hosted_screen.h"
-#include "app/program_session.h"
-#include "qt/window_loop.h"
-#include "qt_test_environment.h"
-#include "recording_dialogs.h"
 #include "sms/sms_controls.h"
 #include "support/reference_crc.h"
-#include "support/temp_folder.h"
+#include "road_fixture.h"
+#include "support/file_bytes.h"
 
 namespace quelmo {
 namespace {
@@ -45,34 +32,9 @@ std::string StoredNumber(const std::vector<std::uint8_t>& file, std::size_t reco
   return number;
 }
 
-class SmsFormRoadTest : public ::testing::Test {
- protected:
-  SmsFormRoadTest()
-      : session_(std::make_unique<FilePreferenceBackend>(preferences_.path(), SystemFileSystem()),
-                 0x0409),
-        loop_(session_.Context(), dialogs_) {}
-  ~SmsFormRoadTest() override { ProcessQtEvents(); }
-
-  DialogWindow& Window() { return loop_.Current()->Window(); }
-  void Click(ControlId id) {
-    QTest::mouseClick(Window().Control(id), Qt::LeftButton);
-    ProcessQtEvents();
-  }
-  void TypeInto(ControlId id, const char* text) {
-    QLineEdit* edit = Window().EditOf(id);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-  }
-
-  TempFolder preferences_;
-  RecordingDialogs dialogs_;
-  ProgramSession session_;
-  WindowLoop loop_;
-};
+class SmsFormRoadTest : public RoadFixture {};
 
 TEST_F(SmsFormRoadTest, LauncherSmsFormSaveAndBack) {
-  TempFolder card;
   loop_.Start();
   Click(kLauncherSmsButton);
   ASSERT_EQ(loop_.Current()->Which(), Next::kSmsForm);
@@ -84,25 +46,24 @@ TEST_F(SmsFormRoadTest, LauncherSmsFormSaveAndBack) {
 
   // Numbers 2 and 3 open one after the other, as the one before is whole.
   EXPECT_TRUE(Window().EditOf(kSmsPhone2Edit)->isReadOnly());
-  TypeInto(kSmsPhone1Edit, "+4915112345678");
+  Type(kSmsPhone1Edit, "+4915112345678");
   EXPECT_FALSE(Window().EditOf(kSmsPhone2Edit)->isReadOnly());
   EXPECT_TRUE(Window().EditOf(kSmsPhone3Edit)->isReadOnly());
-  TypeInto(kSmsPhone2Edit, "01701234567");
-  TypeInto(kSmsPhone3Edit, "12345");
-  TypeInto(kSmsDailyLimitEdit, "12");
+  Type(kSmsPhone2Edit, "01701234567");
+  Type(kSmsPhone3Edit, "12345");
+  Type(kSmsDailyLimitEdit, "12");
   schedule->setFocus();
   QTest::keyClick(schedule, Qt::Key_Up);  // "Off" -> "2 Hour"
   EXPECT_EQ(schedule->currentText(), QStringLiteral("2 Hour"));
 
-  dialogs_.AnswerFolder(QString::fromStdString(PathToUtf8(card.path())));
+  dialogs_.AnswerFolder(QString::fromStdString(PathToUtf8(card_.path())));
   Click(kSmsSelectFolderButton);
   Click(kSmsSaveButton);
   ASSERT_EQ(dialogs_.Messages().size(), 1u);
   EXPECT_TRUE(
       dialogs_.Messages()[0].text.startsWith(QStringLiteral("Save SMS configuration file")));
 
-  std::ifstream in(card.path() / "sms.dat", std::ios::binary);
-  const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), {});
+  const std::vector<std::uint8_t> bytes = ReadBytes(card_.path() / "sms.dat");
   ASSERT_EQ(bytes.size(), 300u);
   // Header: schedule 4, limit 1 and 2, the camera speaks English; swapped.
   EXPECT_EQ((std::array{bytes[0], bytes[1], bytes[2], bytes[3], bytes[4], bytes[5], bytes[50]}),
@@ -111,7 +72,7 @@ TEST_F(SmsFormRoadTest, LauncherSmsFormSaveAndBack) {
   EXPECT_EQ(StoredNumber(bytes, 2), "01701234567");
   EXPECT_EQ(StoredNumber(bytes, 3), "12345");
   EXPECT_EQ(StoredCheckAt(bytes, 240), ReferenceStoredCheck(std::span(bytes).first(240)));
-  EXPECT_FALSE(std::filesystem::exists(card.path() / "setup.dat"));
+  EXPECT_FALSE(std::filesystem::exists(card_.path() / "setup.dat"));
 
   Click(kSmsExitButton);
   ASSERT_EQ(loop_.Current()->Which(), Next::kLauncher);

@@ -1,67 +1,22 @@
 // The SMTP/GPRS form end to end, offscreen: from the launcher to a saved
 // gprs.dat, read back with the file's own reader, loaded again, and out.
 
-#include <QComboBox>
-#include <QLineEdit>
-#include <QTest>
-
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <vector>
 
-#include "app/file_preference_backend.h"
 #include "app/launcher.h"
-#include "platform/file_system.h"
-#include "qt/dialog_window.h"
-#include "qt/hosted_screen.h"
-#include "app/program_session.h"
-#include "qt/qt_form_view.h"
-#include "qt/window_loop.h"
-#include "qt_test_environment.h"
-#include "recording_dialogs.h"
 #include "smtp/gprs_file.h"
 #include "smtp/smtp_controls.h"
-#include "support/temp_folder.h"
+#include "road_fixture.h"
+#include "support/file_bytes.h"
 
 namespace quelmo {
 namespace {
 
-class SmtpRoadTest : public ::testing::Test {
- protected:
-  SmtpRoadTest()
-      : session_(std::make_unique<FilePreferenceBackend>(preferences_.path(), SystemFileSystem()),
-                 0x0409),
-        loop_(session_.Context(), dialogs_) {}
-  ~SmtpRoadTest() override { ProcessQtEvents(); }
-
-  DialogWindow& Window() { return loop_.Current()->Window(); }
-  std::string Text(ControlId id) { return QtFormView(Window(), dialogs_).Text(id); }
-  void Click(ControlId id) {
-    QTest::mouseClick(Window().Control(id), Qt::LeftButton);
-    ProcessQtEvents();
-  }
-  void Pick(ControlId list, int steps_down) {
-    QComboBox* box = Window().ListOf(list);
-    box->setFocus();
-    for (int i = 0; i < steps_down; ++i) QTest::keyClick(box, Qt::Key_Down);
-  }
-  void Type(ControlId id, const char* text) {
-    QLineEdit* edit = Window().EditOf(id);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-  }
-
-  TempFolder preferences_;
-  RecordingDialogs dialogs_;
-  ProgramSession session_;
-  WindowLoop loop_;
-};
+class SmtpRoadTest : public RoadFixture {};
 
 TEST_F(SmtpRoadTest, LauncherFormSaveLoadExit) {
-  TempFolder card;
   loop_.Start();
   Click(kLauncherSmtpButton);
   ASSERT_EQ(loop_.Current()->Which(), Next::kSmtpForm);
@@ -80,17 +35,16 @@ TEST_F(SmtpRoadTest, LauncherFormSaveLoadExit) {
   Type(kRecipientEdit, "me@example.org");
   Type(kSmtpDailyLimitEdit, "12");
 
-  dialogs_.AnswerFolder(QString::fromStdString(PathToUtf8(card.path())));
+  dialogs_.AnswerFolder(QString::fromStdString(PathToUtf8(card_.path())));
   Click(kSmtpSelectFolderButton);
   Click(kSmtpSaveButton);
-  const std::filesystem::path written = card.path() / "gprs.dat";
+  const std::filesystem::path written = card_.path() / "gprs.dat";
   ASSERT_FALSE(dialogs_.Messages().empty());
   EXPECT_EQ(dialogs_.Messages().back().text,
             QStringLiteral("Save All Parameters To GPRS Setting File\n") +
                 QString::fromStdString(PathToUtf8(written)));
 
-  std::ifstream in(written, std::ios::binary);
-  const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), {});
+  const std::vector<std::uint8_t> bytes = ReadBytes(written);
   ASSERT_EQ(bytes.size(), 780u);
   const GprsFileContents contents = ReadGprsFile(bytes);
   EXPECT_TRUE(contents.integrity.intact());

@@ -3,33 +3,22 @@
 
 #include "qt/window_loop.h"
 
-#include <QComboBox>
-#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <filesystem>
 #include <span>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "app/file_preference_backend.h"
 #include "app/launcher.h"
-#include "platform/file_system.h"
-#include "qt/dialog_window.h"
-#include "qt/hosted_screen.h"
-#include "app/program_session.h"
-#include "qt/qt_form_view.h"
-#include "qt_test_environment.h"
-#include "recording_dialogs.h"
 #include "support/reference_crc.h"
-#include "support/temp_folder.h"
+#include "road_fixture.h"
+#include "support/file_bytes.h"
 
 namespace quelmo {
 namespace {
@@ -40,28 +29,14 @@ std::unique_ptr<PreferenceBackend> FileBackend(const TempFolder& folder) {
   return std::make_unique<FilePreferenceBackend>(folder.path(), SystemFileSystem());
 }
 
-class WindowLoopTest : public ::testing::Test {
+class WindowLoopTest : public RoadFixture {
  protected:
-  WindowLoopTest()
-      : session_(FileBackend(preferences_), kEnglishUs),
-        loop_(session_.Context(), dialogs_),
-        finished_(&loop_, &WindowLoop::finished) {}
-  ~WindowLoopTest() override { ProcessQtEvents(); }
-
-  DialogWindow& Window() { return loop_.Current()->Window(); }
-  std::string Text(ControlId id) {
-    return QtFormView(Window(), dialogs_).Text(id);
-  }
   std::vector<std::string> Entries(ControlId id) {
     std::vector<std::string> entries;
     for (int i = 0; i < Window().ListOf(id)->count(); ++i) {
       entries.push_back(Window().ListOf(id)->itemText(i).toStdString());
     }
     return entries;
-  }
-  void Click(ControlId id) {
-    QTest::mouseClick(Window().Control(id), Qt::LeftButton);
-    ProcessQtEvents();
   }
   std::uint16_t StoredLanguage() {
     const std::unique_ptr<PreferenceBackend> backend = FileBackend(preferences_);
@@ -71,11 +46,7 @@ class WindowLoopTest : public ::testing::Test {
     return code;
   }
 
-  TempFolder preferences_;
-  RecordingDialogs dialogs_;
-  ProgramSession session_;
-  WindowLoop loop_;
-  QSignalSpy finished_;
+  QSignalSpy finished_{&loop_, &WindowLoop::finished};
 };
 
 TEST_F(WindowLoopTest, LauncherFormLauncherAndTheEnd) {
@@ -152,32 +123,25 @@ TEST_F(WindowLoopTest, EscOnTheLauncherEndsTheProgram) {
 }
 
 TEST_F(WindowLoopTest, CameraFormWholeRoad) {
-  TempFolder card;
   loop_.Start();
   Click(kLauncherCameraButton);
   ASSERT_EQ(loop_.Current()->Which(), Next::kCameraForm);
 
   // Mode "Video", Timer1 "On" and a start hour of 7, as a user sets them.
-  for (const ControlId list : {1013, 1025}) {
-    Window().ListOf(list)->setFocus();
-    QTest::keyClick(Window().ListOf(list), Qt::Key_Down);
-  }
-  QLineEdit* start_hour = Window().EditOf(1017);
-  ASSERT_FALSE(start_hour->isReadOnly());
-  start_hour->setFocus();
-  start_hour->selectAll();
-  QTest::keyClicks(start_hour, "7");
+  Pick(1013, 1);
+  Pick(1025, 1);
+  ASSERT_FALSE(Window().EditOf(1017)->isReadOnly());
+  Type(1017, "7");
 
-  dialogs_.AnswerFolder(QString::fromStdString(PathToUtf8(card.path())));
+  dialogs_.AnswerFolder(QString::fromStdString(PathToUtf8(card_.path())));
   Click(1057);  // Select
   Click(kIdOk);  // Save
   ASSERT_FALSE(dialogs_.Messages().empty());
   EXPECT_EQ(dialogs_.Messages().back().text,
             QString::fromStdString("Save All Parameters To Camera Setting File\n" +
-                                   PathToUtf8(card.path() / "camera.dat")));
+                                   PathToUtf8(card_.path() / "camera.dat")));
 
-  std::ifstream in(card.path() / "camera.dat", std::ios::binary);
-  const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), {});
+  const std::vector<std::uint8_t> bytes = ReadBytes(card_.path() / "camera.dat");
   ASSERT_EQ(bytes.size(), 180u);
   EXPECT_EQ(bytes[0], 1);   // cameraMode: Video
   EXPECT_EQ(bytes[8], 1);   // timer1Enabled

@@ -72,7 +72,7 @@ const Interference kInterferences[] = {
     {"ScratchFileRewrittenByAnotherSave",
      [](const StepRecord& step, const std::filesystem::path&) {
        if (step.step == FileStep::kRead && step.path.filename() == "setup.dat") {
-         WriteDirectly(step.path, StagingFileBytes(OtherRecords()));
+         WriteBytes(step.path, StagingFileBytes(OtherRecords()));
        }
      },
      "bytes this save wrote"},
@@ -84,8 +84,8 @@ TEST_P(SaveMeetingAnotherProgram, FailsWritingNothingThroughAndKeepsTheOldFile) 
   TempFolder folder;
   TempFolder elsewhere;
   const std::filesystem::path victim = elsewhere.path() / "victim";
-  WriteDirectly(victim, kVictimBytes);
-  WriteDirectly(folder.path() / "sms.dat", kOldFinalBytes);
+  WriteBytes(victim, kVictimBytes);
+  WriteBytes(folder.path() / "sms.dat", kOldFinalBytes);
 
   FailingFileSystem files(SystemFileSystem());
   files.BeforeEachStep([&](const StepRecord& step) { GetParam().act(step, victim); });
@@ -95,8 +95,8 @@ TEST_P(SaveMeetingAnotherProgram, FailsWritingNothingThroughAndKeepsTheOldFile) 
   ASSERT_FALSE(status.ok());
   EXPECT_THAT(status.message(), HasSubstr(GetParam().message));
   EXPECT_THAT(status.message(), HasSubstr(PathToUtf8(folder.path())));
-  EXPECT_EQ(ReadDirectly(victim), kVictimBytes);
-  EXPECT_EQ(ReadDirectly(folder.path() / "sms.dat"), kOldFinalBytes);
+  EXPECT_EQ(ReadBytes(victim), kVictimBytes);
+  EXPECT_EQ(ReadBytes(folder.path() / "sms.dat"), kOldFinalBytes);
 }
 
 INSTANTIATE_TEST_SUITE_P(Interferences, SaveMeetingAnotherProgram,
@@ -134,7 +134,7 @@ TEST(FolderLock, ASaveWaitsForTheOneBeforeItToFinish) {
                                     SampleRecords(4), TrailingRecord::kNone);
   release.join();
   ASSERT_TRUE(status.ok()) << status.message();
-  EXPECT_EQ(ReadDirectly(folder.path() / "sms.dat"),
+  EXPECT_EQ(ReadBytes(folder.path() / "sms.dat"),
             ScrambledFileBytes(SampleRecords(4), TrailingRecord::kNone));
 }
 
@@ -161,7 +161,7 @@ TEST(ConcurrentSaves, EverySaveSucceedsAndTheFileIsOneWholeVersion) {
     }
     for (std::thread& saver : savers) saver.join();
     for (const Status& outcome : outcomes) EXPECT_TRUE(outcome.ok()) << outcome.message();
-    EXPECT_THAT(versions, ::testing::Contains(ReadDirectly(folder.path() / "sms.dat")));
+    EXPECT_THAT(versions, ::testing::Contains(ReadBytes(folder.path() / "sms.dat")));
     EXPECT_EQ(TempFolder::Entries(folder.path()), std::set<std::string>{"sms.dat"});
   }
 }

@@ -18,9 +18,9 @@ TEST(WriteFileAtomically, CreatesThenReplacesLeavingNothingElse) {
   const std::vector<std::uint8_t> first(180, 0x11);
   const std::vector<std::uint8_t> second = {1, 2, 3};
   ASSERT_TRUE(WriteFileAtomically(SystemFileSystem(), folder.path(), "camera.dat", first).ok());
-  EXPECT_EQ(ReadDirectly(folder.path() / "camera.dat"), first);
+  EXPECT_EQ(ReadBytes(folder.path() / "camera.dat"), first);
   ASSERT_TRUE(WriteFileAtomically(SystemFileSystem(), folder.path(), "camera.dat", second).ok());
-  EXPECT_EQ(ReadDirectly(folder.path() / "camera.dat"), second);
+  EXPECT_EQ(ReadBytes(folder.path() / "camera.dat"), second);
   EXPECT_EQ(TempFolder::Entries(folder.path()), std::set<std::string>{"camera.dat"});
 }
 

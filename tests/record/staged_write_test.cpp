@@ -89,12 +89,12 @@ class StagedWriteOnDisk : public ::testing::Test {
 };
 
 TEST_F(StagedWriteOnDisk, WritesTheScrambledFileAndRemovesAStaleScratchFile) {
-  WriteDirectly(In("setup.dat"), std::vector<std::uint8_t>(720, 0x55));
+  WriteBytes(In("setup.dat"), std::vector<std::uint8_t>(720, 0x55));
   const std::vector<SettingRecord> records = SampleRecords(11);
   ASSERT_TRUE(
       StagedWrite(SystemFileSystem(), folder_.path(), "mms.dat", records, TrailingRecord::kReserved)
           .ok());
-  const std::vector<std::uint8_t> written = ReadDirectly(In("mms.dat"));
+  const std::vector<std::uint8_t> written = ReadBytes(In("mms.dat"));
   EXPECT_EQ(written.size(), 780u);
   EXPECT_EQ(written, ScrambledFileBytes(records, TrailingRecord::kReserved));
   EXPECT_EQ(TempFolder::Entries(folder_.path()), std::set<std::string>{"mms.dat"});
@@ -128,13 +128,13 @@ TEST_F(StagedWriteOnDisk, AReadOnlyFolderIsNamedWithTheSystemsReason) {
 TEST_F(StagedWriteOnDisk, AScratchFileThatIsALinkIsReplacedNotWrittenThrough) {
   TempFolder elsewhere;
   const std::filesystem::path target = elsewhere.path() / "notes.txt";
-  WriteDirectly(target, {'k', 'e', 'e', 'p'});
+  WriteBytes(target, {'k', 'e', 'e', 'p'});
   std::filesystem::create_symlink(target, In("setup.dat"));
 
   ASSERT_TRUE(StagedWrite(SystemFileSystem(), folder_.path(), "sms.dat", SampleRecords(4),
                           TrailingRecord::kNone)
                   .ok());
-  EXPECT_EQ(ReadDirectly(target), (std::vector<std::uint8_t>{'k', 'e', 'e', 'p'}));
+  EXPECT_EQ(ReadBytes(target), (std::vector<std::uint8_t>{'k', 'e', 'e', 'p'}));
   EXPECT_EQ(TempFolder::Entries(folder_.path()), std::set<std::string>{"sms.dat"});
 }
 #endif
@@ -156,7 +156,7 @@ TEST_F(StagedWriteOnDisk, AFolderPathOfAnyLengthWorks) {
   const Status status =
       StagedWrite(SystemFileSystem(), deep, "gprs.dat", records, TrailingRecord::kReserved);
   ASSERT_TRUE(status.ok()) << status.message();
-  EXPECT_EQ(ReadDirectly(checked / "gprs.dat"),
+  EXPECT_EQ(ReadBytes(checked / "gprs.dat"),
             ScrambledFileBytes(records, TrailingRecord::kReserved));
 #ifdef _WIN32
   // mingw's folder listing stops at MAX_PATH: ask for the scratch file by name.

@@ -79,7 +79,7 @@ class WriteFaults : public ::testing::TestWithParam<SaveCase> {
     FailingFileSystem counting(SystemFileSystem());
     const Status status = GetParam().save(counting, folder.path());
     ASSERT_TRUE(status.ok()) << status.message();
-    ASSERT_EQ(ReadDirectly(folder.path() / GetParam().finalName), GetParam().newBytes);
+    ASSERT_EQ(ReadBytes(folder.path() / GetParam().finalName), GetParam().newBytes);
     steps_ = counting.steps();
     for (std::size_t k = 0; k < steps_.size(); ++k) {
       if (steps_[k].step == FileStep::kReplace) replace_step_ = k + 1;
@@ -94,8 +94,8 @@ class WriteFaults : public ::testing::TestWithParam<SaveCase> {
     const FileStep step = steps_[k - 1].step;
     TempFolder folder;
     const std::vector<std::uint8_t> old_bytes(save_case.newBytes.size() + 7, 0xEE);
-    if (old_file) WriteDirectly(folder.path() / save_case.finalName, old_bytes);
-    if (save_case.staged) WriteDirectly(folder.path() / "setup.dat", {0x55, 0x55});
+    if (old_file) WriteBytes(folder.path() / save_case.finalName, old_bytes);
+    if (save_case.staged) WriteBytes(folder.path() / "setup.dat", {0x55, 0x55});
 
     FailingFileSystem failing(SystemFileSystem());
     failing.FaultAt(k, fault);
@@ -128,9 +128,9 @@ class WriteFaults : public ::testing::TestWithParam<SaveCase> {
     }
     EXPECT_EQ(TempFolder::Entries(folder.path()), expected_entries);
     if (replaced) {
-      EXPECT_EQ(ReadDirectly(folder.path() / save_case.finalName), save_case.newBytes);
+      EXPECT_EQ(ReadBytes(folder.path() / save_case.finalName), save_case.newBytes);
     } else if (old_file) {
-      EXPECT_EQ(ReadDirectly(folder.path() / save_case.finalName), old_bytes);
+      EXPECT_EQ(ReadBytes(folder.path() / save_case.finalName), old_bytes);
     }
   }
 

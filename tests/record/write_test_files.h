@@ -4,12 +4,11 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "record/setting_record.h"
+#include "support/file_bytes.h"
 
 namespace quelmo {
 
@@ -26,18 +25,6 @@ inline std::vector<SettingRecord> SampleRecords(std::size_t count) {
     records.push_back(TextRecord("record " + std::to_string(k) + " \xB6\xCC\xD0\xC5"));
   }
   return records;
-}
-
-inline void WriteDirectly(const std::filesystem::path& path,
-                          const std::vector<std::uint8_t>& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-}
-
-inline std::vector<std::uint8_t> ReadDirectly(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 }  // namespace quelmo

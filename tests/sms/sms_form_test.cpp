@@ -4,22 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "app/app_context.h"
-#include "app/preference_store.h"
 #include "controls/framework_messages.h"
 #include "platform/file_system.h"
 #include "support/failing_file_system.h"
 #include "support/fake_hint_host.h"
-#include "support/fake_preference_backend.h"
-#include "support/fake_view.h"
+#include "support/form_fixture.h"
 #include "support/reference_crc.h"
-#include "support/temp_folder.h"
 
 namespace quelmo {
 namespace {
@@ -31,11 +25,6 @@ using quelmo::testing::ReferenceStoredCheck;
 using quelmo::testing::ReferenceSwap;
 using quelmo::testing::StoredCheckAt;
 
-std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // A stored text record's text: its first `length` bytes swapped back.
 std::string StoredText(const std::vector<std::uint8_t>& file, std::size_t record) {
   std::string text;
@@ -45,18 +34,8 @@ std::string StoredText(const std::vector<std::uint8_t>& file, std::size_t record
   return text;
 }
 
-class SmsFormTest : public ::testing::Test {
+class SmsFormTest : public FormFixture<SmsForm> {
  protected:
-  void OpenForm(int language = kEnglish, FileSystem& files = SystemFileSystem()) {
-    state.languageIndex = language;
-    context = std::make_unique<AppContext>(AppContext{state, preferences, files,
-                                                      SystemLocalClock(), PathToUtf8(home.path())});
-    form = std::make_unique<SmsForm>(view, *context);
-    view.Bind(*form);
-    form->Open();
-    view.ClearMessages();
-  }
-
   // Types the numbers in order, as the chaining lets a user.
   void TypeNumbers(const std::string& one, const std::string& two = "",
                    const std::string& three = "") {
@@ -67,20 +46,7 @@ class SmsFormTest : public ::testing::Test {
 
   std::filesystem::path SmsFile() const { return home.path() / "sms.dat"; }
 
-  std::vector<std::uint8_t> SaveAndRead() {
-    view.ClearMessages();
-    EXPECT_EQ(view.Click(kSmsSaveButton), Next::kStay);
-    return ReadBytes(SmsFile());
-  }
-
-  AppState state;
-  FakePreferenceBackend backend;
-  PreferenceStore preferences{backend, 0x0409};
-  TempFolder home;  // the default folder
-  TempFolder card;
-  std::unique_ptr<AppContext> context;
-  FakeView view;
-  std::unique_ptr<SmsForm> form;
+  std::vector<std::uint8_t> SaveAndRead() { return FormFixture::SaveAndRead(kSmsSaveButton, "sms.dat"); }
 };
 
 TEST_F(SmsFormTest, OpensWithNumberOneOnlyAndTheScheduleOffInEveryLanguage) {

@@ -4,21 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "app/app_context.h"
-#include "app/preference_store.h"
 #include "mms/mms_file.h"
 #include "platform/file_system.h"
 #include "smtp/gprs_file.h"
-#include "support/fake_preference_backend.h"
-#include "support/fake_view.h"
-#include "support/temp_folder.h"
+#include "support/form_fixture.h"
 
 namespace quelmo {
 namespace {
@@ -27,35 +21,13 @@ using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 
-class FakeClock final : public LocalClock {
- public:
-  LocalTime Now() const override { return {2012, 3, 7, 14, 5, 9}; }
-};
-
-std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
 // Bytes 0..49 of a record are stored with their halves exchanged.
 std::uint8_t Plain(std::uint8_t stored) {
   return static_cast<std::uint8_t>((stored << 4) | (stored >> 4));
 }
 
-class SmtpFormTest : public ::testing::Test {
+class SmtpFormTest : public FormFixture<SmtpForm> {
  protected:
-  void OpenForm(int language = kEnglish) {
-    state.languageIndex = language;
-    form = std::make_unique<SmtpForm>(view, context);
-    view.Bind(*form);
-    form->Open();
-  }
-
   // What every save needs, typed as a user would.
   void FillMail() {
     view.Type(kSmtpServerEdit, "smtp.example.com");
@@ -67,24 +39,7 @@ class SmtpFormTest : public ::testing::Test {
 
   std::filesystem::path GprsFile() const { return home.path() / "gprs.dat"; }
 
-  std::vector<std::uint8_t> SaveAndRead() {
-    view.ClearMessages();
-    EXPECT_EQ(view.Click(kSmtpSaveButton), Next::kStay);
-    return ReadBytes(GprsFile());
-  }
-
-  std::string LastMessage() const {
-    return view.Messages().empty() ? std::string() : view.Messages().back().text;
-  }
-
-  AppState state;
-  FakePreferenceBackend backend;
-  PreferenceStore preferences{backend, 0x0409};
-  FakeClock clock;
-  TempFolder home;  // the default folder
-  AppContext context{state, preferences, SystemFileSystem(), clock, PathToUtf8(home.path())};
-  FakeView view;
-  std::unique_ptr<SmtpForm> form;
+  std::vector<std::uint8_t> SaveAndRead() { return FormFixture::SaveAndRead(kSmtpSaveButton, "gprs.dat"); }
 };
 
 TEST_F(SmtpFormTest, OpensOnChinaWithItsFirstOperator) {
