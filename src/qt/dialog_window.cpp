@@ -91,9 +91,8 @@ void DialogWindow::Build(const ControlTemplate& control) {
     place.setHeight(closed_height);
   }
   widget->setGeometry(place);
-  // Its own font, set once: a style sheet's rules give way to it, so the
-  // control keeps the font the window is laid out in when polished again.
-  widget->setFont(font());
+  // The control takes the window's font by inheritance: setting it again
+  // would cost a list the making of its drop-down part long before it drops.
   fitter_.Add(widget, place, control.kind == ControlKind::kGroupBox);
   if (control.id > 0) {
     widget->setObjectName(QStringLiteral("control%1").arg(control.id));
