@@ -209,9 +209,10 @@ void DialogWindow::showEvent(QShowEvent* event) {
 
 void DialogWindow::SetEditReadOnly(QLineEdit* edit, bool read_only) {
   edit->setReadOnly(read_only);
-  // A skin's rules for read-only edits are matched when the edit is polished:
-  // an edit switched at run time is polished again, or it would keep its old
-  // look. One not yet polished gets its look when it is first shown.
+  // The style gives read-only edits their look when it polishes them
+  // (dialog_style.h): an edit switched at run time is polished again, or it
+  // would keep its old look. One not yet polished gets its look when it is
+  // first shown.
   const bool polished = edit->testAttribute(Qt::WA_WState_Polished);
   if (polished) edit->style()->unpolish(edit);
   QPalette palette = edit->palette();
