@@ -144,8 +144,9 @@ class HeldFolders {
   std::vector<std::pair<std::filesystem::path, int>> held_;
 };
 
+// Never destroyed: a lock may outlive the statics at exit.
 HeldFolders& Held() {
-  static HeldFolders held;
+  static HeldFolders& held = *new HeldFolders;
   return held;
 }
 
