@@ -1,7 +1,8 @@
-// Every I/O step of a save is made to fail in turn (and every write and read
-// to corrupt its bytes silently). Whatever the step, the save must report a
-// failure naming a path, and the folder must hold the old file untouched or
-// the new one complete, with no scratch or temporary file beside it.
+// Every I/O step of a save is made to fail in turn (and every read, and
+// every write the save reads back, to corrupt its bytes silently). Whatever
+// the step, the save must report a failure naming a path, and the folder
+// must hold the old file untouched or the new one complete, with no scratch
+// or temporary file beside it.
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
