@@ -1,7 +1,6 @@
 #include "qt/app_look.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QIcon>
 #include <QString>
 #include <QStyle>
@@ -13,20 +12,17 @@ static void InitQuelmoResources() { Q_INIT_RESOURCE(quelmo); }
 
 namespace quelmo {
 
-bool ApplyAppLook(QApplication& app) {
+void ApplyAppLook(QApplication& app) {
   InitQuelmoResources();
+  // The sizes window managers show (title bar, task switcher); each one
+  // given is decoded and sent to the window system with every window.
   QIcon icon;
-  for (const int size : {16, 32, 48, 256}) {
+  for (const int size : {16, 32, 48}) {
     icon.addFile(QStringLiteral(":/icons/quelmo-%1.png").arg(size), QSize(size, size));
   }
   app.setWindowIcon(icon);
-  // Before the skin, which draws over whatever style it finds.
   app.setStyle(new DialogStyle(app.style()->name()));
-
-  QFile skin(QStringLiteral(":/skin/quelmo.qss"));
-  if (!skin.open(QIODevice::ReadOnly | QIODevice::Text)) return false;
-  app.setStyleSheet(QString::fromUtf8(skin.readAll()));
-  return true;
+  DialogStyle::InstallPalettes();
 }
 
 }  // namespace quelmo

@@ -91,9 +91,8 @@ void DialogWindow::Build(const ControlTemplate& control) {
     place.setHeight(closed_height);
   }
   widget->setGeometry(place);
-  // Its own font, set once: a style sheet's rules give way to it, so the
-  // control keeps the font the window is laid out in when polished again.
-  widget->setFont(font());
+  // The control takes the window's font by inheritance: setting it again
+  // would cost a list the making of its drop-down part long before it drops.
   fitter_.Add(widget, place, control.kind == ControlKind::kGroupBox);
   if (control.id > 0) {
     widget->setObjectName(QStringLiteral("control%1").arg(control.id));
@@ -210,9 +209,10 @@ void DialogWindow::showEvent(QShowEvent* event) {
 
 void DialogWindow::SetEditReadOnly(QLineEdit* edit, bool read_only) {
   edit->setReadOnly(read_only);
-  // A skin's rules for read-only edits are matched when the edit is polished:
-  // an edit switched at run time is polished again, or it would keep its old
-  // look. One not yet polished gets its look when it is first shown.
+  // The style gives read-only edits their look when it polishes them
+  // (dialog_style.h): an edit switched at run time is polished again, or it
+  // would keep its old look. One not yet polished gets its look when it is
+  // first shown.
   const bool polished = edit->testAttribute(Qt::WA_WState_Polished);
   if (polished) edit->style()->unpolish(edit);
   QPalette palette = edit->palette();

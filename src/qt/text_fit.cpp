@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QPushButton>
 #include <QStringList>
@@ -57,6 +58,7 @@ class TextFitter::Measure final : public TextMeasure {
       font.setPointSizeF(size);
       fonts_.push_back(font);
     }
+    drawn_.resize(fonts_.size() + 1);
   }
 
   int Steps() const { return static_cast<int>(fonts_.size()); }
@@ -70,9 +72,12 @@ class TextFitter::Measure final : public TextMeasure {
     int& widest = control.widest[static_cast<std::size_t>(smaller)];
     if (widest < 0) {
       const QFontMetricsF metrics(Font(smaller));
+      QHash<QString, double>& known = drawn_[static_cast<std::size_t>(smaller)];
       double found = 0;
       for (const QString& text : TextsOf(*control.widget)) {
-        found = std::max(found, metrics.horizontalAdvance(text));
+        auto width = known.constFind(text);
+        if (width == known.constEnd()) width = known.insert(text, metrics.horizontalAdvance(text));
+        found = std::max(found, *width);
       }
       widest = static_cast<int>(std::ceil(found));
     }
@@ -125,6 +130,9 @@ class TextFitter::Measure final : public TextMeasure {
   std::vector<Fitted>& controls_;
   const QFont& dialog_font_;
   std::vector<QFont> fonts_;  // one per step below the dialog font
+  // Drawn widths per font step, by text: the time lists share most of their
+  // entries ("00" to "59"), and shaping a text is what measuring costs.
+  std::vector<QHash<QString, double>> drawn_;
 };
 
 void TextFitter::Add(QWidget* widget, const QRect& home, bool container) {

@@ -27,6 +27,14 @@ class FolderSyncBatch final : public FileSystem {
   Result<std::vector<std::uint8_t>> ReadAll(const std::filesystem::path& path) override {
     return files_.ReadAll(path);
   }
+  Result<std::vector<std::uint8_t>> ReadRegularFile(const std::filesystem::path& path,
+                                                    std::uintmax_t limit) override {
+    return files_.ReadRegularFile(path, limit);
+  }
+  Result<std::unique_ptr<FolderLock>> LockFolder(const std::filesystem::path& folder,
+                                                 std::chrono::milliseconds wait) override {
+    return files_.LockFolder(folder, wait);
+  }
   Status Replace(const std::filesystem::path& from, const std::filesystem::path& to) override {
     return files_.Replace(from, to);
   }

@@ -41,17 +41,17 @@ std::string TemporaryName(std::string_view name) {
   return "." + std::string(name) + suffix;
 }
 
-Status WriteAndVerify(FileSystem& files, const std::filesystem::path& path,
-                      std::span<const std::uint8_t> bytes) {
-  {
-    Result<std::unique_ptr<WritableFile>> created = files.Create(path);
-    if (!created.ok()) return created.status();
-    WritableFile& file = **created;
-    if (Status written = file.Write(bytes); !written.ok()) return written;
-    if (Status synced = file.Sync(); !synced.ok()) return synced;
-    if (Status closed = file.Close(); !closed.ok()) return closed;
-  }
-  return VerifyWritten(files, path, bytes);
+// The write's own results say all there is to know: the file was made
+// exclusively under the folder's lock, so no one else can have written it,
+// and reading it back would only give the page cache's copy of these bytes.
+Status WriteAndSync(FileSystem& files, const std::filesystem::path& path,
+                    std::span<const std::uint8_t> bytes) {
+  Result<std::unique_ptr<WritableFile>> created = files.Create(path);
+  if (!created.ok()) return created.status();
+  WritableFile& file = **created;
+  if (Status written = file.Write(bytes); !written.ok()) return written;
+  if (Status synced = file.Sync(); !synced.ok()) return synced;
+  return file.Close();
 }
 
 // The failure, with word of a temporary file that could not be removed.
@@ -100,7 +100,7 @@ Status WriteFileAtomicallyLocked(FileSystem& files, const std::filesystem::path&
   const std::filesystem::path final_path = folder / PathFromUtf8(name);
   const std::filesystem::path temporary = folder / PathFromUtf8(TemporaryName(name));
 
-  if (Status written = WriteAndVerify(files, temporary, bytes); !written.ok()) {
+  if (Status written = WriteAndSync(files, temporary, bytes); !written.ok()) {
     return Abandon(files, temporary, written);
   }
   if (Status replaced = files.Replace(temporary, final_path); !replaced.ok()) {

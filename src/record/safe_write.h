@@ -1,8 +1,10 @@
 #pragma once
 // Writing a file so that a failure at any step leaves the folder holding
 // either the old file untouched or the new one complete: the bytes go to a
-// temporary file in the same folder, are synced and read back, and only then
-// replace the final name in one rename. No temporary file outlives the call.
+// temporary file in the same folder, created exclusively and synced, and only
+// then replace the final name in one rename; the folder is synced last, so
+// that after success the file and its folder entry are on the device. No
+// temporary file outlives the call.
 
 #include <cstdint>
 #include <filesystem>

@@ -20,9 +20,11 @@ std::uint16_t PlainCheck(std::span<const SettingRecord> records) {
   return checksum.value();
 }
 
-// Writes setup.dat and reads it back. Only this save's own bytes pass: a
-// scratch file that another save rewrote meanwhile, even one whose records
-// agree with their own check, is someone else's settings.
+// Writes setup.dat in one write and reads it back. Only this save's own
+// bytes pass: a scratch file that another save rewrote meanwhile, even one
+// whose records agree with their own check, is someone else's settings. It
+// is not synced: it is removed before the save ends, and what must reach the
+// device is the final file, which the atomic write syncs.
 Status StageRecords(FileSystem& files, const std::filesystem::path& staging,
                     std::span<const std::uint8_t> staged_bytes) {
   {
@@ -30,7 +32,6 @@ Status StageRecords(FileSystem& files, const std::filesystem::path& staging,
     if (!created.ok()) return created.status();
     WritableFile& file = **created;
     if (Status written = file.Write(staged_bytes); !written.ok()) return written;
-    if (Status synced = file.Sync(); !synced.ok()) return synced;
     if (Status closed = file.Close(); !closed.ok()) return closed;
   }
   return VerifyWritten(files, staging, staged_bytes);

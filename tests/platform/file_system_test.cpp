@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 #include <optional>
 #include <vector>
 
@@ -121,6 +122,33 @@ TEST_F(SystemFiles, ReadRegularFileReadsOnlySmallRegularFiles) {
     }
   }
 }
+
+#ifdef __linux__
+// /proc files say they hold nothing and then give their bytes: the read must
+// not trust the size it was told, only the limit.
+TEST_F(SystemFiles, ReadRegularFileTakesWhatAFileHoldsBeyondItsStatedSize) {
+  const std::filesystem::path cmdline = "/proc/self/cmdline";
+  std::ifstream direct(cmdline, std::ios::binary);
+  const std::vector<std::uint8_t> expected{std::istreambuf_iterator<char>(direct), {}};
+  ASSERT_GT(expected.size(), 2u);
+  struct Case {
+    std::uintmax_t limit;
+    bool read;
+  };
+  for (const Case c : {Case{1 << 20, true}, Case{expected.size(), true},
+                       Case{expected.size() - 1, false}, Case{0, false}}) {
+    SCOPED_TRACE("limit " + std::to_string(c.limit));
+    const Result<std::vector<std::uint8_t>> read = files_.ReadRegularFile(cmdline, c.limit);
+    if (c.read) {
+      ASSERT_TRUE(read.ok()) << read.message();
+      EXPECT_EQ(*read, expected);
+    } else {
+      ASSERT_FALSE(read.ok());
+      EXPECT_EQ(read.error().code, ErrorCode::kCorrupt);
+    }
+  }
+}
+#endif
 
 TEST_F(SystemFiles, AFileIsUsableOnlyUntilClosed) {
   Result<std::unique_ptr<WritableFile>> file = files_.Create(In("a"));

@@ -138,4 +138,12 @@ Status FailingFileSystem::CheckWritableFolder(const std::filesystem::path& folde
   return real_.CheckWritableFolder(folder);
 }
 
+bool ReadAgainLater(const std::vector<StepRecord>& steps, std::size_t step) {
+  const std::filesystem::path& path = steps[step - 1].path;
+  for (std::size_t later = step; later < steps.size(); ++later) {
+    if (steps[later].step == FileStep::kRead && steps[later].path == path) return true;
+  }
+  return false;
+}
+
 }  // namespace quelmo

@@ -41,6 +41,12 @@ struct StepRecord {
   std::filesystem::path path;
 };
 
+// Whether the file of step `step` (1-based) is read again by a later step:
+// only there can bytes a write silently corrupted be noticed. A save reads
+// back only what another program could have rewritten meanwhile (the
+// scratch file); what it made exclusively and synced it takes as written.
+bool ReadAgainLater(const std::vector<StepRecord>& steps, std::size_t step);
+
 class FailingFileSystem final : public FileSystem {
  public:
   explicit FailingFileSystem(FileSystem& real) : real_(real) {}

@@ -6,10 +6,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <mutex>
 #include <string>
 #include <system_error>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "platform/file_system.h"
 
@@ -106,18 +110,71 @@ class PosixWritableFile final : public WritableFile {
   std::filesystem::path path_;
 };
 
+// The folders whose save lock this process holds, each with the descriptor
+// the lock is taken on. A save syncs its folder through that descriptor
+// instead of opening the folder once more. The sync runs under the mutex, so
+// that a lock released meanwhile cannot close the descriptor under it.
+class HeldFolders {
+ public:
+  void Add(const std::filesystem::path& folder, int fd) {
+    const std::lock_guard<std::mutex> guard(mutex_);
+    held_.emplace_back(folder, fd);
+  }
+
+  void Drop(int fd) {
+    const std::lock_guard<std::mutex> guard(mutex_);
+    std::erase_if(held_, [fd](const auto& entry) { return entry.second == fd; });
+  }
+
+  // Runs `sync` on the descriptor held for `folder`; false when none is.
+  template <typename Sync>
+  bool SyncThrough(const std::filesystem::path& folder, Sync sync) {
+    const std::lock_guard<std::mutex> guard(mutex_);
+    for (const auto& [held, fd] : held_) {
+      if (held == folder) {
+        sync(fd);
+        return true;
+      }
+    }
+    return false;
+  }
+
+ private:
+  std::mutex mutex_;
+  std::vector<std::pair<std::filesystem::path, int>> held_;
+};
+
+// Never destroyed: a lock may outlive the statics at exit.
+HeldFolders& Held() {
+  static HeldFolders& held = *new HeldFolders;
+  return held;
+}
+
 // flock() on the folder itself: no lock file is left on the card, and the
 // lock goes with the process however it ends.
 class PosixFolderLock final : public FolderLock {
  public:
-  explicit PosixFolderLock(int fd) : fd_(fd) {}
-  ~PosixFolderLock() override { CloseOnce(fd_); }
+  PosixFolderLock(const std::filesystem::path& folder, int fd) : fd_(fd) {
+    Held().Add(folder, fd);
+  }
+  ~PosixFolderLock() override {
+    Held().Drop(fd_);
+    CloseOnce(fd_);
+  }
   PosixFolderLock(const PosixFolderLock&) = delete;
   PosixFolderLock& operator=(const PosixFolderLock&) = delete;
 
  private:
   int fd_;
 };
+
+// fsync of a folder; some file systems cannot sync a directory at all
+// (EINVAL), and their renames are as durable as they get there, so that is
+// no failure. Returns the error number, 0 on success.
+int SyncFolderDescriptor(int fd) {
+  const int sync_error = FsyncRetrying(fd) != 0 ? errno : 0;
+  return sync_error == EINVAL || sync_error == ENOTSUP ? 0 : sync_error;
+}
 
 class PosixFileSystem final : public FileSystem {
  public:
@@ -188,10 +245,16 @@ class PosixFileSystem final : public FileSystem {
       CloseOnce(fd);
       return TooLargeError(path, limit);
     }
-    // The file may grow while it is read: never take more than the limit.
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(limit) + 1);
+    // Room for the file as it is and one byte more, which tells a file
+    // that grew meanwhile; it grows no further than one byte past the limit.
+    const std::size_t most = static_cast<std::size_t>(limit) + 1;
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(info.st_size) + 1);
     std::size_t used = 0;
-    while (used < bytes.size()) {
+    for (;;) {
+      if (used == bytes.size()) {
+        if (bytes.size() == most) break;
+        bytes.resize(std::min(most, bytes.size() * 2));
+      }
       const ssize_t got = ::read(fd, bytes.data() + used, bytes.size() - used);
       if (got < 0 && errno == EINTR) continue;
       if (got < 0) {
@@ -217,7 +280,7 @@ class PosixFileSystem final : public FileSystem {
     const auto deadline = std::chrono::steady_clock::now() + wait;
     for (;;) {
       if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
-        return std::unique_ptr<FolderLock>(std::make_unique<PosixFolderLock>(fd));
+        return std::unique_ptr<FolderLock>(std::make_unique<PosixFolderLock>(folder, fd));
       }
       const int error_number = errno;
       if (error_number == EINTR) continue;
@@ -251,16 +314,19 @@ class PosixFileSystem final : public FileSystem {
   }
 
   Status SyncFolder(const std::filesystem::path& folder) override {
-    const int fd = OpenRetrying(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0) {
-      const int error_number = errno;
-      return SystemError("Cannot open the folder " + Named(folder), error_number);
+    int sync_error = 0;
+    const bool through_lock =
+        Held().SyncThrough(folder, [&](int fd) { sync_error = SyncFolderDescriptor(fd); });
+    int close_error = 0;
+    if (!through_lock) {
+      const int fd = OpenRetrying(folder.c_str(), O_RDONLY | O_DIRECTORY);
+      if (fd < 0) {
+        const int error_number = errno;
+        return SystemError("Cannot open the folder " + Named(folder), error_number);
+      }
+      sync_error = SyncFolderDescriptor(fd);
+      close_error = CloseOnce(fd) != 0 ? errno : 0;
     }
-    // Some file systems cannot sync a directory at all (EINVAL); their
-    // renames are as durable as they get there, so that is no failure.
-    int sync_error = FsyncRetrying(fd) != 0 ? errno : 0;
-    if (sync_error == EINVAL || sync_error == ENOTSUP) sync_error = 0;
-    const int close_error = CloseOnce(fd) != 0 ? errno : 0;
     if (sync_error != 0) {
       return SystemError("Cannot flush the folder " + Named(folder) + " to the disk", sync_error);
     }

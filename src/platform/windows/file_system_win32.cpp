@@ -195,10 +195,16 @@ class Win32FileSystem final : public FileSystem {
       CloseHandle(handle);
       return TooLargeError(path, limit);
     }
-    // The file may grow while it is read: never take more than the limit.
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(limit) + 1);
+    // Room for the file as it is and one byte more, which tells a file
+    // that grew meanwhile; it grows no further than one byte past the limit.
+    const std::size_t most = static_cast<std::size_t>(limit) + 1;
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size.QuadPart) + 1);
     std::size_t used = 0;
-    while (used < bytes.size()) {
+    for (;;) {
+      if (used == bytes.size()) {
+        if (bytes.size() == most) break;
+        bytes.resize(std::min(most, bytes.size() * 2));
+      }
       DWORD got = 0;
       const DWORD wanted = static_cast<DWORD>(std::min(bytes.size() - used, kMaxChunk));
       if (!ReadFile(handle, bytes.data() + used, wanted, &got, nullptr)) {
