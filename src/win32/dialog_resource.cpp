@@ -64,7 +64,9 @@ Win32Styles ControlStyles(const ControlTemplate& control) {
       break;
     case ControlKind::kGroupBox:
       styles.classAtom = kButtonAtom;
-      styles.style |= BS_GROUPBOX;
+      // Some templates let a group box's top overlap the box above it: kept
+      // out of the boxes before it, it leaves their bottom lines standing.
+      styles.style |= BS_GROUPBOX | WS_CLIPSIBLINGS;
       break;
     case ControlKind::kPushButton:
       styles.classAtom = kButtonAtom;
