@@ -54,6 +54,14 @@ Status WriteAndSync(FileSystem& files, const std::filesystem::path& path,
   return file.Close();
 }
 
+Status NotAFileName(std::string_view name) {
+  // Appended rather than "\"" + std::string(name): GCC 12 warns about that
+  // at -O2 (-Wrestrict, a false alarm).
+  std::string message = "\"";
+  message.append(name).append("\" is not a file name.");
+  return Error{ErrorCode::kInvalidArgument, std::move(message)};
+}
+
 // The failure, with word of a temporary file that could not be removed.
 Status Abandon(FileSystem& files, const std::filesystem::path& temporary, const Status& failure) {
   const Status removed = files.Remove(temporary);
@@ -84,7 +92,7 @@ Status VerifyWritten(FileSystem& files, const std::filesystem::path& path,
 Status WriteFileAtomically(FileSystem& files, const std::filesystem::path& folder,
                            std::string_view name, std::span<const std::uint8_t> bytes) {
   if (!IsPlainFileName(name)) {
-    return Error{ErrorCode::kInvalidArgument, "\"" + std::string(name) + "\" is not a file name."};
+    return NotAFileName(name);
   }
   if (Status usable = files.CheckWritableFolder(folder); !usable.ok()) return usable;
   Result<std::unique_ptr<FolderLock>> lock = files.LockFolder(folder, kSaveLockWait);
@@ -95,7 +103,7 @@ Status WriteFileAtomically(FileSystem& files, const std::filesystem::path& folde
 Status WriteFileAtomicallyLocked(FileSystem& files, const std::filesystem::path& folder,
                                  std::string_view name, std::span<const std::uint8_t> bytes) {
   if (!IsPlainFileName(name)) {
-    return Error{ErrorCode::kInvalidArgument, "\"" + std::string(name) + "\" is not a file name."};
+    return NotAFileName(name);
   }
   const std::filesystem::path final_path = folder / PathFromUtf8(name);
   const std::filesystem::path temporary = folder / PathFromUtf8(TemporaryName(name));
