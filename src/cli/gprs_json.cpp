@@ -20,7 +20,8 @@ const std::array<SettingsField<G>, 14> kFields{
     StoredTextField<G>{"gprsAccount", &G::gprsAccount, L::kGprsAccount},
     StoredTextField<G>{"gprsPassword", &G::gprsPassword, L::kGprsPassword, /*secret=*/true},
     StoredTextField<G>{"smtpServer", &G::smtpServer, L::kSmtpServer},
-    StoredTextField<G>{"smtpPort", &G::smtpPort, L::kSmtpPort},
+    StoredTextField<G>{.key = "smtpPort", .member = &G::smtpPort, .byteLimit = L::kSmtpPort,
+                       .numberAsDigits = true},
     StoredTextField<G>{"senderEmail", &G::senderEmail, L::kSenderEmail},
     StoredTextField<G>{"senderPassword", &G::senderPassword, L::kSenderPassword, /*secret=*/true},
     StoredTextField<G>{"recipientEmail", &G::recipientEmail, L::kRecipientEmail},
@@ -82,7 +83,17 @@ ShownSettings ShowGprsSettings(const GprsFileContents& contents, bool reveal) {
   ShowSettingsFields<G>(shown, kFields, contents.settings, reveal);
   // A Customer file stores the manual country, as mms.dat does; the reader
   // reports the byte when it holds anything else.
-  if (contents.settings.apnMode == kApnCustomer) shown.json["country"] = kManualCountry;
+  const GprsSettings& settings = contents.settings;
+  if (settings.apnMode == kApnCustomer) {
+    shown.json["country"] = kManualCountry;
+    shown.notes["country"] = "Customer";
+  } else if (const GprsPresetRow* row =
+                 FindGprsPreset(settings.countryIndex, settings.operatorIndex)) {
+    shown.notes["country"] = GprsEnglishCountryName(settings.countryIndex);
+    shown.notes["operator"] = row->operatorName;
+  } else if (!GprsEnglishCountryName(settings.countryIndex).empty()) {
+    shown.notes["country"] = GprsEnglishCountryName(settings.countryIndex);
+  }
   shown.json["cameraLanguage"] = contents.cameraLanguage;
   return shown;
 }

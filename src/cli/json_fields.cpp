@@ -18,8 +18,8 @@ std::string Lowered(std::string_view text) {
   return lowered;
 }
 
-// A whole number as a 64-bit value; nothing for any other JSON value or a
-// number too large to matter.
+// A whole number as a 64-bit value; nothing for any other JSON value. One
+// beyond the signed range stands at its limit: every setting is far below.
 std::optional<std::int64_t> WholeNumber(const Json& value) {
   if (value.is_number_unsigned()) {
     const auto unsigned_value = value.get<std::uint64_t>();
@@ -29,6 +29,9 @@ std::optional<std::int64_t> WholeNumber(const Json& value) {
   if (value.is_number_integer()) return value.get<std::int64_t>();
   return std::nullopt;
 }
+
+// The number as the file gave it, for messages (not its clamped value).
+std::string NumberAsGiven(const Json& value) { return value.dump(); }
 
 Error KeyError(std::string_view key, const std::string& message) {
   return Error{ErrorCode::kInvalidArgument, std::string(key) + ": " + message};
@@ -143,7 +146,7 @@ void JsonFieldReader::Integer(std::string_view key, int minimum, int maximum,
              !(also_allowed && *number == *also_allowed)) {
     std::string allowed = std::to_string(minimum) + " to " + std::to_string(maximum);
     if (also_allowed) allowed += ", or " + std::to_string(*also_allowed);
-    Fail(key, std::to_string(*number) + " is outside " + allowed);
+    Fail(key, NumberAsGiven(*value) + " is outside " + allowed);
   } else {
     target = static_cast<int>(*number);
   }
@@ -172,14 +175,24 @@ void JsonFieldReader::ListEntry(std::string_view key, EnglishList list, int& tar
   } else if ((*number >= 0 && *number < entries) || (also_allowed && *number == *also_allowed)) {
     target = static_cast<int>(*number);
   } else {
-    Fail(key, std::to_string(*number) + " is not an entry of the list (" + allowed + ")");
+    Fail(key, NumberAsGiven(*value) + " is not an entry of the list (" + allowed + ")");
   }
 }
 
 void JsonFieldReader::Text(std::string_view key, std::size_t byte_limit, std::string& target,
-                           bool secret) {
+                           bool secret, bool number_as_digits) {
   const Json* value = Take(key);
   if (value == nullptr) return;
+  if (number_as_digits && value->is_number_unsigned()) {
+    // "smtpPort": 25 means what the form's field shows: the digits 25.
+    Json digits = value->dump();
+    Json object = Json::object();
+    object[std::string(key)] = std::move(digits);
+    JsonFieldReader as_text(object, what_);
+    as_text.Text(key, byte_limit, target);
+    if (Status status = as_text.Finish(); !status.ok()) Fail(status.error());
+    return;
+  }
   if (secret && value->is_null()) {
     Fail(key, "the password was hidden when the file was read (show or export without "
               "--reveal); read the file again with --reveal to include it");
@@ -188,7 +201,8 @@ void JsonFieldReader::Text(std::string_view key, std::size_t byte_limit, std::st
   // A password is never quoted, not even in part: messages end up in
   // terminals, logs and bug reports.
   if (!value->is_string()) {
-    Fail(key, "expected a text, got " +
+    Fail(key, std::string(number_as_digits ? "expected a text or a whole number from 0, got "
+                                           : "expected a text, got ") +
                   (secret ? "a " + JsonTypeName(*value) : DescribeJsonValue(*value)));
     return;
   }

@@ -35,8 +35,10 @@ class JsonFieldReader {
   void ListEntry(std::string_view key, EnglishList list, int& target,
                  std::optional<int> also_allowed = std::nullopt);
   // A UTF-8 text, stored as GBK within `byte_limit` bytes. A secret (password)
-  // hidden by show arrives as null and is refused with a hint.
-  void Text(std::string_view key, std::size_t byte_limit, std::string& target, bool secret = false);
+  // hidden by show arrives as null and is refused with a hint. With
+  // `number_as_digits`, a whole number not below zero stands for its digits.
+  void Text(std::string_view key, std::size_t byte_limit, std::string& target, bool secret = false,
+            bool number_as_digits = false);
 
   // The value of a key read by hand; nullptr when absent. Marks the key known.
   const Json* Take(std::string_view key);

@@ -20,7 +20,8 @@ const std::array<SettingsField<M>, 14> kFields{
     StoredTextField<M>{"url", &M::url, L::kUrl},
     StoredTextField<M>{"apn", &M::apn, L::kApn},
     StoredTextField<M>{"gateway", &M::gateway, L::kGateway},
-    StoredTextField<M>{"port", &M::port, L::kPort},
+    StoredTextField<M>{.key = "port", .member = &M::port, .byteLimit = L::kPort,
+                       .numberAsDigits = true},
     StoredTextField<M>{"account", &M::account, L::kAccount},
     StoredTextField<M>{"password", &M::password, L::kPassword, /*secret=*/true},
     StoredTextField<M>{"phone", &M::phone, L::kPhone},
@@ -62,20 +63,25 @@ Status TakeMmsPreset(const Json& object, MmsSettings& settings) {
     const char* key;
     std::string M::*field;
     std::string_view preset;
+    bool secret;
   } parameters[] = {
-      {"url", &M::url, row->preset.url},
-      {"apn", &M::apn, row->preset.apn},
-      {"gateway", &M::gateway, row->preset.gateway},
-      {"port", &M::port, row->preset.port},
-      {"account", &M::account, row->preset.account},
-      {"password", &M::password, row->preset.password},
+      {"url", &M::url, row->preset.url, false},
+      {"apn", &M::apn, row->preset.apn, false},
+      {"gateway", &M::gateway, row->preset.gateway, false},
+      {"port", &M::port, row->preset.port, false},
+      {"account", &M::account, row->preset.account, false},
+      {"password", &M::password, row->preset.password, true},
   };
   for (const auto& parameter : parameters) {
     if (!object.contains(parameter.key) || settings.*parameter.field == parameter.preset) continue;
+    // A password is never quoted, neither the one given nor the preset's.
+    const std::string given_and_preset =
+        parameter.secret
+            ? std::string("the password given is not the preset's")
+            : QuotedPrefix(GbkToUtf8ForDisplay(settings.*parameter.field)) + " is not the preset's " +
+                  QuotedPrefix(parameter.preset);
     return Error{ErrorCode::kInvalidArgument,
-                 std::string(parameter.key) + ": \"" +
-                     GbkToUtf8ForDisplay(settings.*parameter.field) + "\" is not the preset's \"" +
-                     std::string(parameter.preset) + "\" for " +
+                 std::string(parameter.key) + ": " + given_and_preset + " for " +
                      std::string(MmsCountryName(country, kEnglish)) + " / " +
                      std::string(row->name) +
                      "; in Auto mode the parameters come from the preset (leave the key out, or "
@@ -88,6 +94,15 @@ Status TakeMmsPreset(const Json& object, MmsSettings& settings) {
 ShownSettings ShowMmsSettings(const MmsFileContents& contents, bool reveal) {
   ShownSettings shown;
   ShowSettingsFields<M>(shown, kFields, contents.settings, reveal);
+  const MmsSettings& settings = contents.settings;
+  if (settings.countryIndex == kManualCountry) {
+    shown.notes["country"] = "Customer";
+  } else if (settings.countryIndex >= 0 && settings.countryIndex < kMmsCountryCount) {
+    shown.notes["country"] = MmsCountryName(settings.countryIndex, kEnglish);
+    if (const MmsOperatorRow* row = FindMmsOperator(settings.countryIndex, settings.operatorIndex)) {
+      shown.notes["operator"] = row->name;
+    }
+  }
   shown.json["cameraLanguage"] = contents.cameraLanguage;
   shown.json["tvMode"] = contents.tvMode;
   return shown;

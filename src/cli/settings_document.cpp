@@ -22,11 +22,21 @@ bool IsShowOutput(const Json& document) {
   return document.is_object() && document.contains("file") && document.contains("settings");
 }
 
-// Deeper than any settings or show output nests (three levels). Refused
-// before the parser and the messages, which walk values recursively, see it.
+// Deeper than any settings or show output nests (three levels), and far more
+// keys than a profile of every kind holds (about 150). Both are refused
+// before the parser sees the text: the messages walk values recursively, and
+// the ordered objects find each key by a linear search, so a file of a
+// hundred thousand keys would take minutes.
 constexpr int kMaxNesting = 8;
+constexpr std::size_t kMaxKeys = 2000;
 
-bool NestsDeeperThan(std::string_view text, int limit) {
+struct TextShape {
+  bool tooDeep = false;
+  std::size_t keys = 0;  // colons outside strings: one per key
+};
+
+TextShape MeasureShape(std::string_view text) {
+  TextShape shape;
   int depth = 0;
   bool in_string = false;
   bool escaped = false;
@@ -41,43 +51,95 @@ bool NestsDeeperThan(std::string_view text, int limit) {
       }
     } else if (c == '"') {
       in_string = true;
+    } else if (c == ':') {
+      ++shape.keys;
     } else if (c == '[' || c == '{') {
-      if (++depth > limit) return true;
+      if (++depth > kMaxNesting) shape.tooDeep = true;
     } else if ((c == ']' || c == '}') && depth > 0) {
       --depth;
     }
   }
-  return false;
+  return shape;
 }
+
+// What the parser was reading when it stopped, for messages that name the key.
+struct ParseWatch {
+  struct OpenObject {
+    std::set<std::string> keys;
+    std::string currentKey;
+  };
+  std::vector<OpenObject> openObjects;
+  std::optional<std::string> duplicate;
+
+  // "camera.imageSize": the keys leading to the value being read.
+  std::string KeyPath() const {
+    std::string path;
+    for (const OpenObject& object : openObjects) {
+      if (object.currentKey.empty()) continue;
+      if (!path.empty()) path += '.';
+      path += object.currentKey;
+    }
+    return path;
+  }
+};
 
 // JSON lets a key appear twice in an object and keeps one of the values; in a
 // settings file that is a mistake to report, not a choice to make silently.
-// Throws Json::parse_error for text that is no JSON.
-Json ParseNoticingDuplicateKeys(const std::string& text, std::optional<std::string>& duplicate) {
-  std::vector<std::set<std::string>> open_objects;
-  const auto watch = [&](int, Json::parse_event_t event, Json& parsed) {
-    if (event == Json::parse_event_t::object_start) open_objects.emplace_back();
-    if (event == Json::parse_event_t::object_end && !open_objects.empty()) open_objects.pop_back();
-    if (event == Json::parse_event_t::key && !open_objects.empty() && !duplicate &&
-        !open_objects.back().insert(parsed.get<std::string>()).second) {
-      duplicate = parsed.get<std::string>();
+// Throws the JSON library's exceptions for text that is no JSON.
+Json ParseWatching(const std::string& text, ParseWatch& watch) {
+  const auto callback = [&watch](int, Json::parse_event_t event, Json& parsed) {
+    auto& open = watch.openObjects;
+    if (event == Json::parse_event_t::object_start) open.emplace_back();
+    if (event == Json::parse_event_t::object_end && !open.empty()) open.pop_back();
+    if (event == Json::parse_event_t::key && !open.empty()) {
+      open.back().currentKey = parsed.get<std::string>();
+      if (!watch.duplicate && !open.back().keys.insert(open.back().currentKey).second) {
+        watch.duplicate = open.back().currentKey;
+      }
     }
     return true;  // keep every value
   };
-  return Json::parse(text, watch);
+  return Json::parse(text, callback);
+}
+
+// A text for a message without its quotes: cut short, control characters
+// escaped.
+std::string Unquoted(const std::string& text) {
+  const std::string quoted = QuotedPrefix(text);
+  return quoted.substr(1, quoted.size() - 2);
+}
+
+// The token the library quotes in "number overflow parsing '1e999'".
+std::string QuotedToken(const std::string& what) {
+  const std::size_t open = what.find('\'');
+  const std::size_t close = what.rfind('\'');
+  if (open == std::string::npos || close <= open) return "the number";
+  return Unquoted(what.substr(open + 1, close - open - 1));
 }
 
 }  // namespace
 
 Result<Json> ParseJsonText(const std::string& text) {
-  if (NestsDeeperThan(text, kMaxNesting)) {
+  const TextShape shape = MeasureShape(text);
+  if (shape.tooDeep) {
     return DocumentError("the settings nest deeper than " + std::to_string(kMaxNesting) +
                          " levels of arrays and objects; no settings file does");
   }
+  if (shape.keys > kMaxKeys) {
+    return DocumentError("the settings hold more than " + std::to_string(kMaxKeys) +
+                         " keys; no settings file or profile does");
+  }
   Json document;
-  std::optional<std::string> duplicate;
+  ParseWatch watch;
   try {
-    document = ParseNoticingDuplicateKeys(text, duplicate);
+    document = ParseWatching(text, watch);
+  } catch (const Json::out_of_range& error) {
+    // A number beyond what a double holds (1e999, a thousand digits): no
+    // setting is near it. The key it belongs to says where.
+    const std::string path = watch.KeyPath();
+    const std::string where = path.empty() ? "a value" : Unquoted(path);
+    return DocumentError(where + ": " + QuotedToken(error.what()) +
+                         " is not a number this file can hold");
   } catch (const Json::parse_error& error) {
     // The parser's message ends by quoting the last token read, which may be
     // a long text or a password: only where it stopped is kept.
@@ -86,8 +148,14 @@ Result<Json> ParseJsonText(const std::string& text) {
       why.erase(quote);
     }
     return DocumentError("not valid JSON: " + why);
+  } catch (const Json::exception& error) {
+    // No other failure is known for input text; should one appear, it is
+    // still an answer, not an abort.
+    return DocumentError("not valid JSON (error " + std::to_string(error.id) + ")");
   }
-  if (duplicate) return DocumentError("the key " + QuotedPrefix(*duplicate) + " appears twice");
+  if (watch.duplicate) {
+    return DocumentError("the key " + QuotedPrefix(*watch.duplicate) + " appears twice");
+  }
   return document;
 }
 
@@ -112,12 +180,22 @@ Result<SettingsDocument> SettingsDocumentFromJson(const Json& document, FileKind
   }
   SettingsDocument result;
   result.settings = document["settings"];
-  const auto is_default = document.find("default");
-  result.isDefaultCamera =
-      kind == FileKind::kCamera && is_default != document.end() && *is_default == true;
   if (!result.settings.is_object()) {
     return DocumentError("\"settings\" must be a JSON object, not " +
                          DescribeJsonValue(result.settings));
+  }
+  if (const auto is_default = document.find("default"); is_default != document.end()) {
+    if (!is_default->is_boolean()) {
+      return DocumentError("\"default\" must be true or false, not " +
+                           DescribeJsonValue(*is_default));
+    }
+    result.isDefaultCamera = kind == FileKind::kCamera && is_default->get<bool>();
+    // The default file has no settings of its own; settings beside it would
+    // be dropped without a word.
+    if (result.isDefaultCamera && !result.settings.empty()) {
+      return DocumentError("\"default\": true stands for the default camera file, which holds "
+                           "no settings, but \"settings\" holds some; give one or the other");
+    }
   }
   return result;
 }

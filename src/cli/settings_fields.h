@@ -41,6 +41,8 @@ struct StoredTextField {
   std::string Settings::*member;
   std::size_t byteLimit = 0;
   bool secret = false;  // a password: hidden by show unless revealed
+  // Digits typed as text (a port): a JSON whole number is taken as its digits.
+  bool numberAsDigits = false;
 };
 
 template <typename Settings>
@@ -69,7 +71,7 @@ void ReadSettingsFields(JsonFieldReader& reader, std::span<const SettingsField<S
           } else if constexpr (std::is_same_v<F, ListField<Settings>>) {
             reader.ListEntry(f.key, f.list, settings.*f.member, f.alsoAllowed);
           } else {
-            reader.Text(f.key, f.byteLimit, settings.*f.member, f.secret);
+            reader.Text(f.key, f.byteLimit, settings.*f.member, f.secret, f.numberAsDigits);
           }
         },
         field);

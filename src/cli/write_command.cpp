@@ -14,6 +14,7 @@
 #include "sms/sms_file.h"
 #include "smtp/gprs_checks.h"
 #include "smtp/gprs_file.h"
+#include "smtp/gprs_presets.h"
 
 namespace quelmo {
 namespace {
@@ -85,7 +86,10 @@ class WritePreparation {
   }
 
   PreparedWrite WriteGprs() {
-    auto input = GprsSettingsFromJson(document_.settings, GprsSettings{});
+    // A freshly opened form shows China and its first operator.
+    GprsSettings initial;
+    initial.countryIndex = kGprsChina;
+    auto input = GprsSettingsFromJson(document_.settings, initial);
     if (!input.ok()) return BadInput(input.message());
     if (auto status = CheckGprsAutoMode(document_.settings, input->settings); !status.ok()) {
       return BadInput(status.message());

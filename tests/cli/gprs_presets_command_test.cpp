@@ -74,6 +74,20 @@ TEST_F(GprsPresetsCommandTest, AutoModeWritesWhatTheFormWritesForTheSameChoices)
   }
 }
 
+TEST_F(GprsPresetsCommandTest, WithoutAChoiceTheFileHoldsTheCountryTheFormOpensAt) {
+  WriteTextFile(input_ / "settings.json", std::string("{") + kMail + "}");
+  ASSERT_EQ(RunQuelmoCli({"write", "gprs", "--out", out_.path().string(), "--settings",
+                          input_ / "settings.json"})
+                .exitCode,
+            kExitOk);
+  const auto bytes = ReadBytes(out_ / "gprs.dat");
+  ASSERT_EQ(bytes.size(), 780u);
+  // Record 0 is stored with its nibbles swapped: country 4 (China) in byte 2
+  // reads 0x40, operator 0 in byte 1.
+  EXPECT_EQ(bytes[2], 0x40);
+  EXPECT_EQ(bytes[1], 0x00);
+}
+
 TEST_F(GprsPresetsCommandTest, AutoModeRefusesWhatThePresetsDoNotHold) {
   const struct {
     const char* keys;
