@@ -1,38 +1,32 @@
-// write --settings: the JSON document and the reader of each kind's keys.
+// write --settings: the JSON document and each kind's preparation of the file
+// from it (keys read, presets taken, save checks run), as write runs them.
 // The first byte picks the kind, the rest is the document.
 
 #include <cstddef>
 #include <cstdint>
-#include <iterator>
 #include <string>
 
-#include "cli/camera_json.h"
-#include "cli/gprs_json.h"
-#include "cli/mms_json.h"
 #include "cli/settings_document.h"
-#include "cli/sms_json.h"
+#include "cli/kind_registry.h"
+
+namespace {
+
+class FuzzClock final : public quelmo::LocalClock {
+ public:
+  quelmo::LocalTime Now() const override { return quelmo::LocalTime{2012, 3, 7, 14, 5, 9}; }
+};
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace quelmo;
   if (size == 0) return 0;
-  const FileKind kind = kAllFileKinds[data[0] % std::size(kAllFileKinds)];
+  const auto kinds = AllFileKinds();
+  const FileKind kind = kinds[data[0] % kinds.size()];
   const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
   Result<SettingsDocument> document = ParseSettingsDocument(text, kind);
   if (!document.ok()) return 0;
-  const Json& settings = document->settings;
-  switch (kind) {
-    case FileKind::kCamera:
-      (void)CameraSettingsFromJson(settings, CameraSettings{});
-      break;
-    case FileKind::kMms:
-      (void)MmsSettingsFromJson(settings, MmsSettings{});
-      break;
-    case FileKind::kGprs:
-      (void)GprsSettingsFromJson(settings, GprsSettings{});
-      break;
-    case FileKind::kSms:
-      (void)SmsSettingsFromJson(settings, SmsSettings{});
-      break;
-  }
+  const FuzzClock clock;
+  (void)kind->prepare(WriteRequest{document->settings, document->isDefaultFile, 2, {}, clock});
   return 0;
 }

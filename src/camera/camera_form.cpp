@@ -25,20 +25,20 @@ struct TimeField {
 
 // Exchange order before the clock and folder fields...
 constexpr TimeField kFieldsBeforeFolder[] = {
-    {kTimeLapseMinutesEdit, &CameraSettings::timeLapseMinutes, 59, RangeWording::kProgram},
-    {kTimeLapseSecondsEdit, &CameraSettings::timeLapseSeconds, 59, RangeWording::kProgram},
-    {kTimeLapseHoursEdit, &CameraSettings::timeLapseHours, 23, RangeWording::kProgram},
-    {kTimer1StopMinuteEdit, &CameraSettings::timer1StopMinute, 59, RangeWording::kProgram},
-    {kTimer1StopHourEdit, &CameraSettings::timer1StopHour, 23, RangeWording::kProgram},
-    {kTimer1StartHourEdit, &CameraSettings::timer1StartHour, 23, RangeWording::kProgram},
-    {kTimer1StartMinuteEdit, &CameraSettings::timer1StartMinute, 59, RangeWording::kProgram},
+    {kTimeLapseMinutesEdit, &CameraSettings::timeLapseMinutes, kMaxMinute, RangeWording::kProgram},
+    {kTimeLapseSecondsEdit, &CameraSettings::timeLapseSeconds, kMaxSecond, RangeWording::kProgram},
+    {kTimeLapseHoursEdit, &CameraSettings::timeLapseHours, kMaxHour, RangeWording::kProgram},
+    {kTimer1StopMinuteEdit, &CameraSettings::timer1StopMinute, kMaxMinute, RangeWording::kProgram},
+    {kTimer1StopHourEdit, &CameraSettings::timer1StopHour, kMaxHour, RangeWording::kProgram},
+    {kTimer1StartHourEdit, &CameraSettings::timer1StartHour, kMaxHour, RangeWording::kProgram},
+    {kTimer1StartMinuteEdit, &CameraSettings::timer1StartMinute, kMaxMinute, RangeWording::kProgram},
 };
 // ...and after them.
 constexpr TimeField kFieldsAfterFolder[] = {
-    {kTimer2StopMinuteEdit, &CameraSettings::timer2StopMinute, 59, RangeWording::kFramework},
-    {kTimer2StopHourEdit, &CameraSettings::timer2StopHour, 23, RangeWording::kFramework},
-    {kTimer2StartMinuteEdit, &CameraSettings::timer2StartMinute, 59, RangeWording::kFramework},
-    {kTimer2StartHourEdit, &CameraSettings::timer2StartHour, 23, RangeWording::kFramework},
+    {kTimer2StopMinuteEdit, &CameraSettings::timer2StopMinute, kMaxMinute, RangeWording::kFramework},
+    {kTimer2StopHourEdit, &CameraSettings::timer2StopHour, kMaxHour, RangeWording::kFramework},
+    {kTimer2StartMinuteEdit, &CameraSettings::timer2StartMinute, kMaxMinute, RangeWording::kFramework},
+    {kTimer2StartHourEdit, &CameraSettings::timer2StartHour, kMaxHour, RangeWording::kFramework},
 };
 
 constexpr ControlId kTimer1Edits[] = {kTimer1StartHourEdit, kTimer1StartMinuteEdit,

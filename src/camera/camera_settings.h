@@ -13,6 +13,11 @@ namespace quelmo {
 inline constexpr int kFirstClockYear = 2010;
 inline constexpr int kLastClockYear = 2031;
 
+// The working windows and the time-lapse interval hold a time of day.
+inline constexpr int kMaxHour = 23;
+inline constexpr int kMaxMinute = 59;
+inline constexpr int kMaxSecond = 59;
+
 struct CameraSettings {
   int cameraMode = 0;     // 0 Camera, 1 Video, 2 Camera+Video
   int imageSize = 0;      // 0 12MP, 1 5MP, 2 1.3MP

@@ -2,7 +2,7 @@
 
 #include "cli/decoded_file.h"
 #include "cli/exit_codes.h"
-#include "cli/file_kind.h"
+#include "cli/kind_registry.h"
 #include "cli/out_folder.h"
 
 namespace quelmo {
@@ -42,11 +42,11 @@ int RunCards(const CliEnvironment& environment, std::ostream& out, std::ostream&
   for (const RemovableVolume& volume : *volumes) {
     out << DescribeVolume(volume) << "\n";
     bool any_file = false;
-    for (FileKind kind : kAllFileKinds) {
-      const std::filesystem::path path = PathFromUtf8(volume.root) / FileKindFileName(kind);
+    for (FileKind kind : AllFileKinds()) {
+      const std::filesystem::path path = PathFromUtf8(volume.root) / kind->fileName;
       if (!environment.files.Exists(path)) continue;
       any_file = true;
-      out << "  " << FileKindFileName(kind) << ": ";
+      out << "  " << kind->fileName << ": ";
       all_intact = DescribeFile(path, kind, out) && all_intact;
     }
     if (!any_file) out << "  no setting files\n";

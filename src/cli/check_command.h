@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "cli/file_kind.h"
+#include "cli/kind_registry.h"
 
 namespace quelmo {
 
 struct CheckOptions {
   std::vector<std::string> paths;  // UTF-8
-  std::optional<FileKind> kind;
+  FileKind kind = nullptr;  // --kind; null: recognised
 };
 
 // 0 when every file is intact (warnings or not), 1 otherwise: damage is the

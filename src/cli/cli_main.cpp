@@ -22,8 +22,28 @@
 namespace quelmo {
 namespace {
 
-CLI::IsMember KindNames() {
-  return CLI::IsMember({"camera", "mms", "gprs", "sms"}, CLI::ignore_case);
+// The KIND names of the registry, or of the kinds that `has` something.
+std::vector<std::string> KindNames(bool (*has)(FileKind) = nullptr) {
+  std::vector<std::string> names;
+  for (FileKind kind : AllFileKinds()) {
+    if (has == nullptr || has(kind)) names.emplace_back(kind->name);
+  }
+  return names;
+}
+
+std::string KindNamesText(bool (*has)(FileKind) = nullptr) {
+  const std::vector<std::string> names = KindNames(has);
+  std::string text;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    text += (i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + names[i];
+  }
+  return text;
+}
+
+bool HasPresets(FileKind kind) { return kind->presets != nullptr; }
+
+CLI::IsMember KindChoice(bool (*has)(FileKind) = nullptr) {
+  return CLI::IsMember(KindNames(has), CLI::ignore_case);
 }
 
 struct Commands {
@@ -38,7 +58,7 @@ struct Commands {
   CLI::Option* tvMode = nullptr;
   int cameraLanguageValue = 0;
   int tvModeValue = 0;
-  std::string writeKind;  // one of KindNames(), in its own spelling once parsed
+  std::string writeKind;  // a KIND of the registry, in its own spelling once parsed
   std::string showKind;
   std::string checkKind;
 };
@@ -51,9 +71,9 @@ CLI::App* AddWrite(CLI::App& app, Commands& commands) {
       "the JSON file's keys replace them. The form's save checks run before anything is written.\n"
       "Exit status: 0 written; 1 a save check failed (its message is the last line on stderr); "
       "2 bad usage or settings; 3 the file could not be written.");
-  write->add_option("KIND", commands.writeKind, "camera, mms, gprs or sms")
+  write->add_option("KIND", commands.writeKind, KindNamesText())
       ->required()
-      ->check(KindNames());
+      ->transform(KindChoice());
   write->add_option("--out", commands.write.outFolder,
                     "Folder to write the file into; \"card\" for the one card mounted")
       ->required();
@@ -84,8 +104,8 @@ CLI::App* AddShow(CLI::App& app, Commands& commands) {
   show->add_option("FILE", commands.show.path, "Setting file")->required();
   show->add_flag("--json", commands.show.json, "Print JSON; its settings are accepted by write");
   show->add_flag("--reveal", commands.show.reveal, "Show passwords instead of hiding them");
-  show->add_option("--kind", commands.showKind, "Read the file as camera, mms, gprs or sms")
-      ->check(KindNames());
+  show->add_option("--kind", commands.showKind, "Read the file as " + KindNamesText())
+      ->transform(KindChoice());
   return show;
 }
 
@@ -95,8 +115,8 @@ CLI::App* AddCheck(CLI::App& app, Commands& commands) {
       "One line per file; unusual values are warnings. Exit status: 0 every file intact (size, "
       "line ends and check value sound); 1 otherwise.");
   check->add_option("FILE", commands.check.paths, "Setting files")->required();
-  check->add_option("--kind", commands.checkKind, "Read the files as camera, mms, gprs or sms")
-      ->check(KindNames());
+  check->add_option("--kind", commands.checkKind, "Read the files as " + KindNamesText())
+      ->transform(KindChoice());
   return check;
 }
 
@@ -151,9 +171,9 @@ CLI::App* AddPresets(CLI::App& app, Commands& commands) {
   auto* presets = app.add_subcommand("presets", "List the built-in operator presets that Auto mode "
                                                 "writes");
   presets->footer("Exit status: 0 listed; 2 bad usage.");
-  presets->add_option("KIND", commands.presets.kind, "mms or gprs")
+  presets->add_option("KIND", commands.presets.kind, KindNamesText(&HasPresets))
       ->required()
-      ->transform(CLI::IsMember({"mms", "gprs"}, CLI::ignore_case));
+      ->transform(KindChoice(&HasPresets));
   presets->add_option_function<int>(
       "--country", [&commands](int country) { commands.presets.country = country; },
       "Only this country (its number in the country list)");
@@ -187,7 +207,7 @@ int Dispatch(std::vector<std::string> args, std::ostream& out, std::ostream& err
   }
 
   if (write->parsed()) {
-    commands.write.kind = ParseFileKind(commands.writeKind).value_or(FileKind::kCamera);
+    commands.write.kind = FindFileKind(commands.writeKind);
     if (commands.cameraLanguage->count() > 0) {
       commands.write.overrides.cameraLanguage = commands.cameraLanguageValue;
     }
@@ -195,12 +215,12 @@ int Dispatch(std::vector<std::string> args, std::ostream& out, std::ostream& err
     return RunWrite(commands.write, environment, out, err);
   }
   if (show->parsed()) {
-    commands.show.kind = ParseFileKind(commands.showKind);
+    commands.show.kind = FindFileKind(commands.showKind);
     return RunShow(commands.show, out, err);
   }
   if (presets->parsed()) return RunPresets(commands.presets, out, err);
   if (check->parsed()) {
-    commands.check.kind = ParseFileKind(commands.checkKind);
+    commands.check.kind = FindFileKind(commands.checkKind);
     return RunCheck(commands.check, out);
   }
   if (export_profile->parsed()) return RunExport(commands.exportProfile, environment, out, err);

@@ -1,81 +1,25 @@
 #include "cli/decoded_file.h"
 
-
-#include "app/app_state.h"
-#include "camera/camera_file.h"
 #include "record/bounded_read.h"
-#include "cli/camera_json.h"
-#include "cli/gprs_json.h"
-#include "cli/mms_json.h"
-#include "cli/sms_json.h"
-#include "mms/mms_checks.h"
-#include "mms/mms_file.h"
-#include "sms/sms_checks.h"
-#include "sms/sms_file.h"
-#include "smtp/gprs_checks.h"
-#include "smtp/gprs_file.h"
 
 namespace quelmo {
-namespace {
-
-// No save of the form writes settings that fail its own checks, so such a
-// file was made or changed by something else, and write would refuse its
-// settings. Under a sound frame that is an unusual value, not damage.
-template <typename Check>
-void ReportFailedSaveCheck(const std::optional<Check>& failed, std::string (*message)(Check, int),
-                           FileIntegrity& integrity) {
-  if (!failed) return;
-  integrity.warnings.push_back("the settings fail the form's save check: " +
-                               message(*failed, kEnglish));
-}
-
-}  // namespace
 
 DecodedFile DecodeSettingBytes(FileKind kind, std::span<const std::uint8_t> bytes, bool reveal) {
+  ReadBackFile read = kind->readBack(bytes, reveal);
   DecodedFile decoded;
   decoded.kind = kind;
-  switch (kind) {
-    case FileKind::kCamera: {
-      const auto contents = ReadCameraFile(bytes);
-      decoded.isDefault = contents.isDefault;
-      decoded.settings = ShowCameraSettings(contents);
-      decoded.integrity = contents.integrity;
-      break;
-    }
-    case FileKind::kMms: {
-      const auto contents = ReadMmsFile(bytes);
-      decoded.settings = ShowMmsSettings(contents, reveal);
-      decoded.integrity = contents.integrity;
-      ReportFailedSaveCheck(FirstFailedMmsCheck(contents.settings), &MmsCheckMessage,
-                            decoded.integrity);
-      break;
-    }
-    case FileKind::kGprs: {
-      const auto contents = ReadGprsFile(bytes);
-      decoded.settings = ShowGprsSettings(contents, reveal);
-      decoded.integrity = contents.integrity;
-      ReportFailedSaveCheck(FirstFailedGprsCheck(contents.settings), &GprsCheckMessage,
-                            decoded.integrity);
-      break;
-    }
-    case FileKind::kSms: {
-      const auto contents = ReadSmsFile(bytes);
-      decoded.settings = ShowSmsSettings(contents);
-      decoded.integrity = contents.integrity;
-      ReportFailedSaveCheck(FirstFailedSmsCheck(contents.settings), &SmsCheckMessage,
-                            decoded.integrity);
-      break;
-    }
-  }
+  decoded.isDefault = read.isDefault;
+  decoded.settings = std::move(read.settings);
+  decoded.integrity = std::move(read.integrity);
   return decoded;
 }
 
 Result<DecodedFile> DecodeSettingFile(const std::filesystem::path& path,
-                                      std::optional<FileKind> kind, bool reveal) {
+                                      FileKind kind, bool reveal) {
   auto bytes = ReadBoundedFile(path, kSettingFileReadLimit, "setting file");
   if (!bytes.ok()) return bytes.error();
-  RecognisedKind recognised{kind.value_or(FileKind::kCamera), "as given by --kind"};
-  if (!kind) {
+  RecognisedKind recognised{kind, "as given by --kind"};
+  if (kind == nullptr) {
     auto found = RecogniseFileKind(path, *bytes);
     if (!found.ok()) return Error{found.error().code, PathToUtf8(path) + ": " + found.message()};
     recognised = *found;

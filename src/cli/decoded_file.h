@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "base/result.h"
-#include "cli/file_kind.h"
-#include "cli/settings_fields.h"
+#include "cli/kind_registry.h"
+#include "kind/settings_fields.h"
 #include "record/file_integrity.h"
 #include "record/setting_checksum.h"
 
@@ -21,7 +21,7 @@ namespace quelmo {
 inline constexpr std::uintmax_t kSettingFileReadLimit = 64 * 1024;
 
 struct DecodedFile {
-  FileKind kind = FileKind::kCamera;
+  FileKind kind = nullptr;
   std::string recognised;  // how the kind was told
   bool isDefault = false;  // the default camera file
   ShownSettings settings;
@@ -30,10 +30,11 @@ struct DecodedFile {
 
 DecodedFile DecodeSettingBytes(FileKind kind, std::span<const std::uint8_t> bytes, bool reveal);
 
-// Reads and decodes `path`; `kind`, when given, overrides recognition. An
-// error when the file cannot be read or its kind cannot be told.
-Result<DecodedFile> DecodeSettingFile(const std::filesystem::path& path,
-                                      std::optional<FileKind> kind, bool reveal);
+// Reads and decodes `path`; `kind`, when given (not null), overrides
+// recognition. An error when the file cannot be read or its kind cannot be
+// told.
+Result<DecodedFile> DecodeSettingFile(const std::filesystem::path& path, FileKind kind,
+                                      bool reveal);
 
 // The faults of a file in one line each; never empty for a file that is not
 // intact.

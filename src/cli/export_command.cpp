@@ -7,7 +7,7 @@
 #include "cli/exit_codes.h"
 #include "cli/out_folder.h"
 #include "cli/profile.h"
-#include "cli/settings_fields.h"
+#include "kind/settings_fields.h"
 
 namespace quelmo {
 namespace {
@@ -42,8 +42,8 @@ int RunExport(const ExportOptions& options, const CliEnvironment& environment, s
   int status = kExitOk;
   bool any_file = false;
   std::vector<std::string> hidden;
-  for (FileKind kind : kAllFileKinds) {
-    const std::filesystem::path path = *folder / FileKindFileName(kind);
+  for (FileKind kind : AllFileKinds()) {
+    const std::filesystem::path path = *folder / kind->fileName;
     if (!environment.files.Exists(path)) continue;
     any_file = true;
     auto decoded = DecodeSettingFile(path, kind, options.reveal);
@@ -58,8 +58,8 @@ int RunExport(const ExportOptions& options, const CliEnvironment& environment, s
       err << "\n";
       status = kExitCheckFailed;
     }
-    if (HasHiddenValue(decoded->settings)) hidden.emplace_back(FileKindName(kind));
-    profile[std::string(FileKindName(kind))] = ProfileEntry(*decoded);
+    if (HasHiddenValue(decoded->settings)) hidden.emplace_back(kind->name);
+    profile[std::string(kind->name)] = ProfileEntry(*decoded);
   }
   if (!any_file) {
     err << kPrefix << PathToUtf8(*folder)

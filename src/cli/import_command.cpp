@@ -41,12 +41,14 @@ class ImportRun {
     // Every kind is checked before the first file is written.
     std::vector<PlannedFile> planned;
     for (ProfileKind& entry : *kinds) {
-      if (options_.clockNow && entry.kind == FileKind::kCamera) entry.document.settings.erase("clock");
+      if (options_.clockNow && !entry.kind->clockKey.empty()) {
+        entry.document.settings.erase(std::string(entry.kind->clockKey));
+      }
       WriteOptions write;
       write.kind = entry.kind;
       write.language = options_.language;
       PreparedWrite prepared = PrepareWrite(write, entry.document, environment_.clock);
-      const std::string kind(FileKindName(entry.kind));
+      const std::string kind(entry.kind->name);
       if (prepared.refusal == kExitCheckFailed) {
         // The form's own message stays the last line, as with write.
         return NothingWritten(kExitCheckFailed, "the " + kind +
@@ -54,7 +56,7 @@ class ImportRun {
                                                     prepared.message);
       }
       if (prepared.refusal != kExitOk) return NothingWritten(kExitBadInput, kind + ": " + prepared.message);
-      planned.push_back({std::string(FileKindFileName(entry.kind)), std::move(prepared)});
+      planned.push_back({std::string(entry.kind->fileName), std::move(prepared)});
     }
 
     auto folder = ResolveOutFolder(options_.outFolder, environment_.volumes);

@@ -1,51 +1,37 @@
 #include "cli/presets_command.h"
 
-#include <nlohmann/json.hpp>
-
-#include "app/app_state.h"
 #include "cli/exit_codes.h"
-#include "cli/gprs_presets_json.h"
-#include "mms/mms_presets.h"
+#include "kind/settings_json.h"
 
 namespace quelmo {
 namespace {
 
 constexpr const char* kPrefix = "quelmo-cli presets: ";
 
-nlohmann::ordered_json MmsCountryJson(int country) {
-  nlohmann::ordered_json operators = nlohmann::ordered_json::array();
-  for (const MmsOperatorRow& row : MmsOperatorsOf(country)) {
-    const MmsPreset& p = row.preset;
-    operators.push_back({{"operator", row.operatorIndex},
-                         {"name", row.name},
-                         {"url", p.url},
-                         {"apn", p.apn},
-                         {"gateway", p.gateway},
-                         {"port", p.port},
-                         {"account", p.account},
-                         {"password", p.password}});
+Json CountryJson(const PresetListing& presets, int country) {
+  Json operators = Json::array();
+  for (const ListedOperator& row : presets.operatorsOf(country)) {
+    Json entry = {{"operator", row.index}, {"name", row.name}};
+    for (const PresetValue& value : row.values) entry[std::string(value.key)] = value.value;
+    operators.push_back(std::move(entry));
   }
   return {{"country", country},
-          {"name", MmsCountryName(country, kEnglish)},
+          {"name", presets.countryName(country)},
           {"operators", std::move(operators)}};
 }
 
-void PrintMmsCountry(int country, std::ostream& out) {
-  out << country << " " << MmsCountryName(country, kEnglish) << "\n";
-  for (const MmsOperatorRow& row : MmsOperatorsOf(country)) {
-    const MmsPreset& p = row.preset;
-    out << "  " << row.operatorIndex << " " << row.name;
-    if (!p.HasData()) {
+void PrintCountry(const PresetListing& presets, int country, std::ostream& out) {
+  out << country << " " << presets.countryName(country) << "\n";
+  for (const ListedOperator& row : presets.operatorsOf(country)) {
+    out << "  " << row.index << " " << row.name;
+    if (!row.hasData) {
       out << ": no built-in parameters (write it in Customer mode)\n";
       continue;
     }
     out << "\n";
-    const std::pair<const char*, std::string_view> fields[] = {
-        {"url", p.url},   {"apn", p.apn},         {"gateway", p.gateway},
-        {"port", p.port}, {"account", p.account}, {"password", p.password}};
-    for (const auto& [key, value] : fields) {
-      out << "      " << key << ":";
-      if (!value.empty()) out << " " << value;
+    for (const PresetValue& value : row.values) {
+      out << "      " << value.key << ":";
+      if (!value.value.empty()) out << " " << value.value;
       out << "\n";
     }
   }
@@ -53,29 +39,29 @@ void PrintMmsCountry(int country, std::ostream& out) {
 
 }  // namespace
 
-int ListMmsPresets(std::optional<int> country, bool json, std::ostream& out, std::ostream& err) {
-  if (country && (*country < 0 || *country >= kMmsCountryCount)) {
-    err << kPrefix << "--country: " << *country << " is not a country of the MMS presets (0.."
-        << kMmsCountryCount - 1 << ")\n";
+int RunPresets(const PresetsOptions& options, std::ostream& out, std::ostream& err) {
+  const FileKind kind = FindFileKind(options.kind);
+  if (kind == nullptr || kind->presets == nullptr) {
+    err << kPrefix << "no presets of kind \"" << options.kind << "\"\n";
     return kExitBadInput;
   }
-  const int first = country.value_or(0);
-  const int last = country.value_or(kMmsCountryCount - 1);
-  if (json) {
-    nlohmann::ordered_json countries = nlohmann::ordered_json::array();
-    for (int c = first; c <= last; ++c) countries.push_back(MmsCountryJson(c));
+  const PresetListing& presets = *kind->presets;
+  const int count = presets.countryCount;
+  if (options.country && (*options.country < 0 || *options.country >= count)) {
+    err << kPrefix << "--country: " << *options.country << " is not a country of the "
+        << kind->name << " presets (0.." << count - 1 << ")\n";
+    return kExitBadInput;
+  }
+  const int first = options.country.value_or(0);
+  const int last = options.country.value_or(count - 1);
+  if (options.json) {
+    Json countries = Json::array();
+    for (int c = first; c <= last; ++c) countries.push_back(CountryJson(presets, c));
     out << countries.dump(2) << "\n";
     return kExitOk;
   }
-  for (int c = first; c <= last; ++c) PrintMmsCountry(c, out);
+  for (int c = first; c <= last; ++c) PrintCountry(presets, c, out);
   return kExitOk;
-}
-
-int RunPresets(const PresetsOptions& options, std::ostream& out, std::ostream& err) {
-  if (options.kind == "mms") return ListMmsPresets(options.country, options.json, out, err);
-  if (options.kind == "gprs") return PrintGprsPresets(options.country, options.json, out, err);
-  err << kPrefix << "no presets of kind \"" << options.kind << "\"\n";
-  return kExitBadInput;
 }
 
 }  // namespace quelmo

@@ -10,20 +10,14 @@ Error ProfileError(const std::string& message) {
   return Error{ErrorCode::kInvalidArgument, message};
 }
 
-std::string KindList() {
-  std::string list;
-  for (FileKind kind : kAllFileKinds) {
-    list += (list.empty() ? "\"" : ", \"") + std::string(FileKindName(kind)) + "\"";
-  }
-  return list;
-}
+std::string KindList() { return FileKindNameList(); }
 
 }  // namespace
 
 Json ProfileEntry(const DecodedFile& decoded) {
   if (!decoded.isDefault) return decoded.settings.json;
   Json entry = Json::object();
-  entry["file"] = FileKindName(decoded.kind);
+  entry["file"] = decoded.kind->name;
   entry["default"] = true;
   entry["settings"] = Json::object();
   return entry;
@@ -35,18 +29,18 @@ Result<std::vector<ProfileKind>> ReadProfile(const Json& profile) {
                         DescribeJsonValue(profile));
   }
   for (const auto& item : profile.items()) {
-    if (!ParseFileKind(item.key())) {
+    if (FindFileKind(item.key()) == nullptr) {
       return ProfileError("\"" + item.key() + "\" is no kind of setting file; a profile's keys are " +
                           KindList());
     }
   }
   std::vector<ProfileKind> kinds;
-  for (FileKind kind : kAllFileKinds) {
-    const auto entry = profile.find(std::string(FileKindName(kind)));
+  for (FileKind kind : AllFileKinds()) {
+    const auto entry = profile.find(std::string(kind->name));
     if (entry == profile.end()) continue;
     auto document = SettingsDocumentFromJson(*entry, kind);
     if (!document.ok()) {
-      return ProfileError(std::string(FileKindName(kind)) + ": " + document.message());
+      return ProfileError(std::string(kind->name) + ": " + document.message());
     }
     kinds.push_back({kind, std::move(document).value()});
   }

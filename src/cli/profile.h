@@ -10,8 +10,8 @@
 
 #include "base/result.h"
 #include "cli/decoded_file.h"
-#include "cli/file_kind.h"
-#include "cli/json_fields.h"
+#include "cli/kind_registry.h"
+#include "kind/settings_json.h"
 #include "cli/settings_document.h"
 
 namespace quelmo {

@@ -172,11 +172,11 @@ Result<SettingsDocument> SettingsDocumentFromJson(const Json& document, FileKind
   if (!IsShowOutput(document)) return SettingsDocument{document, false};
 
   const Json& file = document["file"];
-  if (!file.is_string() || file.get<std::string>() != FileKindName(kind)) {
+  if (!file.is_string() || file.get<std::string>() != kind->name) {
     const std::string shown_kind =
         file.is_string() ? QuotedPrefix(file.get<std::string>()) : DescribeJsonValue(file);
     return DocumentError("the settings are show's output of a " + shown_kind + " file, not of a " +
-                         std::string(FileKindName(kind)) + " file");
+                         std::string(kind->name) + " file");
   }
   SettingsDocument result;
   result.settings = document["settings"];
@@ -189,11 +189,11 @@ Result<SettingsDocument> SettingsDocumentFromJson(const Json& document, FileKind
       return DocumentError("\"default\" must be true or false, not " +
                            DescribeJsonValue(*is_default));
     }
-    result.isDefaultCamera = kind == FileKind::kCamera && is_default->get<bool>();
+    result.isDefaultFile = kind->hasDefaultFile && is_default->get<bool>();
     // The default file has no settings of its own; settings beside it would
     // be dropped without a word.
-    if (result.isDefaultCamera && !result.settings.empty()) {
-      return DocumentError("\"default\": true stands for the default camera file, which holds "
+    if (result.isDefaultFile && !result.settings.empty()) {
+      return DocumentError("\"default\": true stands for the default file, which holds "
                            "no settings, but \"settings\" holds some; give one or the other");
     }
   }

@@ -6,14 +6,14 @@
 #include <filesystem>
 
 #include "base/result.h"
-#include "cli/file_kind.h"
-#include "cli/json_fields.h"
+#include "cli/kind_registry.h"
+#include "kind/settings_json.h"
 
 namespace quelmo {
 
 struct SettingsDocument {
   Json settings = Json::object();
-  bool isDefaultCamera = false;  // show's output of the default camera file
+  bool isDefaultFile = false;  // show's output of a default file (camera.dat)
 };
 
 // `kind` is the KIND being written: show output of another kind is refused.

@@ -15,7 +15,7 @@ const char* OkOrNot(bool ok) { return ok ? "ok" : "WRONG"; }
 void PrintText(const ShowOptions& options, const DecodedFile& decoded, std::ostream& out) {
   const FileIntegrity& integrity = decoded.integrity;
   out << "File: " << options.path << "\n";
-  out << "Kind: " << FileKindFileName(decoded.kind) << (decoded.isDefault ? ", the default file" : "")
+  out << "Kind: " << decoded.kind->fileName << (decoded.isDefault ? ", the default file" : "")
       << ", recognised " << decoded.recognised << "\n";
   out << "State: " << (integrity.intact() ? "intact" : "damaged") << "\n";
 
@@ -54,7 +54,7 @@ void PrintText(const ShowOptions& options, const DecodedFile& decoded, std::ostr
 Json ShowJson(const DecodedFile& decoded) {
   const FileIntegrity& integrity = decoded.integrity;
   Json json = Json::object();
-  json["file"] = FileKindName(decoded.kind);
+  json["file"] = decoded.kind->name;
   if (decoded.isDefault) json["default"] = true;
   json["settings"] = decoded.settings.json;
   json["integrity"] = {{"size", integrity.size},

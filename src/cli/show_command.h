@@ -7,8 +7,8 @@
 #include <string>
 
 #include "cli/decoded_file.h"
-#include "cli/file_kind.h"
-#include "cli/json_fields.h"
+#include "cli/kind_registry.h"
+#include "kind/settings_json.h"
 
 namespace quelmo {
 
@@ -16,7 +16,7 @@ struct ShowOptions {
   std::string path;  // UTF-8
   bool json = false;
   bool reveal = false;  // passwords in clear
-  std::optional<FileKind> kind;
+  FileKind kind = nullptr;  // --kind; null: recognised
 };
 
 // 0 when a report was printed (however damaged the file), 2 when the file

@@ -1,146 +1,21 @@
 #include "cli/write_command.h"
 
-#include "camera/camera_file.h"
-#include "cli/camera_json.h"
 #include "cli/exit_codes.h"
-#include "cli/gprs_json.h"
-#include "cli/mms_json.h"
 #include "cli/out_folder.h"
-#include "cli/sms_json.h"
-#include "mms/mms_checks.h"
-#include "mms/mms_file.h"
-#include "mms/mms_presets.h"
-#include "sms/sms_checks.h"
-#include "sms/sms_file.h"
-#include "smtp/gprs_checks.h"
-#include "smtp/gprs_file.h"
-#include "smtp/gprs_presets.h"
 
 namespace quelmo {
 namespace {
 
 constexpr const char* kPrefix = "quelmo-cli write: ";
 
-using FileWriter = std::function<Status(FileSystem&, const std::filesystem::path&)>;
-
-class WritePreparation {
- public:
-  WritePreparation(const WriteOptions& options, const SettingsDocument& document,
-                   const LocalClock& clock)
-      : options_(options), document_(document), clock_(clock) {}
-
-  PreparedWrite Run() {
-    switch (options_.kind) {
-      case FileKind::kCamera: return WriteCamera();
-      case FileKind::kMms: return WriteMms();
-      case FileKind::kGprs: return WriteGprs();
-      case FileKind::kSms: return WriteSms();
-    }
-    return BadInput("unknown KIND");
+int ExitStatusOf(PreparedFile::Refusal refusal) {
+  switch (refusal) {
+    case PreparedFile::Refusal::kNone: return kExitOk;
+    case PreparedFile::Refusal::kBadSettings: return kExitBadInput;
+    case PreparedFile::Refusal::kCheckFailed: return kExitCheckFailed;
   }
-
- private:
-  PreparedWrite WriteCamera() {
-    if (options_.writeDefault || document_.isDefaultCamera) {
-      return Ready(
-          [](FileSystem& files, const std::filesystem::path& folder) {
-            return WriteCameraFile(files, folder, BuildDefaultCameraRecord());
-          },
-          CameraFileBytes(BuildDefaultCameraRecord()));
-    }
-    CameraSettings initial;
-    SetCameraClock(initial, TakeLocalClock(clock_));
-    auto input = CameraSettingsFromJson(document_.settings, initial);
-    if (!input.ok()) return BadInput(input.message());
-    const auto language = Resolve(input->language);
-    const SettingRecord record =
-        BuildCameraRecord(input->settings, language.cameraLanguage, language.tvMode);
-    return Ready(
-        [record](FileSystem& files, const std::filesystem::path& folder) {
-          return WriteCameraFile(files, folder, record);
-        },
-        CameraFileBytes(record));
-  }
-
-  PreparedWrite WriteMms() {
-    // A freshly opened form shows China and its first operator.
-    MmsSettings initial;
-    initial.countryIndex = kMmsChina;
-    auto input = MmsSettingsFromJson(document_.settings, initial);
-    if (!input.ok()) return BadInput(input.message());
-    if (input->settings.mode == kMmsAuto) {
-      if (auto taken = TakeMmsPreset(document_.settings, input->settings); !taken.ok()) {
-        return BadInput(taken.message());
-      }
-    }
-    if (const auto failed = FirstFailedMmsCheck(input->settings)) {
-      return CheckFailed(MmsCheckMessage(*failed, options_.language));
-    }
-    const auto language = Resolve(input->language);
-    return Ready(
-        [settings = input->settings, language](FileSystem& files,
-                                               const std::filesystem::path& folder) {
-          return WriteMmsFile(files, folder, settings, language.cameraLanguage, language.tvMode);
-        },
-        MmsFileBytes(input->settings, language.cameraLanguage, language.tvMode));
-  }
-
-  PreparedWrite WriteGprs() {
-    // A freshly opened form shows China and its first operator.
-    GprsSettings initial;
-    initial.countryIndex = kGprsChina;
-    auto input = GprsSettingsFromJson(document_.settings, initial);
-    if (!input.ok()) return BadInput(input.message());
-    if (auto status = CheckGprsAutoMode(document_.settings, input->settings); !status.ok()) {
-      return BadInput(status.message());
-    }
-    if (const auto failed = FirstFailedGprsSave(input->settings)) {
-      return CheckFailed(GprsCheckMessage(*failed, options_.language));
-    }
-    const auto language = Resolve(input->language);
-    return Ready(
-        [settings = input->settings, language](FileSystem& files,
-                                               const std::filesystem::path& folder) {
-          return WriteGprsFile(files, folder, settings, language.cameraLanguage);
-        },
-        GprsFileBytes(input->settings, language.cameraLanguage));
-  }
-
-  PreparedWrite WriteSms() {
-    auto input = SmsSettingsFromJson(document_.settings, SmsSettings{});
-    if (!input.ok()) return BadInput(input.message());
-    if (const auto failed = FirstFailedSmsCheck(input->settings)) {
-      return CheckFailed(SmsCheckMessage(*failed, options_.language));
-    }
-    const auto language = Resolve(input->language);
-    return Ready(
-        [settings = input->settings, language](FileSystem& files,
-                                               const std::filesystem::path& folder) {
-          return WriteSmsFile(files, folder, settings, language.cameraLanguage);
-        },
-        SmsFileBytes(input->settings, language.cameraLanguage));
-  }
-
-  ResolvedLanguage Resolve(const FileLanguage& from_settings) const {
-    return ResolveFileLanguage(options_.overrides, from_settings);
-  }
-
-  PreparedWrite BadInput(std::string message) const {
-    return PreparedWrite{kExitBadInput, std::move(message), {}, {}};
-  }
-
-  PreparedWrite CheckFailed(std::string form_message) const {
-    return PreparedWrite{kExitCheckFailed, std::move(form_message), {}, {}};
-  }
-
-  static PreparedWrite Ready(FileWriter write, std::vector<std::uint8_t> bytes) {
-    return PreparedWrite{kExitOk, {}, std::move(write), std::move(bytes)};
-  }
-
-  const WriteOptions& options_;
-  const SettingsDocument& document_;
-  const LocalClock& clock_;
-};
+  return kExitBadInput;
+}
 
 int BadUsage(std::ostream& err, const std::string& message) {
   err << kPrefix << message << "\n";
@@ -151,13 +26,24 @@ int BadUsage(std::ostream& err, const std::string& message) {
 
 PreparedWrite PrepareWrite(const WriteOptions& options, const SettingsDocument& document,
                            const LocalClock& clock) {
-  return WritePreparation(options, document, clock).Run();
+  const WriteRequest request{document.settings,
+                             options.writeDefault || document.isDefaultFile,
+                             options.language,
+                             options.overrides,
+                             clock};
+  PreparedFile prepared = options.kind->prepare(request);
+  return PreparedWrite{ExitStatusOf(prepared.refusal), std::move(prepared.message),
+                       std::move(prepared.write), std::move(prepared.bytes)};
 }
 
 int RunWrite(const WriteOptions& options, const CliEnvironment& environment, std::ostream& out,
              std::ostream& err) {
-  if (options.writeDefault && options.kind != FileKind::kCamera) {
-    return BadUsage(err, "--default writes the default camera file; it needs KIND camera");
+  if (options.writeDefault && !options.kind->hasDefaultFile) {
+    std::string kinds;
+    for (FileKind kind : AllFileKinds()) {
+      if (kind->hasDefaultFile) kinds += (kinds.empty() ? "" : ", ") + std::string(kind->name);
+    }
+    return BadUsage(err, "--default writes a default file, which only these kinds have: " + kinds);
   }
   if (options.writeDefault && options.settingsPath) {
     return BadUsage(err, "--default and --settings exclude each other: the default file carries "
@@ -169,7 +55,7 @@ int RunWrite(const WriteOptions& options, const CliEnvironment& environment, std
     if (!loaded.ok()) return BadUsage(err, loaded.message());
     document = std::move(loaded).value();
   }
-  const std::string file_name(FileKindFileName(options.kind));
+  const std::string file_name(options.kind->fileName);
   PreparedWrite prepared = PrepareWrite(options, document, environment.clock);
   if (prepared.refusal == kExitCheckFailed) {
     // The form's own message stays the last line, for scripts to pick up.

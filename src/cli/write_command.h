@@ -14,14 +14,14 @@
 #include <vector>
 
 #include "cli/cli_environment.h"
-#include "cli/file_kind.h"
-#include "cli/file_language.h"
+#include "cli/kind_registry.h"
+#include "kind/file_language.h"
 #include "cli/settings_document.h"
 
 namespace quelmo {
 
 struct WriteOptions {
-  FileKind kind = FileKind::kCamera;
+  FileKind kind = nullptr;  // set before use
   std::string outFolder;                    // UTF-8; "card": the one card mounted (out_folder.h)
   std::optional<std::string> settingsPath;  // UTF-8
   bool writeDefault = false;

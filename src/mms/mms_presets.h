@@ -17,6 +17,15 @@ namespace quelmo {
 inline constexpr int kMmsCountryCount = 43;
 inline constexpr int kMmsChina = 4;
 
+// The choice a freshly opened form shows: Auto mode, China, its first
+// operator. Write starts from it too.
+inline MmsSettings MmsOpeningSettings() {
+  MmsSettings settings;
+  settings.countryIndex = kMmsChina;
+  settings.operatorIndex = 0;
+  return settings;
+}
+
 // The six parameters an operator row fills in, in their table order.
 struct MmsPreset {
   std::string_view url;

@@ -17,7 +17,7 @@ constexpr std::size_t kFirstAlwaysOneByte = 6;
 constexpr std::size_t kSecondAlwaysOneByte = 7;
 constexpr std::size_t kSmsControlByte = 8;
 constexpr std::size_t kAutoFlagByte = 50;
-constexpr std::uint8_t kCustomerCountryByte = 0x80;
+constexpr std::uint8_t kCustomerCountryByte = kGprsCustomerCountry;
 constexpr std::size_t kUserNameRecord = 9;
 constexpr int kLastSmsControl = 5;
 

@@ -12,10 +12,21 @@
 #include <string_view>
 #include <vector>
 
+#include "smtp/gprs_settings.h"
+
 namespace quelmo {
 
 inline constexpr int kGprsCountryCount = 42;
 inline constexpr int kGprsChina = 4;  // the country a freshly opened form shows
+
+// The choice a freshly opened form shows: Auto mode, China, its first
+// operator. Write starts from it too.
+inline GprsSettings GprsOpeningSettings() {
+  GprsSettings settings;
+  settings.countryIndex = kGprsChina;
+  settings.operatorIndex = 0;
+  return settings;
+}
 inline constexpr int kGprsMaxOperators = 10;
 
 // What a preset may hold; every value of the table fits these.

@@ -23,6 +23,9 @@ struct GprsLimits {
   static constexpr int kMaxOperator = 9;
 };
 
+// The country a Customer file stores: no country of the table.
+inline constexpr int kGprsCustomerCountry = 128;
+
 struct GprsSettings {
   int apnMode = kApnAuto;
   int countryIndex = 0;   // 0..41 in Auto mode; stored as 128 in Customer mode

@@ -8,7 +8,7 @@
 #include "app/app_context.h"
 #include "app/preference_store.h"
 #include "cli/exit_codes.h"
-#include "cli/json_fields.h"
+#include "kind/settings_json.h"
 #include "cli_test_support.h"
 #include "smtp/smtp_form.h"
 #include "support/fake_preference_backend.h"

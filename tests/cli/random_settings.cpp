@@ -4,13 +4,20 @@
 #include <string>
 
 #include "camera/camera_file.h"
-#include "cli/list_names.h"
+#include "app/app_state.h"
+#include "camera/camera_controls.h"
+#include "camera/camera_texts.h"
 #include "text/gbk.h"
 
 namespace quelmo::testing {
 namespace {
 
-int Entries(EnglishList list) { return static_cast<int>(EnglishListNames(list).size()); }
+int Entries(ControlId list) {
+  return static_cast<int>(CameraListEntries(list, kEnglish).size());
+}
+
+// On, 5 Min, 30 Min, 1 Hour, 2 Hour, Off.
+constexpr int kSmsControlEntries = 6;
 
 }  // namespace
 
@@ -48,34 +55,34 @@ std::string RandomSettings::Address(int max_bytes) {
 
 CameraSettings RandomSettings::Camera() {
   CameraSettings s;
-  s.cameraMode = ListEntry(Entries(EnglishList::kCameraMode));
-  s.imageSize = ListEntry(Entries(EnglishList::kImageSize));
-  s.videoSize = ListEntry(Entries(EnglishList::kVideoSize));
-  s.pictureCount = ListEntry(Entries(EnglishList::kPictureCount));
-  s.videoLength = ListEntry(Entries(EnglishList::kVideoLength));
-  s.timeStamp = ListEntry(Entries(EnglishList::kTimeStamp));
-  s.pirInterval = ListEntry(Entries(EnglishList::kPirInterval));
-  s.senseLevel = ListEntry(Entries(EnglishList::kSenseLevel));
-  s.beep = ListEntry(Entries(EnglishList::kBeep));
-  s.timer1Enabled = ListEntry(Entries(EnglishList::kTimer));
+  s.cameraMode = ListEntry(Entries(kCameraModeList));
+  s.imageSize = ListEntry(Entries(kImageSizeList));
+  s.videoSize = ListEntry(Entries(kVideoSizeList));
+  s.pictureCount = ListEntry(Entries(kPictureCountList));
+  s.videoLength = ListEntry(Entries(kVideoLengthList));
+  s.timeStamp = ListEntry(Entries(kTimeStampList));
+  s.pirInterval = ListEntry(Entries(kPirIntervalList));
+  s.senseLevel = ListEntry(Entries(kSenseLevelList));
+  s.beep = ListEntry(Entries(kBeepList));
+  s.timer1Enabled = ListEntry(Entries(kTimer1List));
   s.timer1StartHour = Between(0, 23);
   s.timer1StartMinute = Between(0, 59);
   s.timer1StopHour = Between(0, 23);
   s.timer1StopMinute = Between(0, 59);
-  s.timer2Enabled = ListEntry(Entries(EnglishList::kTimer));
+  s.timer2Enabled = ListEntry(Entries(kTimer1List));
   s.timer2StartHour = Between(0, 23);
   s.timer2StartMinute = Between(0, 59);
   s.timer2StopHour = Between(0, 23);
   s.timer2StopMinute = Between(0, 59);
-  s.timeLapse = ListEntry(Entries(EnglishList::kTimeLapse));
+  s.timeLapse = ListEntry(Entries(kTimeLapseList));
   s.timeLapseHours = Between(0, 23);
   s.timeLapseMinutes = Between(0, 59);
   s.timeLapseSeconds = Between(0, 59);
-  s.serialEnabled = ListEntry(Entries(EnglishList::kSerialEnabled));
-  for (int& c : s.serialChars) c = ListEntry(Entries(EnglishList::kSerialChar));
-  s.sdCycle = ListEntry(Entries(EnglishList::kSdCycle));
-  s.irLight = ListEntry(Entries(EnglishList::kIrLight));
-  s.sendMode = ListEntry(Entries(EnglishList::kSendMode));
+  s.serialEnabled = ListEntry(Entries(kSerialList));
+  for (int& c : s.serialChars) c = ListEntry(Entries(kSerialChar1List));
+  s.sdCycle = ListEntry(Entries(kSdCycleList));
+  s.irLight = ListEntry(Entries(kIrLightList));
+  s.sendMode = ListEntry(Entries(kSendModeList));
   s.clockYear = Between(kFirstClockYear, kLastClockYear);
   s.clockMonth = Between(1, 12);
   s.clockDay = Between(1, DaysInMonth(s.clockYear, s.clockMonth));
@@ -102,7 +109,7 @@ MmsSettings RandomSettings::Mms() {
   s.phoneOrEmail2 = OneIn(3) ? "" : OneIn(2) ? Number(5, MmsLimits::kPhoneOrEmail2)
                                              : Address(MmsLimits::kPhoneOrEmail2);
   s.picturesPerDay = Between(0, 99);
-  s.smsControl = phone ? ListEntry(Entries(EnglishList::kSmsControl)) : 5;
+  s.smsControl = phone ? ListEntry(kSmsControlEntries) : 5;
   return s;
 }
 
@@ -119,7 +126,7 @@ GprsSettings RandomSettings::Gprs() {
   s.senderPassword = Text(2, GprsLimits::kSenderPassword);
   s.recipientEmail = Address(GprsLimits::kRecipientEmail);
   s.smsControlPhone = Number(5, GprsLimits::kSmsControlPhone);
-  s.smsControl = ListEntry(Entries(EnglishList::kSmsControl));
+  s.smsControl = ListEntry(kSmsControlEntries);
   return s;
 }
 
@@ -129,7 +136,7 @@ SmsSettings RandomSettings::Sms() {
   s.phone2 = OneIn(3) ? "" : Number(5, SmsLimits::kPhone);
   s.phone3 = OneIn(3) ? "" : Number(5, SmsLimits::kPhone);
   s.picturesPerDay = Between(0, 99);
-  s.smsControl = OneIn(7) ? -1 : ListEntry(Entries(EnglishList::kSmsControl));
+  s.smsControl = OneIn(7) ? -1 : ListEntry(kSmsControlEntries);
   return s;
 }
 

@@ -1,4 +1,4 @@
-#include "cli/json_fields.h"
+#include "kind/settings_json.h"
 
 #include <algorithm>
 #include <cctype>
@@ -152,17 +152,17 @@ void JsonFieldReader::Integer(std::string_view key, int minimum, int maximum,
   }
 }
 
-void JsonFieldReader::ListEntry(std::string_view key, EnglishList list, int& target,
-                                std::optional<int> also_allowed) {
+void JsonFieldReader::ListEntry(std::string_view key, const std::vector<std::string>& names,
+                                int& target, std::optional<int> also_allowed) {
   const Json* value = Take(key);
   if (value == nullptr) return;
-  const int entries = static_cast<int>(EnglishListNames(list).size());
-  std::string allowed = DescribeEnglishList(list);
+  const int entries = static_cast<int>(names.size());
+  std::string allowed = DescribeListEntries(names);
   if (also_allowed) allowed += ", or " + std::to_string(*also_allowed);
 
   if (value->is_string()) {
     const auto text = value->get<std::string>();
-    if (const auto index = FindEnglishListEntry(list, text)) {
+    if (const auto index = FindListEntry(names, text)) {
       target = *index;
     } else {
       Fail(key, QuotedPrefix(text) + " is not an entry of the list (" + allowed + ")");

@@ -1,11 +1,16 @@
-#include "cli/sms_json.h"
+#include "sms/sms_json.h"
 
 #include <array>
+
+#include "app/app_state.h"
+#include "sms/remote_control_texts.h"
 
 namespace quelmo {
 namespace {
 
 using S = SmsSettings;
+
+std::vector<std::string> EnglishSmsControl() { return SmsControlEntries(kEnglish); }
 
 // The form's list can be left without a selection, stored as 0xFF; -1 keeps
 // such a file reproducible.
@@ -16,7 +21,7 @@ const std::array<SettingsField<S>, 5> kFields{
     StoredTextField<S>{"phone2", &S::phone2, SmsLimits::kPhone},
     StoredTextField<S>{"phone3", &S::phone3, SmsLimits::kPhone},
     IntegerField<S>{"picturesPerDay", &S::picturesPerDay, 0, 99},
-    ListField<S>{"smsControl", &S::smsControl, EnglishList::kSmsControl, kNoSmsControl},
+    ListField<S>{"smsControl", &S::smsControl, &EnglishSmsControl, kNoSmsControl},
 };
 
 }  // namespace

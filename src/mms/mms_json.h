@@ -3,9 +3,8 @@
 // "picturesPerDay", "smsControl", plus "cameraLanguage" and "tvMode".
 
 #include "base/result.h"
-#include "cli/file_language.h"
-#include "cli/json_fields.h"
-#include "cli/settings_fields.h"
+#include "kind/file_language.h"
+#include "kind/settings_fields.h"
 #include "mms/mms_file.h"
 #include "mms/mms_settings.h"
 

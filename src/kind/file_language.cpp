@@ -1,4 +1,4 @@
-#include "cli/file_language.h"
+#include "kind/file_language.h"
 
 namespace quelmo {
 

@@ -6,9 +6,8 @@
 #include "base/result.h"
 #include "camera/camera_file.h"
 #include "camera/camera_settings.h"
-#include "cli/file_language.h"
-#include "cli/json_fields.h"
-#include "cli/settings_fields.h"
+#include "kind/file_language.h"
+#include "kind/settings_fields.h"
 
 namespace quelmo {
 

@@ -6,7 +6,7 @@
 
 #include <optional>
 
-#include "cli/json_fields.h"
+#include "kind/settings_json.h"
 
 namespace quelmo {
 

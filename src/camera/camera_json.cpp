@@ -1,9 +1,13 @@
-#include "cli/camera_json.h"
+#include "camera/camera_json.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdio>
 #include <string>
+
+#include "app/app_state.h"
+#include "camera/camera_controls.h"
+#include "camera/camera_texts.h"
 
 namespace quelmo {
 namespace {
@@ -11,39 +15,45 @@ namespace {
 using Field = SettingsField<CameraSettings>;
 using C = CameraSettings;
 
+// A list's entries as the English form shows them.
+template <ControlId kList>
+std::vector<std::string> English() {
+  return CameraListEntries(kList, kEnglish);
+}
+
 // In the order of the form, up to the serial stamp ...
 const std::array<Field, 24> kFieldsBeforeSerialChars{
-    ListField<C>{"cameraMode", &C::cameraMode, EnglishList::kCameraMode},
-    ListField<C>{"imageSize", &C::imageSize, EnglishList::kImageSize},
-    ListField<C>{"videoSize", &C::videoSize, EnglishList::kVideoSize},
-    ListField<C>{"pictureCount", &C::pictureCount, EnglishList::kPictureCount},
-    ListField<C>{"videoLength", &C::videoLength, EnglishList::kVideoLength},
-    ListField<C>{"timeStamp", &C::timeStamp, EnglishList::kTimeStamp},
-    ListField<C>{"pirInterval", &C::pirInterval, EnglishList::kPirInterval},
-    ListField<C>{"senseLevel", &C::senseLevel, EnglishList::kSenseLevel},
-    ListField<C>{"beep", &C::beep, EnglishList::kBeep},
-    ListField<C>{"timer1Enabled", &C::timer1Enabled, EnglishList::kTimer},
-    IntegerField<C>{"timer1StartHour", &C::timer1StartHour, 0, 23},
-    IntegerField<C>{"timer1StartMinute", &C::timer1StartMinute, 0, 59},
-    IntegerField<C>{"timer1StopHour", &C::timer1StopHour, 0, 23},
-    IntegerField<C>{"timer1StopMinute", &C::timer1StopMinute, 0, 59},
-    ListField<C>{"timer2Enabled", &C::timer2Enabled, EnglishList::kTimer},
-    IntegerField<C>{"timer2StartHour", &C::timer2StartHour, 0, 23},
-    IntegerField<C>{"timer2StartMinute", &C::timer2StartMinute, 0, 59},
-    IntegerField<C>{"timer2StopHour", &C::timer2StopHour, 0, 23},
-    IntegerField<C>{"timer2StopMinute", &C::timer2StopMinute, 0, 59},
-    ListField<C>{"timeLapse", &C::timeLapse, EnglishList::kTimeLapse},
-    IntegerField<C>{"timeLapseHours", &C::timeLapseHours, 0, 23},
-    IntegerField<C>{"timeLapseMinutes", &C::timeLapseMinutes, 0, 59},
-    IntegerField<C>{"timeLapseSeconds", &C::timeLapseSeconds, 0, 59},
-    ListField<C>{"serialEnabled", &C::serialEnabled, EnglishList::kSerialEnabled},
+    ListField<C>{"cameraMode", &C::cameraMode, English<kCameraModeList>},
+    ListField<C>{"imageSize", &C::imageSize, English<kImageSizeList>},
+    ListField<C>{"videoSize", &C::videoSize, English<kVideoSizeList>},
+    ListField<C>{"pictureCount", &C::pictureCount, English<kPictureCountList>},
+    ListField<C>{"videoLength", &C::videoLength, English<kVideoLengthList>},
+    ListField<C>{"timeStamp", &C::timeStamp, English<kTimeStampList>},
+    ListField<C>{"pirInterval", &C::pirInterval, English<kPirIntervalList>},
+    ListField<C>{"senseLevel", &C::senseLevel, English<kSenseLevelList>},
+    ListField<C>{"beep", &C::beep, English<kBeepList>},
+    ListField<C>{"timer1Enabled", &C::timer1Enabled, English<kTimer1List>},
+    IntegerField<C>{"timer1StartHour", &C::timer1StartHour, 0, kMaxHour},
+    IntegerField<C>{"timer1StartMinute", &C::timer1StartMinute, 0, kMaxMinute},
+    IntegerField<C>{"timer1StopHour", &C::timer1StopHour, 0, kMaxHour},
+    IntegerField<C>{"timer1StopMinute", &C::timer1StopMinute, 0, kMaxMinute},
+    ListField<C>{"timer2Enabled", &C::timer2Enabled, English<kTimer1List>},
+    IntegerField<C>{"timer2StartHour", &C::timer2StartHour, 0, kMaxHour},
+    IntegerField<C>{"timer2StartMinute", &C::timer2StartMinute, 0, kMaxMinute},
+    IntegerField<C>{"timer2StopHour", &C::timer2StopHour, 0, kMaxHour},
+    IntegerField<C>{"timer2StopMinute", &C::timer2StopMinute, 0, kMaxMinute},
+    ListField<C>{"timeLapse", &C::timeLapse, English<kTimeLapseList>},
+    IntegerField<C>{"timeLapseHours", &C::timeLapseHours, 0, kMaxHour},
+    IntegerField<C>{"timeLapseMinutes", &C::timeLapseMinutes, 0, kMaxMinute},
+    IntegerField<C>{"timeLapseSeconds", &C::timeLapseSeconds, 0, kMaxSecond},
+    ListField<C>{"serialEnabled", &C::serialEnabled, English<kSerialList>},
 };
 
 // ... and after it.
 const std::array<Field, 3> kFieldsAfterSerialChars{
-    ListField<C>{"sdCycle", &C::sdCycle, EnglishList::kSdCycle},
-    ListField<C>{"irLight", &C::irLight, EnglishList::kIrLight},
-    ListField<C>{"sendMode", &C::sendMode, EnglishList::kSendMode},
+    ListField<C>{"sdCycle", &C::sdCycle, English<kSdCycleList>},
+    ListField<C>{"irLight", &C::irLight, English<kIrLightList>},
+    ListField<C>{"sendMode", &C::sendMode, English<kSendModeList>},
 };
 
 
@@ -62,7 +72,7 @@ void ReadSerialChars(JsonFieldReader& reader, CameraSettings& settings) {
     Json element = Json::object();
     element[element_key] = (*value)[i];
     JsonFieldReader element_reader(element, "serial characters");
-    element_reader.ListEntry(element_key, EnglishList::kSerialChar, settings.serialChars[i]);
+    element_reader.ListEntry(element_key, English<kSerialChar1List>(), settings.serialChars[i]);
     if (auto status = element_reader.Finish(); !status.ok()) reader.Fail(status.error());
   }
 }
@@ -158,9 +168,10 @@ ShownSettings ShowCameraSettings(const CameraFileContents& contents) {
   ShowSettingsFields<CameraSettings>(shown, kFieldsBeforeSerialChars, settings, true);
   Json serial = Json::array();
   std::string serial_text;
+  const std::vector<std::string> serial_names = English<kSerialChar1List>();
   for (int index : settings.serialChars) {
     serial.push_back(index);
-    serial_text += EnglishEntryName(EnglishList::kSerialChar, index).value_or("?");
+    serial_text += ListEntryName(serial_names, index).value_or("?");
   }
   shown.json["serialChars"] = serial;
   shown.notes["serialChars"] = serial_text;

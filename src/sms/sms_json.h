@@ -3,9 +3,8 @@
 // "picturesPerDay", "smsControl", plus "cameraLanguage".
 
 #include "base/result.h"
-#include "cli/file_language.h"
-#include "cli/json_fields.h"
-#include "cli/settings_fields.h"
+#include "kind/file_language.h"
+#include "kind/settings_fields.h"
 #include "sms/sms_file.h"
 #include "sms/sms_settings.h"
 

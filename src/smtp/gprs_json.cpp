@@ -1,9 +1,10 @@
-#include "cli/gprs_json.h"
+#include "smtp/gprs_json.h"
 
 #include <array>
 
-#include "mms/mms_settings.h"
+#include "app/app_state.h"
 #include "smtp/gprs_presets.h"
+#include "smtp/smtp_texts.h"
 
 namespace quelmo {
 namespace {
@@ -11,9 +12,12 @@ namespace {
 using G = GprsSettings;
 using L = GprsLimits;
 
+std::vector<std::string> EnglishModes() { return ApnModeEntries(kEnglish); }
+std::vector<std::string> EnglishSmsControl() { return SmtpSmsControlEntries(kEnglish); }
+
 const std::array<SettingsField<G>, 14> kFields{
-    ListField<G>{"apnMode", &G::apnMode, EnglishList::kParameterMode},
-    IntegerField<G>{"country", &G::countryIndex, 0, L::kMaxCountry, kManualCountry},
+    ListField<G>{"apnMode", &G::apnMode, &EnglishModes},
+    IntegerField<G>{"country", &G::countryIndex, 0, L::kMaxCountry, kGprsCustomerCountry},
     IntegerField<G>{"operator", &G::operatorIndex, 0, L::kMaxOperator},
     IntegerField<G>{"picturesPerDay", &G::picturesPerDay, 0, 99},
     StoredTextField<G>{"apn", &G::apn, L::kApn},
@@ -26,7 +30,7 @@ const std::array<SettingsField<G>, 14> kFields{
     StoredTextField<G>{"senderPassword", &G::senderPassword, L::kSenderPassword, /*secret=*/true},
     StoredTextField<G>{"recipientEmail", &G::recipientEmail, L::kRecipientEmail},
     StoredTextField<G>{"smsControlPhone", &G::smsControlPhone, L::kSmsControlPhone},
-    ListField<G>{"smsControl", &G::smsControl, EnglishList::kSmsControl},
+    ListField<G>{"smsControl", &G::smsControl, &EnglishSmsControl},
 };
 
 }  // namespace
@@ -85,7 +89,7 @@ ShownSettings ShowGprsSettings(const GprsFileContents& contents, bool reveal) {
   // reports the byte when it holds anything else.
   const GprsSettings& settings = contents.settings;
   if (settings.apnMode == kApnCustomer) {
-    shown.json["country"] = kManualCountry;
+    shown.json["country"] = kGprsCustomerCountry;
     shown.notes["country"] = "Customer";
   } else if (const GprsPresetRow* row =
                  FindGprsPreset(settings.countryIndex, settings.operatorIndex)) {

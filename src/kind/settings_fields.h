@@ -12,8 +12,8 @@
 #include <type_traits>
 #include <variant>
 
-#include "cli/json_fields.h"
-#include "cli/list_names.h"
+#include "kind/list_names.h"
+#include "kind/settings_json.h"
 #include "text/gbk.h"
 
 namespace quelmo {
@@ -31,7 +31,7 @@ template <typename Settings>
 struct ListField {
   std::string_view key;
   int Settings::*member;
-  EnglishList list;
+  EnglishEntries entries;
   std::optional<int> alsoAllowed = std::nullopt;  // one value outside the list
 };
 
@@ -69,20 +69,13 @@ void ReadSettingsFields(JsonFieldReader& reader, std::span<const SettingsField<S
           if constexpr (std::is_same_v<F, IntegerField<Settings>>) {
             reader.Integer(f.key, f.minimum, f.maximum, settings.*f.member, f.alsoAllowed);
           } else if constexpr (std::is_same_v<F, ListField<Settings>>) {
-            reader.ListEntry(f.key, f.list, settings.*f.member, f.alsoAllowed);
+            reader.ListEntry(f.key, f.entries(), settings.*f.member, f.alsoAllowed);
           } else {
             reader.Text(f.key, f.byteLimit, settings.*f.member, f.secret, f.numberAsDigits);
           }
         },
         field);
   }
-}
-
-// The name of list entry `index`, if the list has one.
-inline std::optional<std::string> EnglishEntryName(EnglishList list, int index) {
-  auto names = EnglishListNames(list);
-  if (index < 0 || static_cast<std::size_t>(index) >= names.size()) return std::nullopt;
-  return names[static_cast<std::size_t>(index)];
 }
 
 template <typename Settings>
@@ -104,7 +97,7 @@ void ShowSettingsFields(ShownSettings& shown, std::span<const SettingsField<Sett
           } else {
             shown.json[key] = settings.*f.member;
             if constexpr (std::is_same_v<F, ListField<Settings>>) {
-              if (auto name = EnglishEntryName(f.list, settings.*f.member)) shown.notes[key] = *name;
+              if (auto name = ListEntryName(f.entries(), settings.*f.member)) shown.notes[key] = *name;
             }
           }
         },

@@ -12,7 +12,7 @@
 #include <nlohmann/json.hpp>
 
 #include "base/result.h"
-#include "cli/list_names.h"
+#include "kind/list_names.h"
 
 namespace quelmo {
 
@@ -32,7 +32,7 @@ class JsonFieldReader {
                std::optional<int> also_allowed = std::nullopt);
   // A list index, or the entry's English text; `also_allowed` is one more
   // index outside the list that a file may carry (-1 for no selection).
-  void ListEntry(std::string_view key, EnglishList list, int& target,
+  void ListEntry(std::string_view key, const std::vector<std::string>& names, int& target,
                  std::optional<int> also_allowed = std::nullopt);
   // A UTF-8 text, stored as GBK within `byte_limit` bytes. A secret (password)
   // hidden by show arrives as null and is refused with a hint. With

@@ -1,10 +1,11 @@
-#include "cli/mms_json.h"
+#include "mms/mms_json.h"
 
 #include <array>
 #include <string>
 
 #include "app/app_state.h"
 #include "mms/mms_presets.h"
+#include "mms/mms_texts.h"
 #include "text/gbk.h"
 
 namespace quelmo {
@@ -13,8 +14,11 @@ namespace {
 using M = MmsSettings;
 using L = MmsLimits;
 
+std::vector<std::string> EnglishModes() { return MmsModeEntries(kEnglish); }
+std::vector<std::string> EnglishSmsControl() { return MmsSmsControlEntries(kEnglish); }
+
 const std::array<SettingsField<M>, 14> kFields{
-    ListField<M>{"mode", &M::mode, EnglishList::kParameterMode},
+    ListField<M>{"mode", &M::mode, &EnglishModes},
     IntegerField<M>{"country", &M::countryIndex, 0, L::kMaxCountry, kManualCountry},
     IntegerField<M>{"operator", &M::operatorIndex, 0, L::kMaxOperator},
     StoredTextField<M>{"url", &M::url, L::kUrl},
@@ -28,7 +32,7 @@ const std::array<SettingsField<M>, 14> kFields{
     StoredTextField<M>{"receiveEmail", &M::receiveEmail, L::kReceiveEmail},
     StoredTextField<M>{"phoneOrEmail2", &M::phoneOrEmail2, L::kPhoneOrEmail2},
     IntegerField<M>{"picturesPerDay", &M::picturesPerDay, 0, 99},
-    ListField<M>{"smsControl", &M::smsControl, EnglishList::kSmsControl},
+    ListField<M>{"smsControl", &M::smsControl, &EnglishSmsControl},
 };
 
 }  // namespace

@@ -4,9 +4,8 @@
 // "cameraLanguage". The sender's user name is derived, never given.
 
 #include "base/result.h"
-#include "cli/file_language.h"
-#include "cli/json_fields.h"
-#include "cli/settings_fields.h"
+#include "kind/file_language.h"
+#include "kind/settings_fields.h"
 #include "smtp/gprs_file.h"
 #include "smtp/gprs_settings.h"
 

@@ -1,0 +1,109 @@
+#include "mms/mms_kind.h"
+
+#include <algorithm>
+#include <array>
+
+#include "app/app_state.h"
+#include "mms/mms_checks.h"
+#include "mms/mms_file.h"
+#include "mms/mms_json.h"
+#include "mms/mms_presets.h"
+#include "record/setting_record.h"
+
+namespace quelmo {
+namespace {
+
+bool AllZero(const SettingRecord& record, std::size_t from, std::size_t to) {
+  return std::all_of(record.begin() + static_cast<std::ptrdiff_t>(from),
+                     record.begin() + static_cast<std::ptrdiff_t>(to), [](auto b) { return b == 0; });
+}
+
+ReadBackFile ReadBackMms(std::span<const std::uint8_t> bytes, bool reveal) {
+  const MmsFileContents contents = ReadMmsFile(bytes);
+  ReadBackFile read{false, ShowMmsSettings(contents, reveal), contents.integrity};
+  if (const auto failed = FirstFailedMmsCheck(contents.settings)) {
+    WarnOfFailedSaveCheck(MmsCheckMessage(*failed, kEnglish), read.integrity);
+  }
+  return read;
+}
+
+PreparedFile PrepareMms(const WriteRequest& request) {
+  auto input = MmsSettingsFromJson(request.settings, MmsOpeningSettings());
+  if (!input.ok()) return PreparedFile::BadSettings(input.message());
+  if (input->settings.mode == kMmsAuto) {
+    if (auto taken = TakeMmsPreset(request.settings, input->settings); !taken.ok()) {
+      return PreparedFile::BadSettings(taken.message());
+    }
+  }
+  if (const auto failed = FirstFailedMmsCheck(input->settings)) {
+    return PreparedFile::CheckFailed(MmsCheckMessage(*failed, request.messageLanguage));
+  }
+  const ResolvedLanguage language = ResolveFileLanguage(request.overrides, input->language);
+  return {PreparedFile::Refusal::kNone, {},
+          [settings = input->settings, language](FileSystem& files,
+                                                 const std::filesystem::path& folder) {
+            return WriteMmsFile(files, folder, settings, language.cameraLanguage, language.tvMode);
+          },
+          MmsFileBytes(input->settings, language.cameraLanguage, language.tvMode)};
+}
+
+std::string EnglishCountryName(int country) {
+  return std::string(MmsCountryName(country, kEnglish));
+}
+
+std::vector<ListedOperator> ListedOperatorsOf(int country) {
+  std::vector<ListedOperator> listed;
+  for (const MmsOperatorRow& row : MmsOperatorsOf(country)) {
+    const MmsPreset& p = row.preset;
+    listed.push_back({row.operatorIndex, row.name, p.HasData(),
+                      {{"url", p.url},
+                       {"apn", p.apn},
+                       {"gateway", p.gateway},
+                       {"port", p.port},
+                       {"account", p.account},
+                       {"password", p.password}}});
+  }
+  return listed;
+}
+
+constexpr PresetListing kMmsPresets{kMmsCountryCount, &EnglishCountryName, &ListedOperatorsOf};
+
+constexpr std::array<std::string_view, 1> kSecretKeys{"password"};
+
+}  // namespace
+
+int MmsLayoutScore(std::span<const std::uint8_t> file) {
+  SettingRecord header = RecordAt(file, 0);
+  SwapNibbles(header);
+  const SettingRecord record10 = RecordAt(file, 10);
+  const auto is_country = [](std::uint8_t byte) {
+    return byte <= MmsLimits::kMaxCountry || byte == kManualCountry;
+  };
+  // Bytes 0..2 zero, 7 always 1, 8 country, 9 operator, 10 SMS control;
+  // record 10 reserved.
+  int score = 0;
+  score += header[0] == 0 && header[1] == 0 && header[2] == 0 ? 1 : 0;
+  score += header[7] == 1 ? 1 : 0;
+  score += is_country(header[8]) ? 1 : 0;
+  score += header[9] <= MmsLimits::kMaxOperator ? 1 : 0;
+  score += header[10] <= 5 ? 1 : 0;
+  score += AllZero(header, 11, 50) ? 1 : 0;
+  score += AllZero(record10, 0, 58) ? 3 : 0;
+  return score;
+}
+
+const KindDescription& MmsKind() {
+  static const KindDescription kMms{
+      .name = "mms",
+      .fileName = kMmsFileName,
+      .fileSize = kMmsFileSize,
+      .layoutScore = &MmsLayoutScore,
+      .readBack = &ReadBackMms,
+      .prepare = &PrepareMms,
+      .secretKeys = kSecretKeys,
+      .presets = &kMmsPresets,
+  };
+  return kMms;
+}
+
+}  // namespace quelmo

@@ -1,0 +1,105 @@
+#include "smtp/gprs_kind.h"
+
+#include <algorithm>
+#include <array>
+
+#include "app/app_state.h"
+#include "record/setting_record.h"
+#include "smtp/gprs_checks.h"
+#include "smtp/gprs_file.h"
+#include "smtp/gprs_json.h"
+#include "smtp/gprs_presets.h"
+
+namespace quelmo {
+namespace {
+
+bool AllZero(const SettingRecord& record, std::size_t from, std::size_t to) {
+  return std::all_of(record.begin() + static_cast<std::ptrdiff_t>(from),
+                     record.begin() + static_cast<std::ptrdiff_t>(to), [](auto b) { return b == 0; });
+}
+
+ReadBackFile ReadBackGprs(std::span<const std::uint8_t> bytes, bool reveal) {
+  const GprsFileContents contents = ReadGprsFile(bytes);
+  ReadBackFile read{false, ShowGprsSettings(contents, reveal), contents.integrity};
+  if (const auto failed = FirstFailedGprsCheck(contents.settings)) {
+    WarnOfFailedSaveCheck(GprsCheckMessage(*failed, kEnglish), read.integrity);
+  }
+  return read;
+}
+
+PreparedFile PrepareGprs(const WriteRequest& request) {
+  auto input = GprsSettingsFromJson(request.settings, GprsOpeningSettings());
+  if (!input.ok()) return PreparedFile::BadSettings(input.message());
+  if (auto status = CheckGprsAutoMode(request.settings, input->settings); !status.ok()) {
+    return PreparedFile::BadSettings(status.message());
+  }
+  if (const auto failed = FirstFailedGprsSave(input->settings)) {
+    return PreparedFile::CheckFailed(GprsCheckMessage(*failed, request.messageLanguage));
+  }
+  const int camera_language =
+      ResolveFileLanguage(request.overrides, input->language).cameraLanguage;
+  return {PreparedFile::Refusal::kNone, {},
+          [settings = input->settings, camera_language](FileSystem& files,
+                                                        const std::filesystem::path& folder) {
+            return WriteGprsFile(files, folder, settings, camera_language);
+          },
+          GprsFileBytes(input->settings, camera_language)};
+}
+
+std::string EnglishCountryName(int country) {
+  return std::string(GprsEnglishCountryName(country));
+}
+
+std::vector<ListedOperator> ListedOperatorsOf(int country) {
+  std::vector<ListedOperator> listed;
+  int index = 0;
+  for (const GprsPresetRow& row : GprsOperators(country)) {
+    listed.push_back({index++, row.operatorName, !row.apn.empty(),
+                      {{"apn", row.apn}, {"account", row.account}, {"password", row.password}}});
+  }
+  return listed;
+}
+
+constexpr PresetListing kGprsPresets{kGprsCountryCount, &EnglishCountryName, &ListedOperatorsOf};
+
+constexpr std::array<std::string_view, 2> kSecretKeys{"gprsPassword", "senderPassword"};
+
+}  // namespace
+
+int GprsLayoutScore(std::span<const std::uint8_t> file) {
+  SettingRecord header = RecordAt(file, 0);
+  SwapNibbles(header);
+  const SettingRecord record10 = RecordAt(file, 10);
+  const std::string sender = ReadTextRecord(RecordAt(file, 6), true).bytes;
+  const std::string record9 = ReadTextRecord(RecordAt(file, 9), true).bytes;
+  const auto is_country = [](std::uint8_t byte) {
+    return byte <= GprsLimits::kMaxCountry || byte == kGprsCustomerCountry;
+  };
+  // Byte 0 zero, 1 operator, 2 country, 6 and 7 always 1, 8 SMS control, 9
+  // and 10 zero; record 9 the sender's user name, record 10 the recipient.
+  int score = 0;
+  score += header[0] == 0 && header[1] <= GprsLimits::kMaxOperator ? 1 : 0;
+  score += is_country(header[2]) ? 1 : 0;
+  score += header[6] == 1 && header[7] == 1 ? 1 : 0;
+  score += header[8] <= 5 ? 1 : 0;
+  score += AllZero(header, 9, 50) ? 1 : 0;
+  score += !sender.empty() && record9 == SenderUserName(sender) ? 3 : 0;
+  score += record10[kTextLengthByte] > 0 && record10[kTextLengthByte] <= kMaxTextBytes ? 2 : 0;
+  return score;
+}
+
+const KindDescription& GprsKind() {
+  static const KindDescription kGprs{
+      .name = "gprs",
+      .fileName = kGprsFileName,
+      .fileSize = kGprsFileSize,
+      .layoutScore = &GprsLayoutScore,
+      .readBack = &ReadBackGprs,
+      .prepare = &PrepareGprs,
+      .secretKeys = kSecretKeys,
+      .presets = &kGprsPresets,
+  };
+  return kGprs;
+}
+
+}  // namespace quelmo
