@@ -13,13 +13,14 @@ std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\
 void PrintCountryText(int country, std::ostream& out) {
   out << country << " " << GprsEnglishCountryName(country) << "\n";
   int index = 0;
-  for (const GprsPresetRow& row : GprsOperators(country)) {
-    out << "  " << index++ << " " << row.operatorName << ": ";
-    if (row.apn.empty()) {
+  for (const OperatorPreset& row : GprsOperators(country)) {
+    const PresetParameters& p = row.parameters;
+    out << "  " << index++ << " " << row.name << ": ";
+    if (p.apn.empty()) {
       out << "no built-in access point (use apnMode Customer)\n";
     } else {
-      out << "apn " << Quoted(row.apn) << ", account " << Quoted(row.account) << ", password "
-          << Quoted(row.password) << "\n";
+      out << "apn " << Quoted(p.apn) << ", account " << Quoted(p.account) << ", password "
+          << Quoted(p.password) << "\n";
     }
   }
 }
@@ -32,12 +33,12 @@ Json GprsPresetsJson(std::optional<int> country) {
     if (country && *country != index) continue;
     Json operators = Json::array();
     int position = 0;
-    for (const GprsPresetRow& row : GprsOperators(index)) {
+    for (const OperatorPreset& row : GprsOperators(index)) {
       operators.push_back({{"operator", position++},
-                           {"name", row.operatorName},
-                           {"apn", row.apn},
-                           {"account", row.account},
-                           {"password", row.password}});
+                           {"name", row.name},
+                           {"apn", row.parameters.apn},
+                           {"account", row.parameters.account},
+                           {"password", row.parameters.password}});
     }
     countries.push_back(
         {{"country", index}, {"name", GprsEnglishCountryName(index)}, {"operators", operators}});

@@ -44,7 +44,7 @@ Result<MmsInput> MmsSettingsFromJson(const Json& object, const MmsSettings& init
 Status TakeMmsPreset(const Json& object, MmsSettings& settings) {
   const int country = settings.countryIndex;
   const int op = settings.operatorIndex;
-  const MmsOperatorRow* row = FindMmsOperator(country, op);
+  const OperatorPreset* row = FindMmsOperator(country, op);
   if (row == nullptr) {
     if (MmsOperatorsOf(country).empty()) {
       return Error{ErrorCode::kInvalidArgument,
@@ -63,12 +63,12 @@ Status TakeMmsPreset(const Json& object, MmsSettings& settings) {
     std::string M::*field;
     std::string_view preset;
   } parameters[] = {
-      {"url", &M::url, row->preset.url},
-      {"apn", &M::apn, row->preset.apn},
-      {"gateway", &M::gateway, row->preset.gateway},
-      {"port", &M::port, row->preset.port},
-      {"account", &M::account, row->preset.account},
-      {"password", &M::password, row->preset.password},
+      {"url", &M::url, row->parameters.url},
+      {"apn", &M::apn, row->parameters.apn},
+      {"gateway", &M::gateway, row->parameters.gateway},
+      {"port", &M::port, row->parameters.port},
+      {"account", &M::account, row->parameters.account},
+      {"password", &M::password, row->parameters.password},
   };
   for (const auto& parameter : parameters) {
     if (!object.contains(parameter.key) || settings.*parameter.field == parameter.preset) continue;

@@ -14,8 +14,8 @@ constexpr const char* kPrefix = "quelmo-cli presets: ";
 
 nlohmann::ordered_json MmsCountryJson(int country) {
   nlohmann::ordered_json operators = nlohmann::ordered_json::array();
-  for (const MmsOperatorRow& row : MmsOperatorsOf(country)) {
-    const MmsPreset& p = row.preset;
+  for (const OperatorPreset& row : MmsOperatorsOf(country)) {
+    const PresetParameters& p = row.parameters;
     operators.push_back({{"operator", row.operatorIndex},
                          {"name", row.name},
                          {"url", p.url},
@@ -32,10 +32,10 @@ nlohmann::ordered_json MmsCountryJson(int country) {
 
 void PrintMmsCountry(int country, std::ostream& out) {
   out << country << " " << MmsCountryName(country, kEnglish) << "\n";
-  for (const MmsOperatorRow& row : MmsOperatorsOf(country)) {
-    const MmsPreset& p = row.preset;
+  for (const OperatorPreset& row : MmsOperatorsOf(country)) {
+    const PresetParameters& p = row.parameters;
     out << "  " << row.operatorIndex << " " << row.name;
-    if (!p.HasData()) {
+    if (!MmsPresetHasData(p)) {
       out << ": no built-in parameters (write it in Customer mode)\n";
       continue;
     }

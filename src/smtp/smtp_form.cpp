@@ -199,10 +199,10 @@ void SmtpForm::FillCustomer() {
 }
 
 void SmtpForm::ShowPreset(int country, int operator_index) {
-  const GprsPresetRow* preset = FindGprsPreset(country, operator_index);
-  typed_.apn = preset != nullptr ? preset->apn : "";
-  typed_.gprsAccount = preset != nullptr ? preset->account : "";
-  typed_.gprsPassword = preset != nullptr ? preset->password : "";
+  const OperatorPreset* preset = FindGprsPreset(country, operator_index);
+  typed_.apn = preset != nullptr ? preset->parameters.apn : "";
+  typed_.gprsAccount = preset != nullptr ? preset->parameters.account : "";
+  typed_.gprsPassword = preset != nullptr ? preset->parameters.password : "";
 }
 
 void SmtpForm::ModeChanged() {
