@@ -4,6 +4,14 @@
 
 namespace quelmo {
 
+std::optional<LoadRefusal> RefusalBeforeReading(
+    std::span<const std::uint8_t> bytes, std::size_t expected,
+    bool (*looks_like_kind)(std::span<const std::uint8_t>)) {
+  if (bytes.size() != expected) return LoadRefusal{LoadRefusalKind::kWrongSize, bytes.size()};
+  if (!looks_like_kind(bytes)) return LoadRefusal{LoadRefusalKind::kOtherKind, bytes.size()};
+  return std::nullopt;
+}
+
 std::string LoadRefusalReason(const LoadRefusal& refusal, std::size_t expected_size,
                               const SettingFileWords& kind, const SettingFileWords& other_kind,
                               int language_index) {

@@ -10,6 +10,9 @@
 // Findings are values; their wording is made only where they are shown.
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -76,6 +79,24 @@ class FindingNotes {
   std::size_t seen_;
 };
 
+// The refusals that need no reading: a size other than `expected`, or bytes
+// that `looks_like_kind` does not take for this kind of file. A damaged frame
+// is the caller's to refuse, once the reader has checked it.
+std::optional<LoadRefusal> RefusalBeforeReading(std::span<const std::uint8_t> bytes,
+                                                std::size_t expected,
+                                                bool (*looks_like_kind)(std::span<const std::uint8_t>));
+
+// Empties every text with a kNotGbk finding: the form could show it only as
+// escapes, which a later save would store. `text_of(settings, field)` gives
+// the text a field names.
+template <typename Settings, typename Field, typename TextOf>
+void EmptyTextsNotGbk(LoadedSettings<Settings, Field>& loaded, TextOf text_of) {
+  for (const LoadFinding<Field>& finding : loaded.findings) {
+    if (finding.kind != FindingKind::kNotGbk) continue;
+    if (std::string* text = text_of(loaded.settings, finding.field)) text->clear();
+  }
+}
+
 // Whether the user is told of a finding. The camera's language is no field
 // of these forms, and this program itself writes a stored language outside
 // the table unchanged, so that one finding alone stays quiet.
@@ -90,6 +111,9 @@ struct SettingFileWords {
   std::string_view english;
   std::string_view chinese;
 };
+
+inline constexpr SettingFileWords kMmsFileWords{"an", "MMS setting file", "彩信设置文件"};
+inline constexpr SettingFileWords kGprsFileWords{"a", "GPRS setting file", "GPRS配置文件"};
 
 // Why a file was refused, in the language (Chinese for 1, English otherwise).
 std::string LoadRefusalReason(const LoadRefusal& refusal, std::size_t expected_size,

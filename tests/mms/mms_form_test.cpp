@@ -439,12 +439,6 @@ TEST_F(MmsFormTest, FilesThatCannotBeLoadedChangeNothing) {
   std::vector<std::uint8_t> flipped = good;
   flipped[300] ^= 0x01;  // a phone byte: the check value no longer fits
   std::vector<std::uint8_t> short_file(good.begin(), good.begin() + 720);
-  MmsSettings no_such_operator;
-  no_such_operator.phone = "13800138000";
-  no_such_operator.countryIndex = 2;  // Brazil offers one operator
-  no_such_operator.operatorIndex = 3;
-  MmsSettings not_gbk = CustomerFile();
-  not_gbk.phoneOrEmail2 = "\x81\x20\x81\x20\x81";
   GprsSettings gprs;
   gprs.apnMode = kApnCustomer;
   gprs.apn = "internet";
@@ -457,9 +451,8 @@ TEST_F(MmsFormTest, FilesThatCannotBeLoadedChangeNothing) {
   } cases[] = {
       {"damaged", flipped, "not an intact MMS setting file"},
       {"short", short_file, "720 bytes"},
-      {"operator not offered", MmsFileBytes(no_such_operator, 2, 0), "Brazil"},
-      {"not GBK", MmsFileBytes(not_gbk, 2, 0), "GBK"},
-      {"gprs.dat", GprsFileBytes(gprs, 2), "not an intact MMS setting file"},
+      // Recognised by its recipient in record 10 before its frame is read.
+      {"gprs.dat", GprsFileBytes(gprs, 2), "not an MMS setting file"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -482,6 +475,49 @@ TEST_F(MmsFormTest, FilesThatCannotBeLoadedChangeNothing) {
   view.Click(kMmsLoadButton);
   EXPECT_TRUE(view.Messages().empty());
   EXPECT_EQ(view.FileFilters().back(), "Quelmo Files (*.dat)|*.dat|All Files (*.*)|*.*||");
+}
+
+// A sound file with values the form cannot show loads with what it can, and
+// the user is told which fields were odd.
+TEST_F(MmsFormTest, SoundFilesWithOddValuesLoadAndSaySo) {
+  MmsSettings no_such_operator;
+  no_such_operator.phone = "13800138000";
+  no_such_operator.countryIndex = 2;  // Brazil offers one operator
+  no_such_operator.operatorIndex = 3;
+  MmsSettings not_gbk = CustomerFile();
+  not_gbk.phoneOrEmail2 = "\x81\x20\x81\x20\x81";
+
+  const struct {
+    const char* name;
+    std::vector<std::uint8_t> bytes;
+    const char* finding;
+    const char* country;  // as the list shows it
+    const char* phone;
+    ControlId edit;
+    const char* shown;
+  } cases[] = {
+      // Brazil's only operator takes the place of the one it does not offer.
+      {"operator not offered", MmsFileBytes(no_such_operator, 2, 0),
+       "Operator: a value the form does not offer, replaced", "Brazil", "13800138000",
+       kMmsUrlEdit, "http://200.222.42.204:8002/"},
+      {"not GBK", MmsFileBytes(not_gbk, 2, 0), "Second recipient: not valid GBK text, left empty",
+       "Customer", "+4917012345678", kMmsSecondEdit, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    OpenForm();
+    const std::filesystem::path path = card.path() / "mms.dat";
+    WriteBytes(path, c.bytes);
+    LoadFile(path);
+    ASSERT_THAT(view.Messages(), SizeIs(1));
+    EXPECT_THAT(view.Messages()[0].text, HasSubstr(PathToUtf8(path) + " was loaded"));
+    EXPECT_THAT(view.Messages()[0].text, HasSubstr(c.finding));
+    EXPECT_EQ(view.Messages()[0].icon, MessageIcon::kWarning);
+    EXPECT_EQ(view.SelectedText(kMmsCountryList), c.country);
+    EXPECT_EQ(view.Text(kMmsPhoneEdit), c.phone);
+    EXPECT_EQ(view.Text(c.edit), c.shown);
+    EXPECT_EQ(view.Text(kMmsLoadPathEdit), PathToUtf8(path));
+  }
 }
 
 TEST_F(MmsFormTest, ExitReturnsToTheLauncher) {
