@@ -491,17 +491,17 @@ TEST_F(MmsFormTest, SoundFilesWithOddValuesLoadAndSaySo) {
     const char* name;
     std::vector<std::uint8_t> bytes;
     const char* finding;
-    const char* country;  // as the list shows it
+    const char* country;   // as the lists show them
+    const char* op;
     const char* phone;
-    ControlId edit;
-    const char* shown;
+    const char* second;
   } cases[] = {
       // Brazil's only operator takes the place of the one it does not offer.
       {"operator not offered", MmsFileBytes(no_such_operator, 2, 0),
-       "Operator: a value the form does not offer, replaced", "Brazil", "13800138000",
-       kMmsUrlEdit, "http://200.222.42.204:8002/"},
+       "Operator: a value the form does not offer, replaced", "Brazil", "Brazil Telecom",
+       "13800138000", ""},
       {"not GBK", MmsFileBytes(not_gbk, 2, 0), "Second recipient: not valid GBK text, left empty",
-       "Customer", "+4917012345678", kMmsSecondEdit, ""},
+       "Customer", "Customer", "+4917012345678", ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -514,10 +514,20 @@ TEST_F(MmsFormTest, SoundFilesWithOddValuesLoadAndSaySo) {
     EXPECT_THAT(view.Messages()[0].text, HasSubstr(c.finding));
     EXPECT_EQ(view.Messages()[0].icon, MessageIcon::kWarning);
     EXPECT_EQ(view.SelectedText(kMmsCountryList), c.country);
+    EXPECT_EQ(view.SelectedText(kMmsOperatorList), c.op);
     EXPECT_EQ(view.Text(kMmsPhoneEdit), c.phone);
-    EXPECT_EQ(view.Text(c.edit), c.shown);
+    EXPECT_EQ(view.Text(kMmsSecondEdit), c.second);
     EXPECT_EQ(view.Text(kMmsLoadPathEdit), PathToUtf8(path));
   }
+  // Saved again, the file carries the preset the lists show.
+  OpenForm();
+  WriteBytes(card.path() / "mms.dat", MmsFileBytes(no_such_operator, 2, 0));
+  LoadFile(card.path() / "mms.dat");
+  Save();
+  const MmsSettings saved = ReadMmsFile(ReadBytes(FilePath())).settings;
+  EXPECT_EQ(saved.countryIndex, 2);
+  EXPECT_EQ(saved.operatorIndex, 0);
+  EXPECT_EQ(saved.url, "http://200.222.42.204:8002/");
 }
 
 TEST_F(MmsFormTest, ExitReturnsToTheLauncher) {
