@@ -84,8 +84,8 @@ std::optional<MmsCheck> FirstFailedMmsCheck(const MmsSettings& settings) {
     if (settings.port.empty()) return MmsCheck::kPortMissing;
     if (!Contains(settings.gateway, '.')) return MmsCheck::kGatewayWithoutDot;
   } else {
-    const MmsOperatorRow* row = FindMmsOperator(settings.countryIndex, settings.operatorIndex);
-    if (row == nullptr || !row->preset.HasData()) return MmsCheck::kPresetWithoutData;
+    const OperatorPreset* row = FindMmsOperator(settings.countryIndex, settings.operatorIndex);
+    if (row == nullptr || !MmsPresetHasData(row->parameters)) return MmsCheck::kPresetWithoutData;
   }
 
   if (settings.smsControl != kSmsControlOff && phone.size() < kShortestNumber) {

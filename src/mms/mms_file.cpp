@@ -21,22 +21,27 @@ constexpr std::size_t kReservedRecord = 10;
 constexpr int kLastSmsControl = 5;
 
 // Records 1..9 in file order.
-struct MmsText {
+struct MmsTextRecord {
   const char* name;
+  MmsField id;
   std::string MmsSettings::*field;
   std::size_t limit;
 };
-constexpr std::array<MmsText, 9> kMmsTexts{{
-    {"url", &MmsSettings::url, MmsLimits::kUrl},
-    {"apn", &MmsSettings::apn, MmsLimits::kApn},
-    {"gateway", &MmsSettings::gateway, MmsLimits::kGateway},
-    {"port", &MmsSettings::port, MmsLimits::kPort},
-    {"phone", &MmsSettings::phone, MmsLimits::kPhone},
-    {"receiveEmail", &MmsSettings::receiveEmail, MmsLimits::kReceiveEmail},
-    {"account", &MmsSettings::account, MmsLimits::kAccount},
-    {"password", &MmsSettings::password, MmsLimits::kPassword},
-    {"phoneOrEmail2", &MmsSettings::phoneOrEmail2, MmsLimits::kPhoneOrEmail2},
+constexpr std::array<MmsTextRecord, 9> kMmsTexts{{
+    {"url", MmsField::kUrl, &MmsSettings::url, MmsLimits::kUrl},
+    {"apn", MmsField::kApn, &MmsSettings::apn, MmsLimits::kApn},
+    {"gateway", MmsField::kGateway, &MmsSettings::gateway, MmsLimits::kGateway},
+    {"port", MmsField::kPort, &MmsSettings::port, MmsLimits::kPort},
+    {"phone", MmsField::kPhone, &MmsSettings::phone, MmsLimits::kPhone},
+    {"receiveEmail", MmsField::kReceiveEmail, &MmsSettings::receiveEmail,
+     MmsLimits::kReceiveEmail},
+    {"account", MmsField::kAccount, &MmsSettings::account, MmsLimits::kAccount},
+    {"password", MmsField::kPassword, &MmsSettings::password, MmsLimits::kPassword},
+    {"phoneOrEmail2", MmsField::kPhoneOrEmail2, &MmsSettings::phoneOrEmail2,
+     MmsLimits::kPhoneOrEmail2},
 }};
+
+using Notes = FindingNotes<MmsField>;
 
 std::uint8_t LowByte(int value) { return static_cast<std::uint8_t>(value & 0xFF); }
 
@@ -62,7 +67,7 @@ SettingRecord BuildHeader(const MmsSettings& settings, int camera_language, int 
 // Country and operator as the header gives them, held to what a writer makes:
 // a preset file names a listed country and operator, a manual file the manual
 // country and operator 0.
-void ReadChoice(const SettingRecord& header, MmsFileContents& contents) {
+void ReadChoice(const SettingRecord& header, MmsFileContents& contents, Notes& notes) {
   Problems& warnings = contents.integrity.warnings;
   MmsSettings& settings = contents.settings;
   const std::uint8_t country = header[kCountryByte];
@@ -71,40 +76,51 @@ void ReadChoice(const SettingRecord& header, MmsFileContents& contents) {
     settings.countryIndex = kManualCountry;
     settings.operatorIndex = 0;
     CheckFixedByte(country, kManualCountry, HeaderByte(kCountryByte, "countryIndex"), warnings);
+    notes.Note(FindingKind::kStrayBytes, MmsField::kCountry);
     CheckFixedByte(op, 0, HeaderByte(kOperatorByte, "operatorIndex"), warnings);
+    notes.Note(FindingKind::kStrayBytes, MmsField::kOperator);
     return;
   }
   settings.countryIndex = ReadListIndex(country, MmsLimits::kMaxCountry, 0,
                                         HeaderByte(kCountryByte, "countryIndex"), warnings);
+  notes.Note(FindingKind::kOutsideList, MmsField::kCountry);
   settings.operatorIndex = ReadListIndex(op, MmsLimits::kMaxOperator, 0,
                                          HeaderByte(kOperatorByte, "operatorIndex"), warnings);
+  notes.Note(FindingKind::kOutsideList, MmsField::kOperator);
 }
 
-void ReadHeader(const SettingRecord& stored, MmsFileContents& contents) {
+void ReadHeader(const SettingRecord& stored, MmsFileContents& contents, Notes& notes) {
   Problems& warnings = contents.integrity.warnings;
   SettingRecord header = stored;
   SwapNibbles(header);
   MmsSettings& settings = contents.settings;
 
   CheckZeroBytes(header, 0, kTensByte - 1, "record 0", warnings);
+  notes.Note(FindingKind::kStrayBytes, MmsField::kHeader);
   settings.picturesPerDay = ReadPicturesPerDay(header[kTensByte], header[kUnitsByte], warnings);
+  notes.Note(FindingKind::kOutsideList, MmsField::kPicturesPerDay);
   contents.cameraLanguage = ReadCameraLanguage(
       header[kLanguageByte], HeaderByte(kLanguageByte, "cameraLanguage"), warnings);
+  notes.Note(FindingKind::kUnusualCameraLanguage, MmsField::kCameraLanguage);
   contents.tvMode = header[kTvModeByte];
   CheckFixedByte(header[kAlwaysOneByte], 1, HeaderByte(kAlwaysOneByte, "always 1"), warnings);
+  notes.Note(FindingKind::kStrayBytes, MmsField::kHeader);
 
   const std::uint8_t auto_flag = header[kAutoFlagByte];
   if (auto_flag > 1) {
     warnings.push_back(HeaderByte(kAutoFlagByte, "mode") + ": " + std::to_string(auto_flag) +
                        " is neither 1 (Auto) nor 0 (Customer), read as Auto");
   }
+  notes.Note(FindingKind::kOutsideList, MmsField::kMode);
   settings.mode = auto_flag != 0 ? kMmsAuto : kMmsCustomer;
-  ReadChoice(header, contents);
+  ReadChoice(header, contents, notes);
 
   settings.smsControl = ReadListIndex(header[kSmsControlByte], kLastSmsControl, kLastSmsControl,
                                       HeaderByte(kSmsControlByte, "smsControl"), warnings);
+  notes.Note(FindingKind::kOutsideList, MmsField::kSmsControl);
   CheckZeroBytes(header, kSmsControlByte + 1, kAutoFlagByte - 1, "record 0", warnings);
   CheckZeroBytes(header, kAutoFlagByte + 1, kTextLengthByte, "record 0", warnings);
+  notes.Note(FindingKind::kStrayBytes, MmsField::kHeader);
 }
 
 }  // namespace
@@ -114,7 +130,7 @@ std::vector<SettingRecord> BuildMmsRecords(const MmsSettings& settings, int came
   std::vector<SettingRecord> records;
   records.reserve(kMmsDataRecords);
   records.push_back(BuildHeader(settings, camera_language, tv_mode));
-  for (const MmsText& text : kMmsTexts) records.push_back(TextRecord(settings.*text.field));
+  for (const MmsTextRecord& text : kMmsTexts) records.push_back(TextRecord(settings.*text.field));
   records.push_back(EmptyRecord());
   return records;
 }
@@ -128,18 +144,34 @@ std::vector<std::uint8_t> MmsFileBytes(const MmsSettings& settings, int camera_l
 MmsFileContents ReadMmsFile(std::span<const std::uint8_t> bytes) {
   MmsFileContents contents;
   contents.integrity = CheckScrambledFrame(bytes, kMmsDataRecords, TrailingRecord::kReserved);
-  ReadHeader(RecordAt(bytes, 0), contents);
+  Notes notes(contents.integrity.warnings, contents.findings);
+  // The frame's own warnings: bytes of the check and reserved records.
+  notes.NoteIf(!contents.integrity.warnings.empty(), FindingKind::kStrayBytes,
+               MmsField::kReservedRecords);
+  ReadHeader(RecordAt(bytes, 0), contents, notes);
   for (std::size_t i = 0; i < kMmsTexts.size(); ++i) {
-    const MmsText& text = kMmsTexts[i];
+    const MmsTextRecord& text = kMmsTexts[i];
     const std::size_t index = i + 1;
-    contents.settings.*text.field =
-        ReadTextField(RecordAt(bytes, index),
-                      "record " + std::to_string(index) + " (" + text.name + ")", text.limit,
-                      contents.integrity.warnings);
+    TextReading read =
+        ReadCheckedText(RecordAt(bytes, index),
+                        "record " + std::to_string(index) + " (" + text.name + ")", text.limit,
+                        contents.integrity.warnings);
+    notes.NoteIf(read.cut, FindingKind::kTextCut, text.id);
+    notes.NoteIf(read.strayBytes, FindingKind::kStrayBytes, text.id);
+    notes.NoteIf(read.notGbk, FindingKind::kNotGbk, text.id);
+    contents.settings.*text.field = std::move(read.bytes);
   }
   CheckZeroBytes(RecordAt(bytes, kReservedRecord), 0, kTextLengthByte, "reserved record 10",
                  contents.integrity.warnings);
+  notes.Note(FindingKind::kStrayBytes, MmsField::kReservedRecords);
   return contents;
+}
+
+std::string* MmsText(MmsSettings& settings, MmsField field) {
+  for (const MmsTextRecord& text : kMmsTexts) {
+    if (text.id == field) return &(settings.*text.field);
+  }
+  return nullptr;
 }
 
 Status WriteMmsFile(FileSystem& files, const std::filesystem::path& folder,

@@ -21,6 +21,7 @@
 #include "base/result.h"
 #include "mms/mms_settings.h"
 #include "platform/file_system.h"
+#include "presets/settings_load.h"
 #include "record/file_integrity.h"
 #include "record/setting_record.h"
 
@@ -38,13 +39,27 @@ std::vector<SettingRecord> BuildMmsRecords(const MmsSettings& settings, int came
 std::vector<std::uint8_t> MmsFileBytes(const MmsSettings& settings, int camera_language,
                                        int tv_mode);
 
+// What a finding of the reader concerns: a value, a text, or bytes that hold
+// none (the header's fixed and unused bytes, the records after the data).
+enum class MmsField {
+  kMode, kCountry, kOperator, kPicturesPerDay, kSmsControl, kCameraLanguage, kHeader,
+  kUrl, kApn, kGateway, kPort, kPhone, kReceiveEmail, kAccount, kPassword, kPhoneOrEmail2,
+  kReservedRecords,
+};
+using MmsFinding = LoadFinding<MmsField>;
+
 struct MmsFileContents {
   MmsSettings settings;  // mode from byte 50; country and operator as stored
   int cameraLanguage = 0;
   int tvMode = 0;
   FileIntegrity integrity;
+  // The warnings of `integrity` as values, in file order.
+  std::vector<MmsFinding> findings;
 };
 MmsFileContents ReadMmsFile(std::span<const std::uint8_t> bytes);
+
+// The text a field names; nullptr for a field that is no text.
+std::string* MmsText(MmsSettings& settings, MmsField field);
 
 Status WriteMmsFile(FileSystem& files, const std::filesystem::path& folder,
                     const MmsSettings& settings, int camera_language, int tv_mode);

@@ -3,12 +3,14 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <variant>
 
 #include "app/app_state.h"
 #include "controls/form_messages.h"
 #include "controls/framework_messages.h"
 #include "mms/mms_checks.h"
 #include "mms/mms_file.h"
+#include "mms/mms_load.h"
 #include "mms/mms_presets.h"
 #include "mms/mms_texts.h"
 #include "platform/file_system.h"
@@ -53,13 +55,6 @@ std::span<const MmsTextField> ParameterFields() {
 }
 
 bool Contains(std::string_view text, char c) { return text.find(c) != std::string_view::npos; }
-
-// Texts in the settings are always valid GBK: typed ones were converted,
-// loaded ones come only from files whose texts are all valid.
-std::string Shown(const std::string& gbk) {
-  Result<std::string> utf8 = GbkToUtf8(gbk);
-  return utf8.ok() ? std::move(utf8).value() : std::string();
-}
 
 }  // namespace
 
@@ -222,8 +217,9 @@ bool MmsForm::TakePicturesPerDay(bool for_write) {
 }
 
 void MmsForm::PutToControls() {
+  // Valid GBK always: typed texts were converted, a load empties any other.
   for (const MmsTextField& text : kTextFields)
-    view_.SetText(text.edit, Shown(settings_.*text.field));
+    view_.SetText(text.edit, GbkToUtf8ForDisplay(settings_.*text.field));
   view_.SetText(kMmsPicturesEdit, std::to_string(settings_.picturesPerDay));
 }
 
@@ -368,51 +364,37 @@ void MmsForm::Save() {
 void MmsForm::Load() {
   const std::optional<std::string> path = view_.ChooseFile(kMmsLoadFilter);
   if (!path) return;
+  // A file that cannot be used changes nothing, the loaded path included.
   const auto refuse = [&](const std::string& reason) {
     view_.ShowMessage(LoadFailedMessage(*path, reason, language_), MessageIcon::kWarning);
   };
-
   const Result<std::vector<std::uint8_t>> bytes =
       ReadBoundedFile(PathFromUtf8(*path), kLoadReadLimit, "MMS setting file");
   if (!bytes.ok()) return refuse(bytes.message());
-  if (bytes->size() != kMmsFileSize) return refuse(MmsWrongSizeReason(bytes->size(), language_));
-  const MmsFileContents contents = ReadMmsFile(*bytes);
-  // Only an intact file without unusual values is taken: a damaged one, or
-  // another kind of setting file of the same size, would put stray bytes into
-  // the fields. The camera's language is not one of the form's fields (a save
-  // writes the program's own), so an unusual one there, which this program
-  // itself writes for a stored language outside the table, does not count.
-  const FileIntegrity& integrity = contents.integrity;
-  std::vector<std::string> unusual;
-  for (const std::string& warning : integrity.warnings) {
-    if (warning.find("cameraLanguage") == std::string::npos) unusual.push_back(warning);
-  }
-  if (!integrity.intact() || !unusual.empty()) {
-    const std::string& first = !integrity.problems.empty() ? integrity.problems.front()
-                               : !unusual.empty()          ? unusual.front()
-                                                           : std::string("check value");
-    return refuse(MmsDamagedReason(first, language_));
-  }
-  const MmsSettings& loaded = contents.settings;
-  if (loaded.mode == kMmsAuto &&
-      FindMmsOperator(loaded.countryIndex, loaded.operatorIndex) == nullptr) {
+  const LoadOutcome<MmsSettings, MmsField> outcome = LoadMmsSettings(*bytes);
+  if (const auto* refusal = std::get_if<LoadRefusal>(&outcome)) {
     return refuse(
-        MmsOperatorNotOfferedReason(loaded.countryIndex, loaded.operatorIndex, language_));
+        LoadRefusalReason(*refusal, kMmsFileSize, kMmsFileWords, kGprsFileWords, language_));
   }
+  const MmsLoaded& loaded = std::get<MmsLoaded>(outcome);
 
   // The file's mode, with that mode's lists and field states, then its values.
   view_.SetText(kMmsLoadPathEdit, *path);
-  if (loaded.mode == kMmsAuto) {
+  if (loaded.settings.mode == kMmsAuto) {
     EnterAutoMode();
-    ShowPresetLists(loaded.countryIndex, loaded.operatorIndex);
+    ShowPresetLists(loaded.settings.countryIndex, loaded.settings.operatorIndex);
   } else {
     EnterCustomerMode();
   }
-  settings_ = loaded;
+  settings_ = loaded.settings;
   view_.SetSelection(kMmsSmsControlList, settings_.smsControl);
   // A second recipient in the file stays open for editing.
   view_.SetReadOnly(kMmsSecondEdit, !(RecipientsOpenSecond() || !settings_.phoneOrEmail2.empty()));
   PutToControls();
+  const std::vector<std::string> lines = FindingLines(loaded.findings, MmsFieldName, language_);
+  if (!lines.empty()) {
+    view_.ShowMessage(LoadedWithFindingsMessage(*path, lines, language_), MessageIcon::kWarning);
+  }
 }
 
 }  // namespace quelmo

@@ -49,7 +49,7 @@ Result<MmsInput> MmsSettingsFromJson(const Json& object, const MmsSettings& init
 Status TakeMmsPreset(const Json& object, MmsSettings& settings) {
   const int country = settings.countryIndex;
   const int op = settings.operatorIndex;
-  const MmsOperatorRow* row = FindMmsOperator(country, op);
+  const OperatorPreset* row = FindMmsOperator(country, op);
   if (row == nullptr) {
     if (MmsOperatorsOf(country).empty()) {
       return Error{ErrorCode::kInvalidArgument,
@@ -69,12 +69,12 @@ Status TakeMmsPreset(const Json& object, MmsSettings& settings) {
     std::string_view preset;
     bool secret;
   } parameters[] = {
-      {"url", &M::url, row->preset.url, false},
-      {"apn", &M::apn, row->preset.apn, false},
-      {"gateway", &M::gateway, row->preset.gateway, false},
-      {"port", &M::port, row->preset.port, false},
-      {"account", &M::account, row->preset.account, false},
-      {"password", &M::password, row->preset.password, true},
+      {"url", &M::url, row->parameters.url, false},
+      {"apn", &M::apn, row->parameters.apn, false},
+      {"gateway", &M::gateway, row->parameters.gateway, false},
+      {"port", &M::port, row->parameters.port, false},
+      {"account", &M::account, row->parameters.account, false},
+      {"password", &M::password, row->parameters.password, true},
   };
   for (const auto& parameter : parameters) {
     if (!object.contains(parameter.key) || settings.*parameter.field == parameter.preset) continue;
@@ -103,7 +103,7 @@ ShownSettings ShowMmsSettings(const MmsFileContents& contents, bool reveal) {
     shown.notes["country"] = "Customer";
   } else if (settings.countryIndex >= 0 && settings.countryIndex < kMmsCountryCount) {
     shown.notes["country"] = MmsCountryName(settings.countryIndex, kEnglish);
-    if (const MmsOperatorRow* row = FindMmsOperator(settings.countryIndex, settings.operatorIndex)) {
+    if (const OperatorPreset* row = FindMmsOperator(settings.countryIndex, settings.operatorIndex)) {
       shown.notes["operator"] = row->name;
     }
   }

@@ -53,9 +53,9 @@ std::string EnglishCountryName(int country) {
 
 std::vector<ListedOperator> ListedOperatorsOf(int country) {
   std::vector<ListedOperator> listed;
-  for (const MmsOperatorRow& row : MmsOperatorsOf(country)) {
-    const MmsPreset& p = row.preset;
-    listed.push_back({row.operatorIndex, row.name, p.HasData(),
+  for (const OperatorPreset& row : MmsOperatorsOf(country)) {
+    const PresetParameters& p = row.parameters;
+    listed.push_back({row.operatorIndex, row.name, MmsPresetHasData(p),
                       {{"url", p.url},
                        {"apn", p.apn},
                        {"gateway", p.gateway},

@@ -15,6 +15,8 @@
 
 namespace quelmo {
 
+constexpr int kMmsMostOperators = 5;
+
 constexpr std::array<std::string_view, kMmsCountryCount> kMmsCountries = {
     "Australia",       "Belgium",      "Brazil",         "Bulgaria",     "China",
     "Canada",          "Cyprus",       "Croatia",        "Ceska republika", "Cayman Islands",
@@ -28,7 +30,7 @@ constexpr std::array<std::string_view, kMmsCountryCount> kMmsCountries = {
 };
 
 // clang-format off
-constexpr MmsOperatorRow kMmsOperatorTable[] = {
+constexpr OperatorPreset kMmsOperatorTable[] = {
     {0, 0, "Optus", {"http://mmsc.optus.com.au:8002/", "mms", "61.88.190.10", "8070", "", ""}},
     {0, 1, "Telstra", {"http://mmsc.telstra.com:8002", "telstra.mms", "10.1.1.180", "80", "", ""}},
     {0, 2, "Mic1", {"", "", "", "9201", "", ""}},
@@ -152,11 +154,11 @@ constexpr MmsOperatorRow kMmsOperatorTable[] = {
 };
 // clang-format on
 
-static_assert(TableIsOrdered(kMmsOperatorTable, kMmsCountryCount),
+static_assert(PresetTableIsOrdered(kMmsOperatorTable, kMmsCountryCount, kMmsMostOperators),
               "rows by country, operators numbered from 0, every country offering 1 to 5");
 static_assert(std::size(kMmsOperatorTable) == 120);
 
 std::span<const std::string_view> MmsCountryTable() { return kMmsCountries; }
-std::span<const MmsOperatorRow> MmsOperatorRows() { return kMmsOperatorTable; }
+std::span<const OperatorPreset> MmsOperatorRows() { return kMmsOperatorTable; }
 
 }  // namespace quelmo

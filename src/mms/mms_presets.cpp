@@ -1,79 +1,46 @@
 #include "mms/mms_presets.h"
 
-#include <algorithm>
-
-#include "app/app_state.h"
 #include "mms/mms_preset_table.h"
 
 namespace quelmo {
-namespace {
 
-constexpr std::string_view kChinaInChinese = "中国";
-constexpr std::string_view kChinaOperatorsInChinese[] = {"中国移动", "中国联通"};
-
-bool IsCountry(int country) { return country >= 0 && country < kMmsCountryCount; }
-
-}  // namespace
-
-std::span<const MmsOperatorRow> MmsOperatorsOf(int country) {
-  if (!IsCountry(country)) return {};
-  const std::span<const MmsOperatorRow> rows = MmsOperatorRows();
-  const auto first = std::find_if(rows.begin(), rows.end(), [country](const MmsOperatorRow& row) {
-    return row.country == country;
-  });
-  const auto last = std::find_if(
-      first, rows.end(), [country](const MmsOperatorRow& row) { return row.country != country; });
-  return {first, last};
+std::span<const OperatorPreset> MmsOperatorsOf(int country) {
+  return PresetOperatorsOf(MmsOperatorRows(), country);
 }
 
-const MmsOperatorRow* FindMmsOperator(int country, int operator_index) {
-  const std::span<const MmsOperatorRow> offered = MmsOperatorsOf(country);
-  if (operator_index < 0 || operator_index >= static_cast<int>(offered.size())) return nullptr;
-  return &offered[static_cast<std::size_t>(operator_index)];
+const OperatorPreset* FindMmsOperator(int country, int operator_index) {
+  return FindPresetOperator(MmsOperatorRows(), country, operator_index);
 }
 
 std::string_view MmsCountryName(int country, int language_index) {
-  if (!IsCountry(country)) return {};
-  if (country == kMmsChina && language_index == kChinese) return kChinaInChinese;
-  return MmsCountryTable()[static_cast<std::size_t>(country)];
+  return PresetCountryName(MmsCountryTable(), country, language_index);
 }
 
-std::string_view MmsOperatorName(const MmsOperatorRow& row, int language_index) {
-  if (row.country == kMmsChina && language_index == kChinese &&
-      row.operatorIndex < static_cast<int>(std::size(kChinaOperatorsInChinese))) {
-    return kChinaOperatorsInChinese[row.operatorIndex];
-  }
-  return row.name;
+std::string_view MmsOperatorName(const OperatorPreset& row, int language_index) {
+  return PresetOperatorName(row, language_index);
 }
 
 std::vector<std::string> MmsCountryNames(int language_index) {
-  std::vector<std::string> names;
-  for (int country = 0; country < kMmsCountryCount; ++country) {
-    names.emplace_back(MmsCountryName(country, language_index));
-  }
-  return names;
+  return PresetCountryNames(MmsCountryTable(), language_index);
 }
 
 std::vector<std::string> MmsOperatorNames(int country, int language_index) {
-  std::vector<std::string> names;
-  for (const MmsOperatorRow& row : MmsOperatorsOf(country)) {
-    names.emplace_back(MmsOperatorName(row, language_index));
-  }
-  return names;
+  return PresetOperatorNames(MmsOperatorRows(), country, language_index);
 }
 
 bool ApplyMmsPreset(MmsSettings& settings, int country, int operator_index) {
-  const MmsOperatorRow* row = FindMmsOperator(country, operator_index);
+  const OperatorPreset* row = FindMmsOperator(country, operator_index);
   if (row == nullptr) return false;
+  const PresetParameters& p = row->parameters;
   settings.mode = kMmsAuto;
   settings.countryIndex = country;
   settings.operatorIndex = operator_index;
-  settings.url = row->preset.url;
-  settings.apn = row->preset.apn;
-  settings.gateway = row->preset.gateway;
-  settings.port = row->preset.port;
-  settings.account = row->preset.account;
-  settings.password = row->preset.password;
+  settings.url = p.url;
+  settings.apn = p.apn;
+  settings.gateway = p.gateway;
+  settings.port = p.port;
+  settings.account = p.account;
+  settings.password = p.password;
   return true;
 }
 

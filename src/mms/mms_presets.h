@@ -11,11 +11,12 @@
 #include <vector>
 
 #include "mms/mms_settings.h"
+#include "presets/operator_preset.h"
 
 namespace quelmo {
 
 inline constexpr int kMmsCountryCount = 43;
-inline constexpr int kMmsChina = 4;
+inline constexpr int kMmsChina = kPresetChina;
 
 // The choice a freshly opened form shows: Auto mode, China, its first
 // operator. Write starts from it too.
@@ -26,40 +27,28 @@ inline MmsSettings MmsOpeningSettings() {
   return settings;
 }
 
-// The six parameters an operator row fills in, in their table order.
-struct MmsPreset {
-  std::string_view url;
-  std::string_view apn;
-  std::string_view gateway;
-  std::string_view port;
-  std::string_view account;
-  std::string_view password;
+// The rows are OperatorPreset rows with all six parameters: URL, APN,
+// gateway, port, account, password.
 
-  // URL, APN and gateway are known: the row can be written.
-  constexpr bool HasData() const { return !url.empty() && !apn.empty() && !gateway.empty(); }
-};
-
-struct MmsOperatorRow {
-  int country;
-  int operatorIndex;
-  std::string_view name;  // as every language shows it, but China's (MmsOperatorName)
-  MmsPreset preset;
-};
+// URL, APN and gateway are known: the row can be written.
+constexpr bool MmsPresetHasData(const PresetParameters& p) {
+  return !p.url.empty() && !p.apn.empty() && !p.gateway.empty();
+}
 
 // Every offered row, by country, then operator.
-std::span<const MmsOperatorRow> MmsOperatorRows();
+std::span<const OperatorPreset> MmsOperatorRows();
 
 // The rows a country offers (their number is the country's operator count);
 // empty for a number that is no country.
-std::span<const MmsOperatorRow> MmsOperatorsOf(int country);
+std::span<const OperatorPreset> MmsOperatorsOf(int country);
 
 // nullptr when the country does not offer that operator.
-const MmsOperatorRow* FindMmsOperator(int country, int operator_index);
+const OperatorPreset* FindMmsOperator(int country, int operator_index);
 
 // A country's name: the same in every language but China's ("中国" for
 // language 1). Empty for a number that is no country.
 std::string_view MmsCountryName(int country, int language_index);
-std::string_view MmsOperatorName(const MmsOperatorRow& row, int language_index);
+std::string_view MmsOperatorName(const OperatorPreset& row, int language_index);
 
 // The entries of the country list and of a country's operator list.
 std::vector<std::string> MmsCountryNames(int language_index);

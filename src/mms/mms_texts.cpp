@@ -190,32 +190,35 @@ std::string MmsPhoneTooLongMessage(int language_index) {
                                     : "The max number of phone " + limit + "!";
 }
 
-std::string MmsWrongSizeReason(std::size_t size, int language_index) {
-  const std::string bytes = std::to_string(size);
-  const std::string expected = std::to_string(kMmsFileSize);
-  if (language_index == kChinese) {
-    return "文件有 " + bytes + " 字节，彩信设置文件应为 " + expected + " 字节。";
+std::string_view MmsFieldName(MmsField field, int language_index) {
+  struct Name {
+    MmsField field;
+    std::string_view chinese;
+    std::string_view english;
+  };
+  static constexpr Name kNames[] = {
+      {MmsField::kMode, "彩信设置", "MMS Mode"},
+      {MmsField::kCountry, "国家", "Country"},
+      {MmsField::kOperator, "运营商", "Operator"},
+      {MmsField::kPicturesPerDay, "每天发送张数", "Pictures per day"},
+      {MmsField::kSmsControl, "短信控制", "SMS control"},
+      {MmsField::kCameraLanguage, "相机语言", "Camera language"},
+      {MmsField::kHeader, "文件头", "Header"},
+      {MmsField::kUrl, "彩信网址", "URL"},
+      {MmsField::kApn, "APN", "APN"},
+      {MmsField::kGateway, "网关", "Gateway"},
+      {MmsField::kPort, "端口", "Port"},
+      {MmsField::kPhone, "手机号码", "Phone number"},
+      {MmsField::kReceiveEmail, "接收人邮箱", "Receive email"},
+      {MmsField::kAccount, "账号", "Account"},
+      {MmsField::kPassword, "密码", "Password"},
+      {MmsField::kPhoneOrEmail2, "第二接收人", "Second recipient"},
+      {MmsField::kReservedRecords, "保留记录", "Reserved records"},
+  };
+  for (const Name& name : kNames) {
+    if (name.field == field) return language_index == kChinese ? name.chinese : name.english;
   }
-  return "it has " + bytes + " bytes, an MMS setting file has " + expected + ".";
-}
-
-std::string MmsDamagedReason(std::string_view first_problem, int language_index) {
-  if (language_index == kChinese) {
-    return "这不是完好的彩信设置文件（" + std::string(first_problem) + "）。";
-  }
-  return "it is not an intact MMS setting file (" + std::string(first_problem) + ").";
-}
-
-std::string MmsOperatorNotOfferedReason(int country, int operator_index, int language_index) {
-  const std::string name(MmsCountryName(country, kEnglish));
-  const std::string count = std::to_string(MmsOperatorsOf(country).size());
-  const std::string chosen = std::to_string(operator_index);
-  if (language_index == kChinese) {
-    return "文件选择了 " + name + " 的第 " + chosen + " 号运营商，而该国家只有 " + count +
-           " 个运营商（从 0 起编号）。";
-  }
-  return "it names operator " + chosen + " of " + name + ", which offers " + count +
-         " (numbered from 0).";
+  return {};
 }
 
 std::string MmsTextNotStorableMessage(std::string_view detail, int language_index) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "mms/mms_controls.h"
+#include "mms/mms_file.h"
 
 namespace quelmo {
 
@@ -47,10 +48,8 @@ inline constexpr std::string_view kMmsLoadFilter =
 // Messages: Chinese for code 1, English otherwise.
 std::string_view MmsSavedConfirmation(int language_index);
 std::string MmsPhoneTooLongMessage(int language_index);
-// Why a file cannot be loaded.
-std::string MmsWrongSizeReason(std::size_t size, int language_index);
-std::string MmsDamagedReason(std::string_view first_problem, int language_index);
-std::string MmsOperatorNotOfferedReason(int country, int operator_index, int language_index);
+// A field as a load's findings name it.
+std::string_view MmsFieldName(MmsField field, int language_index);
 std::string MmsTextNotStorableMessage(std::string_view detail, int language_index);
 
 }  // namespace quelmo

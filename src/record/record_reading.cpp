@@ -107,14 +107,22 @@ std::size_t GbkPrefixLength(std::string_view text, std::size_t limit) {
 
 std::string ReadTextField(const SettingRecord& stored, std::string_view name, std::size_t limit,
                           Problems& problems) {
+  return ReadCheckedText(stored, name, limit, problems).bytes;
+}
+
+TextReading ReadCheckedText(const SettingRecord& stored, std::string_view name, std::size_t limit,
+                            Problems& problems) {
   TextField field = ReadTextRecord(stored, /*scrambled=*/true);
+  TextReading reading;
   const std::string label(name);
   if (field.length_was_cut) {
+    reading.cut = true;
     problems.push_back(label + ": length byte " + std::to_string(field.stored_length) +
                        " is above " + std::to_string(kMaxTextBytes) + ", read " +
                        std::to_string(kMaxTextBytes) + " bytes");
   }
   if (field.bytes.size() > limit) {
+    reading.cut = true;
     const std::size_t kept = GbkPrefixLength(field.bytes, limit);
     problems.push_back(label + ": " + std::to_string(field.bytes.size()) +
                        " bytes exceed its limit of " + std::to_string(limit) + ", cut to " +
@@ -124,12 +132,16 @@ std::string ReadTextField(const SettingRecord& stored, std::string_view name, st
   // The bytes after the text, up to the length byte, are written as zeros.
   const std::size_t text_end = std::min<std::size_t>(field.stored_length, kTextLengthByte);
   if (text_end < kTextLengthByte) {
+    const std::size_t before = problems.size();
     CheckZeroBytes(stored, text_end, kTextLengthByte - 1, label, problems);
+    reading.strayBytes = problems.size() > before;
   }
   if (!GbkToUtf8(field.bytes).ok()) {
+    reading.notGbk = true;
     problems.push_back(label + ": bytes are not valid GBK text");
   }
-  return std::move(field.bytes);
+  reading.bytes = std::move(field.bytes);
+  return reading;
 }
 
 int ReadListIndex(std::uint8_t stored, int max, int fallback, std::string_view name,

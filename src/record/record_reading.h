@@ -42,6 +42,17 @@ void CheckZeroBytes(const SettingRecord& record, std::size_t from, std::size_t t
 std::string ReadTextField(const SettingRecord& stored, std::string_view name, std::size_t limit,
                           Problems& problems);
 
+// The same reading, with what it reported as flags, for a caller that acts on
+// them (a form that cannot edit a text that is not GBK).
+struct TextReading {
+  std::string bytes;
+  bool cut = false;         // the length byte or the text was over its limit
+  bool strayBytes = false;  // bytes after the text were not zero
+  bool notGbk = false;
+};
+TextReading ReadCheckedText(const SettingRecord& stored, std::string_view name, std::size_t limit,
+                            Problems& problems);
+
 // A list index: the stored byte when it is at most `max`, else `fallback`.
 int ReadListIndex(std::uint8_t stored, int max, int fallback, std::string_view name,
                   Problems& problems);

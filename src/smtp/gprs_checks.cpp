@@ -63,11 +63,11 @@ std::optional<GprsCheck> FirstFailedGprsCheck(const GprsSettings& settings) {
 
 std::optional<GprsCheck> ApplyGprsPreset(GprsSettings& settings) {
   if (settings.apnMode != kApnAuto) return std::nullopt;
-  const GprsPresetRow* preset = FindGprsPreset(settings.countryIndex, settings.operatorIndex);
-  if (preset == nullptr || preset->apn.empty()) return GprsCheck::kPresetWithoutApn;
-  settings.apn = preset->apn;
-  settings.gprsAccount = preset->account;
-  settings.gprsPassword = preset->password;
+  const OperatorPreset* preset = FindGprsPreset(settings.countryIndex, settings.operatorIndex);
+  if (preset == nullptr || preset->parameters.apn.empty()) return GprsCheck::kPresetWithoutApn;
+  settings.apn = preset->parameters.apn;
+  settings.gprsAccount = preset->parameters.account;
+  settings.gprsPassword = preset->parameters.password;
   return std::nullopt;
 }
 

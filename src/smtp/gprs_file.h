@@ -20,6 +20,7 @@
 
 #include "base/result.h"
 #include "platform/file_system.h"
+#include "presets/settings_load.h"
 #include "record/file_integrity.h"
 #include "record/setting_record.h"
 #include "smtp/gprs_settings.h"
@@ -33,13 +34,28 @@ inline constexpr std::size_t kGprsDataRecords = 11;
 std::vector<SettingRecord> BuildGprsRecords(const GprsSettings& settings, int camera_language);
 std::vector<std::uint8_t> GprsFileBytes(const GprsSettings& settings, int camera_language);
 
+// What a finding of the reader concerns: a value, a text, or bytes that hold
+// none (the header's fixed and unused bytes, the records after the data).
+enum class GprsField {
+  kMode, kCountry, kOperator, kPicturesPerDay, kSmsControl, kCameraLanguage, kHeader,
+  kApn, kGprsAccount, kGprsPassword, kSmtpServer, kSmtpPort, kSenderEmail, kSenderPassword,
+  kSmsControlPhone, kUserName, kRecipientEmail, kReservedRecords,
+};
+using GprsFinding = LoadFinding<GprsField>;
+
 struct GprsFileContents {
   // All fields, the sender password included. In Customer mode country and
   // operator read as 0, the selection of the single "Customer" entry.
   GprsSettings settings;
   int cameraLanguage = 0;
   FileIntegrity integrity;
+  // The warnings of `integrity` as values, in file order.
+  std::vector<GprsFinding> findings;
 };
+
+// The text a field names; nullptr for a field that is no text of the
+// settings (the user name is derived, never held).
+std::string* GprsText(GprsSettings& settings, GprsField field);
 GprsFileContents ReadGprsFile(std::span<const std::uint8_t> bytes);
 
 Status WriteGprsFile(FileSystem& files, const std::filesystem::path& folder,

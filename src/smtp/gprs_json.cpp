@@ -55,7 +55,7 @@ Status CheckGprsAutoMode(const Json& object, const GprsSettings& settings) {
                   " is the Customer entry; Auto (0) needs a country 0.." +
                   std::to_string(kGprsCountryCount - 1));
   }
-  const GprsPresetRow* preset = FindGprsPreset(country, settings.operatorIndex);
+  const OperatorPreset* preset = FindGprsPreset(country, settings.operatorIndex);
   const std::string place = std::to_string(country) + " (" +
                             std::string(GprsEnglishCountryName(country)) + ")";
   if (preset == nullptr) {
@@ -68,14 +68,14 @@ Status CheckGprsAutoMode(const Json& object, const GprsSettings& settings) {
     const char* key;
     const std::string& given;
     std::string_view preset;
-  } keys[] = {{"apn", settings.apn, preset->apn},
-              {"gprsAccount", settings.gprsAccount, preset->account},
-              {"gprsPassword", settings.gprsPassword, preset->password}};
+  } keys[] = {{"apn", settings.apn, preset->parameters.apn},
+              {"gprsAccount", settings.gprsAccount, preset->parameters.account},
+              {"gprsPassword", settings.gprsPassword, preset->parameters.password}};
   for (const auto& key : keys) {
     if (object.contains(key.key) && key.given != key.preset) {
       return refuse(std::string(key.key) + ": Auto (0) takes the preset of " + place +
                     " operator " + std::to_string(settings.operatorIndex) + " (" +
-                    std::string(preset->operatorName) + "), which differs; leave the key out " +
+                    std::string(preset->name) + "), which differs; leave the key out " +
                     "or give \"apnMode\": \"Customer\"");
     }
   }
@@ -91,10 +91,10 @@ ShownSettings ShowGprsSettings(const GprsFileContents& contents, bool reveal) {
   if (settings.apnMode == kApnCustomer) {
     shown.json["country"] = kGprsCustomerCountry;
     shown.notes["country"] = "Customer";
-  } else if (const GprsPresetRow* row =
+  } else if (const OperatorPreset* row =
                  FindGprsPreset(settings.countryIndex, settings.operatorIndex)) {
     shown.notes["country"] = GprsEnglishCountryName(settings.countryIndex);
-    shown.notes["operator"] = row->operatorName;
+    shown.notes["operator"] = row->name;
   } else if (!GprsEnglishCountryName(settings.countryIndex).empty()) {
     shown.notes["country"] = GprsEnglishCountryName(settings.countryIndex);
   }

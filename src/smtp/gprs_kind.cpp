@@ -52,10 +52,10 @@ std::string EnglishCountryName(int country) {
 
 std::vector<ListedOperator> ListedOperatorsOf(int country) {
   std::vector<ListedOperator> listed;
-  int index = 0;
-  for (const GprsPresetRow& row : GprsOperators(country)) {
-    listed.push_back({index++, row.operatorName, !row.apn.empty(),
-                      {{"apn", row.apn}, {"account", row.account}, {"password", row.password}}});
+  for (const OperatorPreset& row : GprsOperators(country)) {
+    const PresetParameters& p = row.parameters;
+    listed.push_back({row.operatorIndex, row.name, !p.apn.empty(),
+                      {{"apn", p.apn}, {"account", p.account}, {"password", p.password}}});
   }
   return listed;
 }

@@ -1,12 +1,7 @@
 #include "smtp/gprs_load.h"
 
-#include <string_view>
-
-#include "app/app_state.h"
 #include "record/setting_record.h"
-#include "smtp/gprs_file.h"
 #include "smtp/gprs_presets.h"
-#include "text/gbk.h"
 
 namespace quelmo {
 namespace {
@@ -26,77 +21,27 @@ bool LooksLikeGprs(std::span<const std::uint8_t> bytes) {
          recipient[kTextLengthByte] != 0;
 }
 
-struct LoadedText {
-  std::size_t record;
-  std::string GprsSettings::*field;
-};
-// The password of record 7 is left out on purpose: it is never loaded.
-constexpr LoadedText kLoadedTexts[] = {
-    {1, &GprsSettings::apn},           {2, &GprsSettings::gprsAccount},
-    {3, &GprsSettings::gprsPassword},  {4, &GprsSettings::smtpServer},
-    {5, &GprsSettings::smtpPort},      {6, &GprsSettings::senderEmail},
-    {8, &GprsSettings::smsControlPhone}, {10, &GprsSettings::recipientEmail},
-};
-
-// A text the form can edit: its UTF-8, or empty (and said so) when its bytes
-// are not GBK, rather than escapes that a later save would store.
-void ToFormText(std::string& text, std::size_t record, std::vector<std::string>& problems) {
-  Result<std::string> utf8 = GbkToUtf8(text);
-  if (utf8.ok()) {
-    text = std::move(utf8).value();
-    return;
-  }
-  text.clear();
-  const std::string prefix = "record " + std::to_string(record) + " ";
-  for (std::string& problem : problems) {
-    if (problem.starts_with(prefix) && problem.find("not valid GBK") != std::string::npos) {
-      problem += "; left empty";
-      return;
-    }
-  }
-  problems.push_back("record " + std::to_string(record) + ": not valid GBK text; left empty");
-}
-
 }  // namespace
 
-std::variant<GprsLoaded, GprsLoadRefusal> LoadGprsSettings(std::span<const std::uint8_t> bytes) {
-  if (bytes.size() != kGprsFileSize) {
-    return GprsLoadRefusal{GprsLoadRefusal::kWrongSize, bytes.size()};
+LoadOutcome<GprsSettings, GprsField> LoadGprsSettings(std::span<const std::uint8_t> bytes) {
+  if (const auto refusal = RefusalBeforeReading(bytes, kGprsFileSize, LooksLikeGprs)) {
+    return *refusal;
   }
-  if (!LooksLikeGprs(bytes)) return GprsLoadRefusal{GprsLoadRefusal::kNotGprs, bytes.size()};
-
   GprsFileContents contents = ReadGprsFile(bytes);
-  GprsLoaded loaded{std::move(contents.settings), std::move(contents.integrity.problems)};
-  // Damage first, then the unusual values: the form shows them all.
-  loaded.problems.insert(loaded.problems.end(), contents.integrity.warnings.begin(),
-                         contents.integrity.warnings.end());
+  if (!contents.integrity.intact()) {
+    return LoadRefusal{LoadRefusalKind::kDamaged, bytes.size()};
+  }
+  GprsLoaded loaded{std::move(contents.settings), std::move(contents.findings)};
   GprsSettings& settings = loaded.settings;
   settings.senderPassword.clear();
+  // An operator within the byte's range that the country does not offer.
   if (settings.apnMode == kApnAuto &&
       FindGprsPreset(settings.countryIndex, settings.operatorIndex) == nullptr) {
-    loaded.problems.push_back(
-        "record 0 byte 1 (operatorIndex): " + std::to_string(settings.operatorIndex) +
-        " is past the operators of " + std::string(GprsEnglishCountryName(settings.countryIndex)) +
-        ", read as 0");
     settings.operatorIndex = 0;
+    loaded.findings.push_back({FindingKind::kOutsideList, GprsField::kOperator});
   }
-  for (const LoadedText& text : kLoadedTexts) {
-    ToFormText(settings.*text.field, text.record, loaded.problems);
-  }
+  EmptyTextsNotGbk(loaded, GprsText);
   return loaded;
-}
-
-std::string GprsLoadRefusalReason(const GprsLoadRefusal& refusal, int language_index) {
-  const bool chinese = language_index == kChinese;
-  const std::string size = std::to_string(refusal.size);
-  const std::string expected = std::to_string(kGprsFileSize);
-  if (refusal.kind == GprsLoadRefusal::kWrongSize) {
-    return chinese ? "文件长度为" + size + "字节，GPRS配置文件应为" + expected + "字节。"
-                   : "The file is " + size + " bytes long; a GPRS setting file has " + expected +
-                         " bytes.";
-  }
-  return chinese ? "这不是GPRS配置文件（可能是MMS配置文件）。"
-                 : "This is not a GPRS setting file (it may be an MMS setting file).";
 }
 
 }  // namespace quelmo

@@ -1,5 +1,5 @@
 // The GPRS access-point presets, one line per offered operator:
-//   {country index, operator name, access point name, account, password}
+//   {country index, operator index, operator name, {access point name, account, password}}
 //
 // Values: the Android carrier APN list as LineageOS keeps it
 // (LineageOS/android_vendor_lineage, prebuilt/common/etc/apns-conf.xml,
@@ -65,183 +65,166 @@ constexpr std::array<std::string_view, kGprsCountryCount> kCountries = {
     "Ukraine",  // 41
 };
 
-constexpr GprsPresetRow kRows[] = {
+constexpr OperatorPreset kRows[] = {
     // 0 Australia
-    {0, "Optus", "yesinternet", "", ""},
-    {0, "Telstra", "telstra.internet", "", ""},
-    {0, "Vodafone", "live.vodafone.com", "", ""},  // account and password "*" in the list
+    {0, 0, "Optus", {.apn = "yesinternet"}},
+    {0, 1, "Telstra", {.apn = "telstra.internet"}},
+    {0, 2, "Vodafone", {.apn = "live.vodafone.com"}},  // account and password "*" in the list
     // 1 Belgium
-    {1, "Proximus", "internet.proximus.be", "", ""},
-    {1, "Mobistar", "mworld.be", "mobistar", "mobistar"},
-    {1, "Base", "gprs.base.be", "base", "base"},
+    {1, 0, "Proximus", {.apn = "internet.proximus.be"}},
+    {1, 1, "Mobistar", {.apn = "mworld.be", .account = "mobistar", .password = "mobistar"}},
+    {1, 2, "Base", {.apn = "gprs.base.be", .account = "base", .password = "base"}},
     // No entry of its own; the list has only another MVNO's on the same network,
     // where MVNOs use access points of their own.
-    {1, "Aldi Talk", "", "", ""},
+    {1, 3, "Aldi Talk", {}},
     // 2 Brazil
-    {2, "Brazil Telecom", "gprs.oi.com.br", "oi", "oi"},
-    {2, "Claro", "claro.com.br", "claro", "claro"},  // 2016 revision of the list
+    {2, 0, "Brazil Telecom", {.apn = "gprs.oi.com.br", .account = "oi", .password = "oi"}},
+    {2, 1, "Claro", {.apn = "claro.com.br", .account = "claro", .password = "claro"}},  // 2016 revision of the list
     // 3 Bulgaria
-    {3, "Globul", "telenor", "telenor", ""},
-    {3, "Mtel", "inet-gprs.mtel.bg", "", ""},
+    {3, 0, "Globul", {.apn = "telenor", .account = "telenor"}},
+    {3, 1, "Mtel", {.apn = "inet-gprs.mtel.bg"}},
     // 4 China
-    {4, "China Mobile", "cmnet", "", ""},
-    {4, "China Unicom", "3gnet", "", ""},
+    {4, 0, "China Mobile", {.apn = "cmnet"}},
+    {4, 1, "China Unicom", {.apn = "3gnet"}},
     // 5 Canada
-    {5, "Fido", "ltemobile.apn", "", ""},
-    {5, "Rogers", "ltemobile.apn", "", ""},
+    {5, 0, "Fido", {.apn = "ltemobile.apn"}},
+    {5, 1, "Rogers", {.apn = "ltemobile.apn"}},
     // 6 Cyprus
-    {6, "Cyta", "cytamobile", "", ""},
+    {6, 0, "Cyta", {.apn = "cytamobile"}},
     // 7 Croatia
-    {7, "VIPNet", "gprs0.vipnet.hr", "", ""},
+    {7, 0, "VIPNet", {.apn = "gprs0.vipnet.hr"}},
     // 8 Ceska republika
-    {8, "Eurotel", "internet", "", ""},
-    {8, "O2", "internet", "", ""},
+    {8, 0, "Eurotel", {.apn = "internet"}},
+    {8, 1, "O2", {.apn = "internet"}},
     // 9 Deutschland
-    {9, "Vodafone", "web.vodafone.de", "", ""},
-    {9, "T-Mobile", "internet.telekom", "telekom", "telekom"},
-    {9, "E-Plus", "internet", "", ""},
-    {9, "O2", "internet", "", ""},
-    {9, "Alditalk(dayflat-rate)", "internet.eplus.de", "eplus", "internet"},
-    {9, "O.TEL.O", "data.otelo.de", "", ""},  // 2016 revision of the list
-    {9, "Alice", "internet.partner1", "", ""},
-    {9, "Fonic", "pinternet.interkom.de", "", ""},
-    {9, "Tchibo", "webmobil1", "", ""},
-    {9, "Klarmobil", "web.vodafone.de", "", ""},  // 2016 revision of the list
+    {9, 0, "Vodafone", {.apn = "web.vodafone.de"}},
+    {9, 1, "T-Mobile", {.apn = "internet.telekom", .account = "telekom", .password = "telekom"}},
+    {9, 2, "E-Plus", {.apn = "internet"}},
+    {9, 3, "O2", {.apn = "internet"}},
+    {9, 4, "Alditalk(dayflat-rate)", {.apn = "internet.eplus.de", .account = "eplus", .password = "internet"}},
+    {9, 5, "O.TEL.O", {.apn = "data.otelo.de"}},  // 2016 revision of the list
+    {9, 6, "Alice", {.apn = "internet.partner1"}},
+    {9, 7, "Fonic", {.apn = "pinternet.interkom.de"}},
+    {9, 8, "Tchibo", {.apn = "webmobil1"}},
+    {9, 9, "Klarmobil", {.apn = "web.vodafone.de"}},  // 2016 revision of the list
     // 10 Denmark
-    {10, "TDC", "internet", "", ""},
-    {10, "Telia", "www.internet.mtelia.dk", "", ""},
+    {10, 0, "TDC", {.apn = "internet"}},
+    {10, 1, "Telia", {.apn = "www.internet.mtelia.dk"}},
     // 11 Egypt
-    {11, "MobilNil", "mobinilweb", "", ""},
-    {11, "Vodafone", "internet.vodafone.net", "internet", "internet"},
+    {11, 0, "MobilNil", {.apn = "mobinilweb"}},
+    {11, 1, "Vodafone", {.apn = "internet.vodafone.net", .account = "internet", .password = "internet"}},
     // 12 Estonia
-    {12, "EMT", "internet.emt.ee", "", ""},
-    {12, "ELISA", "internet", "", ""},
-    {12, "TELE2", "internet.tele2.ee", "wap", "wap"},
+    {12, 0, "EMT", {.apn = "internet.emt.ee"}},
+    {12, 1, "ELISA", {.apn = "internet"}},
+    {12, 2, "TELE2", {.apn = "internet.tele2.ee", .account = "wap", .password = "wap"}},
     // 13 Finland
-    {13, "Radiolinja", "internet", "", ""},
-    {13, "DNA", "internet", "", ""},
+    {13, 0, "Radiolinja", {.apn = "internet"}},
+    {13, 1, "DNA", {.apn = "internet"}},
     // 14 France
-    {14, "Bouygues", "ebouygtel.com", "", ""},
-    {14, "Orange", "orange.fr", "orange", "orange"},
+    {14, 0, "Bouygues", {.apn = "ebouygtel.com"}},
+    {14, 1, "Orange", {.apn = "orange.fr", .account = "orange", .password = "orange"}},
     // 15 Greece
-    {15, "T-Cosmote", "internet", "", ""},
-    {15, "Vodafone", "internet.vodafone.gr", "", ""},
+    {15, 0, "T-Cosmote", {.apn = "internet"}},
+    {15, 1, "Vodafone", {.apn = "internet.vodafone.gr"}},
     // 16 Hungary
-    {16, "Pannon (contract)", "net", "", ""},
-    {16, "Vodafone", "internet.vodafone.net", "", ""},
-    {16, "T-Mobile", "internet", "", ""},
+    {16, 0, "Pannon (contract)", {.apn = "net"}},
+    {16, 1, "Vodafone", {.apn = "internet.vodafone.net"}},
+    {16, 2, "T-Mobile", {.apn = "internet"}},
     // 17 Italy
-    {17, "TIM", "ibox.tim.it", "", ""},
-    {17, "Vodafone", "mobile.vodafone.it", "", ""},
+    {17, 0, "TIM", {.apn = "ibox.tim.it"}},
+    {17, 1, "Vodafone", {.apn = "mobile.vodafone.it"}},
     // 18 Ireland
-    {18, "Meteor", "data.mymeteor.ie", "", ""},
-    {18, "Vodafone", "isp.vodafone.ie", "", ""},
+    {18, 0, "Meteor", {.apn = "data.mymeteor.ie"}},
+    {18, 1, "Vodafone", {.apn = "isp.vodafone.ie"}},
     // 19 India
-    {19, "Idea", "internet", "", ""},
-    {19, "BPL", "www", "", "bplmmsc"},  // account: "MSISDN" stands for the subscriber's own number
+    {19, 0, "Idea", {.apn = "internet"}},
+    {19, 1, "BPL", {.apn = "www", .password = "bplmmsc"}},  // account: "MSISDN" stands for the subscriber's own number
     // 20 Luxembourg
-    {20, "Lux GSM", "web.pt.lu", "", ""},
-    {20, "Tango", "internet", "", ""},
+    {20, 0, "Lux GSM", {.apn = "web.pt.lu"}},
+    {20, 1, "Tango", {.apn = "internet"}},
     // 21 Lithuania
-    {21, "Omnitel", "gprs.startas.lt", "omni", "omni"},
-    {21, "Bite", "banga", "", ""},
+    {21, 0, "Omnitel", {.apn = "gprs.startas.lt", .account = "omni", .password = "omni"}},
+    {21, 1, "Bite", {.apn = "banga"}},
     // 22 Latvia
-    {22, "LMT", "internet.lmt.lv", "", ""},
+    {22, 0, "LMT", {.apn = "internet.lmt.lv"}},
     // 23 Namibia
-    {23, "MTC", "", "", ""},  // no public entry
+    {23, 0, "MTC", {}},  // no public entry
     // 24 Norway
-    {24, "Netcom", "netcom", "", ""},
-    {24, "Telenor", "telenor.smart", "", ""},
+    {24, 0, "Netcom", {.apn = "netcom"}},
+    {24, 1, "Telenor", {.apn = "telenor.smart"}},
     // 25 Netherlands
-    {25, "T-Mobile", "internet", "", ""},
-    {25, "Vodafone(Prive)", "live.vodafone.com", "", ""},
-    {25, "Orange", "internet", "", ""},
-    {25, "Telfort", "internet", "", ""},
-    {25, "Vodafone(zakelijk)", "live.vodafone.com", "", ""},
-    {25, "KPN", "internet", "kpn", "gprs"},
-    {25, "Ben", "internet.ben", "", ""},
-    {25, "Vectone Mobile", "", "", ""},  // no public entry
+    {25, 0, "T-Mobile", {.apn = "internet"}},
+    {25, 1, "Vodafone(Prive)", {.apn = "live.vodafone.com"}},
+    {25, 2, "Orange", {.apn = "internet"}},
+    {25, 3, "Telfort", {.apn = "internet"}},
+    {25, 4, "Vodafone(zakelijk)", {.apn = "live.vodafone.com"}},
+    {25, 5, "KPN", {.apn = "internet", .account = "kpn", .password = "gprs"}},
+    {25, 6, "Ben", {.apn = "internet.ben"}},
+    {25, 7, "Vectone Mobile", {}},  // no public entry
     // 26 New Zealand
-    {26, "Vodafone", "www.vodafone.net.nz", "", ""},
+    {26, 0, "Vodafone", {.apn = "www.vodafone.net.nz"}},
     // 27 Oesterreich
-    {27, "A1", "a1.net", "ppp@a1plus.at", "ppp"},
-    {27, "T-Mobile", "internet.t-mobile.at", "t-mobile", "tm"},
-    {27, "One", "drei.at", "", ""},
-    {27, "Yesss", "webapn.at", "", ""},
-    {27, "3(Drei)", "drei.at", "", ""},
-    {27, "B Free Broadband", "", "", ""},  // no public entry
-    {27, "Tele.ring", "internet.t-mobile.at", "t-mobile", "tm"},
-    {27, "Hot.at", "webaut", "", ""},
+    {27, 0, "A1", {.apn = "a1.net", .account = "ppp@a1plus.at", .password = "ppp"}},
+    {27, 1, "T-Mobile", {.apn = "internet.t-mobile.at", .account = "t-mobile", .password = "tm"}},
+    {27, 2, "One", {.apn = "drei.at"}},
+    {27, 3, "Yesss", {.apn = "webapn.at"}},
+    {27, 4, "3(Drei)", {.apn = "drei.at"}},
+    {27, 5, "B Free Broadband", {}},  // no public entry
+    {27, 6, "Tele.ring", {.apn = "internet.t-mobile.at", .account = "t-mobile", .password = "tm"}},
+    {27, 7, "Hot.at", {.apn = "webaut"}},
     // 28 Portugal
-    {28, "Optimus", "umts", "", ""},
-    {28, "Vodafone", "net2.vodafone.pt", "", ""},
+    {28, 0, "Optimus", {.apn = "umts"}},
+    {28, 1, "Vodafone", {.apn = "net2.vodafone.pt"}},
     // 29 Poland
-    {29, "ERA", "erainternet", "erainternet", "erainternet"},
-    {29, "Orange", "internet", "internet", "internet"},
+    {29, 0, "ERA", {.apn = "erainternet", .account = "erainternet", .password = "erainternet"}},
+    {29, 1, "Orange", {.apn = "internet", .account = "internet", .password = "internet"}},
     // 30 Russia
-    {30, "MTS", "internet.mts.ru", "mts", "mts"},
-    {30, "Beeline", "internet.beeline.ru", "beeline", "beeline"},
+    {30, 0, "MTS", {.apn = "internet.mts.ru", .account = "mts", .password = "mts"}},
+    {30, 1, "Beeline", {.apn = "internet.beeline.ru", .account = "beeline", .password = "beeline"}},
     // 31 Romania
-    {31, "Orange", "net", "", ""},
+    {31, 0, "Orange", {.apn = "net"}},
     // 32 switzerland
-    {32, "Orange(for subscriptions)", "internet", "", ""},
-    {32, "Sunrise", "internet", "", ""},
-    {32, "Swisscom", "gprs.swisscom.ch", "", ""},
-    {32, "Orange(for prepaid)", "click", "", ""},
+    {32, 0, "Orange(for subscriptions)", {.apn = "internet"}},
+    {32, 1, "Sunrise", {.apn = "internet"}},
+    {32, 2, "Swisscom", {.apn = "gprs.swisscom.ch"}},
+    {32, 3, "Orange(for prepaid)", {.apn = "click"}},
     // 33 South Africa
-    {33, "Cell C", "internet", "", ""},
-    {33, "Vodacom", "internet", "", ""},
+    {33, 0, "Cell C", {.apn = "internet"}},
+    {33, 1, "Vodacom", {.apn = "internet"}},
     // 34 Spain
-    {34, "Amena", "orangeworld", "orange", "orange"},
-    {34, "Vodafone", "airtelnet.es", "vodafone", "vodafone"},
+    {34, 0, "Amena", {.apn = "orangeworld", .account = "orange", .password = "orange"}},
+    {34, 1, "Vodafone", {.apn = "airtelnet.es", .account = "vodafone", .password = "vodafone"}},
     // 35 Slovakia
-    {35, "T-Mobile", "internet", "", ""},
-    {35, "Orange", "internet", "", ""},
-    {35, "O2", "o2internet", "", ""},
+    {35, 0, "T-Mobile", {.apn = "internet"}},
+    {35, 1, "Orange", {.apn = "internet"}},
+    {35, 2, "O2", {.apn = "o2internet"}},
     // 36 Sweden
-    {36, "Telenor", "internet.telenor.se", "", ""},
-    {36, "Telia", "online.telia.se", "", ""},
-    {36, "Tele2", "4g.tele2.se", "", ""},
+    {36, 0, "Telenor", {.apn = "internet.telenor.se"}},
+    {36, 1, "Telia", {.apn = "online.telia.se"}},
+    {36, 2, "Tele2", {.apn = "4g.tele2.se"}},
     // 37 Slovenia
-    {37, "Mobitel", "internet", "mobitel", "internet"},
-    {37, "Simobil", "internet.simobil.si", "simobil", "internet"},
-    {37, "Tusmobil", "internet.tusmobil.si", "tusmobil", "internet"},
-    {37, "izimobil", "", "", ""},  // no public entry
-    {37, "Bob", "internet.simobil.si", "simobil", "internet"},
+    {37, 0, "Mobitel", {.apn = "internet", .account = "mobitel", .password = "internet"}},
+    {37, 1, "Simobil", {.apn = "internet.simobil.si", .account = "simobil", .password = "internet"}},
+    {37, 2, "Tusmobil", {.apn = "internet.tusmobil.si", .account = "tusmobil", .password = "internet"}},
+    {37, 3, "izimobil", {}},  // no public entry
+    {37, 4, "Bob", {.apn = "internet.simobil.si", .account = "simobil", .password = "internet"}},
     // 38 Turkey
-    {38, "Avea", "internet", "wap", "wap"},
-    {38, "Turkcell", "Internet", "", ""},
+    {38, 0, "Avea", {.apn = "internet", .account = "wap", .password = "wap"}},
+    {38, 1, "Turkcell", {.apn = "Internet"}},
     // 39 United States
-    {39, "T-Mobile", "fast.t-mobile.com", "", ""},
-    {39, "AT&T", "broadband", "", ""},
+    {39, 0, "T-Mobile", {.apn = "fast.t-mobile.com"}},
+    {39, 1, "AT&T", {.apn = "broadband"}},
     // 40 United Kingdom
-    {40, "Vodafone", "pp.vodafone.co.uk", "web", "web"},
-    {40, "O2", "mobile.o2.co.uk", "o2web", "password"},
-    {40, "T-Mobile", "everywhere", "eesecure", "secure"},
+    {40, 0, "Vodafone", {.apn = "pp.vodafone.co.uk", .account = "web", .password = "web"}},
+    {40, 1, "O2", {.apn = "mobile.o2.co.uk", .account = "o2web", .password = "password"}},
+    {40, 2, "T-Mobile", {.apn = "everywhere", .account = "eesecure", .password = "secure"}},
     // 41 Ukraine
-    {41, "KiyvStar", "www.kyivstar.net", "", ""},
-    {41, "MTS", "internet", "", ""},
-    {41, "LIFE", "internet", "", ""},
+    {41, 0, "KiyvStar", {.apn = "www.kyivstar.net"}},
+    {41, 1, "MTS", {.apn = "internet"}},
+    {41, 2, "LIFE", {.apn = "internet"}},
 };
 
 // ---- What the form relies on, checked when the program is built ---------
-
-constexpr bool Grouped() {
-  int country = 0;
-  int count = 0;
-  for (const GprsPresetRow& row : kRows) {
-    if (row.country == country) {
-      ++count;
-    } else if (row.country == country + 1 && count >= 1) {
-      country = row.country;
-      count = 1;
-    } else {
-      return false;
-    }
-    if (count > kGprsMaxOperators) return false;
-  }
-  return country == kGprsCountryCount - 1;
-}
 
 constexpr bool PrintableAscii(std::string_view text) {
   for (char c : text) {
@@ -251,32 +234,32 @@ constexpr bool PrintableAscii(std::string_view text) {
 }
 
 constexpr bool WithinLimits() {
-  for (const GprsPresetRow& row : kRows) {
-    if (row.apn.size() > GprsPresetLimits::kApn || row.account.size() > GprsPresetLimits::kAccount ||
-        row.password.size() > GprsPresetLimits::kPassword) {
+  for (const OperatorPreset& row : kRows) {
+    const PresetParameters& p = row.parameters;
+    // An access point only: the MMS centre belongs to the other table.
+    if (!p.url.empty() || !p.gateway.empty() || !p.port.empty()) return false;
+    if (p.apn.size() > GprsPresetLimits::kApn || p.account.size() > GprsPresetLimits::kAccount ||
+        p.password.size() > GprsPresetLimits::kPassword) {
       return false;
     }
-    if (!PrintableAscii(row.apn) || !PrintableAscii(row.account) ||
-        !PrintableAscii(row.password)) {
+    if (!PrintableAscii(p.apn) || !PrintableAscii(p.account) || !PrintableAscii(p.password)) {
       return false;
     }
     // Credentials without an access point would never be used.
-    if (row.apn.empty() && (!row.account.empty() || !row.password.empty())) return false;
+    if (p.apn.empty() && (!p.account.empty() || !p.password.empty())) return false;
   }
   return true;
 }
 
 static_assert(std::size(kRows) == 112);
-static_assert(Grouped(), "rows grouped by country in index order, 1 to 10 per country");
+static_assert(PresetTableIsOrdered(kRows, kGprsCountryCount, kGprsMaxOperators),
+              "rows grouped by country in index order, 1 to 10 per country");
 static_assert(WithinLimits(), "preset texts within their limits, printable ASCII");
 
 }  // namespace
 
-std::span<const GprsPresetRow> GprsPresetRows() { return kRows; }
+std::span<const OperatorPreset> GprsPresetRows() { return kRows; }
 
-std::string_view GprsEnglishCountryName(int country) {
-  if (country < 0 || country >= kGprsCountryCount) return {};
-  return kCountries[static_cast<std::size_t>(country)];
-}
+std::span<const std::string_view> GprsCountryTable() { return kCountries; }
 
 }  // namespace quelmo

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "presets/operator_preset.h"
 #include "smtp/gprs_settings.h"
 
 namespace quelmo {
@@ -36,25 +37,22 @@ struct GprsPresetLimits {
   static constexpr std::size_t kPassword = 11;
 };
 
-// One offered operator. Texts are ASCII. An operator without public data keeps
-// its place with empty texts; its access point has to be typed (Customer).
-struct GprsPresetRow {
-  int country;
-  std::string_view operatorName;  // English, as the table shows it
-  std::string_view apn;
-  std::string_view account;
-  std::string_view password;
-};
+// The rows are OperatorPreset rows whose parameters hold the access point
+// only. An operator without public data keeps its place with empty texts; its
+// access point has to be typed (Customer).
+
+// The 42 country names as the table holds them (English).
+std::span<const std::string_view> GprsCountryTable();
 
 // Every offered operator, grouped by country in index order; within a country
 // the position is the operator index.
-std::span<const GprsPresetRow> GprsPresetRows();
+std::span<const OperatorPreset> GprsPresetRows();
 
 // The operators a country offers (1..10); empty for an index outside 0..41.
-std::span<const GprsPresetRow> GprsOperators(int country);
+std::span<const OperatorPreset> GprsOperators(int country);
 
 // The preset of (country, operator); nullptr when that pair is not offered.
-const GprsPresetRow* FindGprsPreset(int country, int operator_index);
+const OperatorPreset* FindGprsPreset(int country, int operator_index);
 
 // The English name of a country; "" outside 0..41.
 std::string_view GprsEnglishCountryName(int country);

@@ -51,13 +51,6 @@ constexpr TextEdit kTextEdits[] = {
 
 constexpr ControlId kAccessPointEdits[] = {kApnEdit, kGprsAccountEdit, kGprsPasswordEdit};
 
-bool IsTextEdit(ControlId id) {
-  for (const TextEdit& text : kTextEdits) {
-    if (text.edit == id) return true;
-  }
-  return false;
-}
-
 }  // namespace
 
 SmtpForm::SmtpForm(FormView& view, AppContext& context)
@@ -85,7 +78,7 @@ void SmtpForm::Open() {
   for (const TextEdit& text : kTextEdits) view_.SetByteLimit(text.edit, text.limit);
   ShowPreset(kGprsChina, 0);
   folder_.Open();
-  PutToControls();
+  ShowDailyLimit();
 }
 
 Next SmtpForm::Clicked(ControlId id) {
@@ -131,8 +124,6 @@ Next SmtpForm::TextEdited(ControlId id) {
     GuardDailyLimit();
   } else if (id == kSmtpFolderEdit) {
     folder_.Take();
-  } else if (IsTextEdit(id)) {
-    TakeTexts();
   }
   return Next::kStay;
 }
@@ -149,29 +140,25 @@ Result<GprsSettings> SmtpForm::CollectGprsSettings() const {
     settings.countryIndex = view_.Selection(kCountryList);
     settings.operatorIndex = view_.Selection(kOperatorList);
   }
-  settings.picturesPerDay = typed_.picturesPerDay;
+  settings.picturesPerDay = pictures_per_day_;
   const int sms_control = view_.Selection(kSmtpSmsControlList);
   settings.smsControl = sms_control >= 0 ? sms_control : kSmsControlOff;
   for (const TextEdit& text : kTextEdits) {
     Result<std::string> stored =
-        EncodeField(text.name, typed_.*text.member, static_cast<std::size_t>(text.limit));
+        EncodeField(text.name, view_.Text(text.edit), static_cast<std::size_t>(text.limit));
     if (!stored.ok()) return stored.error();
     settings.*text.member = std::move(stored).value();
   }
   return settings;
 }
 
-void SmtpForm::TakeTexts() {
-  for (const TextEdit& text : kTextEdits) typed_.*text.member = view_.Text(text.edit);
+void SmtpForm::Show(ControlId edit, const std::string& text) {
+  // An edit that already shows its text is left alone, caret and all.
+  if (view_.Text(edit) != text) view_.SetText(edit, text);
 }
 
-void SmtpForm::PutToControls() {
-  // An edit that already shows its text is left alone, caret and all.
-  const auto show = [this](ControlId id, const std::string& text) {
-    if (view_.Text(id) != text) view_.SetText(id, text);
-  };
-  for (const TextEdit& text : kTextEdits) show(text.edit, typed_.*text.member);
-  show(kSmtpDailyLimitEdit, std::to_string(typed_.picturesPerDay));
+void SmtpForm::ShowDailyLimit() {
+  Show(kSmtpDailyLimitEdit, std::to_string(pictures_per_day_));
   folder_.Show();
 }
 
@@ -199,18 +186,19 @@ void SmtpForm::FillCustomer() {
 }
 
 void SmtpForm::ShowPreset(int country, int operator_index) {
-  const GprsPresetRow* preset = FindGprsPreset(country, operator_index);
-  typed_.apn = preset != nullptr ? preset->apn : "";
-  typed_.gprsAccount = preset != nullptr ? preset->account : "";
-  typed_.gprsPassword = preset != nullptr ? preset->password : "";
+  const OperatorPreset* preset = FindGprsPreset(country, operator_index);
+  const PresetParameters none;
+  const PresetParameters& shown = preset != nullptr ? preset->parameters : none;
+  Show(kApnEdit, std::string(shown.apn));
+  Show(kGprsAccountEdit, std::string(shown.account));
+  Show(kGprsPasswordEdit, std::string(shown.password));
 }
 
 void SmtpForm::ModeChanged() {
-  TakeTexts();
   // The mail and access-point texts start afresh; the SMS control number,
   // the daily limit and the folder stay.
   for (const TextEdit& text : kTextEdits) {
-    if (text.clearedByModeChange) (typed_.*text.member).clear();
+    if (text.clearedByModeChange) Show(text.edit, "");
   }
   if (AutoMode()) {
     FillAuto(kGprsChina, 0, /*table_names=*/false);
@@ -218,45 +206,41 @@ void SmtpForm::ModeChanged() {
   } else {
     FillCustomer();
   }
-  PutToControls();
+  ShowDailyLimit();
 }
 
 void SmtpForm::CountryChanged() {
   if (!AutoMode()) return;
-  TakeTexts();
   const int country = view_.Selection(kCountryList);
   view_.SetItems(kOperatorList, GprsOperatorNames(country, language_));
   view_.SetSelection(kOperatorList, 0);
   ShowPreset(country, 0);
-  PutToControls();
+  ShowDailyLimit();
 }
 
 void SmtpForm::OperatorChanged() {
   if (!AutoMode()) return;
-  TakeTexts();
   ShowPreset(view_.Selection(kCountryList), view_.Selection(kOperatorList));
-  PutToControls();
+  ShowDailyLimit();
 }
 
 void SmtpForm::GuardDailyLimit() {
-  if (daily_limit_.Take(typed_.picturesPerDay)) return;
+  if (daily_limit_.Take(pictures_per_day_)) return;
   // A number out of range (after its message) becomes 0 at once; an emptied
   // field stays empty and keeps its value until a number is typed.
-  if (daily_limit_.ZeroIfOutOfRange(typed_.picturesPerDay)) {
+  if (daily_limit_.ZeroIfOutOfRange(pictures_per_day_)) {
     view_.SetText(kSmtpDailyLimitEdit, "0");
   }
 }
 
 void SmtpForm::Save() {
-  // Every field is taken before anything is checked, so a failure never
-  // leaves typed texts behind for a later save.
-  TakeTexts();
-  if (!daily_limit_.TakeForWrite(typed_.picturesPerDay)) return;
+  // The texts are read from their edits when collected, after these.
+  if (!daily_limit_.TakeForWrite(pictures_per_day_)) return;
   if (!folder_.TakeForWrite()) return;
   if (AutoMode()) {
     // What is saved always matches the lists.
     ShowPreset(view_.Selection(kCountryList), view_.Selection(kOperatorList));
-    PutToControls();
+    ShowDailyLimit();
   }
   Result<GprsSettings> collected = CollectGprsSettings();
   if (!collected.ok()) {
@@ -291,11 +275,11 @@ void SmtpForm::Load() {
     view_.ShowMessage(LoadFailedMessage(path, bytes.message(), language_), MessageIcon::kWarning);
     return;
   }
-  const std::variant<GprsLoaded, GprsLoadRefusal> loaded = LoadGprsSettings(*bytes);
-  if (const auto* refusal = std::get_if<GprsLoadRefusal>(&loaded)) {
-    view_.ShowMessage(
-        LoadFailedMessage(path, GprsLoadRefusalReason(*refusal, language_), language_),
-        MessageIcon::kWarning);
+  const LoadOutcome<GprsSettings, GprsField> loaded = LoadGprsSettings(*bytes);
+  if (const auto* refusal = std::get_if<LoadRefusal>(&loaded)) {
+    const std::string reason = LoadRefusalReason(*refusal, kGprsFileSize, kGprsFileWords,
+                                                 kMmsFileWords, language_);
+    view_.ShowMessage(LoadFailedMessage(path, reason, language_), MessageIcon::kWarning);
     return;
   }
   loaded_path_ = path;
@@ -314,11 +298,15 @@ void SmtpForm::ApplyLoaded(const GprsLoaded& loaded) {
     FillCustomer();
   }
   view_.SetSelection(kSmtpSmsControlList, file.smsControl);
-  for (const TextEdit& text : kTextEdits) typed_.*text.member = file.*text.member;
-  typed_.picturesPerDay = file.picturesPerDay;
-  PutToControls();
-  if (!loaded.problems.empty()) {
-    view_.ShowMessage(GprsLoadProblemsMessage(loaded_path_, loaded.problems, language_),
+  // Stored GBK, every text valid (the load empties any other), shown as UTF-8.
+  for (const TextEdit& text : kTextEdits) {
+    Show(text.edit, GbkToUtf8ForDisplay(file.*text.member));
+  }
+  pictures_per_day_ = file.picturesPerDay;
+  ShowDailyLimit();
+  const std::vector<std::string> lines = FindingLines(loaded.findings, GprsFieldName, language_);
+  if (!lines.empty()) {
+    view_.ShowMessage(LoadedWithFindingsMessage(loaded_path_, lines, language_),
                       MessageIcon::kWarning);
   }
 }

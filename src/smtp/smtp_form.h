@@ -4,9 +4,10 @@
 // sender, recipient, SMS control and daily limit, and writes gprs.dat into a
 // folder; an existing gprs.dat can be loaded back for editing.
 //
-// The texts are held as the edits show them (UTF-8) and converted to the
-// file's code page only when the file is written. The mode, country and
-// operator are read from their lists where they stand.
+// The texts live in their edits (UTF-8) and become the file's GBK bytes, as
+// GprsSettings holds them, only when Save collects them; a loaded file's
+// texts are converted back as they are shown. The mode, country and operator
+// are read from their lists where they stand.
 
 #include <string>
 
@@ -16,12 +17,12 @@
 #include "controls/folder_field.h"
 #include "controls/form_view.h"
 #include "controls/integer_edit.h"
+#include "smtp/gprs_load.h"
 #include "smtp/gprs_settings.h"
 #include "smtp/smtp_controls.h"
 
 namespace quelmo {
 
-struct GprsLoaded;
 
 inline constexpr const char* kGprsLoadFilter = "Quelmo Files (*.dat)|*.dat|All Files (*.*)|*.*||";
 
@@ -38,13 +39,12 @@ class SmtpForm final : public FormLogic {
 
  private:
   // What Save would write, in the file's code page, before the preset step
-  // and the checks; an error names a text GBK cannot hold. The texts as last
-  // taken, the lists as they stand.
+  // and the checks; an error names a text GBK cannot hold. The texts and
+  // lists as they stand.
   Result<GprsSettings> CollectGprsSettings() const;
-  // Edits -> texts. Never fails: the edits hold their limits.
-  void TakeTexts();
-  // Texts and limit -> edits.
-  void PutToControls();
+  void Show(ControlId edit, const std::string& text);
+  // The daily limit and the folder -> their edits.
+  void ShowDailyLimit();
 
   bool AutoMode() const;
   void FillAuto(int country, int operator_index, bool table_names);
@@ -62,7 +62,7 @@ class SmtpForm final : public FormLogic {
   FormView& view_;
   AppContext& context_;
   int language_;
-  GprsSettings typed_;  // texts as the edits show them (UTF-8)
+  int pictures_per_day_ = 0;  // the daily limit as last taken
   FolderField folder_;
   IntegerEdit daily_limit_;  // 0..99, the framework's range check
   std::string loaded_path_;

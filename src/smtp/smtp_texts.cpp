@@ -173,16 +173,36 @@ std::string_view GprsSavedConfirmation(int language_index) {
                                     : "Save All Parameters To GPRS Setting File";
 }
 
-std::string GprsLoadProblemsMessage(std::string_view file_path,
-                                    const std::vector<std::string>& problems, int language_index) {
-  std::string message;
-  if (language_index == kChinese) {
-    message.append("已载入").append(file_path).append("，但文件内容与本程序写入的不一致：");
-  } else {
-    message.append(file_path).append(" was loaded, but it is not as this program writes it:");
+std::string_view GprsFieldName(GprsField field, int language_index) {
+  struct Name {
+    GprsField field;
+    std::string_view chinese;
+    std::string_view english;
+  };
+  static constexpr Name kNames[] = {
+      {GprsField::kMode, "APN模式", "APN mode"},
+      {GprsField::kCountry, "国家", "Country"},
+      {GprsField::kOperator, "运营商", "Operator"},
+      {GprsField::kPicturesPerDay, "每天发送张数", "Pictures per day"},
+      {GprsField::kSmsControl, "短信控制", "SMS control"},
+      {GprsField::kCameraLanguage, "相机语言", "Camera language"},
+      {GprsField::kHeader, "文件头", "Header"},
+      {GprsField::kApn, "GPRS APN", "GPRS APN"},
+      {GprsField::kGprsAccount, "GPRS账号", "GPRS Account"},
+      {GprsField::kGprsPassword, "GPRS密码", "GPRS Password"},
+      {GprsField::kSmtpServer, "邮件服务器", "Email Server"},
+      {GprsField::kSmtpPort, "端口", "Port"},
+      {GprsField::kSenderEmail, "发送者邮箱", "Sender Email"},
+      {GprsField::kSenderPassword, "发送者邮箱密码", "Sender Password"},
+      {GprsField::kSmsControlPhone, "手机号码", "Phone Number"},
+      {GprsField::kUserName, "用户名", "User name"},
+      {GprsField::kRecipientEmail, "接收人邮箱", "Receive Email"},
+      {GprsField::kReservedRecords, "保留记录", "Reserved records"},
+  };
+  for (const Name& name : kNames) {
+    if (name.field == field) return language_index == kChinese ? name.chinese : name.english;
   }
-  for (const std::string& problem : problems) message.append("\n").append(problem);
-  return message;
+  return {};
 }
 
 }  // namespace quelmo

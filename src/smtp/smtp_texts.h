@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "controls/form_view.h"
+#include "smtp/gprs_file.h"
 
 namespace quelmo {
 
@@ -40,9 +41,7 @@ std::vector<ControlHint> SmtpHints(int language_index);
 // The confirmation after gprs.dat was written.
 std::string_view GprsSavedConfirmation(int language_index);
 
-// A file that was loaded although it is damaged or holds values the form
-// cannot show: one sentence, then the findings, one per line.
-std::string GprsLoadProblemsMessage(std::string_view file_path,
-                                    const std::vector<std::string>& problems, int language_index);
+// A field as a load's findings name it.
+std::string_view GprsFieldName(GprsField field, int language_index);
 
 }  // namespace quelmo

@@ -146,6 +146,8 @@ TEST(MmsFileTest, ReaderHoldsFieldsToTheirLimits) {
   EXPECT_EQ(contents.settings.apn, std::string("ap") + std::string(28, '\0'));
   EXPECT_THAT(contents.integrity.warnings, Contains(HasSubstr("above 50")));
   EXPECT_THAT(contents.integrity.warnings, Contains(HasSubstr("limit of 30")));
+  EXPECT_THAT(contents.findings,
+              ElementsAre(MmsFinding{FindingKind::kTextCut, MmsField::kApn}));
 
   MmsSettings settings = kAuto;
   settings.apn = std::string(29, 'a') + "\xD6\xD0";  // 31 bytes, the last two one character
@@ -154,17 +156,25 @@ TEST(MmsFileTest, ReaderHoldsFieldsToTheirLimits) {
   EXPECT_EQ(cut.settings.apn, std::string(29, 'a'));
   EXPECT_EQ(cut.settings.receiveEmail, settings.receiveEmail);
   EXPECT_THAT(cut.integrity.warnings, Contains(HasSubstr("receiveEmail): bytes are not valid GBK")));
+  EXPECT_THAT(cut.findings,
+              ElementsAre(MmsFinding{FindingKind::kTextCut, MmsField::kApn},
+                          MmsFinding{FindingKind::kNotGbk, MmsField::kReceiveEmail}));
 }
 
 TEST(MmsFileTest, ReaderMakesHeaderValuesValid) {
-  const std::tuple<std::size_t, std::uint8_t, const char*> cases[] = {
-      {8, 200, "countryIndex"}, {9, 10, "operatorIndex"}, {10, 6, "smsControl"},
-      {3, 12, "picturesPerDay"}, {50, 2, "mode"}};
-  for (auto [byte, value, reported] : cases) {
+  const std::tuple<std::size_t, std::uint8_t, const char*, MmsField> cases[] = {
+      {8, 200, "countryIndex", MmsField::kCountry},
+      {9, 10, "operatorIndex", MmsField::kOperator},
+      {10, 6, "smsControl", MmsField::kSmsControl},
+      {3, 12, "picturesPerDay", MmsField::kPicturesPerDay},
+      {50, 2, "mode", MmsField::kMode}};
+  for (auto [byte, value, reported, field] : cases) {
     std::vector<std::uint8_t> file = MmsFileBytes(kAuto, 2, 0);
     file[byte] = byte < 50 ? ReferenceSwap(value) : value;
     const MmsFileContents contents = ReadMmsFile(file);
     EXPECT_THAT(contents.integrity.warnings, Contains(HasSubstr(reported)));
+    EXPECT_THAT(contents.findings, ElementsAre(MmsFinding{FindingKind::kOutsideList, field}))
+        << reported;
     const MmsSettings& s = contents.settings;
     EXPECT_TRUE(s.mode == kMmsAuto && s.countryIndex <= 42 && s.operatorIndex <= 9 &&
                 s.smsControl <= 5 && s.picturesPerDay <= 99)
@@ -176,6 +186,8 @@ TEST(MmsFileTest, ReaderMakesHeaderValuesValid) {
   const MmsFileContents contents = ReadMmsFile(file);
   EXPECT_EQ(contents.settings.countryIndex, kManualCountry);
   EXPECT_THAT(contents.integrity.warnings, Contains(HasSubstr("countryIndex")));
+  EXPECT_THAT(contents.findings,
+              ElementsAre(MmsFinding{FindingKind::kStrayBytes, MmsField::kCountry}));
 }
 
 TEST(MmsFileTest, WriteLeavesOnlyTheFinalFile) {

@@ -439,12 +439,6 @@ TEST_F(MmsFormTest, FilesThatCannotBeLoadedChangeNothing) {
   std::vector<std::uint8_t> flipped = good;
   flipped[300] ^= 0x01;  // a phone byte: the check value no longer fits
   std::vector<std::uint8_t> short_file(good.begin(), good.begin() + 720);
-  MmsSettings no_such_operator;
-  no_such_operator.phone = "13800138000";
-  no_such_operator.countryIndex = 2;  // Brazil offers one operator
-  no_such_operator.operatorIndex = 3;
-  MmsSettings not_gbk = CustomerFile();
-  not_gbk.phoneOrEmail2 = "\x81\x20\x81\x20\x81";
   GprsSettings gprs;
   gprs.apnMode = kApnCustomer;
   gprs.apn = "internet";
@@ -457,9 +451,8 @@ TEST_F(MmsFormTest, FilesThatCannotBeLoadedChangeNothing) {
   } cases[] = {
       {"damaged", flipped, "not an intact MMS setting file"},
       {"short", short_file, "720 bytes"},
-      {"operator not offered", MmsFileBytes(no_such_operator, 2, 0), "Brazil"},
-      {"not GBK", MmsFileBytes(not_gbk, 2, 0), "GBK"},
-      {"gprs.dat", GprsFileBytes(gprs, 2), "not an intact MMS setting file"},
+      // Recognised by its recipient in record 10 before its frame is read.
+      {"gprs.dat", GprsFileBytes(gprs, 2), "not an MMS setting file"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -482,6 +475,59 @@ TEST_F(MmsFormTest, FilesThatCannotBeLoadedChangeNothing) {
   view.Click(kMmsLoadButton);
   EXPECT_TRUE(view.Messages().empty());
   EXPECT_EQ(view.FileFilters().back(), "Quelmo Files (*.dat)|*.dat|All Files (*.*)|*.*||");
+}
+
+// A sound file with values the form cannot show loads with what it can, and
+// the user is told which fields were odd.
+TEST_F(MmsFormTest, SoundFilesWithOddValuesLoadAndSaySo) {
+  MmsSettings no_such_operator;
+  no_such_operator.phone = "13800138000";
+  no_such_operator.countryIndex = 2;  // Brazil offers one operator
+  no_such_operator.operatorIndex = 3;
+  MmsSettings not_gbk = CustomerFile();
+  not_gbk.phoneOrEmail2 = "\x81\x20\x81\x20\x81";
+
+  const struct {
+    const char* name;
+    std::vector<std::uint8_t> bytes;
+    const char* finding;
+    const char* country;   // as the lists show them
+    const char* op;
+    const char* phone;
+    const char* second;
+  } cases[] = {
+      // Brazil's only operator takes the place of the one it does not offer.
+      {"operator not offered", MmsFileBytes(no_such_operator, 2, 0),
+       "Operator: a value the form does not offer, replaced", "Brazil", "Brazil Telecom",
+       "13800138000", ""},
+      {"not GBK", MmsFileBytes(not_gbk, 2, 0), "Second recipient: not valid GBK text, left empty",
+       "Customer", "Customer", "+4917012345678", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    OpenForm();
+    const std::filesystem::path path = card.path() / "mms.dat";
+    WriteBytes(path, c.bytes);
+    LoadFile(path);
+    ASSERT_THAT(view.Messages(), SizeIs(1));
+    EXPECT_THAT(view.Messages()[0].text, HasSubstr(PathToUtf8(path) + " was loaded"));
+    EXPECT_THAT(view.Messages()[0].text, HasSubstr(c.finding));
+    EXPECT_EQ(view.Messages()[0].icon, MessageIcon::kWarning);
+    EXPECT_EQ(view.SelectedText(kMmsCountryList), c.country);
+    EXPECT_EQ(view.SelectedText(kMmsOperatorList), c.op);
+    EXPECT_EQ(view.Text(kMmsPhoneEdit), c.phone);
+    EXPECT_EQ(view.Text(kMmsSecondEdit), c.second);
+    EXPECT_EQ(view.Text(kMmsLoadPathEdit), PathToUtf8(path));
+  }
+  // Saved again, the file carries the preset the lists show.
+  OpenForm();
+  WriteBytes(card.path() / "mms.dat", MmsFileBytes(no_such_operator, 2, 0));
+  LoadFile(card.path() / "mms.dat");
+  Save();
+  const MmsSettings saved = ReadMmsFile(ReadBytes(FilePath())).settings;
+  EXPECT_EQ(saved.countryIndex, 2);
+  EXPECT_EQ(saved.operatorIndex, 0);
+  EXPECT_EQ(saved.url, "http://200.222.42.204:8002/");
 }
 
 TEST_F(MmsFormTest, ExitReturnsToTheLauncher) {

@@ -96,7 +96,7 @@ TEST(MmsPresetsTest, CountriesAndPortsAreThePrescribedOnes) {
     const CountryPorts& expected = kPrescribed[country];
     EXPECT_EQ(MmsCountryName(country, 2), expected.name);
     std::vector<std::string> ports;
-    for (const MmsOperatorRow& row : MmsOperatorsOf(country)) ports.emplace_back(row.preset.port);
+    for (const OperatorPreset& row : MmsOperatorsOf(country)) ports.emplace_back(row.parameters.port);
     EXPECT_EQ(ports, std::vector<std::string>(expected.ports.begin(), expected.ports.end()))
         << expected.name;
   }
@@ -105,8 +105,8 @@ TEST(MmsPresetsTest, CountriesAndPortsAreThePrescribedOnes) {
 
 TEST(MmsPresetsTest, OfferedRowsWithDataKeepTheCamerasRules) {
   std::vector<std::string> without_data;
-  for (const MmsOperatorRow& row : MmsOperatorRows()) {
-    const MmsPreset& p = row.preset;
+  for (const OperatorPreset& row : MmsOperatorRows()) {
+    const PresetParameters& p = row.parameters;
     const std::string where = std::string(MmsCountryName(row.country, 2)) + " / " +
                               std::string(row.name);
     SCOPED_TRACE(where);
@@ -114,7 +114,7 @@ TEST(MmsPresetsTest, OfferedRowsWithDataKeepTheCamerasRules) {
       EXPECT_TRUE(IsAscii(text)) << text;
     }
     EXPECT_TRUE(p.port.size() >= 2 && p.port.size() <= 4 && IsDigits(p.port));
-    if (!p.HasData()) {
+    if (!MmsPresetHasData(p)) {
       without_data.push_back(where);
       EXPECT_TRUE(p.url.empty() && p.apn.empty() && p.gateway.empty() && p.account.empty() &&
                   p.password.empty());

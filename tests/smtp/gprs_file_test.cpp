@@ -150,6 +150,13 @@ TEST(GprsFileTest, ReaderMakesValuesValid) {
        {"countryIndex", "operatorIndex", "smsControl", "picturesPerDay", "above 50", "limit of 32"}) {
     EXPECT_THAT(contents.integrity.warnings, Contains(HasSubstr(reported))) << reported;
   }
+  // The same as values, in file order: header, then texts.
+  EXPECT_THAT(contents.findings,
+              ElementsAre(GprsFinding{FindingKind::kOutsideList, GprsField::kOperator},
+                          GprsFinding{FindingKind::kOutsideList, GprsField::kCountry},
+                          GprsFinding{FindingKind::kOutsideList, GprsField::kPicturesPerDay},
+                          GprsFinding{FindingKind::kOutsideList, GprsField::kSmsControl},
+                          GprsFinding{FindingKind::kTextCut, GprsField::kApn}));
 }
 
 TEST(GprsFileTest, WriteLeavesOnlyTheFinalFile) {

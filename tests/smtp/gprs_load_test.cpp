@@ -10,12 +10,12 @@
 #include "mms/mms_file.h"
 #include "record/setting_record.h"
 #include "smtp/gprs_file.h"
+#include "support/reference_crc.h"
 
 namespace quelmo {
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 
 GprsSettings Typical() {
@@ -34,12 +34,24 @@ GprsSettings Typical() {
   return s;
 }
 
-// Bytes of a file as the program writes it, then changed by `damage`. The
-// header byte is given as stored plain; it is swapped into place here.
+// Bytes of a file as the program writes it, then changed by `damage`.
 std::vector<std::uint8_t> FileWith(const GprsSettings& settings,
                                    const std::function<void(std::vector<std::uint8_t>&)>& damage) {
   std::vector<std::uint8_t> bytes = GprsFileBytes(settings, 2);
   damage(bytes);
+  return bytes;
+}
+
+// The same with its check value made to fit again, so that the values are
+// read rather than the file refused as damaged.
+std::vector<std::uint8_t> ResealedFileWith(
+    const GprsSettings& settings, const std::function<void(std::vector<std::uint8_t>&)>& change) {
+  std::vector<std::uint8_t> bytes = FileWith(settings, change);
+  constexpr std::size_t kCheckRecord = 660;
+  const std::uint16_t check =
+      testing::ReferenceStoredCheck(std::span(bytes).first(kCheckRecord));
+  bytes[kCheckRecord + 56] = static_cast<std::uint8_t>(check & 0xFF);
+  bytes[kCheckRecord + 57] = static_cast<std::uint8_t>(check >> 8);
   return bytes;
 }
 
@@ -53,23 +65,27 @@ TEST(GprsLoadTest, RefusesFilesOfAnotherSizeOrKind) {
   const struct {
     const char* what;
     std::vector<std::uint8_t> bytes;
-    GprsLoadRefusal::Kind kind;
+    LoadRefusalKind kind;
   } cases[] = {
-      {"empty", {}, GprsLoadRefusal::kWrongSize},
-      {"a record short", std::vector<std::uint8_t>(720, 0), GprsLoadRefusal::kWrongSize},
+      {"empty", {}, LoadRefusalKind::kWrongSize},
+      {"a record short", std::vector<std::uint8_t>(720, 0), LoadRefusalKind::kWrongSize},
       {"one byte more", FileWith(Typical(), [](auto& b) { b.push_back(0); }),
-       GprsLoadRefusal::kWrongSize},
-      {"mms.dat", MmsFileBytes(mms, 2, 0), GprsLoadRefusal::kNotGprs},
+       LoadRefusalKind::kWrongSize},
+      {"mms.dat", MmsFileBytes(mms, 2, 0), LoadRefusalKind::kOtherKind},
       // TV mode 1 puts a 1 where gprs.dat has its fixed 1s; the empty
       // record 10 still tells them apart.
-      {"mms.dat, TV mode 1", MmsFileBytes(mms, 2, 1), GprsLoadRefusal::kNotGprs},
-      {"zeros", std::vector<std::uint8_t>(780, 0), GprsLoadRefusal::kNotGprs},
+      {"mms.dat, TV mode 1", MmsFileBytes(mms, 2, 1), LoadRefusalKind::kOtherKind},
+      {"zeros", std::vector<std::uint8_t>(780, 0), LoadRefusalKind::kOtherKind},
+      // A recipient byte changed: the check value no longer fits.
+      {"check value", FileWith(Typical(), [](auto& b) { b[600] ^= 0x01; }),
+       LoadRefusalKind::kDamaged},
+      {"line end", FileWith(Typical(), [](auto& b) { b[59] = ' '; }), LoadRefusalKind::kDamaged},
   };
   for (const auto& c : cases) {
     const auto loaded = LoadGprsSettings(c.bytes);
-    ASSERT_TRUE(std::holds_alternative<GprsLoadRefusal>(loaded)) << c.what;
-    EXPECT_EQ(std::get<GprsLoadRefusal>(loaded).kind, c.kind) << c.what;
-    EXPECT_EQ(std::get<GprsLoadRefusal>(loaded).size, c.bytes.size()) << c.what;
+    ASSERT_TRUE(std::holds_alternative<LoadRefusal>(loaded)) << c.what;
+    EXPECT_EQ(std::get<LoadRefusal>(loaded).kind, c.kind) << c.what;
+    EXPECT_EQ(std::get<LoadRefusal>(loaded).size, c.bytes.size()) << c.what;
   }
 }
 
@@ -83,10 +99,9 @@ TEST(GprsLoadTest, LoadsEverythingButTheSenderPassword) {
     const auto loaded = LoadGprsSettings(GprsFileBytes(written, 1));
     ASSERT_TRUE(std::holds_alternative<GprsLoaded>(loaded));
     const GprsLoaded& got = std::get<GprsLoaded>(loaded);
-    EXPECT_THAT(got.problems, IsEmpty());
+    EXPECT_THAT(got.findings, IsEmpty());
     GprsSettings expected = written;
-    expected.senderPassword.clear();
-    if (written.apnMode == kApnCustomer) expected.apn = "中国.apn";  // UTF-8 for the edit
+    expected.senderPassword.clear();  // the texts stay as stored, GBK
     EXPECT_EQ(got.settings, expected);
   }
 }
@@ -94,37 +109,44 @@ TEST(GprsLoadTest, LoadsEverythingButTheSenderPassword) {
 TEST(GprsLoadTest, ValuesTheFormCannotShowAreReportedOnceAndReplaced) {
   const struct {
     const char* what;
-    std::function<void(std::vector<std::uint8_t>&)> damage;
+    std::function<void(std::vector<std::uint8_t>&)> change;
     int country;
     int op;
     int sms_control;
     std::string apn;
-    const char* problem;
+    GprsFinding finding;
   } cases[] = {
       // Cyprus offers one operator: index 3 would read past its list.
       {"operator past the country's", [](auto& b) { b[1] = Swapped(3); b[2] = Swapped(6); }, 6, 0,
-       4, "internet", "operatorIndex): 3 is past the operators of Cyprus, read as 0"},
+       4, "internet", {FindingKind::kOutsideList, GprsField::kOperator}},
       {"country byte 0xFF", [](auto& b) { b[1] = Swapped(1); b[2] = 0xFF; }, 0, 1, 4, "internet",
-       "countryIndex): 255 is outside"},
+       {FindingKind::kOutsideList, GprsField::kCountry}},
       {"SMS control 0xFF", [](auto& b) { b[8] = 0xFF; }, 9, 3, 5, "internet",
-       "smsControl): 255 is outside"},
+       {FindingKind::kOutsideList, GprsField::kSmsControl}},
       // 0xFF starts no GBK character.
       {"APN bytes not GBK", [](auto& b) { b[60] = 0xFF; b[61] = 0xFF; }, 9, 3, 4, "",
-       "record 1 (apn): bytes are not valid GBK text; left empty"},
+       {FindingKind::kNotGbk, GprsField::kApn}},
   };
   for (const auto& c : cases) {
-    const auto loaded = LoadGprsSettings(FileWith(Typical(), c.damage));
+    const auto loaded = LoadGprsSettings(ResealedFileWith(Typical(), c.change));
     ASSERT_TRUE(std::holds_alternative<GprsLoaded>(loaded)) << c.what;
     const GprsLoaded& got = std::get<GprsLoaded>(loaded);
     EXPECT_EQ(got.settings.countryIndex, c.country) << c.what;
     EXPECT_EQ(got.settings.operatorIndex, c.op) << c.what;
     EXPECT_EQ(got.settings.smsControl, c.sms_control) << c.what;
     EXPECT_EQ(got.settings.apn, c.apn) << c.what;
-    // The damage also breaks the check value: that is the other finding.
-    ASSERT_EQ(got.problems.size(), 2u) << c.what;
-    EXPECT_THAT(got.problems, ::testing::Contains(HasSubstr("check value"))) << c.what;
-    EXPECT_THAT(got.problems, ::testing::Contains(HasSubstr(c.problem))) << c.what;
+    EXPECT_THAT(got.findings, ElementsAre(c.finding)) << c.what;
   }
+}
+
+TEST(GprsLoadTest, AnUnusualCameraLanguageIsAFindingTheUserIsNotToldOf) {
+  const auto loaded = LoadGprsSettings(GprsFileBytes(Typical(), 12));
+  ASSERT_TRUE(std::holds_alternative<GprsLoaded>(loaded));
+  const GprsLoaded& got = std::get<GprsLoaded>(loaded);
+  EXPECT_THAT(got.findings,
+              ElementsAre(GprsFinding{FindingKind::kUnusualCameraLanguage,
+                                      GprsField::kCameraLanguage}));
+  EXPECT_FALSE(TellsTheUser(got.findings.front().kind));
 }
 
 }  // namespace

@@ -30,23 +30,23 @@ TEST(GprsPresetsTest, CountriesAndTheirOperators) {
     // The operator index stops at the country's count.
     EXPECT_EQ(FindGprsPreset(c.country, static_cast<int>(c.operators)), nullptr) << c.country;
   }
-  EXPECT_EQ(GprsOperators(9)[9].operatorName, "Klarmobil");
+  EXPECT_EQ(GprsOperators(9)[9].name, "Klarmobil");
   EXPECT_EQ(FindGprsPreset(4, -1), nullptr);
-  EXPECT_EQ(FindGprsPreset(4, 0)->apn, "cmnet");
+  EXPECT_EQ(FindGprsPreset(4, 0)->parameters.apn, "cmnet");
 }
 
 // Every offered entry against the limits a preset must keep; the entries
 // without public data are listed, so a change to them shows here.
 TEST(GprsPresetsTest, EveryEntryWithinItsLimitsAndTheEntriesWithoutData) {
   std::vector<std::string> without_data;
-  for (const GprsPresetRow& row : GprsPresetRows()) {
+  for (const OperatorPreset& row : GprsPresetRows()) {
     const std::string label = std::string(GprsEnglishCountryName(row.country)) + " / " +
-                              std::string(row.operatorName);
-    EXPECT_LE(row.apn.size(), 25u) << label;
-    EXPECT_LE(row.account.size(), 20u) << label;
-    EXPECT_LE(row.password.size(), 11u) << label;
-    if (row.apn.empty()) {
-      EXPECT_TRUE(row.account.empty() && row.password.empty()) << label;
+                              std::string(row.name);
+    EXPECT_LE(row.parameters.apn.size(), 25u) << label;
+    EXPECT_LE(row.parameters.account.size(), 20u) << label;
+    EXPECT_LE(row.parameters.password.size(), 11u) << label;
+    if (row.parameters.apn.empty()) {
+      EXPECT_TRUE(row.parameters.account.empty() && row.parameters.password.empty()) << label;
       without_data.push_back(label);
     }
   }

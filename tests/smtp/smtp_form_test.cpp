@@ -435,6 +435,15 @@ TEST_F(SmtpFormTest, LoadRefusesWhatItCannotUseAndChangesNothing) {
        "The file is 300 bytes long; a GPRS setting file has 780 bytes."},
       {"mms.dat", [&] { WriteBytes(source, MmsFileBytes(MmsSettings{}, 2, 0)); },
        "not a GPRS setting file"},
+      {"check value wrong",
+       [&] {
+         GprsSettings sound;
+         sound.recipientEmail = "me@example.org";
+         std::vector<std::uint8_t> bytes = GprsFileBytes(sound, 2);
+         bytes[600] ^= 0x01;  // a recipient byte
+         WriteBytes(source, bytes);
+       },
+       "not an intact GPRS setting file"},
       {"a folder", [&] { std::filesystem::create_directory(source); }, "could not be loaded"},
   };
   for (const auto& c : cases) {
@@ -460,6 +469,32 @@ TEST_F(SmtpFormTest, LoadRefusesWhatItCannotUseAndChangesNothing) {
   view.ClearMessages();
   view.Click(kSmtpLoadButton);
   EXPECT_THAT(view.Messages(), IsEmpty());
+}
+
+// A sound file with values the form cannot show loads with what it can, and
+// the user is told which fields were odd.
+TEST_F(SmtpFormTest, LoadShowsWhatItCanOfASoundFileWithOddValuesAndSaysSo) {
+  GprsSettings odd;
+  odd.countryIndex = 6;  // Cyprus offers one operator
+  odd.operatorIndex = 3;
+  odd.smtpServer = "\xFF\xFF";  // no GBK text
+  odd.smtpPort = "25";
+  odd.recipientEmail = "me@example.org";
+  const std::filesystem::path source = home.path() / "odd.dat";
+  WriteBytes(source, GprsFileBytes(odd, 2));
+  OpenForm();
+  view.AnswerFile(PathToUtf8(source));
+  view.Click(kSmtpLoadButton);
+  ASSERT_EQ(view.Messages().size(), 1u);
+  EXPECT_THAT(LastMessage(), HasSubstr(PathToUtf8(source) + " was loaded"));
+  EXPECT_THAT(LastMessage(), HasSubstr("Operator: a value the form does not offer, replaced"));
+  EXPECT_THAT(LastMessage(), HasSubstr("Email Server: not valid GBK text, left empty"));
+  EXPECT_EQ(view.Messages()[0].icon, MessageIcon::kWarning);
+  EXPECT_EQ(view.SelectedText(kCountryList), "Cyprus");
+  EXPECT_EQ(view.Selection(kOperatorList), 0);
+  EXPECT_EQ(view.Text(kSmtpServerEdit), "");
+  EXPECT_EQ(view.Text(kSmtpPortEdit), "25");
+  EXPECT_EQ(view.Text(kLoadedPathEdit), PathToUtf8(source));
 }
 
 }  // namespace
