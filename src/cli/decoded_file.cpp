@@ -1,12 +1,12 @@
 #include "cli/decoded_file.h"
 
-
 #include "app/app_state.h"
 #include "camera/camera_file.h"
 #include "record/bounded_read.h"
 #include "cli/camera_json.h"
 #include "cli/gprs_json.h"
 #include "cli/mms_json.h"
+#include "cli/other_layout_secrets.h"
 #include "cli/sms_json.h"
 #include "mms/mms_checks.h"
 #include "mms/mms_file.h"
@@ -29,9 +29,7 @@ void ReportFailedSaveCheck(const std::optional<Check>& failed, std::string (*mes
                                message(*failed, kEnglish));
 }
 
-}  // namespace
-
-DecodedFile DecodeSettingBytes(FileKind kind, std::span<const std::uint8_t> bytes, bool reveal) {
+DecodedFile DecodeLayout(FileKind kind, std::span<const std::uint8_t> bytes, bool reveal) {
   DecodedFile decoded;
   decoded.kind = kind;
   switch (kind) {
@@ -70,6 +68,23 @@ DecodedFile DecodeSettingBytes(FileKind kind, std::span<const std::uint8_t> byte
   return decoded;
 }
 
+}  // namespace
+
+DecodedFile DecodeSettingBytes(FileKind kind, std::span<const std::uint8_t> bytes, bool reveal) {
+  DecodedFile decoded = DecodeLayout(kind, bytes, reveal);
+  const auto other_kind = KindOfTheSameSize(kind);
+  if (!other_kind) return decoded;
+  decoded.content = WeighMmsOrGprsContent(bytes);
+  if (decoded.ContentFitsKind()) return decoded;
+  auto& warnings = decoded.integrity.warnings;
+  warnings.insert(warnings.begin(), ContentWarning(decoded));
+  if (!reveal) {
+    const DecodedFile other = DecodeLayout(*other_kind, bytes, /*reveal=*/false);
+    HideOtherLayoutSecrets(kind, decoded.settings, *other_kind, other.settings);
+  }
+  return decoded;
+}
+
 Result<DecodedFile> DecodeSettingFile(const std::filesystem::path& path,
                                       std::optional<FileKind> kind, bool reveal) {
   auto bytes = ReadBoundedFile(path, kSettingFileReadLimit, "setting file");
@@ -83,6 +98,17 @@ Result<DecodedFile> DecodeSettingFile(const std::filesystem::path& path,
   DecodedFile decoded = DecodeSettingBytes(recognised.kind, *bytes, reveal);
   decoded.recognised = recognised.how;
   return decoded;
+}
+
+std::string ContentWarning(const DecodedFile& decoded) {
+  if (decoded.ContentFitsKind()) return "";
+  const ContentKind& content = *decoded.content;
+  const std::string named(FileKindFileName(decoded.kind));
+  const std::string verdict =
+      content.kind ? "the content looks like " + std::string(FileKindFileName(*content.kind)) +
+                         ", not " + named + " (" + content.weights + "): a renamed file?"
+                   : "the content does not clearly fit " + named + " (" + content.weights + ").";
+  return verdict + " Values where either layout keeps a password are hidden unless --reveal";
 }
 
 std::vector<std::string> IntegrityProblems(const FileIntegrity& integrity) {

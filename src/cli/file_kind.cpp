@@ -24,21 +24,39 @@ std::string NameAdvice() {
 }
 
 Result<RecognisedKind> RecogniseMmsOrGprs(std::span<const std::uint8_t> bytes) {
-  const auto evidence = WeighMmsAgainstGprs(bytes);
-  const std::string weights = "the MMS layout scores " + std::to_string(evidence.mms) +
-                              ", the GPRS layout " + std::to_string(evidence.gprs);
-  if (evidence.mms >= kEvidenceMinimum && evidence.mms - evidence.gprs >= kEvidenceLead) {
-    return RecognisedKind{FileKind::kMms, "by its size and content (" + weights + ")"};
-  }
-  if (evidence.gprs >= kEvidenceMinimum && evidence.gprs - evidence.mms >= kEvidenceLead) {
-    return RecognisedKind{FileKind::kGprs, "by its size and content (" + weights + ")"};
+  const ContentKind content = WeighMmsOrGprsContent(bytes);
+  if (content.kind) {
+    return RecognisedKind{*content.kind, "by its size and content (" + content.weights + ")"};
   }
   return Error{ErrorCode::kCorrupt,
                "780 bytes, the size of mms.dat and gprs.dat, but the content does not tell which (" +
-                   weights + "); " + NameAdvice()};
+                   content.weights + "); " + NameAdvice()};
 }
 
 }  // namespace
+
+ContentKind WeighMmsOrGprsContent(std::span<const std::uint8_t> bytes) {
+  const auto evidence = WeighMmsAgainstGprs(bytes);
+  ContentKind content;
+  content.weights = "the MMS layout scores " + std::to_string(evidence.mms) + ", the GPRS layout " +
+                    std::to_string(evidence.gprs);
+  if (evidence.mms >= kEvidenceMinimum && evidence.mms - evidence.gprs >= kEvidenceLead) {
+    content.kind = FileKind::kMms;
+  } else if (evidence.gprs >= kEvidenceMinimum && evidence.gprs - evidence.mms >= kEvidenceLead) {
+    content.kind = FileKind::kGprs;
+  }
+  return content;
+}
+
+std::optional<FileKind> KindOfTheSameSize(FileKind kind) {
+  switch (kind) {
+    case FileKind::kMms: return FileKind::kGprs;
+    case FileKind::kGprs: return FileKind::kMms;
+    case FileKind::kCamera:
+    case FileKind::kSms: return std::nullopt;
+  }
+  return std::nullopt;
+}
 
 std::string_view FileKindName(FileKind kind) {
   switch (kind) {

@@ -30,6 +30,18 @@ struct RecognisedKind {
   std::string how;  // "by its name", "by its size", ...
 };
 
+// What the content of a file of the MMS and GPRS size says it is: the kind
+// whose layout it fits clearly better, or none when it fits neither clearly.
+struct ContentKind {
+  std::optional<FileKind> kind;
+  std::string weights;  // "the MMS layout scores 9, the GPRS layout 4"
+};
+ContentKind WeighMmsOrGprsContent(std::span<const std::uint8_t> bytes);
+
+// mms <-> gprs, whose files have the same size and so may be mistaken for
+// each other; none for camera and sms.
+std::optional<FileKind> KindOfTheSameSize(FileKind kind);
+
 // By name, else by size and content. An error says why the kind could not
 // be told (an unknown size, or content that fits MMS and GPRS alike).
 Result<RecognisedKind> RecogniseFileKind(const std::filesystem::path& path,

@@ -38,6 +38,9 @@ std::vector<SettingRecord> BuildMmsRecords(const MmsSettings& settings, int came
 std::vector<std::uint8_t> MmsFileBytes(const MmsSettings& settings, int camera_language,
                                        int tv_mode);
 
+// Records 1..9 and the setting each holds.
+std::vector<NamedTextRecord> MmsTextRecords();
+
 struct MmsFileContents {
   MmsSettings settings;  // mode from byte 50; country and operator as stored
   int cameraLanguage = 0;

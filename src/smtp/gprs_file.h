@@ -33,6 +33,10 @@ inline constexpr std::size_t kGprsDataRecords = 11;
 std::vector<SettingRecord> BuildGprsRecords(const GprsSettings& settings, int camera_language);
 std::vector<std::uint8_t> GprsFileBytes(const GprsSettings& settings, int camera_language);
 
+// The records that hold a setting and the setting each holds; record 9, the
+// user name derived from the sender address, holds none of its own.
+std::vector<NamedTextRecord> GprsTextRecords();
+
 struct GprsFileContents {
   // All fields, the sender password included. In Customer mode country and
   // operator read as 0, the selection of the single "Customer" entry.
