@@ -17,7 +17,9 @@
 #include "cli_test_support.h"
 #include "mms/mms_file.h"
 #include "random_settings.h"
+#include "record/setting_record.h"
 #include "smtp/gprs_file.h"
+#include "support/file_bytes.h"
 #include "text/gbk.h"
 
 namespace quelmo {
@@ -130,6 +132,35 @@ TEST_F(RenamedFileTest, KindGivenAgainstTheContentIsWarnedAboutAndFittingItIsNot
   EXPECT_TRUE(wrong["settings"]["smsControlPhone"].is_null());
   EXPECT_THAT(wrong["warnings"][0].get<std::string>(), HasSubstr(kSwaps[1].warning));
   EXPECT_THAT(RunQuelmoCli({"check", "--kind", "mms", mms}).out, Not(HasSubstr("warning")));
+}
+
+// Damage can leave a file that neither layout clearly claims: read by its
+// name, with what either layout keeps a password in hidden.
+TEST_F(RenamedFileTest, ContentFittingNeitherKindIsExportedWithEitherKindsPasswordsHidden) {
+  WriteTextFile(input_ / "settings.json", kMmsSettings);
+  ASSERT_EQ(RunQuelmoCli({"write", "mms", "--out", card_.path().string(), "--settings",
+                          input_ / "settings.json"})
+                .exitCode,
+            kExitOk);
+  const std::filesystem::path mms = card_.path() / "mms.dat";
+  auto bytes = ReadBytes(mms);
+  // A text in the reserved record 10, where gprs.dat keeps its recipient.
+  constexpr std::size_t kRecord10 = 600;
+  bytes[kRecord10] = 0x16;
+  bytes[kRecord10 + kTextLengthByte] = 1;
+  WriteBytes(mms, bytes);
+  ASSERT_FALSE(WeighMmsOrGprsContent(bytes).kind) << WeighMmsOrGprsContent(bytes).weights;
+
+  const auto exported = RunQuelmoCli({"export", card_.path().string()});
+  EXPECT_EQ(exported.exitCode, kExitCheckFailed) << "damaged";
+  EXPECT_THAT(exported.err, HasSubstr("does not clearly fit mms.dat"));
+  const Json profile = Json::parse(exported.out);
+  EXPECT_EQ(profile["mms"]["url"], "http://mms.example.com");
+  for (const char* key : {"gateway", "account", "password"}) {
+    EXPECT_TRUE(profile["mms"][key].is_null()) << key;
+  }
+  const auto revealed = RunQuelmoCli({"show", "--json", "--reveal", mms.string()});
+  EXPECT_EQ(Json::parse(revealed.out)["settings"]["gateway"], "10.0.0.172");
 }
 
 TEST(ContentKindTest, FilesTheFormsWriteAreToldByContentAsTheirOwnKind) {
