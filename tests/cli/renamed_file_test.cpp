@@ -104,6 +104,11 @@ TEST_F(RenamedFileTest, PasswordsOfEitherLayoutStayHiddenAndTheMismatchIsSaid) {
       EXPECT_THAT(said_by, HasSubstr(command.args[0] == "export" ? "not exported" : swap.warning))
           << name;
     }
+    testing::FakeVolumes volumes({{card_.path().string(), "/dev/sdb1", 0}});
+    const auto cards = RunQuelmoCli({"cards"}, SystemFileSystem(), volumes);
+    EXPECT_THAT(cards.out, HasSubstr(std::string(swap.renamedTo) + ": intact; warning: " +
+                                     swap.warning));
+
     const auto json = RunQuelmoCli({"show", "--json", path});
     EXPECT_THAT(Json::parse(json.out)["warnings"][0].get<std::string>(), HasSubstr(swap.warning));
 
