@@ -31,7 +31,8 @@ struct DecodedFile {
   std::optional<ContentKind> content;
 
   // False when the content may be of the other kind of the same size; its
-  // values are then shown with the passwords of both layouts hidden.
+  // values are then shown with the passwords of both layouts hidden, unless
+  // revealed.
   bool ContentFitsKind() const { return !content || content->kind == kind; }
 };
 
