@@ -8,25 +8,28 @@
 namespace quelmo {
 namespace {
 
-// "intact", or "damaged: <each fault>"; false when not intact.
+// "intact", or "damaged: <each fault>", and a warning when mms.dat or
+// gprs.dat looks like the other; false when not intact.
 bool DescribeFile(const std::filesystem::path& path, FileKind kind, std::ostream& out) {
   const auto decoded = DecodeSettingFile(path, kind, /*reveal=*/false);
   if (!decoded.ok()) {
     out << "unreadable: " << decoded.message() << "\n";
     return false;
   }
-  if (decoded->integrity.intact()) {
-    out << (decoded->isDefault ? "intact, the default file" : "intact") << "\n";
-    return true;
+  const bool intact = decoded->integrity.intact();
+  if (intact) {
+    out << (decoded->isDefault ? "intact, the default file" : "intact");
+  } else {
+    out << "damaged";
+    const char* separator = ": ";
+    for (const auto& problem : IntegrityProblems(decoded->integrity)) {
+      out << separator << problem;
+      separator = "; ";
+    }
   }
-  out << "damaged";
-  const char* separator = ": ";
-  for (const auto& problem : IntegrityProblems(decoded->integrity)) {
-    out << separator << problem;
-    separator = "; ";
-  }
+  if (!decoded->ContentFitsKind()) out << "; warning: " << ContentWarning(*decoded);
   out << "\n";
-  return false;
+  return intact;
 }
 
 }  // namespace

@@ -128,7 +128,8 @@ CLI::App* AddExport(CLI::App& app, Commands& commands) {
       "Passwords are null unless --reveal is given, and import refuses a kind whose password is "
       "null.\n"
       "Exit status: 0 exported; 1 a file is damaged or unreadable (reported on stderr; what could "
-      "be read is still exported); 2 no setting file in the folder, or no such folder.");
+      "be read is still exported), or mms.dat or gprs.dat holds the other one's settings (not "
+      "exported); 2 no setting file in the folder, or no such folder.");
   command->add_option("DIR", commands.exportProfile.folder,
                       "Folder holding the setting files; \"card\" for the one card mounted")
       ->required();
@@ -189,6 +190,8 @@ int Dispatch(std::vector<std::string> args, std::ostream& out, std::ostream& err
                "quelmo-cli"};
   app.set_version_flag("--version", QUELMO_VERSION);
   app.require_subcommand(1);
+  app.footer("Exit status 4, for every command: standard output could not be written (a full "
+             "disk, or output closed).");
   Commands commands;
   auto* write = AddWrite(app, commands);
   auto* show = AddShow(app, commands);
@@ -229,14 +232,8 @@ int Dispatch(std::vector<std::string> args, std::ostream& out, std::ostream& err
   return kExitBadInput;
 }
 
-}  // namespace
-
-int RunCli(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
-  return RunCli(std::move(args), out, err, SystemCliEnvironment());
-}
-
-int RunCli(std::vector<std::string> args, std::ostream& out, std::ostream& err,
-           const CliEnvironment& environment) {
+int RunGuarded(std::vector<std::string> args, std::ostream& out, std::ostream& err,
+               const CliEnvironment& environment) {
   // Nothing may escape as an exception: a fault the commands did not foresee
   // still ends with a message and a failure status.
   try {
@@ -247,6 +244,29 @@ int RunCli(std::vector<std::string> args, std::ostream& out, std::ostream& err,
     err << "quelmo-cli: unexpected error\n";
   }
   return kExitBadInput;
+}
+
+// What a command prints is its result (a profile redirected into a file, a
+// report a script reads): one that did not arrive whole is a failure, or a
+// full disk would leave an empty profile behind exit status 0. A command
+// that failed already keeps its own status.
+int FinishOutput(int status, std::ostream& out, std::ostream& err) {
+  out.flush();
+  if (out) return status;
+  err << "quelmo-cli: standard output could not be written (a full disk, or output closed); "
+         "what it holds is incomplete\n";
+  return status == kExitOk ? kExitOutputFailed : status;
+}
+
+}  // namespace
+
+int RunCli(std::vector<std::string> args, std::ostream& out, std::ostream& err) {
+  return RunCli(std::move(args), out, err, SystemCliEnvironment());
+}
+
+int RunCli(std::vector<std::string> args, std::ostream& out, std::ostream& err,
+           const CliEnvironment& environment) {
+  return FinishOutput(RunGuarded(std::move(args), out, err, environment), out, err);
 }
 
 }  // namespace quelmo

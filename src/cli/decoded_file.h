@@ -26,8 +26,19 @@ struct DecodedFile {
   bool isDefault = false;  // the default camera file
   ShownSettings settings;
   FileIntegrity integrity;
+  // mms and gprs, which share a size: what the content says, whatever the
+  // file was read as. Unset for camera and sms.
+  std::optional<ContentKind> content;
+
+  // False when the content may be of the other kind of the same size; its
+  // values are then shown with the passwords of both layouts hidden, unless
+  // revealed.
+  bool ContentFitsKind() const { return !content || content->kind == kind; }
 };
 
+// Unless `reveal`, a file whose content does not clearly fit `kind` is shown
+// with every value hidden that either layout of its size keeps a password
+// in, and a warning says why.
 DecodedFile DecodeSettingBytes(FileKind kind, std::span<const std::uint8_t> bytes, bool reveal);
 
 // Reads and decodes `path`; `kind`, when given (not null), overrides
@@ -35,6 +46,10 @@ DecodedFile DecodeSettingBytes(FileKind kind, std::span<const std::uint8_t> byte
 // told.
 Result<DecodedFile> DecodeSettingFile(const std::filesystem::path& path, FileKind kind,
                                       bool reveal);
+
+// Why a file whose content does not fit its kind is shown as it is; empty
+// when the content fits.
+std::string ContentWarning(const DecodedFile& decoded);
 
 // The faults of a file in one line each; never empty for a file that is not
 // intact.

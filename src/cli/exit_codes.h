@@ -8,6 +8,7 @@ enum ExitCode : int {
   kExitCheckFailed = 1,  // write: a save-time check failed; check: a file is not intact
   kExitBadInput = 2,     // bad usage, settings or input file
   kExitWriteFailed = 3,  // the file could not be written
+  kExitOutputFailed = 4, // standard output could not be written (full disk, closed)
 };
 
 }  // namespace quelmo

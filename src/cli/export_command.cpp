@@ -16,9 +16,8 @@ constexpr const char* kPrefix = "quelmo-cli export: ";
 
 // Keys whose value show hid: the passwords an import of this profile will lack.
 bool HasHiddenValue(const ShownSettings& settings) {
-  for (const auto& [key, note] : settings.notes) {
-    const auto value = settings.json.find(key);
-    if (note == kHiddenText && value != settings.json.end() && value->is_null()) return true;
+  for (const auto& item : settings.json.items()) {
+    if (IsHidden(settings, item.key())) return true;
   }
   return false;
 }
@@ -51,6 +50,21 @@ int RunExport(const ExportOptions& options, const CliEnvironment& environment, s
       err << kPrefix << decoded.message() << "; not exported\n";
       status = kExitCheckFailed;
       continue;
+    }
+    if (!decoded->ContentFitsKind()) {
+      const ContentKind& content = *decoded->content;
+      if (content.kind) {
+        // Its values under this kind's keys would be the other kind's
+        // settings in the wrong places: imported, they would set up every
+        // card wrongly.
+        err << kPrefix << PathToUtf8(path) << " looks like " << content.kind->fileName
+            << ", not " << kind->fileName << " (" << content.weights
+            << "), so it is not exported: a renamed file? show --kind "
+            << content.kind->name << " reads it as such\n";
+        status = kExitCheckFailed;
+        continue;
+      }
+      err << kPrefix << PathToUtf8(path) << ": " << ContentWarning(*decoded) << "\n";
     }
     if (!decoded->integrity.intact()) {
       err << kPrefix << PathToUtf8(path) << " is damaged, exported as far as it could be read:";

@@ -15,7 +15,8 @@ struct ExportOptions {
 };
 
 // 0 every file present exported intact; 1 a file is damaged or unreadable
-// (what could be read is still exported); 2 no setting file, or no folder.
+// (what could be read is still exported), or mms.dat or gprs.dat looks like
+// the other one (not exported); 2 no setting file, or no folder.
 int RunExport(const ExportOptions& options, const CliEnvironment& environment, std::ostream& out,
               std::ostream& err);
 

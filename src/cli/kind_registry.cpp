@@ -28,33 +28,20 @@ std::string NameAdvice() {
   return "name it " + names + ", or give --kind";
 }
 
-// Several kinds share the size: the layout the content fits best, by a clear
-// lead, is taken.
+// Several kinds share the size: the content decides.
 Result<RecognisedKind> RecogniseByLayout(const std::vector<FileKind>& candidates,
                                          std::span<const std::uint8_t> bytes) {
-  std::vector<int> scores;
-  std::string weights;
-  for (FileKind kind : candidates) {
-    scores.push_back(kind->layoutScore(bytes));
-    weights += (weights.empty() ? "" : ", ") + std::string("the ") + std::string(kind->name) +
-               " layout scores " + std::to_string(scores.back());
-  }
-  std::vector<int> ranked = scores;
-  std::sort(ranked.rbegin(), ranked.rend());
-  const int best = ranked[0];
-  const int runner_up = ranked[1];
-  if (best >= kLayoutMinimum && best - runner_up >= kLayoutLead) {
-    const auto at = std::find(scores.begin(), scores.end(), best) - scores.begin();
-    return RecognisedKind{candidates[static_cast<std::size_t>(at)],
-                          "by its size and content (" + weights + ")"};
+  const ContentKind content = WeighContent(candidates, bytes);
+  if (content.kind != nullptr) {
+    return RecognisedKind{content.kind, "by its size and content (" + content.weights + ")"};
   }
   std::string names;
   for (FileKind kind : candidates) {
     names += (names.empty() ? "" : " and ") + std::string(kind->fileName);
   }
   return Error{ErrorCode::kCorrupt, std::to_string(bytes.size()) + " bytes, the size of " + names +
-                                        ", but the content does not tell which (" + weights +
-                                        "); " + NameAdvice()};
+                                        ", but the content does not tell which (" +
+                                        content.weights + "); " + NameAdvice()};
 }
 
 }  // namespace
@@ -77,6 +64,34 @@ std::string FileKindNameList() {
     list += (list.empty() ? "\"" : ", \"") + std::string(kind->name) + "\"";
   }
   return list;
+}
+
+std::vector<FileKind> KindsOfSize(std::size_t size) {
+  std::vector<FileKind> kinds;
+  for (FileKind kind : AllFileKinds()) {
+    if (kind->fileSize == size) kinds.push_back(kind);
+  }
+  return kinds;
+}
+
+ContentKind WeighContent(std::span<const FileKind> candidates,
+                         std::span<const std::uint8_t> bytes) {
+  ContentKind content;
+  std::vector<int> scores;
+  for (FileKind kind : candidates) {
+    scores.push_back(kind->layoutScore(bytes));
+    content.weights += (content.weights.empty() ? "the " : ", the ") + std::string(kind->name) +
+                       " layout scores " + std::to_string(scores.back());
+  }
+  if (scores.empty()) return content;
+  std::vector<int> ranked = scores;
+  std::sort(ranked.rbegin(), ranked.rend());
+  const int runner_up = ranked.size() > 1 ? ranked[1] : 0;
+  if (ranked[0] >= kLayoutMinimum && ranked[0] - runner_up >= kLayoutLead) {
+    const auto at = std::find(scores.begin(), scores.end(), ranked[0]) - scores.begin();
+    content.kind = candidates[static_cast<std::size_t>(at)];
+  }
+  return content;
 }
 
 Result<RecognisedKind> RecogniseFileKind(const std::filesystem::path& path,

@@ -10,6 +10,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/result.h"
 #include "kind/kind_description.h"
@@ -32,6 +33,17 @@ struct RecognisedKind {
   FileKind kind = nullptr;
   std::string how;  // "by its name", "by its size", ...
 };
+
+// The kinds whose files have `size` bytes, in registry order.
+std::vector<FileKind> KindsOfSize(std::size_t size);
+
+// What the content of a file says among kinds of the same size: the kind
+// whose layout it fits clearly better than the others, or none (null).
+struct ContentKind {
+  FileKind kind = nullptr;
+  std::string weights;  // "the mms layout scores 9, the gprs layout scores 4"
+};
+ContentKind WeighContent(std::span<const FileKind> candidates, std::span<const std::uint8_t> bytes);
 
 // By name, else by size and content. An error says why the kind could not
 // be told (an unknown size, or content that fits two layouts alike).

@@ -1,11 +1,13 @@
 #include "cli/out_folder.h"
 
+#include "cli/one_line.h"
 #include "platform/file_system.h"
 
 namespace quelmo {
 
 std::string DescribeVolume(const RemovableVolume& volume) {
-  return volume.root + " (" + volume.device + ", " + VolumeSizeText(volume.sizeBytes) + ")";
+  return OnOneLine(volume.root) + " (" + OnOneLine(volume.device) + ", " +
+         VolumeSizeText(volume.sizeBytes) + ")";
 }
 
 Result<std::filesystem::path> ResolveOutFolder(std::string_view folder, VolumeSource& volumes) {

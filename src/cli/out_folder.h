@@ -19,7 +19,7 @@ inline constexpr std::string_view kCardFolder = "card";
 // mounted.
 Result<std::filesystem::path> ResolveOutFolder(std::string_view folder, VolumeSource& volumes);
 
-// "/media/anna/CARD (/dev/sdb1, 7.9 GB)"
+// "/media/anna/CARD (/dev/sdb1, 7.9 GB)", on one line whatever the path holds.
 std::string DescribeVolume(const RemovableVolume& volume);
 
 }  // namespace quelmo

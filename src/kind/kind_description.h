@@ -21,6 +21,7 @@
 #include "kind/settings_fields.h"
 #include "platform/file_system.h"
 #include "record/file_integrity.h"
+#include "record/setting_record.h"
 
 namespace quelmo {
 
@@ -87,6 +88,10 @@ struct KindDescription {
   PreparedFile (*prepare)(const WriteRequest& request) = nullptr;
   // The keys whose values show hides unless revealed.
   std::span<const std::string_view> secretKeys;
+  // The text records of its layout and the key each is shown as; where
+  // another kind of the same size keeps a password in a record, a file whose
+  // content may be of that kind hides this kind's value of it too.
+  std::vector<NamedTextRecord> (*textRecords)() = nullptr;
   const PresetListing* presets = nullptr;  // kinds without an Auto mode have none
   bool hasDefaultFile = false;             // a default file, written by --default
   // The key of a clock the file stores, which import --clock-now sets to now.

@@ -59,6 +59,18 @@ struct ShownSettings {
 // Hidden passwords are null in JSON: a value write refuses with a hint.
 inline constexpr const char* kHiddenText = "(hidden; use --reveal)";
 
+inline void HideValue(ShownSettings& shown, const std::string& key) {
+  shown.json[key] = nullptr;
+  shown.notes[key] = kHiddenText;
+}
+
+inline bool IsHidden(const ShownSettings& shown, const std::string& key) {
+  const auto value = shown.json.find(key);
+  const auto note = shown.notes.find(key);
+  return value != shown.json.end() && value->is_null() && note != shown.notes.end() &&
+         note->second == kHiddenText;
+}
+
 template <typename Settings>
 void ReadSettingsFields(JsonFieldReader& reader, std::span<const SettingsField<Settings>> fields,
                         Settings& settings) {
@@ -89,8 +101,7 @@ void ShowSettingsFields(ShownSettings& shown, std::span<const SettingsField<Sett
           if constexpr (std::is_same_v<F, StoredTextField<Settings>>) {
             const std::string& stored = settings.*f.member;
             if (f.secret && !reveal && !stored.empty()) {
-              shown.json[key] = nullptr;
-              shown.notes[key] = kHiddenText;
+              HideValue(shown, key);
             } else {
               shown.json[key] = GbkToUtf8ForDisplay(stored);
             }

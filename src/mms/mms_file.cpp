@@ -141,6 +141,12 @@ std::vector<std::uint8_t> MmsFileBytes(const MmsSettings& settings, int camera_l
                             TrailingRecord::kReserved);
 }
 
+std::vector<NamedTextRecord> MmsTextRecords() {
+  std::vector<NamedTextRecord> records;
+  for (std::size_t i = 0; i < kMmsTexts.size(); ++i) records.push_back({i + 1, kMmsTexts[i].name});
+  return records;
+}
+
 MmsFileContents ReadMmsFile(std::span<const std::uint8_t> bytes) {
   MmsFileContents contents;
   contents.integrity = CheckScrambledFrame(bytes, kMmsDataRecords, TrailingRecord::kReserved);

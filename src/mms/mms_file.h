@@ -48,6 +48,9 @@ enum class MmsField {
 };
 using MmsFinding = LoadFinding<MmsField>;
 
+// Records 1..9 and the setting each holds.
+std::vector<NamedTextRecord> MmsTextRecords();
+
 struct MmsFileContents {
   MmsSettings settings;  // mode from byte 50; country and operator as stored
   int cameraLanguage = 0;

@@ -101,6 +101,7 @@ const KindDescription& MmsKind() {
       .readBack = &ReadBackMms,
       .prepare = &PrepareMms,
       .secretKeys = kSecretKeys,
+      .textRecords = &MmsTextRecords,
       .presets = &kMmsPresets,
   };
   return kMms;

@@ -67,4 +67,11 @@ struct TextField {
 };
 TextField ReadTextRecord(const SettingRecord& record, bool scrambled);
 
+// A text record of a file's layout and the setting it holds, named as the
+// reader's findings name it ("password").
+struct NamedTextRecord {
+  std::size_t record = 0;
+  std::string_view name;
+};
+
 }  // namespace quelmo

@@ -146,6 +146,12 @@ std::vector<std::uint8_t> GprsFileBytes(const GprsSettings& settings, int camera
                             TrailingRecord::kReserved);
 }
 
+std::vector<NamedTextRecord> GprsTextRecords() {
+  std::vector<NamedTextRecord> records;
+  for (const GprsText& text : kGprsTexts) records.push_back({text.record, text.name});
+  return records;
+}
+
 GprsFileContents ReadGprsFile(std::span<const std::uint8_t> bytes) {
   GprsFileContents contents;
   contents.integrity = CheckScrambledFrame(bytes, kGprsDataRecords, TrailingRecord::kReserved);

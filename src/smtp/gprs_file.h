@@ -43,6 +43,10 @@ enum class GprsField {
 };
 using GprsFinding = LoadFinding<GprsField>;
 
+// The records that hold a setting and the setting each holds; record 9, the
+// user name derived from the sender address, holds none of its own.
+std::vector<NamedTextRecord> GprsTextRecords();
+
 struct GprsFileContents {
   // All fields, the sender password included. In Customer mode country and
   // operator read as 0, the selection of the single "Customer" entry.

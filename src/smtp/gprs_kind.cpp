@@ -97,6 +97,7 @@ const KindDescription& GprsKind() {
       .readBack = &ReadBackGprs,
       .prepare = &PrepareGprs,
       .secretKeys = kSecretKeys,
+      .textRecords = &GprsTextRecords,
       .presets = &kGprsPresets,
   };
   return kGprs;

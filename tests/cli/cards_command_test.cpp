@@ -109,5 +109,20 @@ TEST_F(CardsTest, OutCardIsTheOneCardMountedAndFailsWithTheListOtherwise) {
   EXPECT_THAT(exported.out, HasSubstr("+4915112345678"));
 }
 
+// A mount path may hold any byte but "/" and NUL: one volume stays one line,
+// in the listing and in the message of --out card.
+TEST_F(CardsTest, ControlCharactersInAMountPathAreEscapedOntoOneLine) {
+  // Only the text matters: Windows would refuse such a folder.
+  const std::string odd = first_.path().string() + "/CARD\nFAKE\x1b[2J";
+  FakeVolumes volumes({{odd, "/dev/sdb1", 0}, Volume(second_, "/dev/sdc1")});
+  const std::string escaped = first_.path().string() + "/CARD\\x0AFAKE\\x1B[2J (/dev/sdb1, ";
+
+  const auto listed = RunQuelmoCli({"cards"}, SystemFileSystem(), volumes);
+  EXPECT_THAT(listed.out, HasSubstr(escaped));
+  EXPECT_THAT(listed.out, Not(HasSubstr("\n" + std::string("FAKE"))));
+  const auto refused = RunQuelmoCli({"export", "card"}, SystemFileSystem(), volumes);
+  EXPECT_THAT(refused.err, HasSubstr("\n  " + escaped));
+}
+
 }  // namespace
 }  // namespace quelmo
