@@ -10,6 +10,8 @@
 #include "mms/mms_checks.h"
 #include "mms/mms_file.h"
 #include "mms/mms_presets.h"
+#include "record/file_batch.h"
+#include "record/staged_write.h"
 #include "sms/sms_checks.h"
 #include "sms/sms_file.h"
 #include "smtp/gprs_checks.h"
@@ -19,8 +21,6 @@ namespace quelmo {
 namespace {
 
 constexpr const char* kPrefix = "quelmo-cli write: ";
-
-using FileWriter = std::function<Status(FileSystem&, const std::filesystem::path&)>;
 
 class WritePreparation {
  public:
@@ -41,11 +41,7 @@ class WritePreparation {
  private:
   PreparedWrite WriteCamera() {
     if (options_.writeDefault || document_.isDefaultCamera) {
-      return Ready(
-          [](FileSystem& files, const std::filesystem::path& folder) {
-            return WriteCameraFile(files, folder, BuildDefaultCameraRecord());
-          },
-          CameraFileBytes(BuildDefaultCameraRecord()));
+      return Ready(CameraFileBytes(BuildDefaultCameraRecord()), {});
     }
     CameraSettings initial;
     SetCameraClock(initial, TakeLocalClock(clock_));
@@ -54,11 +50,7 @@ class WritePreparation {
     const auto language = Resolve(input->language);
     const SettingRecord record =
         BuildCameraRecord(input->settings, language.cameraLanguage, language.tvMode);
-    return Ready(
-        [record](FileSystem& files, const std::filesystem::path& folder) {
-          return WriteCameraFile(files, folder, record);
-        },
-        CameraFileBytes(record));
+    return Ready(CameraFileBytes(record), {});
   }
 
   PreparedWrite WriteMms() {
@@ -76,12 +68,9 @@ class WritePreparation {
       return CheckFailed(MmsCheckMessage(*failed, options_.language));
     }
     const auto language = Resolve(input->language);
-    return Ready(
-        [settings = input->settings, language](FileSystem& files,
-                                               const std::filesystem::path& folder) {
-          return WriteMmsFile(files, folder, settings, language.cameraLanguage, language.tvMode);
-        },
-        MmsFileBytes(input->settings, language.cameraLanguage, language.tvMode));
+    return Ready(MmsFileBytes(input->settings, language.cameraLanguage, language.tvMode),
+                 StagingFileBytes(
+                     BuildMmsRecords(input->settings, language.cameraLanguage, language.tvMode)));
   }
 
   PreparedWrite WriteGprs() {
@@ -94,12 +83,8 @@ class WritePreparation {
       return CheckFailed(GprsCheckMessage(*failed, options_.language));
     }
     const auto language = Resolve(input->language);
-    return Ready(
-        [settings = input->settings, language](FileSystem& files,
-                                               const std::filesystem::path& folder) {
-          return WriteGprsFile(files, folder, settings, language.cameraLanguage);
-        },
-        GprsFileBytes(input->settings, language.cameraLanguage));
+    return Ready(GprsFileBytes(input->settings, language.cameraLanguage),
+                 StagingFileBytes(BuildGprsRecords(input->settings, language.cameraLanguage)));
   }
 
   PreparedWrite WriteSms() {
@@ -109,12 +94,8 @@ class WritePreparation {
       return CheckFailed(SmsCheckMessage(*failed, options_.language));
     }
     const auto language = Resolve(input->language);
-    return Ready(
-        [settings = input->settings, language](FileSystem& files,
-                                               const std::filesystem::path& folder) {
-          return WriteSmsFile(files, folder, settings, language.cameraLanguage);
-        },
-        SmsFileBytes(input->settings, language.cameraLanguage));
+    return Ready(SmsFileBytes(input->settings, language.cameraLanguage),
+                 StagingFileBytes(BuildSmsRecords(input->settings, language.cameraLanguage)));
   }
 
   ResolvedLanguage Resolve(const FileLanguage& from_settings) const {
@@ -129,8 +110,8 @@ class WritePreparation {
     return PreparedWrite{kExitCheckFailed, std::move(form_message), {}, {}};
   }
 
-  static PreparedWrite Ready(FileWriter write, std::vector<std::uint8_t> bytes) {
-    return PreparedWrite{kExitOk, {}, std::move(write), std::move(bytes)};
+  static PreparedWrite Ready(std::vector<std::uint8_t> bytes, std::vector<std::uint8_t> staging) {
+    return PreparedWrite{kExitOk, {}, std::move(bytes), std::move(staging)};
   }
 
   const WriteOptions& options_;
@@ -177,7 +158,9 @@ int RunWrite(const WriteOptions& options, const CliEnvironment& environment, std
 
   auto folder = ResolveOutFolder(options.outFolder, environment.volumes);
   if (!folder.ok()) return BadUsage(err, folder.message());
-  if (Status written = prepared.write(environment.files, *folder); !written.ok()) {
+  const FileToWrite file{file_name, prepared.bytes, prepared.staging};
+  const BatchOutcome outcome = WriteFilesTogether(environment.files, *folder, {&file, 1});
+  if (Status written = BatchStatus(outcome, *folder); !written.ok()) {
     err << kPrefix << file_name << " could not be written: " << written.message() << "\n";
     return kExitWriteFailed;
   }
