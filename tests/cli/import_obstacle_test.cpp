@@ -104,6 +104,40 @@ TEST_F(ImportObstacleTest, WhatStandsInAFilesWayStopsImportBeforeItWritesAnythin
   }
 }
 
+// What a file's place holds after a rename reported failure is read to
+// tell whether the file got there. A pipe or a link to an endless device put
+// in the place meanwhile must neither hang import nor make it read without
+// end, and the report must still come.
+TEST_F(ImportObstacleTest, AFailedRenameIsToldWithoutWaitingOnWhatTookTheFilesPlace) {
+  struct Case {
+    const char* name;
+    std::function<void(const fs::path& place)> put;
+  };
+  const Case cases[] = {
+      {"a pipe", [](const fs::path& place) { ::mkfifo(place.c_str(), 0600); }},
+      {"a link to an endless device",
+       [](const fs::path& place) { fs::create_symlink("/dev/zero", place); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::remove_all(card_.path());
+    fs::create_directories(card_.path());
+    FailingFileSystem files(SystemFileSystem());
+    files.BeforeEachStep([&](const StepRecord& step) {
+      if (step.step != FileStep::kReplace || step.path.filename() != "gprs.dat") return;
+      c.put(step.path);
+      files.FaultAt(files.step_count());
+    });
+
+    const auto run = Import(files);
+    EXPECT_EQ(run.exitCode, kExitWriteFailed) << run.err;
+    EXPECT_THAT(run.err, HasSubstr("written: camera.dat, mms.dat; not written, left as they "
+                                   "were: gprs.dat, sms.dat"));
+    EXPECT_EQ(TempFolder::Entries(card_.path()),
+              (std::set<std::string>{"camera.dat", "mms.dat", "gprs.dat"}));
+  }
+}
+
 // A link where a file goes is a name, not an obstacle: the rename replaces
 // the link and never writes through it.
 TEST_F(ImportObstacleTest, ALinkInAFilesPlaceIsReplacedNotFollowed) {
