@@ -68,7 +68,9 @@ class ImportRun {
       batch.push_back({file.name, file.prepared.bytes, file.prepared.staging});
     }
     const BatchOutcome outcome = WriteFilesTogether(environment_.files, folder, batch);
-    for (const auto& name : outcome.written) out_ << "Wrote " << PathToUtf8(folder / PathFromUtf8(name)) << "\n";
+    for (const auto& name : outcome.written) {
+      out_ << "Wrote " << PathToUtf8(folder / PathFromUtf8(name)) << "\n";
+    }
 
     if (!outcome.failure.ok()) {
       // The whole summary whatever failed: a script learns what the card holds.
