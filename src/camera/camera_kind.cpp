@@ -15,11 +15,8 @@ ReadBackFile ReadBackCamera(std::span<const std::uint8_t> bytes, bool) {
 }
 
 PreparedFile Ready(const SettingRecord& record) {
-  return {PreparedFile::Refusal::kNone, {},
-          [record](FileSystem& files, const std::filesystem::path& folder) {
-            return WriteCameraFile(files, folder, record);
-          },
-          CameraFileBytes(record)};
+  // camera.dat is written in place of the old one without a scratch file.
+  return {PreparedFile::Refusal::kNone, {}, CameraFileBytes(record), {}};
 }
 
 PreparedFile PrepareCamera(const WriteRequest& request) {

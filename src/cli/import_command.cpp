@@ -1,13 +1,12 @@
 #include "cli/import_command.h"
 
-#include <optional>
 #include <vector>
 
 #include "cli/exit_codes.h"
 #include "cli/out_folder.h"
 #include "cli/profile.h"
 #include "cli/write_command.h"
-#include "record/folder_sync_batch.h"
+#include "record/file_batch.h"
 
 namespace quelmo {
 namespace {
@@ -61,58 +60,38 @@ class ImportRun {
 
     auto folder = ResolveOutFolder(options_.outFolder, environment_.volumes);
     if (!folder.ok()) return NothingWritten(kExitBadInput, folder.message());
-    if (Status usable = environment_.files.CheckWritableFolder(*folder); !usable.ok()) {
-      return NothingWritten(kExitWriteFailed, usable.message());
-    }
     return WriteAll(planned, *folder);
   }
 
  private:
   int WriteAll(const std::vector<PlannedFile>& planned, const std::filesystem::path& folder) {
-    FolderSyncBatch batch(environment_.files);
-    std::vector<std::string> written;
-    std::vector<std::string> not_written;
-    std::optional<std::string> failure;
+    std::vector<FileToWrite> batch;
     for (const PlannedFile& file : planned) {
-      if (failure) {
-        not_written.push_back(file.name);
-        continue;
-      }
-      if (Status status = file.prepared.write(batch, folder); !status.ok()) {
-        failure = file.name + ": " + status.message();
-        // A step after the rename may have failed (removing the scratch
-        // file, say): what the folder holds tells.
-        (Holds(folder / file.name, file.prepared.bytes) ? written : not_written)
-            .push_back(file.name);
-        continue;
-      }
-      written.push_back(file.name);
-      out_ << "Wrote " << PathToUtf8(folder / file.name) << "\n";
+      batch.push_back({file.name, file.prepared.bytes, file.prepared.staging});
     }
-    // Once for all the files, whether or not they all were written.
-    const Status synced = batch.SyncNotedFolders();
+    const BatchOutcome outcome = WriteFilesTogether(environment_.files, folder, batch);
+    for (const auto& name : outcome.written) {
+      out_ << "Wrote " << PathToUtf8(folder / PathFromUtf8(name)) << "\n";
+    }
 
-    if (failure) {
-      err_ << kPrefix << *failure << "\n"
-           << kPrefix << "written: " << NameList(written)
-           << "; not written, left as they were: " << NameList(not_written) << "\n";
-      if (!synced.ok()) {
-        err_ << kPrefix << "the files written may not be on the disk yet: " << synced.message()
-             << "\n";
+    if (!outcome.failure.ok()) {
+      // The whole summary whatever failed: a script learns what the card holds.
+      err_ << kPrefix << (outcome.written.empty() ? "nothing was written: " : "")
+           << outcome.failure.message() << "\n"
+           << kPrefix << "written: " << NameList(outcome.written)
+           << "; not written, left as they were: " << NameList(outcome.notWritten) << "\n";
+      if (!outcome.synced.ok()) {
+        err_ << kPrefix << "the files written may not be on the disk yet: "
+             << outcome.synced.message() << "\n";
       }
       return kExitWriteFailed;
     }
-    if (!synced.ok()) {
+    if (!outcome.synced.ok()) {
       err_ << kPrefix << "the files are written but may not be on the disk yet: "
-           << synced.message() << "\n";
+           << outcome.synced.message() << "\n";
       return kExitWriteFailed;
     }
     return kExitOk;
-  }
-
-  bool Holds(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
-    const auto found = environment_.files.ReadAll(path);
-    return found.ok() && *found == bytes;
   }
 
   int NothingWritten(int status, const std::string& message) {

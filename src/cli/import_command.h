@@ -1,8 +1,9 @@
 #pragma once
 // quelmo-cli import PROFILE --out DIR [--language N] [--clock-now]: writes
 // every kind of a profile (profile.h) into DIR. Every kind passes the form's
-// save checks before anything is written; the files are then written one by
-// one, each safely, and the folder is synced once at the end.
+// save checks before anything is written; the files are then written as one
+// save (record/file_batch.h): every place looked at first, every new file
+// made beside its old one, and only then all renamed into place.
 
 #include <ostream>
 #include <string>

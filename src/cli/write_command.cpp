@@ -2,6 +2,7 @@
 
 #include "cli/exit_codes.h"
 #include "cli/out_folder.h"
+#include "record/file_batch.h"
 
 namespace quelmo {
 namespace {
@@ -33,7 +34,7 @@ PreparedWrite PrepareWrite(const WriteOptions& options, const SettingsDocument& 
                              clock};
   PreparedFile prepared = options.kind->prepare(request);
   return PreparedWrite{ExitStatusOf(prepared.refusal), std::move(prepared.message),
-                       std::move(prepared.write), std::move(prepared.bytes)};
+                       std::move(prepared.bytes), std::move(prepared.staging)};
 }
 
 int RunWrite(const WriteOptions& options, const CliEnvironment& environment, std::ostream& out,
@@ -67,7 +68,9 @@ int RunWrite(const WriteOptions& options, const CliEnvironment& environment, std
 
   auto folder = ResolveOutFolder(options.outFolder, environment.volumes);
   if (!folder.ok()) return BadUsage(err, folder.message());
-  if (Status written = prepared.write(environment.files, *folder); !written.ok()) {
+  const FileToWrite file{file_name, prepared.bytes, prepared.staging};
+  const BatchOutcome outcome = WriteFilesTogether(environment.files, *folder, {&file, 1});
+  if (Status written = BatchStatus(outcome, *folder); !written.ok()) {
     err << kPrefix << file_name << " could not be written: " << written.message() << "\n";
     return kExitWriteFailed;
   }

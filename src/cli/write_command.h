@@ -7,7 +7,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -35,10 +34,10 @@ struct WriteOptions {
 struct PreparedWrite {
   int refusal = 0;      // kExitBadInput or kExitCheckFailed when the file cannot be written
   std::string message;  // why not; for a failed save check, the form's own message
-  // Writes the file into a folder through the safe writers; set when not refused.
-  std::function<Status(FileSystem& files, const std::filesystem::path& folder)> write;
-  // The file as `write` leaves it on disk, to tell after a failure whether it got there.
+  // The file as it is to be on disk, and for mms.dat, gprs.dat and sms.dat
+  // the scratch file's bytes on the way (file_batch.h); set when not refused.
   std::vector<std::uint8_t> bytes;
+  std::vector<std::uint8_t> staging;
 };
 
 // `options.kind`, `writeDefault`, `language` and `overrides` apply; the

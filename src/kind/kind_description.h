@@ -8,7 +8,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -47,10 +46,10 @@ struct PreparedFile {
   enum class Refusal { kNone, kBadSettings, kCheckFailed };
   Refusal refusal = Refusal::kNone;
   std::string message;  // why not; for a failed save check, the form's own message
-  // Writes the file into a folder through the safe writers; set when not refused.
-  std::function<Status(FileSystem& files, const std::filesystem::path& folder)> write;
-  // The file as `write` leaves it on disk.
+  // The file as it is to be on disk, and for a scrambled file the scratch
+  // file's bytes on the way (record/file_batch.h); set when not refused.
   std::vector<std::uint8_t> bytes;
+  std::vector<std::uint8_t> staging;
 
   static PreparedFile BadSettings(std::string why) {
     return {Refusal::kBadSettings, std::move(why), {}, {}};

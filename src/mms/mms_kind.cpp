@@ -9,6 +9,7 @@
 #include "mms/mms_json.h"
 #include "mms/mms_presets.h"
 #include "record/setting_record.h"
+#include "record/staged_write.h"
 
 namespace quelmo {
 namespace {
@@ -40,11 +41,9 @@ PreparedFile PrepareMms(const WriteRequest& request) {
   }
   const ResolvedLanguage language = ResolveFileLanguage(request.overrides, input->language);
   return {PreparedFile::Refusal::kNone, {},
-          [settings = input->settings, language](FileSystem& files,
-                                                 const std::filesystem::path& folder) {
-            return WriteMmsFile(files, folder, settings, language.cameraLanguage, language.tvMode);
-          },
-          MmsFileBytes(input->settings, language.cameraLanguage, language.tvMode)};
+          MmsFileBytes(input->settings, language.cameraLanguage, language.tvMode),
+          StagingFileBytes(
+              BuildMmsRecords(input->settings, language.cameraLanguage, language.tvMode))};
 }
 
 std::string EnglishCountryName(int country) {

@@ -17,6 +17,9 @@ Result<std::unique_ptr<FolderLock>> FileSystem::LockFolder(const std::filesystem
   return std::make_unique<FolderLock>();
 }
 
+// File layers of tests see only what they were built to see.
+Status FileSystem::CheckReplaceable(const std::filesystem::path&) { return Status::Ok(); }
+
 Error TooLargeError(const std::filesystem::path& path, std::uintmax_t limit) {
   return Error{ErrorCode::kCorrupt, PathToUtf8(path) + " holds more than " +
                                         std::to_string(limit) + " bytes; it was not read."};
@@ -25,6 +28,11 @@ Error TooLargeError(const std::filesystem::path& path, std::uintmax_t limit) {
 Error BusyFolderError(const std::filesystem::path& folder) {
   return Error{ErrorCode::kBusy, "Another save into " + PathToUtf8(folder) +
                                      " is under way; try again when it has finished."};
+}
+
+Error FolderInPlaceError(const std::filesystem::path& path) {
+  return Error{ErrorCode::kInvalidArgument,
+               PathToUtf8(path) + " is a folder; a save does not put a file in its place."};
 }
 
 // Folder names reach the core as UTF-8 (from the window system, the command

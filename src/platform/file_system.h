@@ -64,6 +64,13 @@ class FileSystem {
   // on Windows, where the rename is written through).
   virtual Status SyncFolder(const std::filesystem::path& folder) = 0;
   virtual bool Exists(const std::filesystem::path& path) = 0;
+  // An error naming `path` when a save could not put its file there: a
+  // folder, pipe, device or socket by that name, or a file that the folder's
+  // sticky bit keeps this user from replacing or removing. Nothing there, a
+  // regular file, or a link (a rename replaces the link, never follows it)
+  // passes. It only looks: a save calls it for every name before it writes
+  // anything, so that such an obstacle stops it with nothing changed.
+  virtual Status CheckReplaceable(const std::filesystem::path& path);
   // An error naming the folder when it is missing, not a folder, or not writable.
   virtual Status CheckWritableFolder(const std::filesystem::path& folder) = 0;
 };
@@ -78,5 +85,6 @@ std::string PathToUtf8(const std::filesystem::path& path);
 // Messages shared by the platforms' file layers.
 Error TooLargeError(const std::filesystem::path& path, std::uintmax_t limit);
 Error BusyFolderError(const std::filesystem::path& folder);
+Error FolderInPlaceError(const std::filesystem::path& path);
 
 }  // namespace quelmo

@@ -8,7 +8,7 @@
 // is read back and must hold exactly those bytes; the records are then
 // written with bytes 0..49 of each nibble-swapped, followed by the check
 // record over the stored bytes (+20) and, for mms.dat and gprs.dat, one
-// reserved record. The final file is replaced atomically (safe_write.h), and
+// reserved record. The final file is replaced atomically (file_batch.h), and
 // setup.dat is removed whether the save completed or failed (unless another
 // program made it).
 

@@ -4,6 +4,7 @@
 #include "sms/sms_checks.h"
 #include "sms/sms_file.h"
 #include "sms/sms_json.h"
+#include "record/staged_write.h"
 
 namespace quelmo {
 namespace {
@@ -28,12 +29,8 @@ PreparedFile PrepareSms(const WriteRequest& request) {
   }
   const int camera_language =
       ResolveFileLanguage(request.overrides, input->language).cameraLanguage;
-  return {PreparedFile::Refusal::kNone, {},
-          [settings = input->settings, camera_language](FileSystem& files,
-                                                        const std::filesystem::path& folder) {
-            return WriteSmsFile(files, folder, settings, camera_language);
-          },
-          SmsFileBytes(input->settings, camera_language)};
+  return {PreparedFile::Refusal::kNone, {}, SmsFileBytes(input->settings, camera_language),
+          StagingFileBytes(BuildSmsRecords(input->settings, camera_language))};
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "app/app_state.h"
 #include "record/setting_record.h"
+#include "record/staged_write.h"
 #include "smtp/gprs_checks.h"
 #include "smtp/gprs_file.h"
 #include "smtp/gprs_json.h"
@@ -38,12 +39,8 @@ PreparedFile PrepareGprs(const WriteRequest& request) {
   }
   const int camera_language =
       ResolveFileLanguage(request.overrides, input->language).cameraLanguage;
-  return {PreparedFile::Refusal::kNone, {},
-          [settings = input->settings, camera_language](FileSystem& files,
-                                                        const std::filesystem::path& folder) {
-            return WriteGprsFile(files, folder, settings, camera_language);
-          },
-          GprsFileBytes(input->settings, camera_language)};
+  return {PreparedFile::Refusal::kNone, {}, GprsFileBytes(input->settings, camera_language),
+          StagingFileBytes(BuildGprsRecords(input->settings, camera_language))};
 }
 
 std::string EnglishCountryName(int country) {

@@ -16,13 +16,13 @@
 #include "cli/exit_codes.h"
 #include "cli_test_support.h"
 #include "support/failing_file_system.h"
+#include "support/temp_folder.h"
 
 namespace quelmo {
 namespace {
 
 using ::testing::HasSubstr;
 using testing::RunQuelmoCli;
-using testing::TempFolder;
 using testing::WriteTextFile;
 using Bytes = std::vector<std::uint8_t>;
 
@@ -74,8 +74,8 @@ class ImportFaultTest : public ::testing::Test {
     return RunQuelmoCli({"import", input_ / "profile.json", "--out", card_.path().string()}, files);
   }
 
-  TempFolder input_;
-  TempFolder card_;
+  testing::TempFolder input_;
+  testing::TempFolder card_;
 };
 
 TEST_F(ImportFaultTest, AFailureAtAnyStepIsReportedExactlyAndLeavesEachFileWhole) {
@@ -91,6 +91,18 @@ TEST_F(ImportFaultTest, AFailureAtAnyStepIsReportedExactlyAndLeavesEachFileWhole
   for (const auto& step : counting.steps()) folder_syncs += step.step == FileStep::kSyncFolder;
   EXPECT_EQ(folder_syncs, 1u);
   EXPECT_EQ(counting.steps().back().step, FileStep::kSyncFolder);
+  // Every new file is made and synced before the first one is renamed into
+  // place, so that a failure on the way changes no file.
+  std::size_t first_rename = 0;
+  for (std::size_t k = 1; k <= counting.step_count() && first_rename == 0; ++k) {
+    if (counting.steps()[k - 1].step == FileStep::kReplace) first_rename = k;
+  }
+  ASSERT_NE(first_rename, 0u);
+  for (std::size_t k = first_rename; k <= counting.step_count(); ++k) {
+    const FileStep step = counting.steps()[k - 1].step;
+    EXPECT_TRUE(step != FileStep::kCreate && step != FileStep::kWrite && step != FileStep::kSync)
+        << counting.Describe(k) << " comes after the first rename";
+  }
 
   for (std::size_t k = 1; k <= counting.step_count(); ++k) {
     PutOldFiles();
@@ -117,6 +129,16 @@ TEST_F(ImportFaultTest, AFailureAtAnyStepIsReportedExactlyAndLeavesEachFileWhole
       EXPECT_EQ(ReadBytes(card_ / name), OldContent(name))
           << name << " reported not written at " << where;
     }
+    if (k < first_rename) {
+      EXPECT_TRUE(written.empty()) << where;
+    }
+    // No temporary or scratch file stays, but one whose removal itself failed.
+    std::set<std::string> entries(kFiles.begin(), kFiles.end());
+    const std::filesystem::path& stepped = failing.steps()[k - 1].path;
+    if (failing.steps()[k - 1].step == FileStep::kRemove && std::filesystem::exists(stepped)) {
+      entries.insert(stepped.filename().string());
+    }
+    EXPECT_EQ(TempFolder::Entries(card_.path()), entries) << where;
   }
 }
 

@@ -123,6 +123,40 @@ TEST_F(SystemFiles, ReadRegularFileReadsOnlySmallRegularFiles) {
   }
 }
 
+// What a save could not put its file in place of is told before it writes.
+TEST_F(SystemFiles, CheckReplaceableRefusesWhatARenameCannotOrShouldNotReplace) {
+  std::ofstream(In("file"), std::ios::binary) << "x";
+  std::filesystem::create_directory(In("folder"));
+#ifndef _WIN32
+  ASSERT_EQ(::mkfifo(In("pipe").c_str(), 0600), 0);
+  std::filesystem::create_symlink("/dev/zero", In("link to a device"));
+  std::filesystem::create_symlink(In("folder"), In("link to a folder"));
+#endif
+  struct Case {
+    const char* name;
+    bool replaceable;
+  };
+  const Case cases[] = {
+      {"missing", true},
+      {"file", true},
+      {"folder", false},
+#ifndef _WIN32
+      {"pipe", false},
+      // A rename replaces the link itself, whatever it points to.
+      {"link to a device", true},
+      {"link to a folder", true},
+#endif
+  };
+  for (const Case& c : cases) {
+    const Status status = files_.CheckReplaceable(In(c.name));
+    EXPECT_EQ(status.ok(), c.replaceable) << c.name << ": " << status.message();
+    if (!status.ok()) {
+      EXPECT_THAT(status.message(), HasSubstr(PathToUtf8(In(c.name))));
+    }
+  }
+  EXPECT_EQ(TempFolder::Entries(folder_.path()).count("missing"), 0u) << "it only looks";
+}
+
 #ifdef __linux__
 // /proc files say they hold nothing and then give their bytes: the read must
 // not trust the size it was told, only the limit.

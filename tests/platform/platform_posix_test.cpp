@@ -1,4 +1,5 @@
 #include "platform/platform.h"
+#include "platform/posix/sticky_folder.h"
 
 #include <cstdlib>
 #include <optional>
@@ -8,6 +9,26 @@
 
 namespace quelmo {
 namespace {
+
+// Folder owner 100, file owner 200; the user is who asks.
+TEST(StickyFolderKeepsOut, OnlyOwnersAndRootReplaceInASharedFolder) {
+  struct Case {
+    mode_t folderMode;
+    uid_t user;
+    bool keptOut;
+  };
+  const Case cases[] = {
+      {01777, 300, true},   // someone else's file in a sticky folder
+      {01777, 200, false},  // the file's owner
+      {01777, 100, false},  // the folder's owner
+      {01777, 0, false},    // root
+      {00777, 300, false},  // no sticky bit: write access to the folder is enough
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(StickyFolderKeepsOut({c.folderMode, 100}, 200, c.user), c.keptOut)
+        << std::oct << c.folderMode << std::dec << " user " << c.user;
+  }
+}
 
 TEST(LanguageIdFromLocale, ChineseAndGermanTerritoriesAreTold) {
   EXPECT_EQ(LanguageIdFromLocale("zh_CN.UTF-8"), 0x0804);

@@ -76,6 +76,10 @@ class FailingFileSystem final : public FileSystem {
   Status Remove(const std::filesystem::path& path) override;
   Status SyncFolder(const std::filesystem::path& folder) override;
   bool Exists(const std::filesystem::path& path) override { return real_.Exists(path); }
+  // Only looks, so it is no step of its own.
+  Status CheckReplaceable(const std::filesystem::path& path) override {
+    return real_.CheckReplaceable(path);
+  }
   Status CheckWritableFolder(const std::filesystem::path& folder) override;
 
  private:

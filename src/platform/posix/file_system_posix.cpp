@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "platform/file_system.h"
+#include "platform/posix/sticky_folder.h"
 
 namespace quelmo {
 namespace {
@@ -32,12 +33,25 @@ Error SystemError(const std::string& what, int error_number) {
   return Error{code, what + ": " + Reason(error_number)};
 }
 
-int OpenRetrying(const char* path, int flags, mode_t mode = 0) {
+// A system call's result with its errno, taken at once: the folder mutex is
+// released and messages are built before the caller looks at it.
+struct Called {
+  int value;
+  int error_number;
+};
+
+Called Take(int value) { return {value, value < 0 ? errno : 0}; }
+
+int OpenAtRetrying(int folder_fd, const char* name, int flags, mode_t mode = 0) {
   int fd;
   do {
-    fd = ::open(path, flags | O_CLOEXEC, mode);
+    fd = ::openat(folder_fd, name, flags | O_CLOEXEC, mode);
   } while (fd < 0 && errno == EINTR);
   return fd;
+}
+
+int OpenRetrying(const char* path, int flags, mode_t mode = 0) {
+  return OpenAtRetrying(AT_FDCWD, path, flags, mode);
 }
 
 int FsyncRetrying(int fd) {
@@ -111,9 +125,12 @@ class PosixWritableFile final : public WritableFile {
 };
 
 // The folders whose save lock this process holds, each with the descriptor
-// the lock is taken on. A save syncs its folder through that descriptor
-// instead of opening the folder once more. The sync runs under the mutex, so
-// that a lock released meanwhile cannot close the descriptor under it.
+// the lock is taken on. A save works on its files through that descriptor
+// (openat, renameat, unlinkat) and syncs it, instead of going by the
+// folder's name again: a folder renamed, or swapped for a link, while the
+// save runs cannot redirect its files elsewhere. The calls run under the
+// mutex, so that a lock released meanwhile cannot close the descriptor under
+// them.
 class HeldFolders {
  public:
   void Add(const std::filesystem::path& folder, int fd) {
@@ -139,6 +156,20 @@ class HeldFolders {
     return false;
   }
 
+  // Runs `call(folder_fd, name)` for `path`: relative to the held folder
+  // `path` lies in, else as `call(AT_FDCWD, path)`.
+  template <typename Call>
+  Called At(const std::filesystem::path& path, Call call) {
+    const std::lock_guard<std::mutex> guard(mutex_);
+    const std::filesystem::path name = path.filename();
+    if (!name.empty()) {
+      for (const auto& [held, fd] : held_) {
+        if (held / name == path) return call(fd, name.c_str());
+      }
+    }
+    return call(AT_FDCWD, path.c_str());
+  }
+
  private:
   std::mutex mutex_;
   std::vector<std::pair<std::filesystem::path, int>> held_;
@@ -151,7 +182,9 @@ HeldFolders& Held() {
 }
 
 // flock() on the folder itself: no lock file is left on the card, and the
-// lock goes with the process however it ends.
+// lock goes with the process however it ends. Where the file system has no
+// locks the descriptor is held all the same, for the save's steps to work
+// through.
 class PosixFolderLock final : public FolderLock {
  public:
   PosixFolderLock(const std::filesystem::path& folder, int fd) : fd_(fd) {
@@ -181,9 +214,13 @@ class PosixFileSystem final : public FileSystem {
   Result<std::unique_ptr<WritableFile>> Create(const std::filesystem::path& path) override {
     // O_EXCL fails on any name that exists, a dangling link included, so
     // nothing planted under this name is ever opened.
-    const int fd = OpenRetrying(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, 0666);
+    const Called opened = Held().At(path, [](int folder_fd, const char* name) {
+      return Take(
+          OpenAtRetrying(folder_fd, name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, 0666));
+    });
+    const int fd = opened.value;
     if (fd < 0) {
-      const int error_number = errno;
+      const int error_number = opened.error_number;
       if (error_number == EEXIST) {
         return Error{ErrorCode::kBusy, "Cannot create " + Named(path) +
                                            ": another program made a file of that name during "
@@ -224,11 +261,11 @@ class PosixFileSystem final : public FileSystem {
                                                     std::uintmax_t limit) override {
     // Non-blocking, so that opening a pipe returns at once instead of
     // waiting for a writer; the type is then checked on what was opened.
-    const int fd = OpenRetrying(path.c_str(), O_RDONLY | O_NONBLOCK);
-    if (fd < 0) {
-      const int error_number = errno;
-      return SystemError("Cannot read " + Named(path), error_number);
-    }
+    const Called opened = Held().At(path, [](int folder_fd, const char* name) {
+      return Take(OpenAtRetrying(folder_fd, name, O_RDONLY | O_NONBLOCK));
+    });
+    const int fd = opened.value;
+    if (fd < 0) return SystemError("Cannot read " + Named(path), opened.error_number);
     struct stat info {};
     if (::fstat(fd, &info) != 0) {
       const int error_number = errno;
@@ -286,8 +323,7 @@ class PosixFileSystem final : public FileSystem {
       if (error_number == EINTR) continue;
       if (error_number != EWOULDBLOCK) {
         // No locks on this file system (some network and FUSE ones).
-        CloseOnce(fd);
-        return std::unique_ptr<FolderLock>(std::make_unique<FolderLock>());
+        return std::unique_ptr<FolderLock>(std::make_unique<PosixFolderLock>(folder, fd));
       }
       if (std::chrono::steady_clock::now() >= deadline) {
         CloseOnce(fd);
@@ -298,17 +334,26 @@ class PosixFileSystem final : public FileSystem {
   }
 
   Status Replace(const std::filesystem::path& from, const std::filesystem::path& to) override {
-    if (::rename(from.c_str(), to.c_str()) != 0) {
-      const int error_number = errno;
-      return SystemError("Cannot rename " + Named(from) + " to " + Named(to), error_number);
+    const Called renamed = Held().At(to, [&from, &to](int folder_fd, const char* to_name) {
+      // A temporary file beside its final one, as the writers make them.
+      if (folder_fd != AT_FDCWD && from.parent_path() == to.parent_path()) {
+        return Take(::renameat(folder_fd, from.filename().c_str(), folder_fd, to_name));
+      }
+      return Take(::renameat(AT_FDCWD, from.c_str(), folder_fd, to_name));
+    });
+    if (renamed.value != 0) {
+      return SystemError("Cannot rename " + Named(from) + " to " + Named(to),
+                         renamed.error_number);
     }
     return Status::Ok();
   }
 
   Status Remove(const std::filesystem::path& path) override {
-    if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
-      const int error_number = errno;
-      return SystemError("Cannot remove " + Named(path), error_number);
+    const Called removed = Held().At(path, [](int folder_fd, const char* name) {
+      return Take(::unlinkat(folder_fd, name, 0));
+    });
+    if (removed.value != 0 && removed.error_number != ENOENT) {
+      return SystemError("Cannot remove " + Named(path), removed.error_number);
     }
     return Status::Ok();
   }
@@ -337,7 +382,35 @@ class PosixFileSystem final : public FileSystem {
 
   bool Exists(const std::filesystem::path& path) override {
     struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0;
+    return Held().At(path, [&info](int folder_fd, const char* name) {
+      return Take(::fstatat(folder_fd, name, &info, AT_SYMLINK_NOFOLLOW));
+    }).value == 0;
+  }
+
+  Status CheckReplaceable(const std::filesystem::path& path) override {
+    struct stat entry {};
+    struct stat folder {};
+    const Called looked = Held().At(path, [&](int folder_fd, const char* name) {
+      const Called found = Take(::fstatat(folder_fd, name, &entry, AT_SYMLINK_NOFOLLOW));
+      if (found.value != 0) return found;
+      if (folder_fd != AT_FDCWD) return Take(::fstat(folder_fd, &folder));
+      return Take(::stat(path.parent_path().empty() ? "." : path.parent_path().c_str(), &folder));
+    });
+    // Nothing there, or nothing that can be looked at: the save's own steps
+    // make the file or report why they cannot.
+    if (looked.value != 0) return Status::Ok();
+    if (S_ISDIR(entry.st_mode)) return FolderInPlaceError(path);
+    if (!S_ISREG(entry.st_mode) && !S_ISLNK(entry.st_mode)) {
+      return Error{ErrorCode::kInvalidArgument,
+                   Named(path) + " is a pipe, device or socket, not a file; a save does not "
+                                 "replace it."};
+    }
+    if (StickyFolderKeepsOut({folder.st_mode, folder.st_uid}, entry.st_uid, ::geteuid())) {
+      return Error{ErrorCode::kIoError,
+                   Named(path) + " belongs to another user, and its folder lets only a file's "
+                                 "owner replace or remove it (sticky bit)."};
+    }
+    return Status::Ok();
   }
 
   Status CheckWritableFolder(const std::filesystem::path& folder) override {

@@ -288,6 +288,18 @@ class Win32FileSystem final : public FileSystem {
     return GetFileAttributesW(Win32PathOf(path).c_str()) != INVALID_FILE_ATTRIBUTES;
   }
 
+  // Only a folder stands in a rename's way here: MoveFileEx replaces any
+  // file, and a link (a reparse point) is replaced, not followed.
+  Status CheckReplaceable(const std::filesystem::path& path) override {
+    const DWORD attributes = GetFileAttributesW(Win32PathOf(path).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return Status::Ok();
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 &&
+        (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
+      return FolderInPlaceError(path);
+    }
+    return Status::Ok();
+  }
+
   Status CheckWritableFolder(const std::filesystem::path& folder) override {
     if (folder.empty()) return Error{ErrorCode::kInvalidArgument, "No folder was given."};
     const DWORD attributes = GetFileAttributesW(Win32PathOf(folder).c_str());
