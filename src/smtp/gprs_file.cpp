@@ -148,7 +148,7 @@ std::vector<std::uint8_t> GprsFileBytes(const GprsSettings& settings, int camera
 
 std::vector<NamedTextRecord> GprsTextRecords() {
   std::vector<NamedTextRecord> records;
-  for (const GprsText& text : kGprsTexts) records.push_back({text.record, text.name});
+  for (const GprsTextRecord& text : kGprsTexts) records.push_back({text.record, text.name});
   return records;
 }
 
