@@ -6,6 +6,7 @@
 #include "app/app_state.h"
 #include "camera/camera_controls.h"
 #include "camera/camera_texts.h"
+#include "remote_control/remote_control_texts.h"
 
 namespace quelmo {
 namespace {
@@ -41,7 +42,7 @@ std::vector<std::string> EnglishListNames(EnglishList list) {
     case EnglishList::kIrLight: return CameraEnglishEntries(kIrLightList);
     case EnglishList::kSendMode: return CameraEnglishEntries(kSendModeList);
     case EnglishList::kParameterMode: return {"Auto", "Customer"};
-    case EnglishList::kSmsControl: return {"On", "5 Min", "30 Min", "1 Hour", "2 Hour", "Off"};
+    case EnglishList::kSmsControl: return SmsControlEntries(kEnglish);
   }
   return {};
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "record/setting_record.h"
+#include "remote_control/sms_control_mode.h"
 #include "smtp/gprs_settings.h"
 
 namespace quelmo {
@@ -36,7 +37,7 @@ MmsGprsEvidence WeighMmsAgainstGprs(std::span<const std::uint8_t> file) {
   evidence.mms += header[7] == 1 ? 1 : 0;
   evidence.mms += IsCountry(header[8], 42) ? 1 : 0;
   evidence.mms += header[9] <= 9 ? 1 : 0;
-  evidence.mms += header[10] <= 5 ? 1 : 0;
+  evidence.mms += header[10] <= kSmsControlOff ? 1 : 0;
   evidence.mms += AllZero(header, 11, 50) ? 1 : 0;
   evidence.mms += AllZero(record10, 0, 58) ? 3 : 0;
 
@@ -46,7 +47,7 @@ MmsGprsEvidence WeighMmsAgainstGprs(std::span<const std::uint8_t> file) {
   evidence.gprs += header[0] == 0 && header[1] <= 9 ? 1 : 0;
   evidence.gprs += IsCountry(header[2], 41) ? 1 : 0;
   evidence.gprs += header[6] == 1 && header[7] == 1 ? 1 : 0;
-  evidence.gprs += header[8] <= 5 ? 1 : 0;
+  evidence.gprs += header[8] <= kSmsControlOff ? 1 : 0;
   evidence.gprs += AllZero(header, 9, 50) ? 1 : 0;
   evidence.gprs += !sender.empty() && record9 == SenderUserName(sender) ? 3 : 0;
   evidence.gprs += record10[kTextLengthByte] > 0 && record10[kTextLengthByte] <= kMaxTextBytes ? 2 : 0;

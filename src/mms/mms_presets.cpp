@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/app_state.h"
 #include "mms/mms_preset_table.h"
+#include "text/language_code.h"
 
 namespace quelmo {
 namespace {

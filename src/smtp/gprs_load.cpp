@@ -2,11 +2,11 @@
 
 #include <string_view>
 
-#include "app/app_state.h"
 #include "record/setting_record.h"
 #include "smtp/gprs_file.h"
 #include "smtp/gprs_presets.h"
 #include "text/gbk.h"
+#include "text/language_code.h"
 
 namespace quelmo {
 namespace {
