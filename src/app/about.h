@@ -7,6 +7,7 @@
 
 namespace quelmo {
 
+inline constexpr int kAboutDialogResource = 100;
 inline constexpr const char* kAboutTitle = "About Setup";
 
 class AboutLogic final : public FormLogic {

@@ -4,22 +4,9 @@
 
 #include <cstdint>
 
-namespace quelmo {
+#include "text/language_code.h"
 
-// Language codes of every text in windows and messages.
-enum LanguageCode : int {
-  kChinese = 1,
-  kEnglish = 2,
-  kGerman = 3,
-  kFinnish = 4,
-  kItalian = 5,
-  kFrench = 6,
-  kHungarian = 7,
-  kSlovenian = 8,
-  kCzech = 9,
-  kJapanese = 10,
-  kLithuanian = 11,
-};
+namespace quelmo {
 
 inline constexpr const char* kAppTitle = "Quelmo";
 inline constexpr const char* kModelName = "Quelmo K300X";

@@ -1,6 +1,6 @@
 #include "app/default_language.h"
 
-#include "app/app_state.h"
+#include "text/language_code.h"
 
 namespace quelmo {
 

@@ -10,6 +10,8 @@
 
 namespace quelmo {
 
+inline constexpr int kLauncherDialogResource = 102;
+
 enum LauncherControl : ControlId {
   kLauncherCameraButton = 1000,
   kLauncherMmsButton = 1001,

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/app_state.h"
+#include "text/language_code.h"
 
 namespace quelmo {
 namespace {

@@ -7,12 +7,10 @@
 #include <initializer_list>
 #include <iterator>
 
-#include "app/app_state.h"
+#include "text/language_code.h"
 
 namespace quelmo {
 namespace {
-
-constexpr int kLanguageCount = 11;
 
 // One text per language code, code 1 first:
 //   Chinese, English, German, Finnish, Italian, French,
@@ -307,16 +305,12 @@ std::string CameraDefaultSavedMessage(int language_index) {
                                     : "Save All Default Parameters To Camera Setting File";
 }
 
-int CameraTextLanguage(int language_index) {
-  return language_index >= 1 && language_index <= kLanguageCount ? language_index : kEnglish;
-}
-
 std::span<const ControlId> CameraTextControls() { return kTextControls; }
 
 std::span<const ControlId> CameraLists() { return kListControls; }
 
 std::optional<std::string_view> CameraControlText(ControlId id, int language_index) {
-  const int language = CameraTextLanguage(language_index);
+  const int language = ShownLanguage(language_index);
   const ControlTexts* row = FindRow(kLabelSet, id);
   if (row == nullptr) row = FindRow(kSharedTexts, id);
   if (row == nullptr) row = FindRow(kUnitTexts, id);
@@ -328,7 +322,7 @@ std::optional<std::string_view> CameraControlText(ControlId id, int language_ind
 }
 
 std::vector<std::string> CameraListEntries(ControlId list, int language_index) {
-  const int language = CameraTextLanguage(language_index);
+  const int language = ShownLanguage(language_index);
   const char* on = Cell(kOnWords, language);
   const char* off = Cell(kOffWords, language);
   switch (list) {

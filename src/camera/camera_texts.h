@@ -17,9 +17,6 @@
 
 namespace quelmo {
 
-// The code whose texts a language index shows: itself for 1..11, else English.
-int CameraTextLanguage(int language_index);
-
 // The labels, buttons, group boxes and unit labels the form sets, in the order
 // it sets them. The left column's row groups, the clock field and the folder
 // field are not among them.

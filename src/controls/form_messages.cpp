@@ -1,11 +1,10 @@
 #include "controls/form_messages.h"
 
 #include "platform/file_system.h"
+#include "text/language_code.h"
 
 namespace quelmo {
 namespace {
-
-constexpr int kChinese = 1;
 
 // What went wrong, for a Chinese reader; the system's own detail follows it
 // in English.

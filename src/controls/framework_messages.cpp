@@ -1,11 +1,8 @@
 #include "controls/framework_messages.h"
 
+#include "text/language_code.h"
+
 namespace quelmo {
-namespace {
-
-constexpr int kChinese = 1;
-
-}  // namespace
 
 std::string NotAnIntegerMessage(int language_index) {
   return language_index == kChinese ? "请键入一个整数。" : "Please enter an integer.";

@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <string_view>
 
-#include "app/app_state.h"
 #include "mms/mms_presets.h"
+#include "remote_control/sms_control_mode.h"
+#include "text/language_code.h"
 
 namespace quelmo {
 namespace {
 
 constexpr std::size_t kShortestNumber = 5;
-constexpr int kSmsControlOff = 5;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool Contains(std::string_view text, char c) { return text.find(c) != std::string_view::npos; }

@@ -4,6 +4,7 @@
 
 #include "record/record_reading.h"
 #include "record/staged_write.h"
+#include "remote_control/sms_control_mode.h"
 
 namespace quelmo {
 namespace {
@@ -18,7 +19,7 @@ constexpr std::size_t kOperatorByte = 9;
 constexpr std::size_t kSmsControlByte = 10;
 constexpr std::size_t kAutoFlagByte = 50;
 constexpr std::size_t kReservedRecord = 10;
-constexpr int kLastSmsControl = 5;
+constexpr int kLastSmsControl = kSmsControlOff;  // "Off" ends the list
 
 // Records 1..9 in file order.
 struct MmsTextRecord {

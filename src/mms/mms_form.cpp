@@ -15,6 +15,8 @@
 #include "mms/mms_texts.h"
 #include "platform/file_system.h"
 #include "record/bounded_read.h"
+#include "remote_control/remote_control_texts.h"
+#include "remote_control/sms_control_mode.h"
 #include "text/gbk.h"
 
 namespace quelmo {
@@ -24,7 +26,6 @@ constexpr int kHintWidth = 200;
 constexpr HintColour kHintFill = Rgb(213, 253, 224);
 constexpr HintColour kHintFrame = Rgb(0, 106, 53);
 constexpr std::size_t kShortestRecipient = 5;
-constexpr int kSmsControlOff = 5;
 constexpr int kMaxPicturesPerDay = 99;
 // Far more than an mms.dat: a wrong choice is refused before it is read.
 constexpr std::uintmax_t kLoadReadLimit = 64 * 1024;
@@ -79,11 +80,11 @@ void MmsForm::Open() {
   for (ControlId id : MmsTextControls()) {
     if (const auto text = MmsControlText(id, language_)) view_.SetText(id, *text);
   }
-  view_.SetItems(kMmsSmsControlList, MmsSmsControlEntries(language_));
+  view_.SetItems(kMmsSmsControlList, SmsControlEntries(language_));
   view_.SetSelection(kMmsSmsControlList, settings_.smsControl);
   hint_.AddTool(kMmsPhoneEdit, std::string(MmsPhoneHint(language_)));
   hint_.AddTool(kMmsEmailEdit, std::string(MmsEmailHint(language_)));
-  hint_.AddTool(kMmsSmsControlList, std::string(MmsSmsControlHint(language_)));
+  hint_.AddTool(kMmsSmsControlList, std::string(SmsControlHint(language_)));
 
   view_.SetItems(kMmsModeList, MmsModeEntries(language_));
   EnterAutoMode();

@@ -6,6 +6,7 @@
 #include "app/app_state.h"
 #include "mms/mms_presets.h"
 #include "mms/mms_texts.h"
+#include "remote_control/remote_control_texts.h"
 #include "text/gbk.h"
 
 namespace quelmo {
@@ -15,7 +16,7 @@ using M = MmsSettings;
 using L = MmsLimits;
 
 std::vector<std::string> EnglishModes() { return MmsModeEntries(kEnglish); }
-std::vector<std::string> EnglishSmsControl() { return MmsSmsControlEntries(kEnglish); }
+std::vector<std::string> EnglishSmsControl() { return SmsControlEntries(kEnglish); }
 
 const std::array<SettingsField<M>, 14> kFields{
     ListField<M>{"mode", &M::mode, &EnglishModes},

@@ -9,6 +9,7 @@
 #include "mms/mms_json.h"
 #include "mms/mms_presets.h"
 #include "record/setting_record.h"
+#include "remote_control/sms_control_mode.h"
 #include "record/staged_write.h"
 
 namespace quelmo {
@@ -85,7 +86,7 @@ int MmsLayoutScore(std::span<const std::uint8_t> file) {
   score += header[7] == 1 ? 1 : 0;
   score += is_country(header[8]) ? 1 : 0;
   score += header[9] <= MmsLimits::kMaxOperator ? 1 : 0;
-  score += header[10] <= 5 ? 1 : 0;
+  score += header[10] <= kSmsControlOff ? 1 : 0;
   score += AllZero(header, 11, 50) ? 1 : 0;
   score += AllZero(record10, 0, 58) ? 3 : 0;
   return score;

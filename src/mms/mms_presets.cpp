@@ -1,6 +1,7 @@
 #include "mms/mms_presets.h"
 
 #include "mms/mms_preset_table.h"
+#include "text/language_code.h"
 
 namespace quelmo {
 

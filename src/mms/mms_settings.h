@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "remote_control/sms_control_mode.h"
+
 namespace quelmo {
 
 enum MmsMode : int { kMmsAuto = 0, kMmsCustomer = 1 };
@@ -39,7 +41,7 @@ struct MmsSettings {
   std::string receiveEmail;
   std::string phoneOrEmail2;
   int picturesPerDay = 0;  // 0..99, 0 = no limit
-  int smsControl = 5;      // 0 On, 1 5 Min, 2 30 Min, 3 1 Hour, 4 2 Hour, 5 Off
+  int smsControl = kSmsControlOff;  // SmsControlMode: 0 On .. 5 Off
 
   bool operator==(const MmsSettings&) const = default;
 };

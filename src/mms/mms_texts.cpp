@@ -4,14 +4,13 @@
 #include <array>
 #include <iterator>
 
-#include "app/app_state.h"
 #include "mms/mms_file.h"
 #include "mms/mms_presets.h"
+#include "remote_control/remote_control_texts.h"
+#include "text/language_code.h"
 
 namespace quelmo {
 namespace {
-
-constexpr int kLanguageCount = 11;
 
 // One text per language code, code 1 first:
 //   Chinese, English, German, Finnish, Italian, French,
@@ -26,7 +25,7 @@ struct ControlTexts {
 // ---- Labels, group boxes and buttons, one row per control -----------------
 // Leading blanks are part of the texts.
 
-constexpr ControlTexts kControlTexts[] = {
+constexpr ControlTexts kOwnControlTexts[] = {
     {kMmsModeLabel,
      {"彩信设置", "MMS Setting", "MMS Einstellungen", "MMS Setting", "MMS Setting", "MMS Setting",
       "MMS Setting", "MMS Setting", "MMS Setting", "MMSステータス", "MMS Setting"}},
@@ -36,18 +35,6 @@ constexpr ControlTexts kControlTexts[] = {
     {kMmsOperatorLabel,
      {"选择运营商", "Select Operator", "Anbieter", "operaattorit", "Operatori", "Operateurs",
       "Kezelok", "Operater", "Operater", "通信会社", "Operatorius"}},
-    {kMmsPicturesLabel,
-     {"每天发送张数", "Max Image No./ day", "Max Anzahl Bilder/Tag", "kuvien maara / paiva",
-      "N. immagine/data", "Image No/jour", "Kepsz./ nap", "St. slik/dan", "Snimku za den",
-      "撮影数/1日", "Siusti per diena"}},
-    {kMmsPicturesNote,
-     {"提示： 0 = 不限制发送张数", "Note: 0 = Unlimited Image no.", "Anmerkung:0 = Keine Begrenzung",
-      "huom! 0 = rajaton", "Nota: -0- = illimitato", "Remarque -0- = illimite",
-      "Megj. -0- = korlutlan", "Opomba: 0 pomeni neomejeno st. MMS", "Pozor:0=neomezene",
-      "注意：0=制限なし", "Past: Pasir. -00- Neribota"}},
-    {kMmsSmsControlLabel,
-     {"短信控制", "SMS Control", "SMS Uberwachung", "SMS Control", "SMS Control", "SMS Control",
-      "SMS Control", "SMS upravljanje", "SMS Control", "SMS Control", " SMS nuotol.valdymas"}},
     {kMmsUrlLabel,
      {"彩信网址", "MMS URL", "MMS URL", "MMS URL", "MMS URL", "MMS URL", "MMS URL", "URL naslov",
       "MMS URL", "MMS URL", "MMS URL"}},
@@ -81,43 +68,35 @@ constexpr ControlTexts kControlTexts[] = {
      {"用户信息", "User Information", "Absender Email Einstellung", "User Information",
       "User Information", "User Information", "User Information", "User Information",
       "User Information", "User Information", "User Information"}},
-    {kMmsFolderButton,
-     {"选择目录", "Select", "Auswahl", "valitse", "Seleziona", "Choix", "Kivalaszt", "Izberi",
-      "Vybrat", "フォルダ選択", "Pasirinkti"}},
     {kMmsLoadButton,
      {"载入配置文件", "Load configure", "Einstellungen laden", "Load configure", "Load configure",
       "Load configure", "Load configure", "Load configure", "Load configure", "Load configure",
       "Load configure"}},
-    {kMmsSaveButton,
-     {"保存设置", "Save", "Save", "luo", "Save", "Save", "Save", "Save", "Save", "ファイル作成",
-      " Save"}},
-    {kMmsExitButton,
-     {"退出", "Exit", "Exit", "poistu", "Indiet", "Retour", "Vissz.", "Nazaj", "Vystup", "終了",
-      "Iseiti"}},
 };
-static_assert(std::size(kControlTexts) == 20);
 
-// The sixth entry of the SMS-control list.
-constexpr LanguageRow kSmsControlOff = {"关闭", "Off", "Aus", "pois", "OFF", "Arret",
-                                        "Off", "Izklop", "Vypnuto", "オフ", "NE"};
+// The captions the SMTP/GPRS and SMS forms show too, each from its shared table.
+struct SharedCaption {
+  ControlId id;
+  std::string_view (*text)(int language_index);
+};
+
+constexpr SharedCaption kSharedCaptions[] = {
+    {kMmsPicturesLabel, DailyLimitCaption},
+    {kMmsPicturesNote, DailyLimitNote},
+    {kMmsSmsControlLabel, SmsControlCaption},
+    {kMmsFolderButton, SelectFolderCaption},
+    {kMmsSaveButton, SaveCaption},
+    {kMmsExitButton, ExitCaption},
+};
+static_assert(std::size(kOwnControlTexts) + std::size(kSharedCaptions) == 20);
 
 // ---- Texts in two forms: Chinese, and one for every other code ------------
-// (German differs only in the first SMS-control entry.)
-
-constexpr const char* kSmsControlFirstFive[3][5] = {
-    {"打开", "5 分钟", "30 分钟", "1 小时", "2 小时"},
-    {"Ein", "5 Min", "30 Min", "1 Hour", "2 Hour"},  // German
-    {"On", "5 Min", "30 Min", "1 Hour", "2 Hour"},
-};
 
 constexpr const char* kParametersGroup[2] = {"彩信参数", "MMS Parameters"};
 constexpr const char* kPhoneHint[2] = {
     "注意：该手机号码可以作为短信控制号码(ex:13800013800)",
     "Note：The phone number can be used as a sms control number"};  // full-width colon
 constexpr const char* kEmailHint[2] = {"例: name@example.com", "Ex: name@example.com"};
-constexpr const char* kSmsControlHint[2] = {
-    "注意：推荐设置为2小时，可以获取更长电池使用寿命",
-    "Note: the recommended settings for 2 hours, you can get a longer battery life"};
 
 // The MMS Mode entries per language; 11 and any other code use the English.
 constexpr std::array<const char*, 2> kModeEntries[kLanguageCount] = {
@@ -141,31 +120,21 @@ int TwoForm(int language_index) { return language_index == kChinese ? 0 : 1; }
 
 }  // namespace
 
-int MmsTextLanguage(int language_index) {
-  return language_index >= 1 && language_index <= kLanguageCount ? language_index : kEnglish;
-}
-
 std::span<const ControlId> MmsTextControls() { return kTextControls; }
 
 std::optional<std::string_view> MmsControlText(ControlId id, int language_index) {
   if (id == kMmsParametersGroup) return kParametersGroup[TwoForm(language_index)];
-  const auto* row = std::find_if(std::begin(kControlTexts), std::end(kControlTexts),
+  for (const SharedCaption& row : kSharedCaptions) {
+    if (row.id == id) return row.text(language_index);
+  }
+  const auto* row = std::find_if(std::begin(kOwnControlTexts), std::end(kOwnControlTexts),
                                  [id](const ControlTexts& entry) { return entry.id == id; });
-  if (row == std::end(kControlTexts)) return std::nullopt;
-  return row->texts[static_cast<std::size_t>(MmsTextLanguage(language_index) - 1)];
-}
-
-std::vector<std::string> MmsSmsControlEntries(int language_index) {
-  const int language = MmsTextLanguage(language_index);
-  const int form = language == kChinese ? 0 : language == kGerman ? 1 : 2;
-  std::vector<std::string> entries(std::begin(kSmsControlFirstFive[form]),
-                                   std::end(kSmsControlFirstFive[form]));
-  entries.emplace_back(kSmsControlOff[static_cast<std::size_t>(language - 1)]);
-  return entries;
+  if (row == std::end(kOwnControlTexts)) return std::nullopt;
+  return row->texts[static_cast<std::size_t>(ShownLanguage(language_index) - 1)];
 }
 
 std::vector<std::string> MmsModeEntries(int language_index) {
-  const auto& entries = kModeEntries[MmsTextLanguage(language_index) - 1];
+  const auto& entries = kModeEntries[ShownLanguage(language_index) - 1];
   return {entries.begin(), entries.end()};
 }
 
@@ -175,9 +144,6 @@ std::string_view MmsCustomerPlaceholder(int language_index) {
 
 std::string_view MmsPhoneHint(int language_index) { return kPhoneHint[TwoForm(language_index)]; }
 std::string_view MmsEmailHint(int language_index) { return kEmailHint[TwoForm(language_index)]; }
-std::string_view MmsSmsControlHint(int language_index) {
-  return kSmsControlHint[TwoForm(language_index)];
-}
 
 std::string_view MmsSavedConfirmation(int language_index) {
   return language_index == kChinese ? "彩信设置文件已保存"

@@ -2,7 +2,9 @@
 // What the MMS form shows, by language code (1 Chinese, 2 English, 3 German,
 // 4 Finnish, 5 Italian, 6 French, 7 Hungarian, 8 Slovenian, 9 Czech,
 // 10 Japanese, 11 Lithuanian); any other code shows English. Texts are UTF-8.
-// The country and operator names belong to the presets (mms_presets.h).
+// The country and operator names belong to the presets (mms_presets.h); the
+// SMS control list, its hint and the captions every form with SMS remote
+// control shows belong to remote_control_texts.h.
 
 #include <optional>
 #include <span>
@@ -15,9 +17,6 @@
 
 namespace quelmo {
 
-// The code whose texts a language index shows: itself for 1..11, else English.
-int MmsTextLanguage(int language_index);
-
 // The labels, group boxes and buttons the form sets, in the order it sets
 // them: the 20 of the per-language tables, then the parameters group box.
 std::span<const ControlId> MmsTextControls();
@@ -25,21 +24,16 @@ std::span<const ControlId> MmsTextControls();
 // The text of one of those controls; nullopt for any other control.
 std::optional<std::string_view> MmsControlText(ControlId id, int language_index);
 
-// "On", "5 Min", "30 Min", "1 Hour", "2 Hour", "Off" in the language; the
-// index is the stored SMS-control value.
-std::vector<std::string> MmsSmsControlEntries(int language_index);
-
 // "Auto" and the Customer entry of the MMS Mode list, in the language.
 std::vector<std::string> MmsModeEntries(int language_index);
 
 // The single entry of the country and operator lists in Customer mode.
 std::string_view MmsCustomerPlaceholder(int language_index);
 
-// The balloon hints of the phone field, the e-mail field and the SMS-control
-// list: Chinese for code 1, English for every other code.
+// The balloon hints of the phone field and the e-mail field: Chinese for
+// code 1, English for every other code.
 std::string_view MmsPhoneHint(int language_index);
 std::string_view MmsEmailHint(int language_index);
-std::string_view MmsSmsControlHint(int language_index);
 
 // Load's file-type filter.
 inline constexpr std::string_view kMmsLoadFilter =

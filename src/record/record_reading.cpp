@@ -5,6 +5,7 @@
 
 #include "record/setting_checksum.h"
 #include "text/gbk.h"
+#include "text/language_code.h"
 
 namespace quelmo {
 namespace {
@@ -172,9 +173,6 @@ int ReadPicturesPerDay(std::uint8_t tens, std::uint8_t units, Problems& problems
 }
 
 int ReadCameraLanguage(std::uint8_t stored, std::string_view name, Problems& problems) {
-  constexpr int kFirstLanguage = 1;
-  constexpr int kLastLanguage = 11;
-  constexpr int kEnglish = 2;
   if (stored >= kFirstLanguage && stored <= kLastLanguage) return stored;
   problems.push_back(std::string(name) + ": " + std::to_string(stored) + " is outside " +
                      std::to_string(kFirstLanguage) + ".." + std::to_string(kLastLanguage) +

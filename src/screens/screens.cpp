@@ -2,9 +2,13 @@
 
 #include "app/about.h"
 #include "app/launcher.h"
+#include "camera/camera_controls.h"
 #include "camera/camera_form.h"
+#include "mms/mms_controls.h"
 #include "mms/mms_form.h"
+#include "sms/sms_controls.h"
 #include "sms/sms_form.h"
+#include "smtp/smtp_controls.h"
 #include "smtp/smtp_form.h"
 
 namespace quelmo {
@@ -12,17 +16,17 @@ namespace quelmo {
 int DialogResourceOf(Next window) {
   switch (window) {
     case Next::kLauncher:
-      return 102;
+      return kLauncherDialogResource;
     case Next::kAbout:
-      return 100;
+      return kAboutDialogResource;
     case Next::kCameraForm:
-      return 129;
+      return kCameraDialogResource;
     case Next::kMmsForm:
-      return 130;
+      return kMmsDialogResource;
     case Next::kSmtpForm:
-      return 147;
+      return kSmtpDialogResource;
     case Next::kSmsForm:
-      return 155;
+      return kSmsDialogResource;
     case Next::kStay:
     case Next::kClose:
     case Next::kQuit:

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "app/app_state.h"
+#include "text/language_code.h"
 
 namespace quelmo {
 namespace {

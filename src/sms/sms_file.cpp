@@ -4,6 +4,7 @@
 
 #include "record/record_reading.h"
 #include "record/staged_write.h"
+#include "remote_control/sms_control_mode.h"
 
 namespace quelmo {
 namespace {
@@ -13,7 +14,7 @@ constexpr std::size_t kTensByte = 3;
 constexpr std::size_t kUnitsByte = 4;
 constexpr std::size_t kLanguageByte = 5;
 constexpr std::size_t kAlwaysOneByte = 50;
-constexpr int kLastSmsControl = 5;
+constexpr int kLastSmsControl = kSmsControlOff;  // "Off" ends the list
 // A remote-control list left without a selection stores 0xFF.
 constexpr std::uint8_t kNoSelectionByte = 0xFF;
 constexpr int kNoSelection = -1;

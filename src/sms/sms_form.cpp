@@ -10,7 +10,8 @@
 #include "controls/form_messages.h"
 #include "controls/framework_messages.h"
 #include "platform/file_system.h"
-#include "sms/remote_control_texts.h"
+#include "remote_control/remote_control_texts.h"
+#include "remote_control/sms_control_mode.h"
 #include "sms/sms_checks.h"
 #include "sms/sms_file.h"
 #include "sms/sms_texts.h"
@@ -25,8 +26,6 @@ constexpr int kMaxDailyLimit = 99;
 constexpr int kHintWidth = 200;
 constexpr HintColour kHintFill = Rgb(213, 253, 224);
 constexpr HintColour kHintFrame = Rgb(0, 106, 53);
-
-const int kSmsControlOff = SmsSettings{}.smsControl;
 
 // Sets an edit's text only when it differs: rewriting the text the user is
 // typing in would move the caret to its end.

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "app/app_state.h"
-#include "sms/remote_control_texts.h"
+#include "remote_control/remote_control_texts.h"
 
 namespace quelmo {
 namespace {

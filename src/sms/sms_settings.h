@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <string>
 
+#include "remote_control/sms_control_mode.h"
+
 namespace quelmo {
 
 struct SmsLimits {
@@ -19,7 +21,7 @@ struct SmsSettings {
   std::string phone2;
   std::string phone3;
   int picturesPerDay = 0;  // 0..99, 0 = no limit
-  int smsControl = 5;      // 0 On .. 5 Off; -1 (no selection) is stored as 0xFF
+  int smsControl = kSmsControlOff;  // SmsControlMode; -1 (no selection) is stored as 0xFF
 
   bool operator==(const SmsSettings&) const = default;
 };

@@ -3,13 +3,11 @@
 #include <array>
 #include <iterator>
 
-#include "app/app_state.h"
-#include "sms/remote_control_texts.h"
+#include "remote_control/remote_control_texts.h"
+#include "text/language_code.h"
 
 namespace quelmo {
 namespace {
-
-constexpr int kLanguageCount = 11;
 
 // One text per language code, code 1 first:
 //   Chinese, English, German, Finnish, Italian, French,
@@ -66,7 +64,7 @@ std::span<const ControlId> SmsTextControls() { return kTextControls; }
 std::optional<std::string_view> SmsControlText(ControlId id, int language_index) {
   for (const OwnCaption& row : kOwnCaptions) {
     if (row.id == id) {
-      return row.texts[static_cast<std::size_t>(FormTextLanguage(language_index) - 1)];
+      return row.texts[static_cast<std::size_t>(ShownLanguage(language_index) - 1)];
     }
   }
   for (const SharedCaption& row : kSharedCaptions) {
@@ -79,12 +77,6 @@ std::string_view SmsPhoneNumberHint(int language_index) {
   return language_index == kChinese
              ? "注意：手机号码1可以作为远程短信控制号码"
              : "Note：The phone number 1 can be used as a remote control number";
-}
-
-std::string_view SmsControlHint(int language_index) {
-  return language_index == kChinese
-             ? "注意：推荐设置为2小时，可以获取更长电池使用寿命"
-             : "Note: the recommended settings for 2 hours, you can get a longer battery life";
 }
 
 std::string_view SmsSavedConfirmation(int language_index) {

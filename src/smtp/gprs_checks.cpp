@@ -2,15 +2,15 @@
 
 #include <string_view>
 
-#include "app/app_state.h"
+#include "remote_control/sms_control_mode.h"
 #include "smtp/gprs_presets.h"
+#include "text/language_code.h"
 
 namespace quelmo {
 namespace {
 
 constexpr std::size_t kShortestText = 2;
 constexpr std::size_t kShortestPhone = 5;
-constexpr int kSmsControlOff = 5;
 
 bool TooShort(std::string_view text) { return text.size() < kShortestText; }
 

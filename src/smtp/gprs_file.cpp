@@ -4,6 +4,7 @@
 
 #include "record/record_reading.h"
 #include "record/staged_write.h"
+#include "remote_control/sms_control_mode.h"
 
 namespace quelmo {
 namespace {
@@ -19,7 +20,7 @@ constexpr std::size_t kSmsControlByte = 8;
 constexpr std::size_t kAutoFlagByte = 50;
 constexpr std::uint8_t kCustomerCountryByte = kGprsCustomerCountry;
 constexpr std::size_t kUserNameRecord = 9;
-constexpr int kLastSmsControl = 5;
+constexpr int kLastSmsControl = kSmsControlOff;  // "Off" ends the list
 
 // Records 1..10 in file order; record 9 holds the derived user name.
 struct GprsTextRecord {

@@ -4,6 +4,7 @@
 
 #include "app/app_state.h"
 #include "smtp/gprs_presets.h"
+#include "remote_control/remote_control_texts.h"
 #include "smtp/smtp_texts.h"
 
 namespace quelmo {
@@ -13,7 +14,7 @@ using G = GprsSettings;
 using L = GprsLimits;
 
 std::vector<std::string> EnglishModes() { return ApnModeEntries(kEnglish); }
-std::vector<std::string> EnglishSmsControl() { return SmtpSmsControlEntries(kEnglish); }
+std::vector<std::string> EnglishSmsControl() { return SmsControlEntries(kEnglish); }
 
 const std::array<SettingsField<G>, 14> kFields{
     ListField<G>{"apnMode", &G::apnMode, &EnglishModes},

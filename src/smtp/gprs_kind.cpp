@@ -5,6 +5,7 @@
 
 #include "app/app_state.h"
 #include "record/setting_record.h"
+#include "remote_control/sms_control_mode.h"
 #include "record/staged_write.h"
 #include "smtp/gprs_checks.h"
 #include "smtp/gprs_file.h"
@@ -78,7 +79,7 @@ int GprsLayoutScore(std::span<const std::uint8_t> file) {
   score += header[0] == 0 && header[1] <= GprsLimits::kMaxOperator ? 1 : 0;
   score += is_country(header[2]) ? 1 : 0;
   score += header[6] == 1 && header[7] == 1 ? 1 : 0;
-  score += header[8] <= 5 ? 1 : 0;
+  score += header[8] <= kSmsControlOff ? 1 : 0;
   score += AllZero(header, 9, 50) ? 1 : 0;
   score += !sender.empty() && record9 == SenderUserName(sender) ? 3 : 0;
   score += record10[kTextLengthByte] > 0 && record10[kTextLengthByte] <= kMaxTextBytes ? 2 : 0;

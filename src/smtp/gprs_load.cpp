@@ -1,7 +1,11 @@
 #include "smtp/gprs_load.h"
 
+#include <string_view>
+
 #include "record/setting_record.h"
 #include "smtp/gprs_presets.h"
+#include "text/gbk.h"
+#include "text/language_code.h"
 
 namespace quelmo {
 namespace {

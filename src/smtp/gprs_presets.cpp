@@ -1,6 +1,6 @@
 #include "smtp/gprs_presets.h"
 
-#include "app/app_state.h"
+#include "text/language_code.h"
 
 namespace quelmo {
 

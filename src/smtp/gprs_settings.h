@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "remote_control/sms_control_mode.h"
+
 namespace quelmo {
 
 enum ApnMode : int { kApnAuto = 0, kApnCustomer = 1 };
@@ -40,7 +42,7 @@ struct GprsSettings {
   std::string senderPassword;
   std::string recipientEmail;
   std::string smsControlPhone;
-  int smsControl = 5;     // 0 On .. 5 Off
+  int smsControl = kSmsControlOff;  // SmsControlMode: 0 On .. 5 Off
 
   bool operator==(const GprsSettings&) const = default;
 };

@@ -7,6 +7,8 @@
 #include "controls/form_messages.h"
 #include "platform/file_system.h"
 #include "record/bounded_read.h"
+#include "remote_control/remote_control_texts.h"
+#include "remote_control/sms_control_mode.h"
 #include "smtp/gprs_checks.h"
 #include "smtp/gprs_file.h"
 #include "smtp/gprs_load.h"
@@ -18,7 +20,6 @@ namespace quelmo {
 namespace {
 
 constexpr int kMaxDailyLimit = 99;
-constexpr int kSmsControlOff = 5;
 // Anything larger is no setting file; refused before it is read.
 constexpr std::uintmax_t kLoadLimit = 64 * 1024;
 
@@ -73,7 +74,7 @@ void SmtpForm::Open() {
   for (const ControlCaption& caption : SmtpCaptions(language_)) {
     view_.SetText(caption.id, caption.text);
   }
-  view_.SetItems(kSmtpSmsControlList, SmtpSmsControlEntries(language_));
+  view_.SetItems(kSmtpSmsControlList, SmsControlEntries(language_));
   view_.SetSelection(kSmtpSmsControlList, kSmsControlOff);
   for (const TextEdit& text : kTextEdits) view_.SetByteLimit(text.edit, text.limit);
   ShowPreset(kGprsChina, 0);

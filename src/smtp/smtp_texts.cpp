@@ -3,14 +3,12 @@
 #include <array>
 #include <cstddef>
 
-#include "app/app_state.h"
-#include "sms/remote_control_texts.h"
+#include "remote_control/remote_control_texts.h"
 #include "smtp/smtp_controls.h"
+#include "text/language_code.h"
 
 namespace quelmo {
 namespace {
-
-constexpr int kLanguageCount = 11;
 
 // One text per language code, code 1 first:
 //   Chinese, English, German, Finnish, Italian, French,
@@ -118,13 +116,12 @@ constexpr HintRow kHints[] = {
     {kRecipientEdit, "例: ", "Ex: ", kExampleRecipient, "", ""},
     {kSmsPhoneEdit, "注意：号码可以作为短信控制号码(ex:13800013800)",
      "Note：The phone number can be used as a sms control number", "", "", ""},
-    {kSmtpSmsControlList, "注意：推荐设置为2小时，可以获取更长电池使用寿命",
-     "Note: the recommended settings for 2 hours, you can get a longer battery life", "", "", ""},
+    {kSmtpSmsControlList, kSmsControlHintChinese, kSmsControlHintEnglish, "", "", ""},
     {kSenderEmailEdit, "例: ", "Ex: ", kExampleSender, "", ""},
 };
 
 std::string_view Pick(const LanguageRow& row, int language_index) {
-  return row[static_cast<std::size_t>(FormTextLanguage(language_index) - 1)];
+  return row[static_cast<std::size_t>(ShownLanguage(language_index) - 1)];
 }
 
 }  // namespace
@@ -151,10 +148,6 @@ std::vector<std::string> ApnModeEntries(int language_index) {
 
 std::string_view CustomerListEntry(int language_index) {
   return language_index == kChinese ? "自定义" : "Customer";
-}
-
-std::vector<std::string> SmtpSmsControlEntries(int language_index) {
-  return SmsControlEntries(language_index);
 }
 
 std::vector<ControlHint> SmtpHints(int language_index) {

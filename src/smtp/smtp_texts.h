@@ -2,8 +2,10 @@
 // What the SMTP/GPRS form shows, by language code (1 Chinese, 2 English,
 // 3 German, 4 Finnish, 5 Italian, 6 French, 7 Hungarian, 8 Slovenian,
 // 9 Czech, 10 Japanese, 11 Lithuanian); any other code shows English. Texts
-// are UTF-8. The captions this form shares with the SMS form come from that
-// form's tables; hints and messages exist in Chinese (1) and English only.
+// are UTF-8. The captions, the SMS control list and its hint that this form
+// shares with the others come from the remote-control tables
+// (remote_control_texts.h); hints and messages exist in Chinese (1) and
+// English only.
 
 #include <string>
 #include <string_view>
@@ -27,9 +29,6 @@ std::vector<std::string> ApnModeEntries(int language_index);
 
 // The single entry of the Country and Operator lists in Customer mode.
 std::string_view CustomerListEntry(int language_index);
-
-// The SMS control list: five intervals, then "Off" (entry 5).
-std::vector<std::string> SmtpSmsControlEntries(int language_index);
 
 struct ControlHint {
   ControlId id;

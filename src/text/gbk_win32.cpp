@@ -17,6 +17,7 @@
 #include <string>
 
 #include "text/gbk.h"
+#include "text/utf16.h"
 #include "text/utf8.h"
 
 namespace quelmo {
@@ -39,15 +40,6 @@ std::wstring WideFrom(UINT code_page, std::string_view bytes, bool& ok) {
   std::wstring wide(static_cast<std::size_t>(size), L'\0');
   MultiByteToWideChar(code_page, MB_ERR_INVALID_CHARS, bytes.data(), length, wide.data(), size);
   return wide;
-}
-
-std::string Utf8From(std::wstring_view wide) {
-  if (wide.empty()) return {};
-  const int length = static_cast<int>(wide.size());
-  const int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
-  std::string utf8(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, utf8.data(), size, nullptr, nullptr);
-  return utf8;
 }
 
 // GBK bytes of `wide`, or nothing when a character has no GBK code of its own.
@@ -140,7 +132,7 @@ Result<std::string> GbkToUtf8(std::string_view gbk) {
   bool ok = false;
   const std::wstring wide = WideFrom(kGbkCodePage, gbk, ok);
   if (!ok || HasPrivateUse(wide)) return FirstNotGbk(gbk);
-  return Utf8From(wide);
+  return Utf8(wide);
 }
 
 }  // namespace quelmo

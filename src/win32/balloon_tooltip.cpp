@@ -1,6 +1,6 @@
 #include "win32/balloon_tooltip.h"
 
-#include "win32/wide_text.h"
+#include "text/utf16.h"
 
 namespace quelmo {
 namespace {

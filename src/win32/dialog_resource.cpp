@@ -1,6 +1,6 @@
 #include "win32/dialog_resource.h"
 
-#include "win32/wide_text.h"
+#include "text/utf16.h"
 #include "win32/win32_api.h"
 
 namespace quelmo {

@@ -3,11 +3,11 @@
 #include <vector>
 
 #include "screens/screens.h"
+#include "text/utf16.h"
 #include "win32/balloon_tooltip.h"
 #include "win32/dialog_resource.h"
 #include "win32/native_form_view.h"
 #include "win32/native_text_fit.h"
-#include "win32/wide_text.h"
 
 namespace quelmo {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/app_state.h"
-#include "win32/wide_text.h"
+#include "text/utf16.h"
 
 namespace quelmo {
 namespace {

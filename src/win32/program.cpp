@@ -7,9 +7,9 @@
 #include "app/program_session.h"
 #include "app/system_preferences.h"
 #include "platform/platform.h"
+#include "text/utf16.h"
 #include "win32/native_dialogs.h"
 #include "win32/screenshots.h"
-#include "win32/wide_text.h"
 #include "win32/window_loop.h"
 
 namespace quelmo {

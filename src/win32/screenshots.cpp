@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "screens/window_names.h"
+#include "text/utf16.h"
 #include "win32/hosted_dialog.h"
-#include "win32/wide_text.h"
 
 namespace quelmo {
 namespace {

@@ -1,12 +1,6 @@
 #pragma once
-// Texts cross the Win32 boundary as UTF-16; everything else is UTF-8.
+// The UTF-16 conversion lives with the other text conversions; this name
+// stays for the host files that still include it. New code includes
+// "text/utf16.h".
 
-#include <string>
-#include <string_view>
-
-namespace quelmo {
-
-std::wstring Wide(std::string_view utf8);
-std::string Utf8(std::wstring_view wide);
-
-}  // namespace quelmo
+#include "text/utf16.h"

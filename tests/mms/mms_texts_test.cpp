@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "remote_control/remote_control_texts.h"
+
 namespace quelmo {
 namespace {
 
@@ -21,7 +23,7 @@ TEST(MmsTextsTest, EveryControlHasATextAndUnknownCodesShowEnglish) {
       ASSERT_TRUE(text.has_value() && !text->empty()) << id << " in " << language;
       EXPECT_EQ(text, MmsControlText(id, shown));
     }
-    EXPECT_EQ(MmsSmsControlEntries(language), MmsSmsControlEntries(shown));
+    EXPECT_EQ(SmsControlEntries(language), SmsControlEntries(shown));
     EXPECT_EQ(MmsModeEntries(language), MmsModeEntries(shown));
   }
   EXPECT_FALSE(MmsControlText(kMmsUrlEdit, 2).has_value());
@@ -41,7 +43,7 @@ TEST(MmsTextsTest, ListsByLanguage) {
       {11, {"On", "5 Min", "30 Min", "1 Hour", "2 Hour", "NE"}, {"Auto", "Customer"}, "Customer"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(MmsSmsControlEntries(c.language), c.sms) << c.language;
+    EXPECT_EQ(SmsControlEntries(c.language), c.sms) << c.language;
     EXPECT_EQ(MmsModeEntries(c.language), c.modes) << c.language;
     EXPECT_EQ(MmsCustomerPlaceholder(c.language), c.placeholder) << c.language;
   }

@@ -8,8 +8,8 @@
 #include <array>
 #include <string>
 
+#include "text/utf16.h"
 #include "win32/native_form_view.h"
-#include "win32/wide_text.h"
 
 namespace quelmo {
 namespace {

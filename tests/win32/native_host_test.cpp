@@ -22,15 +22,15 @@
 #include "app/registry_preference_backend.h"
 #include "camera/camera_controls.h"
 #include "mms/mms_controls.h"
-#include "smtp/smtp_controls.h"
-#include "sms/sms_controls.h"
 #include "platform/file_system.h"
 #include "recording_dialogs.h"
 #include "screens/window_names.h"
+#include "sms/sms_controls.h"
+#include "smtp/smtp_controls.h"
 #include "support/fake_preference_backend.h"
 #include "support/temp_folder.h"
+#include "text/utf16.h"
 #include "win32/native_form_view.h"
-#include "win32/wide_text.h"
 #include "win32/window_loop.h"
 
 namespace quelmo {

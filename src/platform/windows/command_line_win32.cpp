@@ -6,19 +6,9 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "text/utf16.h"
+
 namespace quelmo {
-namespace {
-
-std::string Utf8From(const wchar_t* wide) {
-  const int size = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-  if (size <= 1) return {};
-  std::string utf8(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8.data(), size, nullptr, nullptr);
-  utf8.pop_back();  // the terminating zero
-  return utf8;
-}
-
-}  // namespace
 
 std::vector<std::string> Utf8Arguments(int argc, char** argv) {
   int count = 0;
@@ -29,7 +19,7 @@ std::vector<std::string> Utf8Arguments(int argc, char** argv) {
     return std::vector<std::string>(argv + 1, argv + argc);
   }
   std::vector<std::string> arguments;
-  for (int i = 1; i < count; ++i) arguments.push_back(Utf8From(wide[i]));
+  for (int i = 1; i < count; ++i) arguments.push_back(Utf8(wide[i]));
   LocalFree(wide);
   return arguments;
 }

@@ -15,6 +15,7 @@
 
 #include "platform/file_system.h"
 #include "platform/windows/extended_path.h"
+#include "text/utf16.h"
 
 namespace quelmo {
 namespace {
@@ -35,12 +36,7 @@ std::string SystemMessage(DWORD error) {
     wide.pop_back();
   }
   if (wide.empty()) return "system error " + std::to_string(error);
-  const int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
-                                       nullptr, 0, nullptr, nullptr);
-  std::string utf8(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), size,
-                      nullptr, nullptr);
-  return utf8;
+  return Utf8(wide);
 }
 
 bool IsMissing(DWORD error) {

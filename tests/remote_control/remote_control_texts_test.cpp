@@ -1,7 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "sms/remote_control_texts.h"
+#include "remote_control/remote_control_texts.h"
+#include "remote_control/sms_control_mode.h"
 
 namespace quelmo {
 namespace {
@@ -27,7 +28,24 @@ TEST(RemoteControlTextsTest, CaptionsKeepTheirExactForm) {
   EXPECT_EQ(DailyLimitCaption(2), "Max Image No./ day");
   EXPECT_EQ(DailyLimitNote(1), "提示： 0 = 不限制发送张数");
   EXPECT_EQ(SelectFolderCaption(99), "Select");
-  EXPECT_EQ(FormTextLanguage(99), 2);
+}
+
+TEST(RemoteControlTextsTest, OffIsTheEntryTheFilesStoreForIt) {
+  for (int language = -1; language <= 12; ++language) {
+    const auto entries = SmsControlEntries(language);
+    ASSERT_EQ(entries.size(), static_cast<std::size_t>(kSmsControlOff) + 1) << language;
+  }
+  EXPECT_EQ(SmsControlEntries(1)[kSmsControlOff], "关闭");
+  EXPECT_EQ(SmsControlEntries(9)[kSmsControlOff], "Vypnuto");
+}
+
+TEST(RemoteControlTextsTest, HintIsChineseOrEnglish) {
+  EXPECT_EQ(SmsControlHint(1), "注意：推荐设置为2小时，可以获取更长电池使用寿命");
+  for (int language : {2, 3, 10, 11, 0, 12}) {
+    EXPECT_EQ(SmsControlHint(language),
+              "Note: the recommended settings for 2 hours, you can get a longer battery life")
+        << language;
+  }
 }
 
 }  // namespace

@@ -1,14 +1,12 @@
-#include "sms/remote_control_texts.h"
+#include "remote_control/remote_control_texts.h"
 
 #include <array>
 
+#include "remote_control/sms_control_mode.h"
+#include "text/language_code.h"
+
 namespace quelmo {
 namespace {
-
-constexpr int kLanguageCount = 11;
-constexpr int kChinese = 1;
-constexpr int kEnglish = 2;
-constexpr int kGerman = 3;
 
 // One text per language code, code 1 first:
 //   Chinese, English, German, Finnish, Italian, French,
@@ -56,25 +54,27 @@ constexpr std::array<std::string_view, 5> kGermanIntervals = {"Ein", "5 Min", "3
                                                               "1 Hour", "2 Hour"};
 constexpr std::array<std::string_view, 5> kOtherIntervals = {"On", "5 Min", "30 Min", "1 Hour",
                                                              "2 Hour"};
+// "Off" follows the intervals, so its index is what the files store for it.
+static_assert(kOtherIntervals.size() == kSmsControlOff);
 
 std::string_view Cell(const LanguageRow& row, int language_index) {
-  return row[static_cast<std::size_t>(FormTextLanguage(language_index) - 1)];
+  return row[static_cast<std::size_t>(ShownLanguage(language_index) - 1)];
 }
 
 }  // namespace
 
-int FormTextLanguage(int language_index) {
-  return language_index >= 1 && language_index <= kLanguageCount ? language_index : kEnglish;
-}
-
 std::vector<std::string> SmsControlEntries(int language_index) {
-  const int language = FormTextLanguage(language_index);
+  const int language = ShownLanguage(language_index);
   const auto& intervals = language == kChinese  ? kChineseIntervals
                           : language == kGerman ? kGermanIntervals
                                                 : kOtherIntervals;
   std::vector<std::string> entries(intervals.begin(), intervals.end());
   entries.emplace_back(Cell(kOffEntry, language));
   return entries;
+}
+
+std::string_view SmsControlHint(int language_index) {
+  return language_index == kChinese ? kSmsControlHintChinese : kSmsControlHintEnglish;
 }
 
 std::string_view SmsControlCaption(int language_index) {

@@ -1,6 +1,9 @@
-#include "win32/wide_text.h"
+#include "text/utf16.h"
 
-#include "win32/win32_api.h"
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
 
 namespace quelmo {
 
