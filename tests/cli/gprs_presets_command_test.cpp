@@ -139,7 +139,10 @@ TEST_F(GprsPresetsCommandTest, ListsThePresets) {
   EXPECT_EQ(germany[0]["operators"].size(), 10u);
 
   const CliRun text = RunQuelmoCli({"presets", "gprs", "--country", "23"});
-  EXPECT_EQ(text.out, "23 Namibia\n  0 MTC: no built-in access point (use apnMode Customer)\n");
+  EXPECT_EQ(text.out, "23 Namibia\n  0 MTC: no built-in parameters (write it in Customer mode)\n");
+  // The same listing as the MMS presets: one value a line, by its settings key.
+  EXPECT_THAT(RunQuelmoCli({"presets", "gprs", "--country", "4"}).out,
+              HasSubstr("  1 China Unicom\n      apn: 3gnet\n      account:\n      password:\n"));
   for (const char* bad : {"42", "-1", "x"}) {
     EXPECT_EQ(RunQuelmoCli({"presets", "gprs", "--country", bad}).exitCode, kExitBadInput) << bad;
   }
