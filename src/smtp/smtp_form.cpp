@@ -166,12 +166,8 @@ void SmtpForm::TakeTexts() {
 }
 
 void SmtpForm::PutToControls() {
-  // An edit that already shows its text is left alone, caret and all.
-  const auto show = [this](ControlId id, const std::string& text) {
-    if (view_.Text(id) != text) view_.SetText(id, text);
-  };
-  for (const TextEdit& text : kTextEdits) show(text.edit, typed_.*text.member);
-  show(kSmtpDailyLimitEdit, std::to_string(typed_.picturesPerDay));
+  for (const TextEdit& text : kTextEdits) view_.SetText(text.edit, typed_.*text.member);
+  view_.SetText(kSmtpDailyLimitEdit, std::to_string(typed_.picturesPerDay));
   folder_.Show();
 }
 

@@ -1,8 +1,19 @@
 #include "support/fake_view.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace quelmo {
+namespace {
+
+int CharacterCount(const std::string& utf8) {
+  // Every byte but a continuation byte starts a character.
+  return static_cast<int>(std::count_if(utf8.begin(), utf8.end(), [](char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
+  }));
+}
+
+}  // namespace
 
 FormLogic& FakeView::Logic() const {
   if (logic_ == nullptr) throw std::logic_error("FakeView: no logic bound to act on");
@@ -10,8 +21,34 @@ FormLogic& FakeView::Logic() const {
 }
 
 Next FakeView::Type(ControlId id, const std::string& text) {
-  SetText(id, text);
+  texts_[id] = text;
+  carets_.erase(id);
   return Logic().TextEdited(id);
+}
+
+void FakeView::PlaceCaret(ControlId id, CaretPlace place) {
+  const int length = CharacterCount(Text(id));
+  place.start = std::clamp(place.start, 0, length);
+  place.end = std::clamp(place.end, place.start, length);
+  carets_[id] = place;
+}
+
+CaretPlace FakeView::Caret(ControlId id) const {
+  const auto it = carets_.find(id);
+  if (it != carets_.end()) return it->second;
+  const int length = CharacterCount(Text(id));
+  return {length, length};
+}
+
+void FakeView::SetText(ControlId id, std::string_view text) {
+  if (Text(id) == text) return;
+  texts_[id] = std::string(text);
+  carets_.erase(id);
+}
+
+void FakeView::FocusAndSelectAll(ControlId id) {
+  focused_ = id;
+  carets_[id] = {0, CharacterCount(Text(id))};
 }
 
 Next FakeView::Leave(ControlId id) { return Logic().FocusLeft(id); }
