@@ -3,17 +3,9 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "controls/folder_field.h"
+
 namespace quelmo {
-namespace {
-
-int CharacterCount(const std::string& utf8) {
-  // Every byte but a continuation byte starts a character.
-  return static_cast<int>(std::count_if(utf8.begin(), utf8.end(), [](char byte) {
-    return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
-  }));
-}
-
-}  // namespace
 
 FormLogic& FakeView::Logic() const {
   if (logic_ == nullptr) throw std::logic_error("FakeView: no logic bound to act on");
