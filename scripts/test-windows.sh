@@ -120,7 +120,9 @@ say "Wine prefix ready"
 # and the settings they picked there, for the comparison below.
 road="$scratch/road"
 mkdir -p "$road"
-QUELMO_ROAD_OUT=$(winepath -w "$road") ctest --preset=windows -j "$jobs"
+# A failing test's own output is shown: under Wine it may fail where it never
+# does at home, and its words are all there is to go on.
+QUELMO_ROAD_OUT=$(winepath -w "$road") ctest --preset=windows -j "$jobs" --output-on-failure
 say "tests under Wine passed"
 
 # --- quelmo.exe's forms write what the Linux build writes ---

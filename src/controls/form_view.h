@@ -31,6 +31,12 @@ class FormView {
   virtual void SetTitle(std::string_view text) = 0;
 
   // Labels, buttons, group boxes and edits. Texts are UTF-8.
+  //
+  // A text the control already shows is left as it is: an edit keeps its
+  // caret and selection, and no change event is sent. So the logic may put
+  // every field back after each keystroke without the caret jumping away
+  // from where the user is typing. A new text puts an edit's caret at its
+  // end, with nothing selected.
   virtual void SetText(ControlId id, std::string_view text) = 0;
   virtual std::string Text(ControlId id) const = 0;
 

@@ -40,7 +40,10 @@ void QtFormView::SetText(ControlId id, std::string_view text) {
     button->setText(value);
     window_.TextsChanged(widget);
   } else if (QLineEdit* edit = window_.EditOf(id)) {
-    // Edits scroll their text; they are not fitted.
+    // Edits scroll their text; they are not fitted. setText would put the
+    // caret at the end even for the text already there, under the user's
+    // fingers: the same text is left alone.
+    if (edit->text() == value) return;
     const QSignalBlocker edit_blocker(edit);
     edit->setText(value);
   } else if (auto* list = qobject_cast<QComboBox*>(widget)) {

@@ -27,11 +27,6 @@ constexpr int kHintWidth = 200;
 constexpr HintColour kHintFill = Rgb(213, 253, 224);
 constexpr HintColour kHintFrame = Rgb(0, 106, 53);
 
-// Sets an edit's text only when it differs: rewriting the text the user is
-// typing in would move the caret to its end.
-void ShowText(FormView& view, ControlId id, const std::string& text) {
-  if (view.Text(id) != text) view.SetText(id, text);
-}
 
 // Opens `follower` while `leader` is long enough to be a number; otherwise
 // empties and locks it. True when it was locked.
@@ -177,10 +172,10 @@ bool SmsForm::TakePhone(ControlId edit, std::string& held) {
 }
 
 void SmsForm::PutToControls() {
-  ShowText(view_, kSmsPhone1Edit, GbkToUtf8ForDisplay(held_.phone1));
-  ShowText(view_, kSmsPhone2Edit, GbkToUtf8ForDisplay(held_.phone2));
-  ShowText(view_, kSmsPhone3Edit, GbkToUtf8ForDisplay(held_.phone3));
-  ShowText(view_, kSmsDailyLimitEdit, std::to_string(held_.picturesPerDay));
+  view_.SetText(kSmsPhone1Edit, GbkToUtf8ForDisplay(held_.phone1));
+  view_.SetText(kSmsPhone2Edit, GbkToUtf8ForDisplay(held_.phone2));
+  view_.SetText(kSmsPhone3Edit, GbkToUtf8ForDisplay(held_.phone3));
+  view_.SetText(kSmsDailyLimitEdit, std::to_string(held_.picturesPerDay));
   folder_.Show();
 }
 

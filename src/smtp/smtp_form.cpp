@@ -154,8 +154,8 @@ Result<GprsSettings> SmtpForm::CollectGprsSettings() const {
 }
 
 void SmtpForm::Show(ControlId edit, const std::string& text) {
-  // An edit that already shows its text is left alone, caret and all.
-  if (view_.Text(edit) != text) view_.SetText(edit, text);
+  // The view leaves an edit that already shows the text alone, caret and all.
+  view_.SetText(edit, text);
 }
 
 void SmtpForm::ShowDailyLimit() {

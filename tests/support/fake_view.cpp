@@ -1,6 +1,9 @@
 #include "support/fake_view.h"
 
+#include <algorithm>
 #include <stdexcept>
+
+#include "controls/folder_field.h"
 
 namespace quelmo {
 
@@ -10,8 +13,34 @@ FormLogic& FakeView::Logic() const {
 }
 
 Next FakeView::Type(ControlId id, const std::string& text) {
-  SetText(id, text);
+  texts_[id] = text;
+  carets_.erase(id);
   return Logic().TextEdited(id);
+}
+
+void FakeView::PlaceCaret(ControlId id, CaretPlace place) {
+  const int length = CharacterCount(Text(id));
+  place.start = std::clamp(place.start, 0, length);
+  place.end = std::clamp(place.end, place.start, length);
+  carets_[id] = place;
+}
+
+CaretPlace FakeView::Caret(ControlId id) const {
+  const auto it = carets_.find(id);
+  if (it != carets_.end()) return it->second;
+  const int length = CharacterCount(Text(id));
+  return {length, length};
+}
+
+void FakeView::SetText(ControlId id, std::string_view text) {
+  if (Text(id) == text) return;
+  texts_[id] = std::string(text);
+  carets_.erase(id);
+}
+
+void FakeView::FocusAndSelectAll(ControlId id) {
+  focused_ = id;
+  carets_[id] = {0, CharacterCount(Text(id))};
 }
 
 Next FakeView::Leave(ControlId id) { return Logic().FocusLeft(id); }

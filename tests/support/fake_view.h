@@ -2,7 +2,8 @@
 // A FormView that records what the form logic did to it, and lets a test act
 // as the user: type into an edit, pick a list entry, click a button. The
 // helpers set the control first and then tell the bound logic, as the window
-// system would.
+// system would. Each edit has a caret as the real views do (counted in
+// characters): a new text puts it at the end, the text already shown keeps it.
 
 #include <deque>
 #include <map>
@@ -12,6 +13,7 @@
 
 #include "app/form_logic.h"
 #include "controls/form_view.h"
+#include "support/caret_place.h"
 
 namespace quelmo {
 
@@ -29,7 +31,10 @@ class FakeView final : public FormView {
   void Bind(FormLogic& logic) { logic_ = &logic; }
 
   // --- the user ---
+  // Replaces the edit's whole text, the caret at its end.
   Next Type(ControlId id, const std::string& text);
+  // Places the caret, or selects from start to end, held to the text.
+  void PlaceCaret(ControlId id, CaretPlace place);
   // Leaves an edit, by Tab or a click elsewhere.
   Next Leave(ControlId id);
   Next Pick(ControlId id, int index);
@@ -49,6 +54,7 @@ class FakeView final : public FormView {
   std::optional<int> ByteLimit(ControlId id) const;
   std::optional<int> CharacterLimit(ControlId id) const;
   std::optional<ControlId> Focused() const { return focused_; }
+  CaretPlace Caret(ControlId id) const;
   const std::vector<ShownMessage>& Messages() const { return messages_; }
   void ClearMessages() { messages_.clear(); }
   int FolderRequests() const { return folder_requests_; }
@@ -58,7 +64,7 @@ class FakeView final : public FormView {
 
   // --- FormView ---
   void SetTitle(std::string_view text) override { title_ = std::string(text); }
-  void SetText(ControlId id, std::string_view text) override { texts_[id] = std::string(text); }
+  void SetText(ControlId id, std::string_view text) override;
   std::string Text(ControlId id) const override;
   void SetItems(ControlId id, const std::vector<std::string>& items) override;
   void SetSelection(ControlId id, int index) override;
@@ -69,7 +75,7 @@ class FakeView final : public FormView {
   void SetCharacterLimit(ControlId id, int characters) override {
     character_limits_[id] = characters;
   }
-  void FocusAndSelectAll(ControlId id) override { focused_ = id; }
+  void FocusAndSelectAll(ControlId id) override;
   void ShowMessage(std::string_view text, MessageIcon icon = MessageIcon::kApp) override;
   std::optional<std::string> ChooseFolder(std::string_view start_folder) override;
   std::optional<std::string> ChooseFile(std::string_view filter) override;
@@ -80,6 +86,7 @@ class FakeView final : public FormView {
   FormLogic* logic_ = nullptr;
   std::string title_;
   std::map<ControlId, std::string> texts_;
+  std::map<ControlId, CaretPlace> carets_;  // none: at the end of the text
   std::map<ControlId, std::vector<std::string>> items_;
   std::map<ControlId, int> selections_;
   std::map<ControlId, bool> read_only_;

@@ -2,6 +2,9 @@
 
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
+
+#include "platform/file_system.h"
 
 namespace quelmo {
 
@@ -14,6 +17,8 @@ void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(bytes.data()),
             static_cast<std::streamsize>(bytes.size()));
+  out.close();
+  if (!out) throw std::runtime_error("the test could not write " + PathToUtf8(path));
 }
 
 }  // namespace quelmo

@@ -9,7 +9,8 @@ namespace quelmo {
 
 // The whole file; empty when it cannot be read.
 std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path);
-// Replaces the file with `bytes`.
+// Replaces the file with `bytes`; throws (and so fails the test there) when
+// it cannot, rather than leave the test to trip over a missing file later.
 void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
 
 }  // namespace quelmo

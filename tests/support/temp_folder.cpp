@@ -1,18 +1,37 @@
 #include "support/temp_folder.h"
 
 #include <atomic>
-#include <random>
 #include <stdexcept>
 #include <system_error>
 
+#ifdef _WIN32
+#include <process.h>
+#else
+#include <unistd.h>
+#endif
+
 namespace quelmo {
+namespace {
+
+// Test programs run side by side and share the temporary folder (under Wine,
+// one for the whole prefix). The process id tells them apart for as long as
+// they run, with no entropy source to depend on; a folder a finished process
+// left behind is skipped, as the folder is created exclusively.
+unsigned long ProcessId() {
+#ifdef _WIN32
+  return static_cast<unsigned long>(_getpid());
+#else
+  return static_cast<unsigned long>(getpid());
+#endif
+}
+
+}  // namespace
 
 TempFolder::TempFolder() {
   static std::atomic<unsigned> counter{0};
-  static const unsigned tag = std::random_device{}();
   const std::filesystem::path base = std::filesystem::temp_directory_path();
   for (int attempt = 0; attempt < 100; ++attempt) {
-    path_ = base / ("quelmo-test-" + std::to_string(tag) + "-" + std::to_string(++counter));
+    path_ = base / ("quelmo-test-" + std::to_string(ProcessId()) + "-" + std::to_string(++counter));
     std::error_code error;
     if (std::filesystem::create_directory(path_, error)) return;
   }

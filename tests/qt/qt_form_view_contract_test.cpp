@@ -1,0 +1,74 @@
+// The Qt view keeps the promises every view makes to the form logic, over a
+// real window offscreen.
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <string>
+#include <vector>
+
+#include "qt/dialog_window.h"
+#include "qt/qt_form_view.h"
+#include "qt_test_environment.h"
+#include "recording_dialogs.h"
+#include "support/form_view_contract.h"
+
+namespace quelmo {
+namespace {
+
+class QtViewHarness {
+ public:
+  QtViewHarness()
+      : window_(ParseDialogTemplate(contract::kContractDialogJson).value()),
+        view_(window_, dialogs_),
+        clicked_(&window_, &DialogWindow::clicked),
+        picked_(&window_, &DialogWindow::selectionChanged),
+        edited_(&window_, &DialogWindow::textEdited) {
+    window_.show();
+    window_.activateWindow();
+    ProcessQtEvents();
+  }
+
+  FormView& View() { return view_; }
+
+  std::vector<std::string> Items(ControlId list) {
+    std::vector<std::string> items;
+    const QComboBox* box = window_.ListOf(list);
+    for (int i = 0; box != nullptr && i < box->count(); ++i) items.push_back(box->itemText(i).toStdString());
+    return items;
+  }
+  bool IsEnabled(ControlId id) { return window_.Control(id)->isEnabled(); }
+  bool IsReadOnly(ControlId edit) { return window_.EditOf(edit)->isReadOnly(); }
+
+  CaretPlace Caret(ControlId edit) {
+    const QLineEdit* line = window_.EditOf(edit);
+    if (!line->hasSelectedText()) return {line->cursorPosition(), line->cursorPosition()};
+    return {static_cast<int>(line->selectionStart()), static_cast<int>(line->selectionEnd())};
+  }
+  void PlaceCaret(ControlId edit, CaretPlace place) {
+    QLineEdit* line = window_.EditOf(edit);
+    if (place.start == place.end) {
+      line->setCursorPosition(place.start);
+    } else {
+      line->setSelection(place.start, place.end - place.start);
+    }
+  }
+
+  int ChangeEvents() {
+    ProcessQtEvents();
+    return static_cast<int>(clicked_.count() + picked_.count() + edited_.count());
+  }
+
+ private:
+  RecordingDialogs dialogs_;
+  DialogWindow window_;
+  QtFormView view_;
+  QSignalSpy clicked_;
+  QSignalSpy picked_;
+  QSignalSpy edited_;
+};
+
+INSTANTIATE_TYPED_TEST_SUITE_P(Qt, FormViewContract, QtViewHarness);
+
+}  // namespace
+}  // namespace quelmo
