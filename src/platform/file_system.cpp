@@ -4,14 +4,7 @@
 
 namespace quelmo {
 
-// For file layers of tests, which pass reads on to ReadAll and lock nothing.
-Result<std::vector<std::uint8_t>> FileSystem::ReadRegularFile(const std::filesystem::path& path,
-                                                              std::uintmax_t limit) {
-  Result<std::vector<std::uint8_t>> bytes = ReadAll(path);
-  if (bytes.ok() && bytes->size() > limit) return TooLargeError(path, limit);
-  return bytes;
-}
-
+// For file layers of tests, which lock nothing.
 Result<std::unique_ptr<FolderLock>> FileSystem::LockFolder(const std::filesystem::path&,
                                                            std::chrono::milliseconds) {
   return std::make_unique<FolderLock>();

@@ -44,12 +44,11 @@ class FileSystem {
   // name, a link included, makes it fail with kBusy: nothing is ever written
   // through a name someone else made.
   virtual Result<std::unique_ptr<WritableFile>> Create(const std::filesystem::path& path) = 0;
-  virtual Result<std::vector<std::uint8_t>> ReadAll(const std::filesystem::path& path) = 0;
   // Reads `path` (links followed) only when it is a regular file of at most
   // `limit` bytes: a pipe, a device or a huge file is refused without waiting
   // on it or reading it.
   virtual Result<std::vector<std::uint8_t>> ReadRegularFile(const std::filesystem::path& path,
-                                                            std::uintmax_t limit);
+                                                            std::uintmax_t limit) = 0;
   // Takes `folder`'s save lock, waiting up to `wait` while another process
   // holds it; kBusy when it stays held. Where the file system offers no
   // locks the lock holds nothing: the exclusive Create and the writers'

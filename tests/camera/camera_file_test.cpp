@@ -175,7 +175,7 @@ TEST(CameraFileTest, WriteLeavesExactlyTheFileBytes) {
   const SettingRecord record = BuildCameraRecord(kUnusual, 2, 0);
   ASSERT_TRUE(WriteCameraFile(SystemFileSystem(), folder.path(), record).ok());
   EXPECT_THAT(TempFolder::Entries(folder.path()), ElementsAre("camera.dat"));
-  Result<std::vector<std::uint8_t>> written = SystemFileSystem().ReadAll(folder.path() / "camera.dat");
+  Result<std::vector<std::uint8_t>> written = SystemFileSystem().ReadRegularFile(folder.path() / "camera.dat", 1 << 20);
   ASSERT_TRUE(written.ok());
   EXPECT_EQ(*written, CameraFileBytes(record));
 

@@ -268,8 +268,9 @@ class RenameFailingFileSystem : public FileSystem {
   Result<std::unique_ptr<WritableFile>> Create(const std::filesystem::path& path) override {
     return real_.Create(path);
   }
-  Result<std::vector<std::uint8_t>> ReadAll(const std::filesystem::path& path) override {
-    return real_.ReadAll(path);
+  Result<std::vector<std::uint8_t>> ReadRegularFile(const std::filesystem::path& path,
+                                                    std::uintmax_t limit) override {
+    return real_.ReadRegularFile(path, limit);
   }
   Status Replace(const std::filesystem::path& from, const std::filesystem::path&) override {
     return Error{ErrorCode::kIoError, "cannot rename " + from.string() + ": device is full"};

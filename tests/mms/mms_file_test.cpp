@@ -194,7 +194,7 @@ TEST(MmsFileTest, WriteLeavesOnlyTheFinalFile) {
   TempFolder folder;
   ASSERT_TRUE(WriteMmsFile(SystemFileSystem(), folder.path(), kAuto, 2, 1).ok());
   EXPECT_THAT(TempFolder::Entries(folder.path()), ElementsAre("mms.dat"));
-  Result<std::vector<std::uint8_t>> written = SystemFileSystem().ReadAll(folder.path() / "mms.dat");
+  Result<std::vector<std::uint8_t>> written = SystemFileSystem().ReadRegularFile(folder.path() / "mms.dat", 1 << 20);
   ASSERT_TRUE(written.ok());
   EXPECT_EQ(*written, MmsFileBytes(kAuto, 2, 1));
 }

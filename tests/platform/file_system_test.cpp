@@ -47,7 +47,7 @@ TEST_F(SystemFiles, WritesAndReadsBackMoreThanOneChunk) {
   for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(i * 7);
   const std::filesystem::path path = folder_.path() / PathFromUtf8("短信.dat");
   ASSERT_TRUE(WriteWhole(files_, path, bytes).ok());
-  const Result<std::vector<std::uint8_t>> read = files_.ReadAll(path);
+  const Result<std::vector<std::uint8_t>> read = files_.ReadRegularFile(path, 1 << 20);
   ASSERT_TRUE(read.ok()) << read.message();
   EXPECT_EQ(*read, bytes);
   EXPECT_TRUE(std::filesystem::exists(In("短信.dat")));
@@ -81,8 +81,8 @@ TEST_F(SystemFiles, CreateRefusesANameThatIsTakenAndLeavesItAlone) {
     EXPECT_THAT(status.message(), HasSubstr(PathToUtf8(at)));
     EXPECT_FALSE(std::filesystem::exists(elsewhere.path() / "none"));
   }
-  EXPECT_EQ(*files_.ReadAll(victim), (std::vector<std::uint8_t>{'k', 'e', 'e', 'p'}));
-  EXPECT_EQ(*files_.ReadAll(In("file")), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
+  EXPECT_EQ(*files_.ReadRegularFile(victim, 1 << 20), (std::vector<std::uint8_t>{'k', 'e', 'e', 'p'}));
+  EXPECT_EQ(*files_.ReadRegularFile(In("file"), 1 << 20), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
 }
 
 TEST_F(SystemFiles, ReadRegularFileReadsOnlySmallRegularFiles) {
@@ -208,7 +208,7 @@ TEST_F(SystemFiles, ErrorsNameThePathAndTheSystemsReason) {
   EXPECT_THAT(created.message(),
               HasSubstr("Cannot create " + PathToUtf8(missing) + ": " + kNoSuchFile));
 
-  const Result<std::vector<std::uint8_t>> read = files_.ReadAll(In("none.dat"));
+  const Result<std::vector<std::uint8_t>> read = files_.ReadRegularFile(In("none.dat"), 1 << 20);
   ASSERT_FALSE(read.ok());
   EXPECT_EQ(read.error().code, ErrorCode::kNotFound);
   EXPECT_THAT(read.message(),
@@ -227,7 +227,7 @@ TEST_F(SystemFiles, ReplaceOverwritesTheTargetInOneStep) {
   ASSERT_TRUE(WriteWhole(files_, In("old"), {2, 2}).ok());
   ASSERT_TRUE(files_.Replace(In("new"), In("old")).ok());
   EXPECT_FALSE(files_.Exists(In("new")));
-  EXPECT_EQ(*files_.ReadAll(In("old")), std::vector<std::uint8_t>{1});
+  EXPECT_EQ(*files_.ReadRegularFile(In("old"), 1 << 20), std::vector<std::uint8_t>{1});
   EXPECT_TRUE(files_.SyncFolder(folder_.path()).ok());
 }
 

@@ -50,13 +50,13 @@ TEST(Screenshots, TheirSessionReadsThePreferencesButNeverStores) {
     ProgramSession stored(backend(), 0x0409);
     EXPECT_TRUE(stored.Context().preferences.StoreLanguage(3));
   }
-  const auto before = SystemFileSystem().ReadAll(backend()->FilePath()).value();
+  const auto before = SystemFileSystem().ReadRegularFile(backend()->FilePath(), 1 << 20).value();
   ProgramSession reading(ReadOnlyPreferences(backend()), 0x0409);
   EXPECT_EQ(reading.State().languageIndex, 3);
   ProgramSession overriding(ReadOnlyPreferences(backend()), 0x0409, 1);
   EXPECT_EQ(overriding.State().languageIndex, 1);
   EXPECT_FALSE(overriding.Context().preferences.StoreLanguage(1));
-  EXPECT_EQ(SystemFileSystem().ReadAll(backend()->FilePath()).value(), before);
+  EXPECT_EQ(SystemFileSystem().ReadRegularFile(backend()->FilePath(), 1 << 20).value(), before);
 }
 
 }  // namespace

@@ -95,7 +95,7 @@ TEST(SmsFileTest, WriteLeavesOnlyTheFinalFile) {
   TempFolder folder;
   ASSERT_TRUE(WriteSmsFile(SystemFileSystem(), folder.path(), kNumbers, 2).ok());
   EXPECT_THAT(TempFolder::Entries(folder.path()), ElementsAre("sms.dat"));
-  Result<std::vector<std::uint8_t>> written = SystemFileSystem().ReadAll(folder.path() / "sms.dat");
+  Result<std::vector<std::uint8_t>> written = SystemFileSystem().ReadRegularFile(folder.path() / "sms.dat", 1 << 20);
   ASSERT_TRUE(written.ok());
   EXPECT_EQ(*written, SmsFileBytes(kNumbers, 2));
 }

@@ -163,7 +163,7 @@ TEST(GprsFileTest, WriteLeavesOnlyTheFinalFile) {
   TempFolder folder;
   ASSERT_TRUE(WriteGprsFile(SystemFileSystem(), folder.path(), kAuto, 2).ok());
   EXPECT_THAT(TempFolder::Entries(folder.path()), ElementsAre("gprs.dat"));
-  Result<std::vector<std::uint8_t>> written = SystemFileSystem().ReadAll(folder.path() / "gprs.dat");
+  Result<std::vector<std::uint8_t>> written = SystemFileSystem().ReadRegularFile(folder.path() / "gprs.dat", 1 << 20);
   ASSERT_TRUE(written.ok());
   EXPECT_EQ(*written, GprsFileBytes(kAuto, 2));
 }

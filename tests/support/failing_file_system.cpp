@@ -94,14 +94,6 @@ Result<std::unique_ptr<WritableFile>> FailingFileSystem::Create(const std::files
       std::make_unique<FailingWritableFile>(*this, std::move(*real), path));
 }
 
-Result<std::vector<std::uint8_t>> FailingFileSystem::ReadAll(const std::filesystem::path& path) {
-  if (!Next(FileStep::kRead, path)) return real_.ReadAll(path);
-  if (fault_ != Fault::kCorrupt) return InjectedError(FileStep::kRead, path);
-  Result<std::vector<std::uint8_t>> bytes = real_.ReadAll(path);
-  if (bytes.ok() && !bytes->empty()) (*bytes)[bytes->size() / 2] ^= 0x10;
-  return bytes;
-}
-
 Result<std::vector<std::uint8_t>> FailingFileSystem::ReadRegularFile(
     const std::filesystem::path& path, std::uintmax_t limit) {
   if (!Next(FileStep::kRead, path)) return real_.ReadRegularFile(path, limit);

@@ -67,7 +67,6 @@ class FailingFileSystem final : public FileSystem {
   std::string Describe(std::size_t step) const;
 
   Result<std::unique_ptr<WritableFile>> Create(const std::filesystem::path& path) override;
-  Result<std::vector<std::uint8_t>> ReadAll(const std::filesystem::path& path) override;
   Result<std::vector<std::uint8_t>> ReadRegularFile(const std::filesystem::path& path,
                                                     std::uintmax_t limit) override;
   Result<std::unique_ptr<FolderLock>> LockFolder(const std::filesystem::path& folder,

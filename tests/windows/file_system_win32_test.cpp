@@ -43,7 +43,7 @@ TEST(Win32FileSystem, WritesReplacesAndRemovesInAFolderNamedOutsideTheCodePage) 
   ASSERT_TRUE(files.Replace(staged_path, final_path).ok());
 
   EXPECT_FALSE(files.Exists(staged_path));
-  const Result<std::vector<std::uint8_t>> read = files.ReadAll(final_path);
+  const Result<std::vector<std::uint8_t>> read = files.ReadRegularFile(final_path, 1 << 20);
   ASSERT_TRUE(read.ok()) << read.message();
   EXPECT_EQ(*read, Bytes("new bytes\r\n"));
   EXPECT_TRUE(files.SyncFolder(folder).ok());

@@ -231,32 +231,6 @@ class PosixFileSystem final : public FileSystem {
     return std::unique_ptr<WritableFile>(std::make_unique<PosixWritableFile>(fd, path));
   }
 
-  Result<std::vector<std::uint8_t>> ReadAll(const std::filesystem::path& path) override {
-    const int fd = OpenRetrying(path.c_str(), O_RDONLY);
-    if (fd < 0) {
-      const int error_number = errno;
-      return SystemError("Cannot read " + Named(path), error_number);
-    }
-    std::vector<std::uint8_t> bytes;
-    std::uint8_t chunk[4096];
-    for (;;) {
-      const ssize_t got = ::read(fd, chunk, sizeof chunk);
-      if (got < 0 && errno == EINTR) continue;
-      if (got < 0) {
-        const int error_number = errno;
-        CloseOnce(fd);
-        return SystemError("Cannot read " + Named(path), error_number);
-      }
-      if (got == 0) break;
-      bytes.insert(bytes.end(), chunk, chunk + got);
-    }
-    if (CloseOnce(fd) != 0) {
-      const int error_number = errno;
-      return SystemError("Cannot close " + Named(path), error_number);
-    }
-    return bytes;
-  }
-
   Result<std::vector<std::uint8_t>> ReadRegularFile(const std::filesystem::path& path,
                                                     std::uintmax_t limit) override {
     // Non-blocking, so that opening a pipe returns at once instead of

@@ -146,32 +146,6 @@ class Win32FileSystem final : public FileSystem {
     return std::unique_ptr<WritableFile>(std::make_unique<Win32WritableFile>(handle, path));
   }
 
-  Result<std::vector<std::uint8_t>> ReadAll(const std::filesystem::path& path) override {
-    const HANDLE handle = CreateFileW(Win32PathOf(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
-      const DWORD error = GetLastError();
-      return SystemError("Cannot read " + Named(path), error);
-    }
-    std::vector<std::uint8_t> bytes;
-    std::uint8_t chunk[4096];
-    for (;;) {
-      DWORD got = 0;
-      if (!ReadFile(handle, chunk, sizeof chunk, &got, nullptr)) {
-        const DWORD error = GetLastError();
-        CloseHandle(handle);
-        return SystemError("Cannot read " + Named(path), error);
-      }
-      if (got == 0) break;
-      bytes.insert(bytes.end(), chunk, chunk + got);
-    }
-    if (!CloseHandle(handle)) {
-      const DWORD error = GetLastError();
-      return SystemError("Cannot close " + Named(path), error);
-    }
-    return bytes;
-  }
-
   Result<std::vector<std::uint8_t>> ReadRegularFile(const std::filesystem::path& path,
                                                     std::uintmax_t limit) override {
     const HANDLE handle = CreateFileW(Win32PathOf(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
