@@ -148,6 +148,7 @@ class FormFixture : public ::testing::Test {
   // too long).
   void ExpectFolderFieldWired(ControlId folder_edit, ControlId select_button,
                               const FormSaving& saving) {
+    std::filesystem::remove(home.path() / saving.fileName);
     OpenForm();
     saving.prepare(view);
     EXPECT_EQ(view.Text(folder_edit), PathToUtf8(home.path()));
