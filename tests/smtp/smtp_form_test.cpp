@@ -177,8 +177,10 @@ TEST_F(SmtpFormTest, ModeSwitchKeepsOnlyThePhoneTheLimitAndTheFolder) {
   EXPECT_TRUE(view.Messages().empty());
 }
 
-const FormSaving kGprsSaving{kSmtpSaveButton, "gprs.dat", FillMailOf,
-                             [](FakeView& view) { view.Pick(kSmtpSmsControlList, 2); }};
+const FormSaving kGprsSaving{kSmtpSaveButton, "gprs.dat", FillMailOf, [](FakeView& view) {
+                               view.Type(kSmsPhoneEdit, "13800138000");  // SMS control needs it
+                               view.Pick(kSmtpSmsControlList, 2);
+                             }};
 
 TEST_F(SmtpFormTest, DailyLimitAndFolderAreWired) {
   // Tens 0 and units 7, each with its halves exchanged.
