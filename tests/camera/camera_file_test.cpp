@@ -7,6 +7,7 @@
 
 #include "platform/file_system.h"
 #include "support/reference_crc.h"
+#include "support/reference_files.h"
 #include "support/temp_folder.h"
 
 namespace quelmo {
@@ -98,6 +99,19 @@ TEST(CameraFileTest, EncodedBytes) {
   const SettingRecord record = BuildCameraRecord(kUnusual, 2, 0);  // serial "A0Z9"
   EXPECT_THAT(std::span(record).subspan(25, 4), ElementsAre(10, 0, 35, 9));
   EXPECT_EQ(StoredCheckAt(record, 0), ReferenceStoredCheck(std::span(record).first(50)));
+}
+
+TEST(CameraFileTest, WholeFileOfUnusualSettings) {
+  const std::vector<std::uint8_t> fields = {
+      2, 1, 2, 2, 59, 1, 128 + 5, 3, 1, 0, 0,  // lists; PIR 5 seconds encoded
+      3, 4, 58,                                // time lapse
+      21, 12, 31, 23, 59, 59,                  // clock 2031-12-31 23:59:59
+      23, 59, 5, 30,                           // timer 1
+      1, 10, 0, 35, 9,                         // serial stamp "A0Z9"
+      2, 1,                                    // camera language, TV mode
+      1, 12, 1, 13, 2,                         // timer 2
+      1, 1, 3};                                // SD cycle, IR light, send mode
+  EXPECT_THAT(FileOf(kUnusual, 2, 1), ElementsAreArray(testing::ReferenceCameraFile(fields)));
 }
 
 TEST(CameraFileTest, RoundTripGivesBackEveryField) {

@@ -138,113 +138,6 @@ TEST_F(CameraFormTest, SwitchesMakeTheirFieldsEditableAndKeepValuesWhenOff) {
   EXPECT_TRUE(view.Messages().size() == 1) << MessageTexts();
 }
 
-TEST_F(CameraFormTest, OutOfRangeShowsTheRangeMessageAndLeavesZero) {
-  OpenForm();
-  view.Pick(kTimeLapseList, 0);
-  view.Type(kTimeLapseMinutesEdit, "75");
-  ASSERT_EQ(view.Messages().size(), 1u);
-  EXPECT_EQ(view.Messages()[0].text, "Please enter an integer between 0 and 59!");
-  EXPECT_EQ(view.Messages()[0].icon, MessageIcon::kApp);
-  EXPECT_EQ(view.Focused(), kTimeLapseMinutesEdit);
-  EXPECT_EQ(view.Text(kTimeLapseMinutesEdit), "0");
-
-  view.ClearMessages();
-  view.Pick(kTimer1List, 1);
-  view.Type(kTimer1StartHourEdit, "24");
-  EXPECT_EQ(view.Messages().at(0).text, "Please enter an integer between 0 and 23!");
-  EXPECT_EQ(view.Text(kTimer1StartHourEdit), "0");
-
-  // Working window 2 has the framework's check, in the form's language.
-  view.ClearMessages();
-  view.Pick(kTimer2List, 1);
-  view.Type(kTimer2StopMinuteEdit, "60");
-  ASSERT_EQ(view.Messages().size(), 1u);
-  EXPECT_EQ(view.Messages()[0].text, "Please enter an integer between 0 and 59.");
-  EXPECT_EQ(view.Messages()[0].icon, MessageIcon::kWarning);
-  EXPECT_EQ(view.Text(kTimer2StopMinuteEdit), "0");
-  EXPECT_EQ(SaveAndRead()[35], 0);
-}
-
-TEST_F(CameraFormTest, NegativeAndOverlongNumbersAreOutOfRange) {
-  OpenForm();
-  view.Pick(kTimer2List, 1);
-  view.Type(kTimer2StartHourEdit, "-5");
-  EXPECT_EQ(view.Messages().at(0).text, "Please enter an integer between 0 and 23.");
-  EXPECT_EQ(view.Text(kTimer2StartHourEdit), "0");
-
-  // Digits pasted beyond what an int holds are a number out of range, not
-  // "no integer": the range message, then 0 in the field.
-  view.ClearMessages();
-  view.Pick(kTimeLapseList, 0);
-  view.Type(kTimeLapseSecondsEdit, "99999999999");
-  ASSERT_EQ(view.Messages().size(), 1u);
-  EXPECT_EQ(view.Messages()[0].text, "Please enter an integer between 0 and 59!");
-  EXPECT_EQ(view.Text(kTimeLapseSecondsEdit), "0");
-
-  const std::vector<std::uint8_t> file = SaveAndRead();
-  EXPECT_EQ(file[13], 0);
-  EXPECT_EQ(file[32], 0);
-}
-
-TEST_F(CameraFormTest, RangeMessageFollowsTheLanguage) {
-  OpenForm(kChinese);
-  view.Pick(kTimeLapseList, 0);
-  view.Type(kTimeLapseHoursEdit, "99");
-  EXPECT_EQ(view.Messages().at(0).text, "请输入一个介于0和23之间的值!");
-}
-
-// An emptied time field is a normal moment while typing: nothing is said
-// until the user leaves it or saves, and then once. It never reaches the file.
-TEST_F(CameraFormTest, EmptiedFieldIsReportedOnLeavingOrSavingNotWhileTyping) {
-  struct Case {
-    ControlId edit;
-    ControlId switchList;
-    int on;
-    std::size_t fileByte;
-  };
-  const Case cases[] = {
-      {kTimeLapseMinutesEdit, kTimeLapseList, 0, 12},
-      {kTimer1StartHourEdit, kTimer1List, 1, 20},
-      {kTimer2StopMinuteEdit, kTimer2List, 1, 35},  // the framework's own check
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.edit);
-    OpenForm();
-    view.ClearMessages();
-    view.Pick(c.switchList, 1 - c.on);
-    view.Pick(c.switchList, c.on);
-    view.Type(c.edit, "12");
-    view.Type(c.edit, "1");
-    view.Type(c.edit, "");
-    const ControlId other = c.edit == kTimeLapseMinutesEdit ? kTimer1StartHourEdit
-                                                            : kTimeLapseMinutesEdit;
-    view.Type(other, "3");  // another field, while this one is still empty
-    view.Pick(kCameraModeList, 1);
-    EXPECT_THAT(view.Messages(), ::testing::IsEmpty()) << MessageTexts();
-
-    view.Leave(other);  // holds a number
-    EXPECT_THAT(view.Messages(), ::testing::IsEmpty()) << MessageTexts();
-    view.Leave(c.edit);
-    ASSERT_EQ(view.Messages().size(), 1u) << MessageTexts();
-    EXPECT_EQ(view.Messages()[0].text, "Please enter an integer.");
-    EXPECT_EQ(view.Messages()[0].icon, MessageIcon::kWarning);
-    EXPECT_EQ(view.Text(c.edit), "");  // left as the user left it
-
-    // Save says it again, points at the field and writes nothing.
-    const std::vector<std::uint8_t> unsaved = SaveAndRead();
-    EXPECT_TRUE(unsaved.empty());
-    ASSERT_EQ(view.Messages().size(), 1u) << MessageTexts();
-    EXPECT_EQ(view.Messages()[0].text, "Please enter an integer.");
-    EXPECT_EQ(view.Focused(), c.edit);
-
-    view.Type(c.edit, "7");
-    const std::vector<std::uint8_t> saved = SaveAndRead();
-    ASSERT_EQ(saved.size(), 180u) << MessageTexts();
-    EXPECT_EQ(saved[c.fileByte], 7);
-    std::filesystem::remove(home.path() / "camera.dat");
-  }
-}
-
 TEST_F(CameraFormTest, SaveWritesTheClockOfTheLastSampling) {
   OpenForm();
   const std::vector<std::uint8_t> first = SaveAndRead();
@@ -303,87 +196,44 @@ TEST_F(CameraFormTest, DefaultRestoresTheInitialStateAndWritesTheDefaultFile) {
   EXPECT_EQ(view.Messages()[0].icon, MessageIcon::kApp);
 }
 
-TEST_F(CameraFormTest, FolderBrowser) {
-  OpenForm();
-  view.AnswerFolder(PathToUtf8(card.path()));
-  view.Click(kSelectFolderButton);
-  EXPECT_EQ(view.Text(kFolderEdit), PathToUtf8(card.path()));
+const FormSaving kCameraSaving{kSaveButton, "camera.dat", [](FakeView&) {},
+                               [](FakeView& view) { view.Pick(kCameraModeList, 1); }};
 
-  // The browser opens at the folder shown; cancelling it keeps what the user typed.
-  view.Type(kFolderEdit, "/typed/by/hand");
-  view.AnswerFolder(std::nullopt);
-  view.Click(kSelectFolderButton);
-  EXPECT_EQ(view.FolderStart(), "/typed/by/hand");
-  EXPECT_EQ(view.Text(kFolderEdit), "/typed/by/hand");
-  view.AnswerFolder("");
-  view.Click(kSelectFolderButton);
-  EXPECT_EQ(view.Text(kFolderEdit), "/typed/by/hand");
-
-  view.AnswerFolder(PathToUtf8(card.path()));
-  view.Click(kSelectFolderButton);
-  view.AnswerFolder(std::string(81, 'a'));
-  view.Click(kSelectFolderButton);
-  ASSERT_EQ(view.Messages().size(), 1u);
-  EXPECT_EQ(view.Messages()[0].text, "Please enter no more than 80 characters.");
-  EXPECT_EQ(view.Messages()[0].icon, MessageIcon::kWarning);
-  EXPECT_EQ(view.Text(kFolderEdit), PathToUtf8(card.path()));
-
-  // The limit counts characters of any script, not bytes: 80 Chinese or
-  // accented characters pass, 81 do not.
-  std::string chinese;
-  for (int i = 0; i < 80; ++i) chinese += "文";
-  view.AnswerFolder(chinese);
-  view.Click(kSelectFolderButton);
-  EXPECT_EQ(view.Text(kFolderEdit), chinese);
-  view.AnswerFolder(chinese + "ö");
-  view.Click(kSelectFolderButton);
-  EXPECT_EQ(view.Messages().size(), 2u);
-  EXPECT_EQ(view.Text(kFolderEdit), chinese);
-
-  view.AnswerFolder(std::string(80, 'a'));
-  view.Click(kSelectFolderButton);
-  EXPECT_EQ(view.Text(kFolderEdit), std::string(80, 'a'));
-  EXPECT_EQ(view.Messages().size(), 2u);
+// Each time edit is its own IntegerEdit with its range and wording (working
+// window 2 has the framework's check), editable once its switch is on.
+TEST_F(CameraFormTest, TimeEditsAreWiredToTheirRangeAndBytes) {
+  const auto on = [](ControlId list, int index) {
+    return [list, index](FakeView& view) { view.Pick(list, index); };
+  };
+  constexpr auto kProgram = RangeWording::kProgram;
+  constexpr auto kFramework = RangeWording::kFramework;
+  const IntegerEditWiring edits[] = {
+      {kTimeLapseHoursEdit, 23, kProgram, {{11, 7}}, on(kTimeLapseList, 0)},
+      {kTimeLapseMinutesEdit, 59, kProgram, {{12, 7}}, on(kTimeLapseList, 0)},
+      {kTimeLapseSecondsEdit, 59, kProgram, {{13, 7}}, on(kTimeLapseList, 0)},
+      {kTimer1StartHourEdit, 23, kProgram, {{20, 7}}, on(kTimer1List, 1)},
+      {kTimer1StartMinuteEdit, 59, kProgram, {{21, 7}}, on(kTimer1List, 1)},
+      {kTimer1StopHourEdit, 23, kProgram, {{22, 7}}, on(kTimer1List, 1)},
+      {kTimer1StopMinuteEdit, 59, kProgram, {{23, 7}}, on(kTimer1List, 1)},
+      {kTimer2StartHourEdit, 23, kFramework, {{32, 7}}, on(kTimer2List, 1)},
+      {kTimer2StartMinuteEdit, 59, kFramework, {{33, 7}}, on(kTimer2List, 1)},
+      {kTimer2StopHourEdit, 23, kFramework, {{34, 7}}, on(kTimer2List, 1)},
+      {kTimer2StopMinuteEdit, 59, kFramework, {{35, 7}}, on(kTimer2List, 1)},
+  };
+  static_assert(std::size(edits) == std::size(kAllTimeEdits));
+  for (const IntegerEditWiring& edit : edits) ExpectIntegerEditWired(edit, kCameraSaving);
 }
 
-TEST_F(CameraFormTest, SaveAndDefaultWriteIntoTheFolderOnScreen) {
-  OpenForm();
-  view.Type(kFolderEdit, PathToUtf8(card.path()));
-  view.Click(kSaveButton);
-  EXPECT_EQ(ReadBytes(card.path() / "camera.dat").size(), 180u);
-  EXPECT_FALSE(std::filesystem::exists(home.path() / "camera.dat"));
+TEST_F(CameraFormTest, FolderFieldIsWired) {
+  ExpectFolderFieldWired(kFolderEdit, kSelectFolderButton, kCameraSaving);
+}
 
-  const std::filesystem::path other = card.path() / "other";
-  std::filesystem::create_directory(other);
-  view.Type(kFolderEdit, PathToUtf8(other));
+TEST_F(CameraFormTest, DefaultWritesIntoTheFolderOnScreen) {
+  OpenForm();
+  view.SetText(kFolderEdit, PathToUtf8(card.path()));  // typed, no event
   view.Click(kDefaultButton);
-  EXPECT_EQ(ReadBytes(other / "camera.dat").at(0), 0x7F);
-
-  // Longer than the field may hold: refused, nothing written.
-  view.Type(kFolderEdit, std::string(81, 'x'));
-  view.ClearMessages();
-  view.Click(kSaveButton);
-  ASSERT_EQ(view.Messages().size(), 1u);
-  EXPECT_EQ(view.Messages()[0].text, "Please enter no more than 80 characters.");
-  EXPECT_EQ(view.Focused(), kFolderEdit);
-
-  // An emptied field means the default folder, never the working directory.
-  view.Type(kFolderEdit, "");
-  view.Click(kSaveButton);
-  EXPECT_TRUE(std::filesystem::exists(home.path() / "camera.dat"));
-  EXPECT_EQ(view.Text(kFolderEdit), PathToUtf8(home.path()));
-}
-
-TEST_F(CameraFormTest, ALongDefaultFolderIsStillAccepted) {
-  const std::filesystem::path deep = home.path() / std::string(90, 'h');
-  std::filesystem::create_directory(deep);
-  context.defaultFolder = PathToUtf8(deep);
-  OpenForm();
-  view.Pick(kTimer1List, 1);  // an exchange passes the folder step
-  view.Click(kSaveButton);
-  ASSERT_EQ(view.Messages().size(), 1u);
-  EXPECT_THAT(view.Messages()[0].text, HasSubstr(PathToUtf8(deep / "camera.dat")));
-  EXPECT_TRUE(std::filesystem::exists(deep / "camera.dat"));
+  EXPECT_EQ(ReadBytes(card.path() / "camera.dat").at(0), 0x7F);
+  EXPECT_FALSE(std::filesystem::exists(home.path() / "camera.dat"));
 }
 
 TEST_F(CameraFormTest, FailedWriteIsReportedInsteadOfConfirmed) {

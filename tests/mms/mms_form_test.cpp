@@ -238,83 +238,6 @@ TEST_F(MmsFormTest, SavedBytesCarryTheChoice) {
   }
 }
 
-TEST_F(MmsFormTest, PictureCountField) {
-  const struct {
-    const char* typed;
-    const char* message;
-    const char* shown_after;
-    int value_after;
-  } cases[] = {
-      {"100", "Please enter an integer between 0 and 99!", "0", 0},
-      {"-5", "Please enter an integer between 0 and 99!", "0", 0},
-      {"", nullptr, "", 7},  // being typed: said on leaving or saving
-      {"-", nullptr, "-", 7},
-      {"42", nullptr, "42", 42},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.typed);
-    OpenForm();
-    view.Type(kMmsPicturesEdit, "7");
-    view.ClearMessages();
-    view.Type(kMmsPicturesEdit, c.typed);
-    if (c.message == nullptr) {
-      EXPECT_TRUE(view.Messages().empty());
-    } else {
-      ASSERT_THAT(view.Messages(), SizeIs(1));
-      EXPECT_THAT(view.Messages()[0].text, HasSubstr(c.message));
-    }
-    EXPECT_EQ(view.Text(kMmsPicturesEdit), c.shown_after);
-    EXPECT_EQ(form->settings().picturesPerDay, c.value_after);
-  }
-}
-
-// An emptied picture count is a normal moment while typing: nothing is said
-// until the user leaves the field or saves, and then once. It never reaches
-// the file.
-TEST_F(MmsFormTest, EmptiedPictureCountIsSaidOnLeavingOrSavingNotWhileTyping) {
-  const struct {
-    int language;
-    const char* typed;
-    const char* message;
-  } cases[] = {
-      {kEnglish, "", "Please enter an integer."},
-      {kEnglish, "-", "Please enter an integer."},
-      {kChinese, "", "请键入一个整数。"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.typed);
-    std::filesystem::remove(FilePath());
-    OpenForm(c.language);
-    view.Type(kMmsPhoneEdit, "13800138000");
-    view.Type(kMmsPicturesEdit, "42");
-    view.Type(kMmsPicturesEdit, "4");
-    view.Type(kMmsPicturesEdit, c.typed);
-    view.Pick(kMmsSmsControlList, 2);  // takes every field again
-    view.Leave(kMmsPhoneEdit);
-    EXPECT_THAT(view.Messages(), IsEmpty());
-    EXPECT_EQ(form->settings().picturesPerDay, 4);
-
-    view.Leave(kMmsPicturesEdit);
-    ASSERT_THAT(view.Messages(), SizeIs(1));
-    EXPECT_EQ(view.Messages()[0].text, c.message);
-    EXPECT_EQ(view.Messages()[0].icon, MessageIcon::kWarning);
-    EXPECT_EQ(view.Text(kMmsPicturesEdit), c.typed);  // left as the user left it
-
-    view.FocusAndSelectAll(kMmsPhoneEdit);
-    EXPECT_THAT(Save(), ElementsAre(c.message));
-    EXPECT_EQ(view.Focused(), kMmsPicturesEdit);
-    EXPECT_FALSE(std::filesystem::exists(FilePath()));
-
-    view.Type(kMmsPicturesEdit, "7");
-    Save();
-    const std::vector<std::uint8_t> file = ReadBytes(FilePath());
-    ASSERT_EQ(file.size(), 780u);
-    // Tens 0 and units 7, each with its halves exchanged.
-    EXPECT_THAT(std::vector<std::uint8_t>(file.begin() + 3, file.begin() + 5),
-                ElementsAre(0x00, 0x70));
-  }
-}
-
 TEST_F(MmsFormTest, SecondRecipientFollowsUsableRecipients) {
   OpenForm();
   view.Type(kMmsPhoneEdit, "13800");
@@ -360,27 +283,26 @@ TEST_F(MmsFormTest, PresetWithoutDataIsRefused) {
   EXPECT_FALSE(std::filesystem::exists(FilePath()));
 }
 
-TEST_F(MmsFormTest, SaveTakesTheTypedFolderAndReportsFailures) {
+const FormSaving kMmsSaving{kMmsSaveButton, "mms.dat",
+                            [](FakeView& view) { view.Type(kMmsPhoneEdit, "13800138000"); },
+                            [](FakeView& view) { view.Pick(kMmsSmsControlList, 2); }};
+
+TEST_F(MmsFormTest, PictureCountAndFolderAreWired) {
+  // Tens 0 and units 7, each with its halves exchanged.
+  ExpectIntegerEditWired({kMmsPicturesEdit, 99, RangeWording::kProgram, {{3, 0x00}, {4, 0x70}}},
+                         kMmsSaving);
+  ExpectFolderFieldWired(kMmsFolderEdit, kMmsFolderButton, kMmsSaving);
+}
+
+TEST_F(MmsFormTest, SaveIntoAMissingFolderIsReported) {
   OpenForm();
   view.Type(kMmsPhoneEdit, "13800138000");
-  view.SetText(kMmsFolderEdit, PathToUtf8(card.path()));  // typed, no event
-  Save();
-  EXPECT_TRUE(std::filesystem::exists(card.path() / "mms.dat"));
-  EXPECT_FALSE(std::filesystem::exists(FilePath()));
-
-  const std::string missing = PathToUtf8(card.path() / "gone");
-  view.SetText(kMmsFolderEdit, missing);
+  view.SetText(kMmsFolderEdit, PathToUtf8(card.path() / "gone"));  // typed, no event
   const std::vector<std::string> messages = Save();
   ASSERT_THAT(messages, SizeIs(1));
   EXPECT_THAT(messages[0], HasSubstr("mms.dat was not saved"));
   EXPECT_EQ(view.Messages()[0].icon, MessageIcon::kWarning);
   EXPECT_FALSE(std::filesystem::exists(card.path() / "gone"));
-
-  // An emptied field means the default folder.
-  view.SetText(kMmsFolderEdit, "");
-  Save();
-  EXPECT_TRUE(std::filesystem::exists(FilePath()));
-  EXPECT_EQ(view.Text(kMmsFolderEdit), PathToUtf8(home.path()));
 }
 
 TEST_F(MmsFormTest, LoadingACustomerFileInAutoModeSwitchesToCustomer) {

@@ -7,6 +7,7 @@
 
 #include "platform/file_system.h"
 #include "support/reference_crc.h"
+#include "support/reference_files.h"
 #include "support/temp_folder.h"
 
 namespace quelmo {
@@ -53,6 +54,12 @@ TEST(SmsFileTest, FileAsWritten) {
   // The last record holds only the check value over the four records.
   EXPECT_EQ(StoredCheckAt(file, 240), ReferenceStoredCheck(std::span(file).first(240)));
   for (std::size_t i = 240; i < 296; ++i) EXPECT_EQ(file[i], 0) << i;
+}
+
+TEST(SmsFileTest, WholeFile) {
+  EXPECT_THAT(SmsFileBytes(kNumbers, 10),
+              ElementsAreArray(testing::ReferenceSmsFile(2, 7, 10, "+8613800138000",
+                                                         "13900139000", "12345")));
 }
 
 TEST(SmsFileTest, RoundTripGivesBackEveryField) {

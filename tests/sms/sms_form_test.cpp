@@ -198,110 +198,6 @@ TEST_F(SmsFormTest, SavedFileHoldsTheNumbersTheLimitAndTheSchedule) {
   EXPECT_EQ(alone.at(2), 0x50);
 }
 
-TEST_F(SmsFormTest, DailyLimitIsHeldToItsRange) {
-  const struct {
-    int language;
-    const char* typed;
-    std::string message;  // empty: nothing said
-    const char* shown_after;
-  } cases[] = {
-      {2, "99", "", "99"},
-      {2, "150", FrameworkRangeMessage(0, 99, 2), "0"},
-      {1, "100", "“请填入一个在0和99之间的整数。”", "0"},
-      {2, "", "", ""},  // being typed: said on leaving or saving
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.typed);
-    OpenForm(c.language);
-    view.Type(kSmsDailyLimitEdit, "12");
-    view.Type(kSmsDailyLimitEdit, c.typed);
-    EXPECT_EQ(view.Text(kSmsDailyLimitEdit), c.shown_after);
-    if (c.message.empty()) {
-      EXPECT_TRUE(view.Messages().empty());
-    } else {
-      ASSERT_EQ(view.Messages().size(), 1u);
-      EXPECT_EQ(view.Messages()[0].text, c.message);
-      EXPECT_EQ(view.Messages()[0].icon, MessageIcon::kWarning);
-      EXPECT_EQ(view.Focused(), kSmsDailyLimitEdit);
-    }
-  }
-}
-
-TEST_F(SmsFormTest, SaveReadsEveryFieldFirstAndStopsAtTheFirstFailure) {
-  OpenForm();
-  TypeNumbers("12345");
-  // A folder typed in, never chosen with Select, is where the file goes.
-  view.Type(kSmsFolderEdit, PathToUtf8(card.path()));
-  view.Click(kSmsSaveButton);
-  EXPECT_EQ(ReadBytes(card.path() / "sms.dat").size(), 300u);
-  EXPECT_FALSE(std::filesystem::exists(SmsFile()));
-
-  // An emptied limit stops the save with its message; nothing is written.
-  std::filesystem::remove(card.path() / "sms.dat");
-  view.Type(kSmsDailyLimitEdit, "");
-  view.ClearMessages();
-  view.Click(kSmsSaveButton);
-  EXPECT_THAT(view.Messages(), ElementsAre(::testing::Field(&ShownMessage::text,
-                                                            NotAnIntegerMessage(kEnglish))));
-  EXPECT_FALSE(std::filesystem::exists(card.path() / "sms.dat"));
-
-  // An emptied folder field means the default folder.
-  view.Type(kSmsDailyLimitEdit, "3");
-  view.Type(kSmsFolderEdit, "");
-  view.Click(kSmsSaveButton);
-  EXPECT_EQ(ReadBytes(SmsFile()).size(), 300u);
-  EXPECT_EQ(view.Text(kSmsFolderEdit), PathToUtf8(home.path()));
-}
-
-// An emptied daily limit is a normal moment while typing: nothing is said
-// until the user leaves the field or saves, and then once. It never reaches
-// the file.
-TEST_F(SmsFormTest, EmptiedDailyLimitIsSaidOnLeavingOrSavingNotWhileTyping) {
-  const struct {
-    int language;
-    const char* typed;
-    const char* message;
-  } cases[] = {
-      {2, "", "Please enter an integer."},
-      {9, "-", "Please enter an integer."},
-      {1, "", "请键入一个整数。"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.typed);
-    std::filesystem::remove(SmsFile());
-    OpenForm(c.language);
-    TypeNumbers("12345");
-    view.Type(kSmsDailyLimitEdit, "42");
-    view.Type(kSmsDailyLimitEdit, "4");
-    view.Type(kSmsDailyLimitEdit, c.typed);
-    // Both take every field again.
-    view.Type(kSmsFolderEdit, PathToUtf8(home.path()));
-    view.Pick(kSmsControlList, 2);
-    view.Leave(kSmsFolderEdit);
-    EXPECT_THAT(view.Messages(), ::testing::IsEmpty());
-    EXPECT_EQ(form->CollectSmsSettings().picturesPerDay, 4);
-
-    view.Leave(kSmsDailyLimitEdit);
-    ASSERT_EQ(view.Messages().size(), 1u);
-    EXPECT_EQ(view.Messages()[0].text, c.message);
-    EXPECT_EQ(view.Messages()[0].icon, MessageIcon::kWarning);
-    EXPECT_EQ(view.Text(kSmsDailyLimitEdit), c.typed);  // left as the user left it
-
-    view.FocusAndSelectAll(kSmsPhone1Edit);
-    EXPECT_TRUE(SaveAndRead().empty());
-    ASSERT_EQ(view.Messages().size(), 1u);
-    EXPECT_EQ(view.Messages()[0].text, c.message);
-    EXPECT_EQ(view.Focused(), kSmsDailyLimitEdit);
-
-    view.Type(kSmsDailyLimitEdit, "7");
-    const std::vector<std::uint8_t> file = SaveAndRead();
-    ASSERT_EQ(file.size(), 300u);
-    // Tens 0 and units 7, each with its halves exchanged.
-    EXPECT_THAT(std::vector<std::uint8_t>(file.begin() + 3, file.begin() + 5),
-                ElementsAre(0x00, 0x70));
-  }
-}
-
 TEST_F(SmsFormTest, AFailedOrCorruptedSaveIsReportedNeverConfirmed) {
   FailingFileSystem counting(SystemFileSystem());
   OpenForm(kEnglish, counting);
@@ -329,14 +225,19 @@ TEST_F(SmsFormTest, AFailedOrCorruptedSaveIsReportedNeverConfirmed) {
   }
 }
 
-TEST_F(SmsFormTest, SelectKeepsTheFolderOnCancelAndExitGoesBack) {
+const FormSaving kSmsSaving{kSmsSaveButton, "sms.dat",
+                            [](FakeView& view) { view.Type(kSmsPhone1Edit, "12345"); },
+                            [](FakeView& view) { view.Pick(kSmsControlList, 2); }};
+
+TEST_F(SmsFormTest, DailyLimitAndFolderAreWired) {
+  // Tens 0 and units 7, each with its halves exchanged.
+  ExpectIntegerEditWired(
+      {kSmsDailyLimitEdit, 99, RangeWording::kFramework, {{3, 0x00}, {4, 0x70}}}, kSmsSaving);
+  ExpectFolderFieldWired(kSmsFolderEdit, kSmsSelectFolderButton, kSmsSaving);
+}
+
+TEST_F(SmsFormTest, SavesStayAndExitGoesBack) {
   OpenForm();
-  view.AnswerFolder(PathToUtf8(card.path()));
-  view.Click(kSmsSelectFolderButton);
-  view.AnswerFolder(std::nullopt);
-  view.Click(kSmsSelectFolderButton);
-  EXPECT_EQ(view.Text(kSmsFolderEdit), PathToUtf8(card.path()));
-  EXPECT_EQ(view.FolderStart(), PathToUtf8(card.path()));
   TypeNumbers("12345");
   EXPECT_EQ(view.Click(kSmsSaveButton), Next::kStay);
   EXPECT_EQ(view.Click(kSmsSaveButton), Next::kStay);

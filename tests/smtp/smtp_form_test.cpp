@@ -26,16 +26,18 @@ std::uint8_t Plain(std::uint8_t stored) {
   return static_cast<std::uint8_t>((stored << 4) | (stored >> 4));
 }
 
+// What every save needs, typed as a user would.
+void FillMailOf(FakeView& view) {
+  view.Type(kSmtpServerEdit, "smtp.example.com");
+  view.Type(kSmtpPortEdit, "465");
+  view.Type(kSenderEmailEdit, "abcd@example.com");
+  view.Type(kSenderPasswordEdit, "secret");
+  view.Type(kRecipientEdit, "me@example.org");
+}
+
 class SmtpFormTest : public FormFixture<SmtpForm> {
  protected:
-  // What every save needs, typed as a user would.
-  void FillMail() {
-    view.Type(kSmtpServerEdit, "smtp.example.com");
-    view.Type(kSmtpPortEdit, "465");
-    view.Type(kSenderEmailEdit, "abcd@example.com");
-    view.Type(kSenderPasswordEdit, "secret");
-    view.Type(kRecipientEdit, "me@example.org");
-  }
+  void FillMail() { FillMailOf(view); }
 
   std::filesystem::path GprsFile() const { return home.path() / "gprs.dat"; }
 
@@ -175,29 +177,16 @@ TEST_F(SmtpFormTest, ModeSwitchKeepsOnlyThePhoneTheLimitAndTheFolder) {
   EXPECT_TRUE(view.Messages().empty());
 }
 
-TEST_F(SmtpFormTest, DailyLimitIsHeldToItsRange) {
-  OpenForm(kGerman);
-  const struct {
-    const char* typed;
-    const char* message;  // "" for none
-    const char* shown;
-  } cases[] = {
-      {"42", "", "42"},
-      {"150", "Please enter an integer between 0 and 99.", "0"},
-      {"99", "", "99"},
-      {"", "", ""},  // being typed: said on leaving or saving
-  };
-  for (const auto& c : cases) {
-    view.ClearMessages();
-    view.Type(kSmtpDailyLimitEdit, c.typed);
-    if (*c.message == '\0') {
-      EXPECT_THAT(view.Messages(), IsEmpty()) << c.typed;
-    } else {
-      ASSERT_EQ(view.Messages().size(), 1u) << c.typed;
-      EXPECT_EQ(view.Messages()[0].icon, MessageIcon::kWarning);
-    }
-    EXPECT_EQ(view.Text(kSmtpDailyLimitEdit), c.shown) << c.typed;
-  }
+const FormSaving kGprsSaving{kSmtpSaveButton, "gprs.dat", FillMailOf, [](FakeView& view) {
+                               view.Type(kSmsPhoneEdit, "13800138000");  // SMS control needs it
+                               view.Pick(kSmtpSmsControlList, 2);
+                             }};
+
+TEST_F(SmtpFormTest, DailyLimitAndFolderAreWired) {
+  // Tens 0 and units 7, each with its halves exchanged.
+  ExpectIntegerEditWired(
+      {kSmtpDailyLimitEdit, 99, RangeWording::kFramework, {{3, 0x00}, {4, 0x70}}}, kGprsSaving);
+  ExpectFolderFieldWired(kSmtpFolderEdit, kSmtpSelectFolderButton, kGprsSaving);
 }
 
 TEST_F(SmtpFormTest, SaveChecksInOrderAndWritesNothingOnFailure) {
@@ -310,54 +299,6 @@ TEST_F(SmtpFormTest, SaveTakesEveryTextEvenAfterABadLimit) {
   ASSERT_EQ(file.size(), 780u);
   EXPECT_EQ(Plain(file[4]), 7);
   EXPECT_EQ(file[240 + 57], std::string("smtp.example.com").size());
-}
-
-// An emptied daily limit is a normal moment while typing: nothing is said
-// until the user leaves the field or saves, and then once. It never reaches
-// the file.
-TEST_F(SmtpFormTest, EmptiedDailyLimitIsSaidOnLeavingOrSavingNotWhileTyping) {
-  const struct {
-    int language;
-    const char* typed;
-    const char* message;
-  } cases[] = {
-      {kEnglish, "", "Please enter an integer."},
-      {kGerman, "-", "Please enter an integer."},
-      {kChinese, "", "请键入一个整数。"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.typed);
-    std::filesystem::remove(GprsFile());
-    OpenForm(c.language);
-    FillMail();
-    view.ClearMessages();
-    view.Type(kSmtpDailyLimitEdit, "42");
-    view.Type(kSmtpDailyLimitEdit, "4");
-    view.Type(kSmtpDailyLimitEdit, c.typed);
-    view.Type(kSmsPhoneEdit, "13800138000");
-    view.Pick(kSmtpSmsControlList, 2);
-    view.Leave(kSmsPhoneEdit);
-    EXPECT_THAT(view.Messages(), IsEmpty());
-
-    view.Leave(kSmtpDailyLimitEdit);
-    ASSERT_EQ(view.Messages().size(), 1u);
-    EXPECT_EQ(view.Messages()[0].text, c.message);
-    EXPECT_EQ(view.Messages()[0].icon, MessageIcon::kWarning);
-    EXPECT_EQ(view.Text(kSmtpDailyLimitEdit), c.typed);  // left as the user left it
-
-    view.FocusAndSelectAll(kSmtpServerEdit);
-    EXPECT_TRUE(SaveAndRead().empty());
-    ASSERT_EQ(view.Messages().size(), 1u);
-    EXPECT_EQ(view.Messages()[0].text, c.message);
-    EXPECT_EQ(view.Focused(), kSmtpDailyLimitEdit);
-
-    view.Type(kSmtpDailyLimitEdit, "7");
-    const std::vector<std::uint8_t> file = SaveAndRead();
-    ASSERT_EQ(file.size(), 780u) << LastMessage();
-    // Tens 0 and units 7, each with its halves exchanged.
-    EXPECT_THAT(std::vector<std::uint8_t>(file.begin() + 3, file.begin() + 5),
-                ElementsAre(0x00, 0x70));
-  }
 }
 
 TEST_F(SmtpFormTest, EnterDoesNothingAndExitReturnsToTheLauncher) {

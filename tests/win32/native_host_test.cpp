@@ -28,6 +28,8 @@
 #include "sms/sms_controls.h"
 #include "smtp/smtp_controls.h"
 #include "support/fake_preference_backend.h"
+#include "support/file_bytes.h"
+#include "support/reference_files.h"
 #include "support/temp_folder.h"
 #include "text/utf16.h"
 #include "win32/native_form_view.h"
@@ -410,10 +412,20 @@ TEST_F(NativeHostTest, CameraFormWritesWhatItsControlsSay) {
   ASSERT_EQ(dialogs_.messages.size(), 1u);
   EXPECT_EQ(dialogs_.messages[0].icon, MessageIcon::kApp);
   EXPECT_NE(dialogs_.messages[0].text.find("camera.dat"), std::string::npos) << dialogs_.messages[0].text;
-  std::ifstream file(out / "camera.dat", std::ios::binary);
-  const std::vector<char> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  ASSERT_EQ(bytes.size(), 180u);
   EXPECT_EQ(loop.Current()->Which(), Next::kCameraForm);  // a save leaves the form open
+
+  // Record 0 as the rows above fill it, byte by byte; timer 2 stays off.
+  const std::vector<std::uint8_t> fields = {
+      2, 1, 1, 2, 2, 1, 128 + 3, 2,  // mode, sizes, count, length, stamp, PIR 3 s, sense
+      1, 0, 0,                       // timer 1 on, beep off, time lapse on
+      1, 2, 3,                       // time lapse 1:02:03
+      14, 2, 29, 23, 59, 58,         // the clock: 2024-02-29 23:59:58
+      6, 30, 20, 15,                 // timer 1 06:30 to 20:15
+      1, 10, 0, 35, 9,               // serial stamp "A0Z9"
+      kGerman, 1,                    // camera language, TV mode
+      0, 0, 0, 0, 0,                 // timer 2
+      1, 1, 2};                      // SD cycle, IR light, send mode
+  EXPECT_EQ(ReadBytes(out / "camera.dat"), testing::ReferenceCameraFile(fields));
 
   ExportForComparison(out / "camera.dat", RoadSettingsJson(state_));
 }
@@ -449,7 +461,9 @@ TEST_F(NativeHostTest, SmsFormWritesWhatItsControlsSay) {
   ASSERT_EQ(dialogs_.messages.size(), 1u);
   EXPECT_EQ(dialogs_.messages[0].text.rfind("Save SMS configuration file", 0), 0u)
       << dialogs_.messages[0].text;
-  EXPECT_EQ(std::filesystem::file_size(out / "sms.dat"), 300u);
+  // "2 Hour" is the schedule's entry 4; the limit 12 is stored as tens and units.
+  EXPECT_EQ(ReadBytes(out / "sms.dat"),
+            testing::ReferenceSmsFile(4, 12, kEnglish, "+4915112345678", "01701234567", "12345"));
   EXPECT_FALSE(std::filesystem::exists(out / "setup.dat"));
   Click(loop, kIdCancel);
   EXPECT_EQ(loop.Current()->Which(), Next::kLauncher);
