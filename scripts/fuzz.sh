@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
-# Runs the fuzz targets for longer than the test command does.
+# Runs the fuzz targets open-ended, each run from a fresh random seed, for
+# longer than the test command does (it replays the corpus and a fixed number
+# of inputs from a fixed seed, so that it passes or fails the same way every
+# time).
 #   scripts/fuzz.sh [SECONDS] [TARGET...]
 # SECONDS per target (default 600); TARGETs default to all of them:
 # camera_file_fuzzer mms_file_fuzzer gprs_file_fuzzer sms_file_fuzzer
 # settings_json_fuzzer preference_file_fuzzer.
 # Inputs found go to build/sanitize/fuzz-corpus/TARGET (kept between runs);
-# a crash is saved as build/sanitize/fuzz-crash-* and stops the script. Add a
-# small input that reaches new code to fuzz/corpus/TARGET when it is worth
-# keeping, and a crash as a regression test.
+# a crash is saved as build/sanitize/fuzz-crash-* and stops the script. Once
+# it is fixed, the crash goes into fuzz/corpus/TARGET, so that every test run
+# replays it, and into a regression test; so may a small input that reaches
+# new code.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
