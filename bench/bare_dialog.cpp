@@ -3,7 +3,9 @@
 // font, and nothing else (no style, skin, icon, fitting or form logic).
 // Built from what bench/ui_probe.cpp wrote of the real windows:
 //   quelmo_bare_dialog WINDOWS.json
-// shows the first window; its button "control1000" opens the second.
+// shows "launcher"; each of its buttons named in "forms" (control1000 for
+// the camera form, 1001 MMS, 1002 SMTP/GPRS, 1003 SMS) opens that form in
+// its place, as the configurator does.
 
 #include <QApplication>
 #include <QComboBox>
@@ -89,9 +91,13 @@ int main(int argc, char** argv) {
 
   std::unique_ptr<QWidget> launcher = MakeWindow(windows["launcher"].toObject());
   std::unique_ptr<QWidget> form;
-  if (auto* camera = launcher->findChild<QPushButton*>(QStringLiteral("control1000"))) {
-    QObject::connect(camera, &QPushButton::clicked, [&] {
-      form = MakeWindow(windows["camera"].toObject());
+  const QJsonObject forms = windows["forms"].toObject();
+  for (auto opens = forms.begin(); opens != forms.end(); ++opens) {
+    auto* button = launcher->findChild<QPushButton*>(opens.key());
+    if (button == nullptr) continue;
+    const QJsonObject described = opens.value().toObject();
+    QObject::connect(button, &QPushButton::clicked, [&form, &launcher, described] {
+      form = MakeWindow(described);
       launcher->hide();
       form->show();
     });

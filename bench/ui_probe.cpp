@@ -2,11 +2,12 @@
 // program itself needs no timing code. It notes when the first window is
 // drawn (counted from QUELMO_PROBE_T0, the monotonic clock in nanoseconds just
 // before the program was started) and the peak memory then, clicks the
-// button named "control1000" (the launcher's Camera button), notes when the
-// window that opens is drawn, appends one line of figures to
-// QUELMO_PROBE_OUT and ends the process. With QUELMO_PROBE_DUMP it also
-// writes both windows' controls (kind, place, texts, entries) as JSON, which
-// is what the bare dialog (bare_dialog.cpp) is built from.
+// button named by QUELMO_PROBE_CLICK (default "control1000", the launcher's
+// Camera button; 1001 to 1003 open the other forms), notes when the window
+// that opens is first exposed and when it is drawn, appends one line of
+// figures to QUELMO_PROBE_OUT and ends the process. With QUELMO_PROBE_DUMP it
+// also writes both windows' controls (kind, place, texts, entries) as JSON,
+// which is what the bare dialog (bare_dialog.cpp) is built from.
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -119,6 +120,8 @@ class Probe final : public QObject {
     if (event->type() != QEvent::Expose || !watched->isWindowType()) return false;
     auto* window = static_cast<QWindow*>(watched);
     if (stage_ > 1 || window == seen_ || pending_ || !window->isExposed()) return false;
+    // The window is on the screen now; it has not painted yet.
+    if (stage_ == 1 && shown_ms_ == 0) shown_ms_ = (NowNs() - click_ns_) / 1e6;
     // The window paints while it handles the expose; the figure is taken
     // once that is done.
     pending_ = true;
@@ -140,23 +143,30 @@ class Probe final : public QObject {
       launcher_ms_ = (now - StartNs()) / 1e6;
       peak_kib_ = PeakKib();
       dump_["launcher"] = DescribeWindow(widget);
-      auto* camera = widget->findChild<QAbstractButton*>(QStringLiteral("control1000"));
-      if (camera == nullptr) Finish("no button named control1000 in the first window");
+      const QString name = ClickedName();
+      auto* button = widget->findChild<QAbstractButton*>(name);
+      if (button == nullptr) Finish("no button of that name in the first window\n");
       stage_ = 1;
       click_ns_ = NowNs();
-      camera->click();
+      button->click();
       // What the click did before returning: building the window, as both
       // programs build it in the click's handler.
       click_ms_ = (NowNs() - click_ns_) / 1e6;
       return;
     }
-    const double camera_ms = (now - click_ns_) / 1e6;
-    dump_["camera"] = DescribeWindow(widget);
+    const double form_ms = (now - click_ns_) / 1e6;
+    dump_["form"] = DescribeWindow(widget);
     stage_ = 2;
-    char line[160];
-    std::snprintf(line, sizeof line, "launcher_ms=%.3f peak_kib=%ld click_ms=%.3f camera_ms=%.3f\n",
-                  launcher_ms_, peak_kib_, click_ms_, camera_ms);
+    char line[200];
+    std::snprintf(line, sizeof line,
+                  "launcher_ms=%.3f peak_kib=%ld click_ms=%.3f shown_ms=%.3f form_ms=%.3f\n",
+                  launcher_ms_, peak_kib_, click_ms_, shown_ms_, form_ms);
     Finish(line);
+  }
+
+  static QString ClickedName() {
+    const char* name = std::getenv("QUELMO_PROBE_CLICK");
+    return QString::fromLocal8Bit(name != nullptr ? name : "control1000");
   }
 
   static long long StartNs() {
@@ -184,6 +194,7 @@ class Probe final : public QObject {
   long peak_kib_ = 0;
   long long click_ns_ = 0;
   double click_ms_ = 0;
+  double shown_ms_ = 0;
   QJsonObject dump_;
 };
 

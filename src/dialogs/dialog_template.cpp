@@ -2,10 +2,11 @@
 
 #include <nlohmann/json.hpp>
 
-#include <map>
 #include <optional>
 
 #include "dialogs/embedded_dialogs.h"
+#include "dialogs/template_names.h"
+#include "dialogs/template_reader.h"
 
 namespace quelmo {
 namespace {
@@ -14,41 +15,11 @@ using Json = nlohmann::json;
 
 Error Invalid(std::string message) { return Error{ErrorCode::kCorrupt, std::move(message)}; }
 
-const std::map<std::string, ControlKind, std::less<>>& KindNames() {
-  static const std::map<std::string, ControlKind, std::less<>> names = {
-      {"label", ControlKind::kLabel},
-      {"group-box", ControlKind::kGroupBox},
-      {"push-button", ControlKind::kPushButton},
-      {"dropdown-list", ControlKind::kDropdownList},
-      {"dropdown-combo", ControlKind::kDropdownCombo},
-      {"edit", ControlKind::kEdit},
-      {"icon", ControlKind::kIcon},
-  };
-  return names;
-}
-
-// Sets the flag a style name stands for; false for an unknown name.
-bool ApplyStyle(std::string_view name, ControlStyle& style) {
-  if (name == "read-only") style.readOnly = true;
-  else if (name == "digits") style.digits = true;
-  else if (name == "centred") style.centred = true;
-  else if (name == "password") style.password = true;
-  else if (name == "default") style.isDefault = true;
-  else if (name == "hscroll") style.hscroll = true;
-  else return false;
-  return true;
-}
-
 // A whole number that fits an int: 3 and 3.0 are, "3" and 3.5 are not.
 std::optional<int> WholeNumber(const Json& object, const char* field) {
   const auto found = object.find(field);
   if (found == object.end() || !found->is_number()) return std::nullopt;
-  const double value = found->get<double>();
-  if (value != static_cast<double>(static_cast<long long>(value)) || value < -2147483648.0 ||
-      value > 2147483647.0) {
-    return std::nullopt;
-  }
-  return static_cast<int>(value);
+  return WholeInt(found->get<double>());
 }
 
 std::string TextOf(const Json& object, const char* field) {
@@ -71,9 +42,9 @@ Result<ControlTemplate> ParseControl(const Json& value, std::size_t index) {
   if (control.width < 0 || control.height < 0) return Invalid(where + ": negative size");
 
   const std::string kind = TextOf(value, "kind");
-  const auto found = KindNames().find(kind);
-  if (found == KindNames().end()) return Invalid(where + ": unknown kind \"" + kind + "\"");
-  control.kind = found->second;
+  const std::optional<ControlKind> named = KindNamed(kind);
+  if (!named) return Invalid(where + ": unknown kind \"" + kind + "\"");
+  control.kind = *named;
 
   if (const auto styles = value.find("style"); styles != value.end() && styles->is_array()) {
     for (const Json& style : *styles) {
@@ -95,6 +66,11 @@ const ControlTemplate* DialogTemplate::Find(ControlId wanted) const {
 }
 
 Result<DialogTemplate> ParseDialogTemplate(std::string_view json) {
+  if (std::optional<DialogTemplate> sound = ReadSoundTemplate(json)) return std::move(*sound);
+  return ParseDialogTemplateDocument(json);
+}
+
+Result<DialogTemplate> ParseDialogTemplateDocument(std::string_view json) {
   Json root;
   try {
     root = Json::parse(json.begin(), json.end());

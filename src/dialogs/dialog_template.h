@@ -31,6 +31,7 @@ struct ControlStyle {
   bool password = false;  // "password"
   bool isDefault = false; // "default": the default push button
   bool hscroll = false;   // "hscroll": the edit scrolls sideways
+  bool operator==(const ControlStyle&) const = default;
 };
 
 struct ControlTemplate {
@@ -42,6 +43,7 @@ struct ControlTemplate {
   int height = 0;  // for drop-downs: the height when dropped down
   ControlStyle style;
   std::string text;  // UTF-8
+  bool operator==(const ControlTemplate&) const = default;
 };
 
 struct DialogTemplate {
@@ -58,10 +60,15 @@ struct DialogTemplate {
   std::vector<ControlTemplate> controls;
 
   const ControlTemplate* Find(ControlId id) const;
+  bool operator==(const DialogTemplate&) const = default;
 };
 
 // Parses a template's JSON text. Errors say which control or field is wrong.
 Result<DialogTemplate> ParseDialogTemplate(std::string_view json);
+// The same from the whole JSON document, built first: slower. What
+// ParseDialogTemplate falls back on for a template that is not sound, to say
+// what is wrong with it (template_reader.h).
+Result<DialogTemplate> ParseDialogTemplateDocument(std::string_view json);
 
 // The template of a dialog resource, from the templates built into the program.
 Result<DialogTemplate> LoadDialogTemplate(int resource_id);

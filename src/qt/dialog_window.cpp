@@ -14,6 +14,7 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QStyle>
+#include <QWindow>
 
 #include <algorithm>
 #include <utility>
@@ -52,7 +53,10 @@ DialogWindow::DialogWindow(DialogTemplate dialog, QWidget* over)
   for (QGroupBox* box : findChildren<QGroupBox*>(QString(), Qt::FindDirectChildrenOnly)) {
     box->lower();
   }
-  FitTexts();
+  // The logic sets its texts as it opens, right after this: fitting the
+  // template's texts now would be measured for nothing.
+  fit_pending_ = true;
+  QCoreApplication::postEvent(this, new QEvent(QEvent::LayoutRequest));
 }
 
 DialogWindow::~DialogWindow() = default;
@@ -203,7 +207,12 @@ bool DialogWindow::event(QEvent* event) {
 }
 
 void DialogWindow::showEvent(QShowEvent* event) {
-  if (fit_pending_) FitTexts();
+  // The texts are fitted when the window is first exposed, before it paints:
+  // the window system maps it meanwhile, rather than after the measuring.
+  if (QWindow* native = windowHandle(); native != nullptr && native != watched_window_) {
+    native->installEventFilter(this);
+    watched_window_ = native;
+  }
   QWidget::showEvent(event);
 }
 
@@ -257,6 +266,10 @@ void DialogWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Expose && watched != nullptr && watched == watched_window_.data()) {
+    if (fit_pending_) FitTexts();
+    return false;
+  }
   if (event->type() != QEvent::FocusOut) return QWidget::eventFilter(watched, event);
   // Only the user's own moves count: not a message box taking the focus, a
   // window switch, or the logic focusing a field.

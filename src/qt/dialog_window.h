@@ -12,7 +12,9 @@
 //   the system-menu entry (see SetSystemMenuEntry) -> systemCommand(id)
 // Texts and selections set by the program raise none of these.
 
+#include <QPointer>
 #include <QString>
+#include <QWindow>
 #include <QWidget>
 
 #include <map>
@@ -54,7 +56,7 @@ class DialogWindow final : public QWidget {
   // Fits every control's texts to its place now (text_fit.h).
   void FitTexts();
   // A text or a list's entries of `control` changed: the texts are fitted
-  // again before the window is next shown, or soon after while it is shown.
+  // again before the window next paints, at the latest when it is exposed.
   void TextsChanged(const QWidget* control);
 
   // Makes an edit read-only or editable; a read-only edit shows the window's
@@ -100,6 +102,7 @@ class DialogWindow final : public QWidget {
   std::map<ControlId, Built> controls_;
   TextFitter fitter_;  // every control, in template order
   bool fit_pending_ = false;
+  QPointer<QWindow> watched_window_;  // the native window whose exposes fit the texts
   QString system_menu_entry_;
 };
 

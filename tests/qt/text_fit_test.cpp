@@ -232,5 +232,64 @@ TEST(TextFit, ALongTextTakesFreeRoomBesideItBeforeASmallerFont) {
   }
 }
 
+// Records where a control is, and in which font size, when it first paints.
+class FirstPaint final : public QObject {
+ public:
+  explicit FirstPaint(QWidget* control) { control->installEventFilter(this); }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint && !painted) {
+      auto* control = static_cast<QWidget*>(watched);
+      painted = true;
+      place = control->geometry();
+      pointSize = control->font().pointSizeF();
+    }
+    return false;
+  }
+  bool painted = false;
+  QRect place;
+  double pointSize = 0;
+};
+
+// The fit waits for the window to be exposed, so that the window system maps
+// it meanwhile; it must still come before any control paints.
+TEST(TextFit, TheFirstPaintShowsTheFittedPlaces) {
+  struct Case {
+    ControlId id;
+    const char* text;
+  };
+  const Case cases[] = {
+      {kButton, "Uhrzeit anfragen und mehr"},  // wider
+      {kList, "Camera+Video"},                 // wider and moved left
+      {kLabel, "Empfindlichkeitsstufe"},       // wider and smaller
+      {kBoxedIn, "Werkseinstell."},            // smaller
+      {kBoxedIn, "Go"},                        // as the template has it
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    std::unique_ptr<DialogWindow> window(SmallWindow());
+    RecordingDialogs dialogs;
+    QtFormView view(*window, dialogs);
+    // Set as a form's logic sets its texts: after the window is built,
+    // before it is shown.
+    if (c.id == kList) {
+      view.SetItems(c.id, {"Camera", c.text});
+      view.SetSelection(c.id, 1);
+    } else {
+      view.SetText(c.id, c.text);
+    }
+    QWidget* control = window->Control(c.id);
+    FirstPaint first(control);
+    window->show();
+    // The window system's expose may come before the fit posted to the
+    // window: here it comes alone.
+    QCoreApplication::removePostedEvents(window.get(), QEvent::LayoutRequest);
+    ProcessQtEvents();
+    ASSERT_TRUE(first.painted);
+    EXPECT_EQ(first.place, control->geometry());
+    EXPECT_EQ(first.pointSize, control->font().pointSizeF());
+    EXPECT_LE(Advance(Widest(control), control->font()), Room(control));
+  }
+}
+
 }  // namespace
 }  // namespace quelmo
