@@ -1,6 +1,7 @@
 #include "cli/decoded_file.h"
 
 #include "cli/other_layout_secrets.h"
+#include "platform/file_system.h"
 #include "record/bounded_read.h"
 
 namespace quelmo {

@@ -7,7 +7,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
 #include <optional>
 #include <span>
 #include <string>
@@ -18,7 +17,6 @@
 #include "controls/local_clock.h"
 #include "kind/file_language.h"
 #include "kind/settings_fields.h"
-#include "platform/file_system.h"
 #include "record/file_integrity.h"
 #include "record/setting_record.h"
 

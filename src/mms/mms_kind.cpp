@@ -15,11 +15,6 @@
 namespace quelmo {
 namespace {
 
-bool AllZero(const SettingRecord& record, std::size_t from, std::size_t to) {
-  return std::all_of(record.begin() + static_cast<std::ptrdiff_t>(from),
-                     record.begin() + static_cast<std::ptrdiff_t>(to), [](auto b) { return b == 0; });
-}
-
 ReadBackFile ReadBackMms(std::span<const std::uint8_t> bytes, bool reveal) {
   const MmsFileContents contents = ReadMmsFile(bytes);
   ReadBackFile read{false, ShowMmsSettings(contents, reveal), contents.integrity};

@@ -64,4 +64,9 @@ TextField ReadTextRecord(const SettingRecord& record, bool scrambled) {
   return field;
 }
 
+bool AllZero(const SettingRecord& record, std::size_t from, std::size_t to) {
+  return std::all_of(record.begin() + static_cast<std::ptrdiff_t>(from),
+                     record.begin() + static_cast<std::ptrdiff_t>(to), [](auto b) { return b == 0; });
+}
+
 }  // namespace quelmo

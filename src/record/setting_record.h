@@ -57,6 +57,9 @@ bool HasLineEnd(const SettingRecord& record);
 // The record at `index` of `file`: missing bytes (a short file) read as zero.
 SettingRecord RecordAt(std::span<const std::uint8_t> file, std::size_t index);
 
+// Bytes from..to-1 of a record are all zero: unused bytes as a writer leaves them.
+bool AllZero(const SettingRecord& record, std::size_t from, std::size_t to);
+
 // Reading a text record back. `scrambled` undoes the nibble swap on the text's
 // own bytes only. The length byte is trusted up to kMaxTextBytes; a larger one
 // is cut to 50 and reported through `length_was_cut`.

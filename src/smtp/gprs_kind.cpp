@@ -15,11 +15,6 @@
 namespace quelmo {
 namespace {
 
-bool AllZero(const SettingRecord& record, std::size_t from, std::size_t to) {
-  return std::all_of(record.begin() + static_cast<std::ptrdiff_t>(from),
-                     record.begin() + static_cast<std::ptrdiff_t>(to), [](auto b) { return b == 0; });
-}
-
 ReadBackFile ReadBackGprs(std::span<const std::uint8_t> bytes, bool reveal) {
   const GprsFileContents contents = ReadGprsFile(bytes);
   ReadBackFile read{false, ShowGprsSettings(contents, reveal), contents.integrity};
