@@ -1,0 +1,28 @@
+#pragma once
+// Where the operator database is found, and reading it once on first use.
+// Never called on the start-up path: the finder window and the command-line
+// tool ask for it when they need it.
+
+#include <filesystem>
+
+#include "base/result.h"
+#include "operators/operator_database.h"
+
+namespace quelmo {
+
+// The file this system's database is read from: QUELMO_OPERATOR_DATABASE
+// when set; on Linux the distribution's copy
+// (/usr/share/mobile-broadband-provider-info/serviceproviders.xml); on
+// Windows serviceproviders.xml beside the program.
+std::filesystem::path OperatorDatabasePath();
+
+// Reads and checks one database file, bounded in size, depth and count; a
+// missing, truncated, malformed or hostile file gives a message naming the
+// file and what is wrong.
+Result<OperatorDatabase> ReadOperatorDatabaseFile(const std::filesystem::path& path);
+
+// The database at OperatorDatabasePath(), read on the first call; later
+// calls give the same database (or the same error) without reading again.
+Result<const OperatorDatabase*> SystemOperatorDatabase();
+
+}  // namespace quelmo
