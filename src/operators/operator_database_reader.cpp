@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "operators/xml_events.h"
-#include "operators/xml_prolog.h"
+#include "operators/xml_document_checks.h"
 
 namespace quelmo {
 namespace {
@@ -232,7 +232,7 @@ void TrimAccessPointTexts(OperatorDatabase& database) {
 
 Result<OperatorDatabase> ParseOperatorDatabase(std::span<const std::uint8_t> document,
                                                const OperatorDatabaseLimits& limits) {
-  if (auto prolog = CheckXmlProlog(document); !prolog.ok()) return prolog.error();
+  if (auto checked = CheckXmlDocument(document); !checked.ok()) return checked.error();
   DatabaseBuilder builder(limits);
   if (auto parsed = ParseXml(document, builder); !parsed.ok()) return parsed.error();
   auto database = std::move(builder).Finish();

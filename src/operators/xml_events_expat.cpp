@@ -56,7 +56,7 @@ void XMLCALL OnText(void* data, const XML_Char* text, int length) {
   }
 }
 
-// The prolog check refuses internal subsets before expat runs; these guards
+// CheckXmlDocument refuses internal subsets before expat runs; these guards
 // hold the same line should a document reach the parser some other way.
 void XMLCALL OnDoctype(void* data, const XML_Char*, const XML_Char*, const XML_Char*,
                        int hasInternalSubset) {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "operators/operator_database_loader.h"
-#include "operators_test_data.h"
+#include "operators/operators_test_data.h"
 #include "platform/file_system.h"
 #include "support/temp_folder.h"
 

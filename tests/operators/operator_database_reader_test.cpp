@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "operators/operator_database_reader.h"
-#include "operators_test_data.h"
+#include "operators/operators_test_data.h"
 
 namespace quelmo {
 namespace {
@@ -155,7 +155,7 @@ TEST(OperatorDatabaseReader, RefusesHostileOrBrokenDocuments) {
       {"undefined entity after an external DTD",
        "<!DOCTYPE serviceproviders SYSTEM \"serviceproviders.2.dtd\">\n"
        "<serviceproviders><country code=\"gb\">&lol;</country></serviceproviders>",
-       "line 2: "},
+       "line 2: refers to the entity &lol; which is not defined"},
       {"another encoding declared", "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><serviceproviders/>",
        "encoding \"ISO-8859-1\""},
       {"bytes that are not UTF-8", "<serviceproviders>\n<country code=\"gb\"><provider><name>M\xF6" "bil",
@@ -189,14 +189,14 @@ TEST(OperatorDatabaseReader, RefusesHostileOrBrokenDocuments) {
 
 TEST(OperatorDatabaseReader, AcceptsTheRealDoctypeWithoutLoadingIt) {
   // The DTD named here does not exist; a bracket inside the quoted name is
-  // no internal subset.
+  // no internal subset, and '&' in comments and CDATA is no reference.
   const auto database = ParseOperatorDatabase(Bytes(
-      "\xEF\xBB\xBF<?xml version=\"1.0\" encoding='utf-8'?>\n<!-- <!DOCTYPE x [ -->\n"
+      "\xEF\xBB\xBF<?xml version=\"1.0\" encoding='utf-8'?>\n<!-- <!DOCTYPE x [ &nbsp; -->\n"
       "<!DOCTYPE serviceproviders SYSTEM \"no/such[1].dtd\">\n"
-      "<serviceproviders><country code=\"gb\"><provider><name>EE &amp; Co</name></provider>"
+      "<serviceproviders><country code=\"gb\"><provider><name>EE &amp; Co<![CDATA[ &x;]]></name></provider>"
       "</country></serviceproviders>"));
   ASSERT_TRUE(database.ok()) << database.message();
-  EXPECT_EQ(database->countries.at(0).providers.at(0).name, "EE & Co");
+  EXPECT_EQ(database->countries.at(0).providers.at(0).name, "EE & Co &x;");
 }
 
 TEST(OperatorDatabaseReader, CountsAreCapped) {

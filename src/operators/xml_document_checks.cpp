@@ -1,4 +1,4 @@
-#include "operators/xml_prolog.h"
+#include "operators/xml_document_checks.h"
 
 #include <algorithm>
 #include <string>
@@ -41,10 +41,7 @@ std::string_view DeclaredEncoding(std::string_view declaration) {
   return declaration.substr(position + 1, end - position - 1);
 }
 
-}  // namespace
-
-Status CheckXmlProlog(std::span<const std::uint8_t> document) {
-  const std::string_view text(reinterpret_cast<const char*>(document.data()), document.size());
+Status CheckEncodingAndDoctype(std::string_view text) {
   if (text.starts_with("\xFE\xFF") || text.starts_with("\xFF\xFE")) {
     return Error{ErrorCode::kCorrupt, "written in UTF-16; only UTF-8 is read"};
   }
@@ -98,6 +95,51 @@ Status CheckXmlProlog(std::span<const std::uint8_t> document) {
       return Status::Ok();  // the root element, or something the parser will name
     }
   }
+}
+
+bool IsPredefinedEntity(std::string_view name) {
+  return name == "amp" || name == "lt" || name == "gt" || name == "quot" || name == "apos";
+}
+
+// Comments, CDATA sections and instructions hold '&' as plain text.
+Status CheckEntityReferences(std::string_view text) {
+  std::size_t position = 0;
+  while ((position = text.find_first_of("<&", position)) != std::string_view::npos) {
+    const auto rest = text.substr(position);
+    std::string_view end;
+    if (rest.starts_with("<!--")) {
+      end = "-->";
+    } else if (rest.starts_with("<![CDATA[")) {
+      end = "]]>";
+    } else if (rest.starts_with("<?")) {
+      end = "?>";
+    }
+    if (!end.empty()) {
+      const auto close = text.find(end, position + 2);
+      if (close == std::string_view::npos) return Status::Ok();  // cut short: the parser says so
+      position = close + end.size();
+      continue;
+    }
+    if (rest.starts_with("&") && !rest.starts_with("&#")) {
+      const auto stop = rest.find_first_of(";<& \t\r\n", 1);
+      const auto name = rest.substr(1, stop == std::string_view::npos ? stop : stop - 1);
+      if (!IsPredefinedEntity(name)) {
+        return Error{ErrorCode::kCorrupt, LineOf(text, position) + ": refers to the entity &" +
+                                              std::string(name.substr(0, 40)) +
+                                              "; which is not defined"};
+      }
+    }
+    ++position;
+  }
+  return Status::Ok();
+}
+
+}  // namespace
+
+Status CheckXmlDocument(std::span<const std::uint8_t> document) {
+  const std::string_view text(reinterpret_cast<const char*>(document.data()), document.size());
+  if (auto status = CheckEncodingAndDoctype(text); !status.ok()) return status;
+  return CheckEntityReferences(text);
 }
 
 }  // namespace quelmo
