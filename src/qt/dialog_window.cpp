@@ -20,6 +20,7 @@
 #include <utility>
 
 #include "qt/dialog_group_box.h"
+#include "qt/dialog_list.h"
 #include "qt/edit_input_validator.h"
 
 namespace quelmo {
@@ -48,7 +49,15 @@ DialogWindow::DialogWindow(DialogTemplate dialog, QWidget* over)
   setFixedSize(units_.X(template_.width), units_.Y(template_.height));
   setObjectName(QStringLiteral("dialog%1").arg(template_.id));
 
-  for (const ControlTemplate& control : template_.controls) Build(control);
+  std::vector<QWidget*> built;
+  for (const ControlTemplate& control : template_.controls) built.push_back(Build(control));
+  // Tab goes in reading order, whatever order the template lists the
+  // controls in; each field is named by its label for screen readers.
+  for (const AccessibleControl& named : AccessibleControls(template_)) {
+    named_.push_back(Named{built[named.control], named.label ? built[*named.label] : nullptr});
+  }
+  for (std::size_t i = 1; i < named_.size(); ++i) setTabOrder(named_[i - 1].control, named_[i].control);
+  NameControls(nullptr);
   // Group boxes frame the controls inside them, so they lie beneath them.
   for (QGroupBox* box : findChildren<QGroupBox*>(QString(), Qt::FindDirectChildrenOnly)) {
     box->lower();
@@ -61,7 +70,7 @@ DialogWindow::DialogWindow(DialogTemplate dialog, QWidget* over)
 
 DialogWindow::~DialogWindow() = default;
 
-void DialogWindow::Build(const ControlTemplate& control) {
+QWidget* DialogWindow::Build(const ControlTemplate& control) {
   EditInputValidator* validator = nullptr;
   QWidget* widget = nullptr;
   switch (control.kind) {
@@ -102,6 +111,7 @@ void DialogWindow::Build(const ControlTemplate& control) {
     widget->setObjectName(QStringLiteral("control%1").arg(control.id));
     controls_[control.id] = Built{widget, validator};
   }
+  return widget;
 }
 
 QWidget* DialogWindow::MakeLabel(const ControlTemplate& control) {
@@ -142,7 +152,7 @@ QWidget* DialogWindow::MakeEdit(const ControlTemplate& control, EditInputValidat
 }
 
 QWidget* DialogWindow::MakeList(const ControlTemplate& control, EditInputValidator*& validator) {
-  auto* list = new QComboBox(this);
+  auto* list = new DialogList(this);
   const ControlId id = control.id;
   if (control.kind == ControlKind::kDropdownCombo) {
     list->setEditable(true);
@@ -193,7 +203,22 @@ void DialogWindow::FitTexts() {
   fitter_.Fit(font(), rect(), units_.X(1));
 }
 
+QString DialogWindow::ShownText(const QWidget* widget) {
+  if (const auto* label = qobject_cast<const QLabel*>(widget)) return label->text();
+  if (const auto* box = qobject_cast<const QGroupBox*>(widget)) return box->title();
+  if (const auto* button = qobject_cast<const QPushButton*>(widget)) return button->text();
+  return QString();
+}
+
+void DialogWindow::NameControls(const QWidget* label) {
+  for (const Named& named : named_) {
+    if (named.label == nullptr || (label != nullptr && named.label != label)) continue;
+    named.control->setAccessibleName(ShownText(named.label));
+  }
+}
+
 void DialogWindow::TextsChanged(const QWidget* control) {
+  NameControls(control);
   fitter_.TextsChanged(control);
   if (fit_pending_) return;
   fit_pending_ = true;
