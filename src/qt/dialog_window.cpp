@@ -41,7 +41,7 @@ QString FromUtf8(const std::string& text) { return QString::fromStdString(text);
 DialogWindow::DialogWindow(DialogTemplate dialog, QWidget* over)
     : QWidget(over, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      template_(std::move(dialog)),
+      template_(InCreationOrder(dialog)),
       units_(DialogUnits::ForFont(DialogFont(template_))) {
   setFont(DialogFont(template_));
   setWindowTitle(FromUtf8(template_.title));

@@ -42,6 +42,9 @@ class DialogWindow final : public QWidget {
   explicit DialogWindow(DialogTemplate dialog, QWidget* over = nullptr);
   ~DialogWindow() override;
 
+  // The template as the window was built from it: its controls in reading
+  // order, each label right before the field it names (InCreationOrder), the
+  // order the accessibility tree lists them in.
   const DialogTemplate& Template() const { return template_; }
 
   // The widget of a control (id above 0); nullptr when there is none.
