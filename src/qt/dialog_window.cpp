@@ -232,6 +232,9 @@ bool DialogWindow::event(QEvent* event) {
 }
 
 void DialogWindow::showEvent(QShowEvent* event) {
+  // The style marks the focused list or button only once the keyboard has
+  // moved the focus; a keyboard user needs to see where it is before that.
+  setAttribute(Qt::WA_KeyboardFocusChange);
   // The texts are fitted when the window is first exposed, before it paints:
   // the window system maps it meanwhile, rather than after the measuring.
   if (QWindow* native = windowHandle(); native != nullptr && native != watched_window_) {
