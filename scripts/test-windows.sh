@@ -57,7 +57,7 @@ trap cleanup EXIT
 trap 'exit 130' INT TERM
 
 # --- An X server of our own: Xvfb picks a free display and tells us which ---
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 2560x2048x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 100); do
   [[ -s "$scratch/display" ]] && break
@@ -226,6 +226,29 @@ for window in launcher about camera mms smtp sms; do
   done
 done
 say "quelmo.exe rendered its windows"
+
+# --- The same at 144 and 192 dpi (Windows' 150 % and 200 %) ---
+# Wine takes the DPI from LogPixels, as Windows did before per-monitor DPI:
+# the dialogs and their fonts scale with it, and every text is still whole.
+desktop='HKCU\Control Panel\Desktop'
+for dpi in 144 192; do
+  wine reg add "$desktop" /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+  ctest --preset=windows -R 'EveryWindowOpensInEveryLanguageWithItsTextsWhole|TabGoesInReadingOrder' \
+    --output-on-failure >"$scratch/ctest-$dpi.log" 2>&1 ||
+    { cat "$scratch/ctest-$dpi.log" >&2; echo "test-windows.sh: texts not whole at $dpi dpi" >&2; exit 1; }
+  mkdir -p "$shots/$dpi"
+  for language in 2 1 3; do
+    LC_ALL=C.UTF-8 timeout 120 cmake/wine-run.sh build/windows/src/win32/quelmo.exe \
+      --screenshots "$(windows_path "$shots/$dpi")" --language "$language"
+  done
+  # A window scaled to the DPI is wider than at 96 dpi by about that much.
+  wide=$(od -An -t d4 -j 18 -N 4 "$shots/$dpi/camera-en.bmp" | tr -d ' ')
+  narrow=$(od -An -t d4 -j 18 -N 4 "$shots/camera-en.bmp" | tr -d ' ')
+  (( wide * 96 >= narrow * dpi * 9 / 10 )) ||
+    { echo "test-windows.sh: the camera form is $wide pixels wide at $dpi dpi, $narrow at 96" >&2; exit 1; }
+done
+wine reg add "$desktop" /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
+say "quelmo.exe's windows scale at 144 and 192 dpi with their texts whole"
 
 # --- The download: a zip that unpacks and runs ---
 (cd build/windows && cpack -G ZIP >/dev/null)

@@ -42,6 +42,8 @@ BalloonHint::~BalloonHint() { StopBothTimers(); }
 void BalloonHint::Attach(HintHost* host) {
   if (host_ != nullptr && host_ != host) StopBothTimers();
   host_ = host;
+  if (host_ == nullptr) return;
+  for (const auto& [control, tool] : tools_) host_->DescribeControl(control, tool.text);
 }
 
 void BalloonHint::AddTool(ControlId control, std::string text, HintColour text_colour, int seconds,
@@ -51,6 +53,7 @@ void BalloonHint::AddTool(ControlId control, std::string text, HintColour text_c
   tool.textColour = text_colour;
   tool.seconds = seconds < 0 ? defaultSeconds : seconds;
   tool.delayMs = delay_ms < 0 ? defaultDelayMs : delay_ms;
+  if (host_ != nullptr) host_->DescribeControl(control, tool.text);
   tools_[control] = std::move(tool);
 }
 

@@ -99,6 +99,9 @@ class HintHost {
   virtual std::optional<HintRect> ControlScreenRect(ControlId id) const = 0;
   // The text or colours changed: paint again.
   virtual void Repaint() = 0;
+  // A control's hint, as it is registered or when the host is attached: what
+  // a screen reader may read as the control's description.
+  virtual void DescribeControl(ControlId /*id*/, const std::string& /*text*/) {}
 };
 
 enum class HintEventKind {

@@ -60,6 +60,10 @@ BalloonWindow::BalloonWindow(BalloonHint& hint, DialogWindow& form)
   hint_.Attach(this);
 }
 
+void BalloonWindow::DescribeControl(ControlId id, const std::string& text) {
+  if (QWidget* control = form_.Control(id)) control->setAccessibleDescription(QString::fromStdString(text));
+}
+
 BalloonWindow::~BalloonWindow() {
   qApp->removeEventFilter(this);
   hint_.Attach(nullptr);

@@ -33,6 +33,7 @@ class BalloonWindow final : public QWidget, public HintHost {
   bool CursorOverFormControl() const override;
   std::optional<HintRect> ControlScreenRect(ControlId id) const override;
   void Repaint() override;
+  void DescribeControl(ControlId id, const std::string& text) override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -50,8 +50,8 @@ void DrawButtonBevel(const QStyleOptionButton& button, QPainter* painter) {
   const bool enabled = (button.state & QStyle::State_Enabled) != 0;
   const bool pressed = (button.state & (QStyle::State_Sunken | QStyle::State_On)) != 0;
   const bool hover = (button.state & QStyle::State_MouseOver) != 0;
-  const bool marked = (button.features & QStyleOptionButton::DefaultButton) != 0 ||
-                      (button.state & QStyle::State_HasFocus) != 0;
+  const bool focused = (button.state & QStyle::State_HasFocus) != 0;
+  const bool marked = (button.features & QStyleOptionButton::DefaultButton) != 0 || focused;
   QRgb edge = kButtonEdgeColour;
   if (hover) edge = kHoverEdge;
   if (marked) edge = kMarkedEdge;
@@ -70,6 +70,15 @@ void DrawButtonBevel(const QStyleOptionButton& button, QPainter* painter) {
   painter->setPen(QPen(Colour(edge), kButtonEdge));
   painter->setBrush(face);
   painter->drawRoundedRect(outline, kButtonRadius, kButtonRadius);
+  if (focused && enabled) {
+    // The default button's edge is marked too: the focus has a ring of its
+    // own inside the edge, so Tab shows where it is on any button.
+    painter->setPen(QPen(Colour(kMarkedEdge), 1, Qt::DotLine));
+    painter->setBrush(Qt::NoBrush);
+    const qreal inset = kButtonEdge + 1.5;
+    painter->drawRoundedRect(outline.adjusted(inset, inset, -inset, -inset), kButtonRadius - 1,
+                             kButtonRadius - 1);
+  }
   painter->restore();
 }
 

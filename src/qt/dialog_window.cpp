@@ -20,6 +20,7 @@
 #include <utility>
 
 #include "qt/dialog_group_box.h"
+#include "qt/dialog_list.h"
 #include "qt/edit_input_validator.h"
 
 namespace quelmo {
@@ -40,7 +41,7 @@ QString FromUtf8(const std::string& text) { return QString::fromStdString(text);
 DialogWindow::DialogWindow(DialogTemplate dialog, QWidget* over)
     : QWidget(over, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      template_(std::move(dialog)),
+      template_(InCreationOrder(dialog)),
       units_(DialogUnits::ForFont(DialogFont(template_))) {
   setFont(DialogFont(template_));
   setWindowTitle(FromUtf8(template_.title));
@@ -48,7 +49,15 @@ DialogWindow::DialogWindow(DialogTemplate dialog, QWidget* over)
   setFixedSize(units_.X(template_.width), units_.Y(template_.height));
   setObjectName(QStringLiteral("dialog%1").arg(template_.id));
 
-  for (const ControlTemplate& control : template_.controls) Build(control);
+  std::vector<QWidget*> built;
+  for (const ControlTemplate& control : template_.controls) built.push_back(Build(control));
+  // Tab goes in reading order, whatever order the template lists the
+  // controls in; each field is named by its label for screen readers.
+  for (const AccessibleControl& named : AccessibleControls(template_)) {
+    named_.push_back(Named{built[named.control], named.label ? built[*named.label] : nullptr});
+  }
+  for (std::size_t i = 1; i < named_.size(); ++i) setTabOrder(named_[i - 1].control, named_[i].control);
+  NameControls(nullptr);
   // Group boxes frame the controls inside them, so they lie beneath them.
   for (QGroupBox* box : findChildren<QGroupBox*>(QString(), Qt::FindDirectChildrenOnly)) {
     box->lower();
@@ -61,7 +70,7 @@ DialogWindow::DialogWindow(DialogTemplate dialog, QWidget* over)
 
 DialogWindow::~DialogWindow() = default;
 
-void DialogWindow::Build(const ControlTemplate& control) {
+QWidget* DialogWindow::Build(const ControlTemplate& control) {
   EditInputValidator* validator = nullptr;
   QWidget* widget = nullptr;
   switch (control.kind) {
@@ -102,6 +111,7 @@ void DialogWindow::Build(const ControlTemplate& control) {
     widget->setObjectName(QStringLiteral("control%1").arg(control.id));
     controls_[control.id] = Built{widget, validator};
   }
+  return widget;
 }
 
 QWidget* DialogWindow::MakeLabel(const ControlTemplate& control) {
@@ -142,7 +152,7 @@ QWidget* DialogWindow::MakeEdit(const ControlTemplate& control, EditInputValidat
 }
 
 QWidget* DialogWindow::MakeList(const ControlTemplate& control, EditInputValidator*& validator) {
-  auto* list = new QComboBox(this);
+  auto* list = new DialogList(this);
   const ControlId id = control.id;
   if (control.kind == ControlKind::kDropdownCombo) {
     list->setEditable(true);
@@ -193,7 +203,22 @@ void DialogWindow::FitTexts() {
   fitter_.Fit(font(), rect(), units_.X(1));
 }
 
+QString DialogWindow::ShownText(const QWidget* widget) {
+  if (const auto* label = qobject_cast<const QLabel*>(widget)) return label->text();
+  if (const auto* box = qobject_cast<const QGroupBox*>(widget)) return box->title();
+  if (const auto* button = qobject_cast<const QPushButton*>(widget)) return button->text();
+  return QString();
+}
+
+void DialogWindow::NameControls(const QWidget* label) {
+  for (const Named& named : named_) {
+    if (named.label == nullptr || (label != nullptr && named.label != label)) continue;
+    named.control->setAccessibleName(ShownText(named.label));
+  }
+}
+
 void DialogWindow::TextsChanged(const QWidget* control) {
+  NameControls(control);
   fitter_.TextsChanged(control);
   if (fit_pending_) return;
   fit_pending_ = true;
@@ -207,6 +232,9 @@ bool DialogWindow::event(QEvent* event) {
 }
 
 void DialogWindow::showEvent(QShowEvent* event) {
+  // The style marks the focused list or button only once the keyboard has
+  // moved the focus; a keyboard user needs to see where it is before that.
+  setAttribute(Qt::WA_KeyboardFocusChange);
   // The texts are fitted when the window is first exposed, before it paints:
   // the window system maps it meanwhile, rather than after the measuring.
   if (QWindow* native = windowHandle(); native != nullptr && native != watched_window_) {

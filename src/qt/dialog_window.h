@@ -21,6 +21,7 @@
 #include <optional>
 #include <vector>
 
+#include "dialogs/accessible_names.h"
 #include "dialogs/dialog_template.h"
 #include "qt/dialog_units.h"
 #include "qt/text_fit.h"
@@ -41,6 +42,9 @@ class DialogWindow final : public QWidget {
   explicit DialogWindow(DialogTemplate dialog, QWidget* over = nullptr);
   ~DialogWindow() override;
 
+  // The template as the window was built from it: its controls in reading
+  // order, each label right before the field it names (InCreationOrder), the
+  // order the accessibility tree lists them in.
   const DialogTemplate& Template() const { return template_; }
 
   // The widget of a control (id above 0); nullptr when there is none.
@@ -56,8 +60,20 @@ class DialogWindow final : public QWidget {
   // Fits every control's texts to its place now (text_fit.h).
   void FitTexts();
   // A text or a list's entries of `control` changed: the texts are fitted
-  // again before the window next paints, at the latest when it is exposed.
+  // again before the window next paints, at the latest when it is exposed,
+  // and the controls it names take its new text as their accessible name.
   void TextsChanged(const QWidget* control);
+
+  // The interactive controls in the order Tab reaches them, each with the
+  // widget whose text names it (accessible_names.h); the label is nullptr
+  // for a control nothing names.
+  struct Named {
+    QWidget* control = nullptr;
+    QWidget* label = nullptr;
+  };
+  const std::vector<Named>& NamedControls() const { return named_; }
+  // The text a label, group box or push button shows.
+  static QString ShownText(const QWidget* widget);
 
   // Makes an edit read-only or editable; a read-only edit shows the window's
   // background, as the system's own dialogs do.
@@ -91,7 +107,9 @@ class DialogWindow final : public QWidget {
     EditInputValidator* validator = nullptr;
   };
 
-  void Build(const ControlTemplate& control);
+  QWidget* Build(const ControlTemplate& control);
+  // Names the controls `label` names (nullptr: every control) after its text.
+  void NameControls(const QWidget* label);
   QWidget* MakeLabel(const ControlTemplate& control);
   QWidget* MakeButton(const ControlTemplate& control);
   QWidget* MakeEdit(const ControlTemplate& control, EditInputValidator*& validator);
@@ -100,6 +118,7 @@ class DialogWindow final : public QWidget {
   DialogTemplate template_;
   DialogUnits units_;
   std::map<ControlId, Built> controls_;
+  std::vector<Named> named_;  // in Tab order
   TextFitter fitter_;  // every control, in template order
   bool fit_pending_ = false;
   QPointer<QWindow> watched_window_;  // the native window whose exposes fit the texts

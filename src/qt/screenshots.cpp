@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <QtMath>
 
 #include <array>
 #include <cstdio>
@@ -30,30 +31,31 @@ class UnattendedDialogs final : public DialogAdapter {
   std::optional<QString> ChooseFile(QWidget*, const QString&) override { return std::nullopt; }
 };
 
-// The window as a user sees it: its contents under a plain title bar with
-// the icon and the title, since the window system's frame is not drawn
-// offscreen.
-QImage Framed(QWidget& window) {
-  const QPixmap contents = window.grab();
-  const int title_height = QFontMetrics(window.font()).height() + 12;
-  QImage image(contents.width() + 2, contents.height() + title_height + 1,
+}  // namespace
+
+QImage Framed(const QPixmap& contents, const QFont& font, const QIcon& icon, const QString& title) {
+  // Drawn in the window's own units on an image of the contents' pixel
+  // density: the contents land pixel for pixel, the frame scales with them.
+  const qreal ratio = contents.devicePixelRatio();
+  const QSize size = contents.deviceIndependentSize().toSize();
+  const int title_height = QFontMetrics(font).height() + 12;
+  const QSize framed(size.width() + 2, size.height() + title_height + 1);
+  QImage image(qCeil(framed.width() * ratio), qCeil(framed.height() * ratio),
                QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(ratio);
   image.fill(QColor(0x6b, 0x77, 0x6e));
 
   QPainter painter(&image);
-  painter.fillRect(QRect(1, 1, contents.width(), title_height - 1), QColor(0xe4, 0xe9, 0xe1));
+  painter.fillRect(QRect(1, 1, size.width(), title_height - 1), QColor(0xe4, 0xe9, 0xe1));
   const int icon_size = 16;
-  window.windowIcon().paint(&painter, QRect(6, 1 + (title_height - icon_size) / 2, icon_size,
-                                            icon_size));
-  painter.setFont(window.font());
+  icon.paint(&painter, QRect(6, 1 + (title_height - icon_size) / 2, icon_size, icon_size));
+  painter.setFont(font);
   painter.setPen(QColor(0x1d, 0x2a, 0x1f));
-  painter.drawText(QRect(6 + icon_size + 6, 1, contents.width() - icon_size - 12, title_height - 1),
-                   Qt::AlignVCenter | Qt::AlignLeft, window.windowTitle());
-  painter.drawPixmap(1, title_height, contents);
+  painter.drawText(QRect(6 + icon_size + 6, 1, size.width() - icon_size - 12, title_height - 1),
+                   Qt::AlignVCenter | Qt::AlignLeft, title);
+  painter.drawPixmap(QPoint(1, title_height), contents);
   return image;
 }
-
-}  // namespace
 
 Status RenderScreenshots(AppContext& context, const QString& folder) {
   if (!QDir().mkpath(folder)) {
@@ -73,7 +75,7 @@ Status RenderScreenshots(AppContext& context, const QString& folder) {
     window.show();
     QApplication::processEvents();
     const QString path = QDir(folder).filePath(QString::fromStdString(file_name));
-    if (!Framed(window).save(path, "PNG")) {
+    if (!Framed(window.grab(), window.font(), window.windowIcon(), window.windowTitle()).save(path, "PNG")) {
       failures += "\n  " + file_name + ": cannot write " + path.toStdString();
     }
     (*screen)->Hide();

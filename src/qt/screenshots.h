@@ -4,6 +4,10 @@
 // session's language. Files are named after the window and the language:
 // launcher-en.png, camera-zh.png, about-de.png, ...
 
+#include <QFont>
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
 #include <QString>
 
 #include <string>
@@ -18,5 +22,11 @@ namespace quelmo {
 // cannot be made or saved is named in the error; the others are still
 // written.
 Status RenderScreenshots(AppContext& context, const QString& folder);
+
+// A window's grabbed `contents` under a plain title bar with `icon` and
+// `title`, since the window system's frame is not drawn offscreen. On a
+// scaled screen (QT_SCALE_FACTOR, a high-DPI monitor) the picture has the
+// contents' own pixels: the whole window, scaled.
+QImage Framed(const QPixmap& contents, const QFont& font, const QIcon& icon, const QString& title);
 
 }  // namespace quelmo

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "dialogs/accessible_names.h"
 #include "screens/screens.h"
 #include "text/utf16.h"
 #include "win32/balloon_tooltip.h"
@@ -17,6 +18,11 @@ namespace {
 constexpr UINT kFocusLeftMessage = WM_APP + 1;
 // Posted at the first change of a text: one fit for a whole run of changes.
 constexpr UINT kFitTextsMessage = WM_APP + 2;
+// Posted when the window's DPI changed, to run once the system has scaled it.
+constexpr UINT kRescaleMessage = WM_APP + 3;
+// Sent to a per-monitor aware window moved to a monitor of another DPI; the
+// headers of older systems lack it.
+constexpr UINT kDpiChangedMessage = 0x02E0;  // WM_DPICHANGED
 
 HICON AppIcon(int size) {
   HANDLE icon = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kAppIconResource), IMAGE_ICON,
@@ -50,7 +56,9 @@ Result<std::unique_ptr<HostedDialog>> HostedDialog::Make(Next which, AppContext&
   Result<DialogTemplate> layout = LoadDialogTemplate(resource);
   if (!layout) return layout.error();
 
-  std::unique_ptr<HostedDialog> dialog(new HostedDialog(which, std::move(layout).value(), dialogs));
+  // Made in reading order, each label right before its field: the dialog
+  // manager's Tab order, and where screen readers look for a field's name.
+  std::unique_ptr<HostedDialog> dialog(new HostedDialog(which, InCreationOrder(*layout), dialogs));
   const std::vector<std::uint8_t> bytes = BuildDialogResource(dialog->layout_, owner != nullptr);
   HWND window = CreateDialogIndirectParamW(
       GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(bytes.data()), owner, Procedure,
@@ -124,6 +132,26 @@ void HostedDialog::FitTexts() {
   fitter_->Fit();
 }
 
+void HostedDialog::Rescale() {
+  HFONT font = reinterpret_cast<HFONT>(SendMessageW(window_, WM_GETFONT, 0, 0));
+  HWND child = GetWindow(window_, GW_CHILD);
+  for (const ControlTemplate& control : layout_.controls) {
+    if (child == nullptr) break;
+    RECT place{control.x, control.y, control.x + control.width, control.y + control.height};
+    MapDialogRect(window_, &place);
+    SetWindowPos(child, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (font != nullptr) SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    child = GetWindow(child, GW_HWNDNEXT);
+  }
+  // The smaller fonts of the old fitter were made for the old DPI; no
+  // control uses them any more.
+  fitter_ = std::make_unique<NativeTextFitter>(window_, layout_);
+  fit_pending_ = true;
+  FitTexts();
+  InvalidateRect(window_, nullptr, TRUE);
+}
+
 void HostedDialog::Show() {
   FitTexts();
   ShowWindow(window_, SW_SHOW);
@@ -155,7 +183,6 @@ INT_PTR CALLBACK HostedDialog::Procedure(HWND window, UINT message, WPARAM wpara
 }
 
 bool HostedDialog::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
-  (void)lparam;
   switch (message) {
     case WM_COMMAND:
       return Command(LOWORD(wparam), HIWORD(wparam));
@@ -173,6 +200,21 @@ bool HostedDialog::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     }
     case kFitTextsMessage:
       FitTexts();
+      return true;
+    case kDpiChangedMessage: {
+      // The window takes the place the system suggests for the new DPI; the
+      // dialog manager scales its font and controls (per-monitor v2), and
+      // the texts are fitted again for the new font afterwards.
+      const auto* suggested = reinterpret_cast<const RECT*>(lparam);
+      if (suggested != nullptr) {
+        SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+      }
+      PostMessageW(window_, kRescaleMessage, 0, 0);
+      return false;
+    }
+    case kRescaleMessage:
+      Rescale();
       return true;
     case WM_TIMER:
       return balloon_ != nullptr && balloon_->TimerMessage(wparam);

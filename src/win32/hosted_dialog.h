@@ -41,6 +41,8 @@ class HostedDialog {
 
   Next Which() const { return which_; }
   HWND Window() const { return window_; }
+  // The template as the window was made from it: its controls in the order
+  // of the window's children, which is the Tab order (InCreationOrder).
   const DialogTemplate& Layout() const { return layout_; }
   BalloonTooltip* Balloon() const { return balloon_.get(); }
 
@@ -72,6 +74,10 @@ class HostedDialog {
   void AttachHint();
   void Apply(Next next);
   void TextsChanged(HWND control);
+  // After the window moved to a monitor of another DPI: every control back
+  // at its template place and in the dialog's font as the system made them
+  // anew for that DPI, then fitted again.
+  void Rescale();
 
   Next which_;
   DialogTemplate layout_;

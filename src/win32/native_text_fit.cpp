@@ -5,6 +5,7 @@
 #include <string>
 
 #include "win32/native_form_view.h"
+#include "win32/window_dpi.h"
 
 namespace quelmo {
 namespace {
@@ -132,9 +133,8 @@ class NativeTextFitter::Measure final : public TextMeasure {
 NativeTextFitter::NativeTextFitter(HWND dialog, const DialogTemplate& layout) : dialog_(dialog) {
   dialog_font_ = reinterpret_cast<HFONT>(SendMessageW(dialog_, WM_GETFONT, 0, 0));
   if (dialog_font_ == nullptr || GetObjectW(dialog_font_, sizeof logical_, &logical_) == 0) return;
-  HDC dc = GetDC(dialog_);
-  const int floor = MulDiv(kSmallestFittedPoints, GetDeviceCaps(dc, LOGPIXELSY), 72);
-  ReleaseDC(dialog_, dc);
+  // The dialog's font is made for its monitor's DPI; the floor is too.
+  const int floor = MulDiv(kSmallestFittedPoints, WindowDpi(dialog_), 72);
   steps_ = std::max(0, std::abs(static_cast<int>(logical_.lfHeight)) - floor);
   RECT unit{0, 0, 1, 1};
   MapDialogRect(dialog_, &unit);

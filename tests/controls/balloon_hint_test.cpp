@@ -53,6 +53,22 @@ TEST(BalloonGeometry, TextNarrowerThanItsRectangleStaysOnOneLine) {
   EXPECT_EQ(hint.Layout(134), HintTextLayout::kWrappedFromTop);
 }
 
+// A screen reader reads each hint as its control's description: the host
+// hears of every hint, whether it was registered before the host came or
+// after, and of a hint replaced.
+TEST_F(BalloonHintTest, TheHostLearnsEveryControlsHintAsItsDescription) {
+  EXPECT_EQ(host_.descriptions.at(kPhoneField), "Phone number of the receiver");
+  hint_.AddTool(kPhoneField, "Another text");
+  EXPECT_EQ(host_.descriptions.at(kPhoneField), "Another text");
+
+  BalloonHint early;
+  early.AddTool(kEmailField, "E-mail address");
+  FakeHintHost later;
+  early.Attach(&later);
+  EXPECT_EQ(later.descriptions.at(kEmailField), "E-mail address");
+  EXPECT_EQ(later.descriptions.count(kUnregistered), 0u);
+}
+
 TEST_F(BalloonHintTest, ClickOnToolPlacesBalloonHiddenAndShowsItWhenTheCursorIsOverTheForm) {
   ClickOn(kPhoneField, {150, 110});
 

@@ -1,6 +1,8 @@
 #include "qt/screenshots.h"
 
+#include <QIcon>
 #include <QImage>
+#include <QPixmap>
 #include <QString>
 
 #include <gtest/gtest.h>
@@ -32,6 +34,23 @@ TEST(Screenshots, EveryWindowIsRenderedInTheSessionsLanguage) {
     const QImage image(out + "/" + name + "-ja.png");
     EXPECT_FALSE(image.isNull()) << name;
     EXPECT_GT(image.width(), 200) << name;
+  }
+}
+
+// A window grabbed on a scaled screen: its pixels fill the picture below the
+// title bar, at every scale, rather than its top-left corner at normal size.
+TEST(Screenshots, AScaledWindowIsPicturedWholeAtItsOwnPixelDensity) {
+  for (const qreal ratio : {1.0, 1.5, 2.0}) {
+    SCOPED_TRACE(ratio);
+    QPixmap contents(QSize(120, 60) * ratio);
+    contents.setDevicePixelRatio(ratio);
+    contents.fill(Qt::red);
+    const QImage image = Framed(contents, QFont(), QIcon(), QStringLiteral("Quelmo"));
+    EXPECT_GE(image.width(), static_cast<int>(122 * ratio));
+    const int right = image.width() - 1 - static_cast<int>(2 * ratio);
+    const int bottom = image.height() - 1 - static_cast<int>(2 * ratio);
+    EXPECT_EQ(image.pixelColor(right, bottom), QColor(Qt::red)) << "the bottom right of the window";
+    EXPECT_EQ(image.pixelColor(right, bottom - static_cast<int>(50 * ratio)), QColor(Qt::red));
   }
 }
 

@@ -4,6 +4,7 @@
 // fire a timer as the clock would.
 
 #include <map>
+#include <string>
 #include <optional>
 
 #include "controls/balloon_hint.h"
@@ -16,6 +17,7 @@ class FakeHintHost final : public HintHost {
   HintSize screen{1024, 768};
   bool cursorOverControl = true;
   std::map<ControlId, HintRect> controlRects;
+  std::map<ControlId, std::string> descriptions;  // what each control's hint says
 
   // --- what the hint did ---
   std::optional<HintRect> placed;  // the last MoveHidden, as left/top/right/bottom
@@ -48,6 +50,7 @@ class FakeHintHost final : public HintHost {
     return it == controlRects.end() ? std::nullopt : std::optional<HintRect>(it->second);
   }
   void Repaint() override { ++repaints; }
+  void DescribeControl(ControlId id, const std::string& text) override { descriptions[id] = text; }
 };
 
 }  // namespace quelmo

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,7 @@
 #include "app/program_session.h"
 #include "app/registry_preference_backend.h"
 #include "camera/camera_controls.h"
+#include "dialogs/accessible_names.h"
 #include "mms/mms_controls.h"
 #include "platform/file_system.h"
 #include "recording_dialogs.h"
@@ -153,6 +155,45 @@ TEST_F(NativeHostTest, EveryWindowOpensInEveryLanguageWithItsTextsWhole) {
     }
   }
   EXPECT_TRUE(dialogs_.messages.empty()) << dialogs_.messages.front().text;
+}
+
+// The dialog manager's Tab goes round the controls in reading order, and a
+// field's label is the window just before it, where screen readers look for
+// its name (a label that names several fields is before the first).
+TEST_F(NativeHostTest, TabGoesInReadingOrderAndEachLabelPrecedesItsField) {
+  for (const auto& [which, name] : kNamedWindows) {
+    SCOPED_TRACE(name);
+    AppContext context = Context();
+    Result<std::unique_ptr<HostedDialog>> dialog = HostedDialog::Make(which, context, dialogs_);
+    ASSERT_TRUE(dialog.ok()) << dialog.message();
+    (*dialog)->Show();
+    HWND window = (*dialog)->Window();
+    const DialogTemplate& layout = (*dialog)->Layout();
+
+    std::vector<ControlId> expected;
+    std::vector<ControlId> visited;
+    std::set<std::size_t> labels_seen;
+    for (const AccessibleControl& named : AccessibleControls(layout)) {
+      const ControlTemplate& control = layout.controls[named.control];
+      HWND field = GetDlgItem(window, control.id);
+      if (IsWindowEnabled(field)) expected.push_back(control.id);
+      ASSERT_TRUE(named.label.has_value()) << control.id;
+      const ControlTemplate& label = layout.controls[*named.label];
+      if (label.kind != ControlKind::kLabel || !labels_seen.insert(*named.label).second) continue;
+      HWND before = GetWindow(field, GW_HWNDPREV);
+      wchar_t class_name[16] = {};
+      GetClassNameW(before, class_name, 16);
+      EXPECT_EQ(lstrcmpiW(class_name, L"Static"), 0) << control.id;
+      EXPECT_FALSE(WindowText(before).empty()) << control.id;
+    }
+    ASSERT_FALSE(expected.empty());
+    HWND stop = GetDlgItem(window, expected.front());
+    for (std::size_t i = 0; i < expected.size() && stop != nullptr; ++i) {
+      visited.push_back(GetDlgCtrlID(stop));
+      stop = GetNextDlgTabItem(window, stop, FALSE);
+    }
+    EXPECT_EQ(visited, expected);
+  }
 }
 
 TEST_F(NativeHostTest, LauncherAndFormsTakeTurnsByButtonsKeysAndCloseBox) {
