@@ -34,8 +34,8 @@ RECIPIENT = "owner@example.org"
 
 # curl's result codes the cases expect.
 CURLE_OK = 0
-CURLE_SSL_CONNECT_ERROR = 35
 CURLE_PEER_FAILED_VERIFICATION = 60
+CURLE_LOGIN_DENIED = 67
 
 
 def openssl(*args, cwd):
@@ -158,10 +158,9 @@ def main():
         ca = windows_path(folder / "ca.pem")
         other_ca = windows_path(folder / "other-ca.pem")
         try:
-            failures = run_cases(smoke, wine_run, servers.ports, recorder, ca, other_ca)
+            judged, failures = run_cases(smoke, wine_run, servers.ports, recorder, ca, other_ca)
         finally:
             servers.close()
-    judged = sum(1 for case in CASES if case[5] is not None)
     print(f"{judged - len(failures)} passed, {len(failures)} failed")
     for failure in failures:
         print("FAILED:", failure)
@@ -171,6 +170,9 @@ def main():
 # The server's name in its certificate; the program is told its address
 # (CURLOPT_RESOLVE), so that no lookup ever happens.
 HOST = "smtp.quelmo.test"
+
+# Debian's bundle of the CAs it trusts (package ca-certificates).
+HOST_BUNDLE = "/etc/ssl/certs/ca-certificates.crt"
 
 # Each case: its name, the server, the URL scheme, the host in the URL, the
 # arguments, the result expected and whether the message arrives. A case whose
@@ -192,6 +194,12 @@ CASES = [
      CURLE_PEER_FAILED_VERIFICATION, False),
     ("STARTTLS, CA file, a certificate for another name", "wrong-name", "smtp", HOST,
      ["--tls", "starttls", "--cainfo", "{ca}"], CURLE_PEER_FAILED_VERIFICATION, False),
+    ("STARTTLS, the host's CA bundle as CA file, which does not hold the test CA", "starttls",
+     "smtp", HOST, ["--tls", "starttls", "--cainfo", "{bundle}", *CA_AUTH],
+     CURLE_PEER_FAILED_VERIFICATION, False),
+    ("STARTTLS, CA file, a wrong password", "starttls", "smtp", HOST,
+     ["--tls", "starttls", "--cainfo", "{ca}", "--user", USER, "--password", "wrong"],
+     CURLE_LOGIN_DENIED, False),
     ("STARTTLS, no verification", "starttls", "smtp", HOST,
      ["--tls", "starttls", "--no-verify", *CA_AUTH], CURLE_OK, True),
     # Observed only.
@@ -205,14 +213,19 @@ CASES = [
 
 
 def run_cases(smoke, wine_run, ports, recorder, ca, other_ca):
-    failures = []
+    """Runs each case; returns how many were judged, and the failures."""
+    judged, failures = 0, []
     for name, kind, scheme, host, arguments, expected, delivered in CASES:
+        if "{bundle}" in arguments and not Path(HOST_BUNDLE).is_file():
+            print(f"--- {name}: left out, no {HOST_BUNDLE}")
+            continue
         subject = f"Quelmo smoke: {name}"
         port = ports[kind]
         command = [wine_run, smoke, "--url", f"{scheme}://{host}:{port}",
                    "--resolve", f"{HOST}:{port}:127.0.0.1",
                    "--from", SENDER, "--to", RECIPIENT, "--subject", subject]
-        command += [a.format(ca=ca, other_ca=other_ca) for a in arguments]
+        command += [a.format(ca=ca, other_ca=other_ca, bundle=windows_path(HOST_BUNDLE))
+                    for a in arguments]
         if os.environ.get("QUELMO_CURL_SMOKE_VERBOSE") == "1":
             command.append("--verbose")
         try:
@@ -223,11 +236,12 @@ def run_cases(smoke, wine_run, ports, recorder, ca, other_ca):
             output, code = f"{timeout.output or ''}\n(no end after 120 s)", None
         messages = recorder.take()
         got = [m for m in messages if f"Subject: {subject}" in m[2]]
-        judged = "observed only" if expected is None else f"expected {expected}"
-        print(f"--- {name}: exit {code} ({judged}), {len(got)} message(s) received")
+        verdict = "observed only" if expected is None else f"expected {expected}"
+        print(f"--- {name}: exit {code} ({verdict}), {len(got)} message(s) received")
         print(output.rstrip())
         if expected is None:
             continue
+        judged += 1
         problems = []
         if code != expected:
             problems.append(f"exit {code}, expected {expected}")
@@ -240,7 +254,7 @@ def run_cases(smoke, wine_run, ports, recorder, ca, other_ca):
             problems.append("a message arrived where none should")
         if problems:
             failures.append(f"{name}: {'; '.join(problems)}")
-    return failures
+    return judged, failures
 
 
 if __name__ == "__main__":
