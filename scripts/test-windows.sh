@@ -98,6 +98,10 @@ if [[ ${QUELMO_WINDOWS_CURL:-1} != 0 ]]; then
   if QUELMO_JOBS=$jobs scripts/build-curl-windows.sh "$PWD/build/windows-deps/curl" >"$curl_log" 2>&1; then
     curl_root=$PWD/build/windows-deps/curl
     say "libcurl for Windows ready: $(tail -n1 "$curl_log")"
+    # The zip's NOTICE names the version its programs carry.
+    curl_version=$(<"$curl_root/curl.version")
+    grep -qF "curl $curl_version" NOTICE ||
+      echo "test-windows.sh: note: NOTICE does not name curl $curl_version, which the Windows programs now carry"
   else
     sed 's/^/    /' "$curl_log" | tail -n 20
     echo "test-windows.sh: note: libcurl for Windows could not be built (the whole output is in" \
