@@ -4,7 +4,10 @@
 #   install-deps.sh run     the above and the fonts the windows need (full CJK)
 #   install-deps.sh test    the above, a smaller CJK font, clang with its
 #                           sanitizer and libFuzzer runtimes, and what the
-#                           Windows cross build and its tests under Wine need
+#                           Windows cross build and its tests under Wine need,
+#                           with a source entry beside the system's package
+#                           entries for the Windows libcurl's source
+#                           (scripts/build-curl-windows.sh)
 set -euo pipefail
 
 what=${1:-build}
@@ -25,15 +28,67 @@ if [[ -f "$(dirname "$0")/windows-packages.txt" && "$what" == test ]]; then
   packages+=("${extra[@]}")
 fi
 
+sudo=()
+[[ $(id -u) -ne 0 ]] && sudo=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+
+# The Windows step builds libcurl from Debian's source package of curl
+# (apt-get source), which needs a deb-src entry for each of the system's
+# Debian entries. They go in a file of our own, written once; the system's
+# files are left as they are. Nothing here stops the install: without the
+# entry the Windows step builds without libcurl.
+source_list=/etc/apt/sources.list.d/quelmo-deb-src.sources
+source_entries() {
+  # deb822 files: each stanza whose types hold "deb", as "deb-src".
+  if [[ -f /etc/apt/sources.list.d/debian.sources ]]; then
+    awk 'BEGIN { RS = ""; ORS = "\n\n" }
+         /(^|\n)Types:[^\n]*(^|[ \t])deb([ \t]|\n|$)/ &&
+         !/(^|\n)Enabled:[ \t]*no/ {
+           sub(/(^|\n)Types:[^\n]*/, "\nTypes: deb-src"); sub(/^\n/, ""); print
+         }' /etc/apt/sources.list.d/debian.sources
+  fi
+  # One-line files: each "deb" line as "deb-src", in deb822 form.
+  if [[ -f /etc/apt/sources.list ]]; then
+    sed -n 's/^[[:space:]]*deb[[:space:]]\+\(\[[^]]*\][[:space:]]\+\)\?//p' /etc/apt/sources.list |
+      while read -r uri suite components; do
+        [[ -n "$components" ]] &&
+          printf 'Types: deb-src\nURIs: %s\nSuites: %s\nComponents: %s\n\n' "$uri" "$suite" "$components"
+      done
+  fi
+}
+have_source_entries() {
+  grep -rqsE '^[[:space:]]*(deb-src[[:space:]]|Types:.*deb-src)' /etc/apt/sources.list /etc/apt/sources.list.d/
+}
+new_sources=0
+if [[ "$what" == test ]] && ! have_source_entries; then
+  entries=$(source_entries)
+  if [[ -n "$entries" ]]; then
+    echo "Adding deb-src entries in $source_list"
+    printf '# Written by quelmo scripts/install-deps.sh: source packages for the Windows libcurl.\n%s\n' \
+      "$entries" | "${sudo[@]}" tee "$source_list" >/dev/null
+    new_sources=1
+  else
+    echo "install-deps.sh: no Debian package entry to add a source entry beside;" \
+         "the Windows build goes without libcurl" >&2
+  fi
+fi
+# The source index is read once after the entry appears (or when it never
+# was: a run that failed before).
+if [[ "$what" == test ]] && have_source_entries && ! apt-cache showsrc curl >/dev/null 2>&1; then
+  new_sources=1
+fi
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-[[ ${#missing[@]} -eq 0 ]] && exit 0
+[[ ${#missing[@]} -eq 0 && $new_sources -eq 0 ]] && exit 0
 
+if ! "${sudo[@]}" apt-get update -qq; then
+  [[ ${#missing[@]} -eq 0 ]] || exit 1
+  echo "install-deps.sh: apt-get update failed; the Windows build may go without libcurl" >&2
+  exit 0
+fi
+[[ ${#missing[@]} -eq 0 ]] && exit 0
 echo "Installing: ${missing[*]}"
-sudo=()
-[[ $(id -u) -ne 0 ]] && sudo=(sudo)
-export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
 "${sudo[@]}" apt-get install -y -qq "${missing[@]}"

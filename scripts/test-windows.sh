@@ -15,6 +15,10 @@
 #   QUELMO_WINDOWS_SCREENSHOTS  a folder to keep quelmo.exe's screenshots in
 #                     (BMP, English, Chinese and German); by default they go
 #                     with the scratch folder
+#   QUELMO_WINDOWS_CURL  0 to build without libcurl (default: 1, a static
+#                     libcurl with Schannel from Debian's curl source, built
+#                     once into build/windows-deps/curl and kept there; when
+#                     it cannot be built, the step goes on without it)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -86,9 +90,29 @@ font_links='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLin
   wine cmd.exe /c exit ) >"$scratch/wineboot.log" 2>&1 &
 prefix_pid=$!
 
+# --- libcurl for Windows: from Debian's source of curl, kept between runs ---
+curl_root=
+if [[ ${QUELMO_WINDOWS_CURL:-1} != 0 ]]; then
+  mkdir -p build/windows-deps
+  curl_log=build/windows-deps/curl-build.log
+  if QUELMO_JOBS=$jobs scripts/build-curl-windows.sh "$PWD/build/windows-deps/curl" >"$curl_log" 2>&1; then
+    curl_root=$PWD/build/windows-deps/curl
+    say "libcurl for Windows ready: $(tail -n1 "$curl_log")"
+    # The zip's NOTICE names the version its programs carry.
+    curl_version=$(<"$curl_root/curl.version")
+    grep -qF "curl $curl_version" NOTICE ||
+      echo "test-windows.sh: note: NOTICE does not name curl $curl_version, which the Windows programs now carry"
+  else
+    sed 's/^/    /' "$curl_log" | tail -n 20
+    echo "test-windows.sh: note: libcurl for Windows could not be built (the whole output is in" \
+         "$curl_log); the Windows build goes on without it, and the e-mail test says it is not" \
+         "available there"
+  fi
+fi
+
 # --- The cross build ---
 rm -rf build/windows
-cmake --preset=windows >/dev/null
+cmake --preset=windows -DQUELMO_CURL_WINDOWS_ROOT="$curl_root" >/dev/null
 # The compiler's output goes to a log; its errors are shown when it fails.
 build_log=build/windows/cross-build.log
 if ! cmake --build --preset=windows -j "$jobs" >"$build_log" 2>&1; then
