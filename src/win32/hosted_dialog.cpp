@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "app/turns.h"
 #include "screens/screens.h"
 #include "text/utf16.h"
 #include "win32/balloon_tooltip.h"
@@ -42,7 +43,8 @@ HostedDialog::~HostedDialog() {
 }
 
 Result<std::unique_ptr<HostedDialog>> HostedDialog::Make(Next which, AppContext& context,
-                                                         NativeDialogs& dialogs, HWND owner) {
+                                                         NativeDialogs& dialogs, HWND owner,
+                                                         HostedDialog* beneath) {
   const int resource = DialogResourceOf(which);
   if (resource == 0) {
     return Error{ErrorCode::kInvalidArgument, "this step of the program has no window"};
@@ -65,7 +67,9 @@ Result<std::unique_ptr<HostedDialog>> HostedDialog::Make(Next which, AppContext&
   dialog->view_ = std::make_unique<NativeFormView>(window, dialog->layout_, dialogs);
   HostedDialog* self = dialog.get();
   dialog->view_->SetOnTextsChanged([self](HWND control) { self->TextsChanged(control); });
-  dialog->logic_ = MakeScreen(which, *dialog->view_, context);
+  dialog->logic_ = beneath != nullptr
+                       ? MakeScreenOver(which, *dialog->view_, context, *beneath->logic_)
+                       : MakeScreen(which, *dialog->view_, context);
   if (dialog->logic_ == nullptr) {
     return Error{ErrorCode::kUnavailable,
                  "dialog resource " + std::to_string(resource) + " has no logic in this build"};
@@ -243,7 +247,7 @@ bool HostedDialog::Command(ControlId id, UINT code) {
 
 void HostedDialog::Apply(Next next) {
   if (next == Next::kStay) return;
-  if (next != Next::kAbout) ended_ = true;
+  if (TurnAfter(next) != Turn::kOpenOver) ended_ = true;
   if (on_next_) on_next_(next);
 }
 
