@@ -17,6 +17,7 @@
 #include "controls/local_clock.h"
 #include "kind/file_language.h"
 #include "kind/settings_fields.h"
+#include "operators/operator_database.h"
 #include "record/file_integrity.h"
 #include "record/setting_record.h"
 
@@ -93,6 +94,11 @@ struct KindDescription {
   bool hasDefaultFile = false;             // a default file, written by --default
   // The key of a clock the file stores, which import --clock-now sets to now.
   std::string_view clockKey;
+  // write --operator: Customer mode with a provider's values from the
+  // operator database, set as the kind's JSON keys into `settings`. A value
+  // the file cannot hold is an error naming each such value. nullptr for a
+  // kind without operator parameters.
+  Status (*applyOperator)(const OperatorProvider& provider, Json& settings) = nullptr;
 };
 
 }  // namespace quelmo

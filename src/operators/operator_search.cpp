@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 namespace quelmo {
 namespace {
@@ -59,7 +60,62 @@ bool Matches(const OperatorProvider& provider, const Query& query, std::string& 
   return false;
 }
 
+std::string LoweredAscii(std::string_view text) {
+  std::string lowered;
+  lowered.reserve(text.size());
+  for (char c : text) lowered += LowerAscii(c);
+  return lowered;
+}
+
+// Letters to change, add or remove to make one text the other; names are
+// short, and a bound keeps a hostile one from costing much.
+std::size_t EditDistance(std::string_view a, std::string_view b) {
+  constexpr std::size_t kLongest = 64;
+  if (a.size() > kLongest || b.size() > kLongest) return kLongest;
+  std::vector<std::size_t> row(b.size() + 1);
+  for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
+  for (std::size_t i = 1; i <= a.size(); ++i) {
+    std::size_t diagonal = row[0];
+    row[0] = i;
+    for (std::size_t j = 1; j <= b.size(); ++j) {
+      const std::size_t above = row[j];
+      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+      diagonal = above;
+    }
+  }
+  return row[b.size()];
+}
+
 }  // namespace
+
+const OperatorProvider* FindOperatorNamed(const OperatorCountry& country, std::string_view name) {
+  for (const OperatorProvider& provider : country.providers) {
+    if (EqualIgnoringCase(provider.name, name)) return &provider;
+  }
+  return nullptr;
+}
+
+std::vector<std::string> NearOperatorNames(const OperatorCountry& country, std::string_view name,
+                                           std::size_t most) {
+  constexpr std::size_t kFewLetters = 3;
+  const std::string wanted = LoweredAscii(Trimmed(name));
+  std::vector<std::pair<std::size_t, const std::string*>> near;
+  for (const OperatorProvider& provider : country.providers) {
+    const std::string its = LoweredAscii(provider.name);
+    const bool holds = !wanted.empty() && (its.find(wanted) != std::string::npos ||
+                                           wanted.find(its) != std::string::npos);
+    const std::size_t distance = holds ? 0 : EditDistance(its, wanted);
+    if (distance <= kFewLetters) near.emplace_back(distance, &provider.name);
+  }
+  std::stable_sort(near.begin(), near.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::vector<std::string> names;
+  for (const auto& [distance, its_name] : near) {
+    if (names.size() == most) break;
+    if (std::find(names.begin(), names.end(), *its_name) == names.end()) names.push_back(*its_name);
+  }
+  return names;
+}
 
 const OperatorCountry* FindOperatorCountry(const OperatorDatabase& database,
                                            std::string_view country_code) {

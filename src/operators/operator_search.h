@@ -2,6 +2,8 @@
 // Finding providers as the user types: by name (any of a provider's names)
 // or by network id, within one country or the whole database.
 
+#include <cstddef>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -28,5 +30,15 @@ std::vector<OperatorMatch> SearchOperators(const OperatorDatabase& database,
 // nullptr.
 const OperatorCountry* FindOperatorCountry(const OperatorDatabase& database,
                                            std::string_view country_code);
+
+// The first provider of `country` whose name is `name`, letter case aside;
+// nullptr when none is.
+const OperatorProvider* FindOperatorNamed(const OperatorCountry& country, std::string_view name);
+
+// Up to `most` names of `country`'s providers close to `name`, for a name
+// mistyped: those holding it or held by it, or a few letters off, letter
+// case aside; nearest first.
+std::vector<std::string> NearOperatorNames(const OperatorCountry& country, std::string_view name,
+                                           std::size_t most);
 
 }  // namespace quelmo

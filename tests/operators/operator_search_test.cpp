@@ -58,3 +58,39 @@ TEST(OperatorSearch, DigitsWithLettersSearchNamesOnly) {
 
 }  // namespace
 }  // namespace quelmo
+
+namespace quelmo {
+namespace {
+
+TEST(OperatorSearch, ANameAsTheDatabaseSpellsItLetterCaseAside) {
+  const OperatorDatabase database = testing::SampleDatabase();
+  const OperatorCountry& gb = *FindOperatorCountry(database, "GB");
+  EXPECT_EQ(FindOperatorNamed(gb, "GiffGaff"), &gb.providers[1]);
+  EXPECT_EQ(FindOperatorNamed(gb, "ee"), &gb.providers[0]);
+  EXPECT_EQ(FindOperatorNamed(gb, "giff"), nullptr);
+  EXPECT_EQ(FindOperatorCountry(database, "uk"), nullptr);
+}
+
+TEST(OperatorSearch, NearNamesForAMistypedOne) {
+  OperatorCountry gb{"gb", {testing::Ee(), testing::Giffgaff()}};
+  gb.providers.push_back({"Three", {}, {}, {}});
+  gb.providers.push_back({"Vodafone", {}, {}, {}});
+  const struct {
+    const char* typed;
+    std::vector<std::string> near;
+  } kCases[] = {
+      {"giffgaf", {"giffgaff"}},
+      {"Giff Gaff", {"giffgaff"}},
+      {"3", {"EE"}},
+      {"tree", {"EE", "Three"}},  // "tree" holds "ee"
+      {"vodaphone", {"Vodafone"}},
+      {"O2", {"EE"}},
+      {"Lycamobile", {}},
+      {"", {"EE"}},
+  };
+  for (const auto& c : kCases) EXPECT_EQ(NearOperatorNames(gb, c.typed, 3), c.near) << c.typed;
+  EXPECT_EQ(NearOperatorNames(gb, std::string(10000, 'x'), 3), std::vector<std::string>{});
+}
+
+}  // namespace
+}  // namespace quelmo
