@@ -236,6 +236,18 @@ bool HostedDialog::Command(ControlId id, UINT code) {
         return true;
       }
       return false;
+    case ControlKind::kListBox:
+      if (view_->Quiet()) return false;
+      if (code == LBN_SELCHANGE) {
+        Apply(logic_->SelectionChanged(id));
+        return true;
+      }
+      // A double click takes the entry, as Enter does.
+      if (code == LBN_DBLCLK) {
+        Apply(logic_->Clicked(kIdOk));
+        return true;
+      }
+      return false;
     default:
       if ((id == kIdOk || id == kIdCancel) && code == BN_CLICKED) {
         Apply(logic_->Clicked(id));
