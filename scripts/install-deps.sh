@@ -10,7 +10,7 @@ set -euo pipefail
 what=${1:-build}
 packages=(cmake ninja-build g++ pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev
-          nlohmann-json3-dev libcli11-dev
+          nlohmann-json3-dev libcli11-dev libexpat1-dev mobile-broadband-provider-info
           qt6-base-dev qt6-base-dev-tools libgl-dev)
 case "$what" in
   build) ;;

@@ -11,9 +11,12 @@
 #include "cli/exit_codes.h"
 #include "cli/export_command.h"
 #include "cli/import_command.h"
+#include "cli/operators_command.h"
 #include "cli/presets_command.h"
 #include "cli/show_command.h"
 #include "cli/write_command.h"
+#include "operators/operator_database_loader.h"
+#include "platform/file_system.h"
 
 #ifndef QUELMO_VERSION
 #define QUELMO_VERSION "unknown"
@@ -53,6 +56,7 @@ struct Commands {
   ExportOptions exportProfile;
   ImportOptions importProfile;
   PresetsOptions presets;
+  OperatorsOptions operators;
   // Options whose presence matters, not only their value.
   CLI::Option* cameraLanguage = nullptr;
   CLI::Option* tvMode = nullptr;
@@ -188,6 +192,25 @@ CLI::App* AddPresets(CLI::App& app, Commands& commands) {
   return presets;
 }
 
+CLI::App* AddOperators(CLI::App& app, Commands& commands) {
+  auto* command = app.add_subcommand(
+      "operators", "List the providers of the public operator database (serviceproviders.xml) "
+                   "with their internet and MMS settings");
+  command->footer("The database is read from QUELMO_OPERATOR_DATABASE when it is set, else from " +
+                  PathToUtf8(OperatorDatabasePath()) +
+                  ".\nExit status: 0 listed; 2 bad usage, a country the database does not have, "
+                  "or the database missing or unreadable.");
+  command->add_option_function<std::string>(
+      "--country", [&commands](const std::string& code) { commands.operators.country = code; },
+      "Only this country: the database's two-letter code (gb, de, us, ...)");
+  command->add_option("--search", commands.operators.search,
+                      "Only providers whose name, another name or network id (23410 or 234-10) "
+                      "holds this text, letter case aside");
+  command->add_flag("--json", commands.operators.json,
+                    "Print JSON: an array of providers, each with its internet and MMS settings");
+  return command;
+}
+
 int Dispatch(std::vector<std::string> args, std::ostream& out, std::ostream& err,
              const CliEnvironment& environment) {
   CLI::App app{"quelmo-cli: write, show and check the setting files of the Quelmo K300X camera, "
@@ -205,6 +228,7 @@ int Dispatch(std::vector<std::string> args, std::ostream& out, std::ostream& err
   auto* import_profile = AddImport(app, commands);
   auto* cards = AddCards(app);
   auto* presets = AddPresets(app, commands);
+  auto* operators = AddOperators(app, commands);
 
   std::reverse(args.begin(), args.end());  // CLI11 takes the arguments last first
   try {
@@ -227,6 +251,9 @@ int Dispatch(std::vector<std::string> args, std::ostream& out, std::ostream& err
     return RunShow(commands.show, out, err);
   }
   if (presets->parsed()) return RunPresets(commands.presets, out, err);
+  if (operators->parsed()) {
+    return RunOperators(commands.operators, SystemOperatorDatabase(), out, err);
+  }
   if (check->parsed()) {
     commands.check.kind = FindFileKind(commands.checkKind);
     return RunCheck(commands.check, out);

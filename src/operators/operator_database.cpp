@@ -4,9 +4,10 @@ namespace quelmo {
 
 const OperatorAccessPoint* FirstAccessPoint(const OperatorProvider& provider,
                                             const std::string& usage) {
-  for (const OperatorAccessPoint& point : provider.accessPoints) {
-    const std::string& its_usage = point.usage.empty() ? std::string("internet") : point.usage;
-    if (its_usage == usage) return &point;
+  for (const auto& accessPoint : provider.accessPoints) {
+    const bool matches =
+        accessPoint.usage.empty() ? usage == "internet" : accessPoint.usage == usage;
+    if (matches) return &accessPoint;
   }
   return nullptr;
 }

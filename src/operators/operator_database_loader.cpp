@@ -1,26 +1,30 @@
 #include "operators/operator_database_loader.h"
 
-#include <cstdlib>
+#include "operators/operator_database_reader.h"
+#include "platform/file_system.h"
+#include "record/bounded_read.h"
 
 namespace quelmo {
 
-// Stand-in until the reader lands: the database is reported unavailable.
-std::filesystem::path OperatorDatabasePath() {
-  if (const char* set = std::getenv("QUELMO_OPERATOR_DATABASE"); set != nullptr && *set != '\0') {
-    return set;
-  }
-  return "/usr/share/mobile-broadband-provider-info/serviceproviders.xml";
-}
-
 Result<OperatorDatabase> ReadOperatorDatabaseFile(const std::filesystem::path& path) {
-  return Error{ErrorCode::kUnavailable,
-               path.string() + ": this build cannot read the operator database."};
+  auto bytes = ReadBoundedFile(path, kOperatorDatabaseMaxBytes, "database of operators");
+  if (!bytes.ok()) {
+    Error error = bytes.error();
+    if (error.code == ErrorCode::kNotFound) error.message += "; " + OperatorDatabaseSource();
+    return error;
+  }
+  auto database = ParseOperatorDatabase(bytes.value());
+  if (!database.ok()) {
+    return Error{database.error().code, PathToUtf8(path) + ": " + database.message()};
+  }
+  return database;
 }
 
 Result<const OperatorDatabase*> SystemOperatorDatabase() {
-  static const Result<OperatorDatabase> database = ReadOperatorDatabaseFile(OperatorDatabasePath());
-  if (!database.ok()) return database.error();
-  return &database.value();
+  // A function-local static is built once, even when threads race to it.
+  static const Result<OperatorDatabase> loaded = ReadOperatorDatabaseFile(OperatorDatabasePath());
+  if (!loaded.ok()) return loaded.error();
+  return &loaded.value();
 }
 
 }  // namespace quelmo

@@ -4,6 +4,7 @@
 // tool ask for it when they need it.
 
 #include <filesystem>
+#include <string>
 
 #include "base/result.h"
 #include "operators/operator_database.h"
@@ -15,6 +16,10 @@ namespace quelmo {
 // (/usr/share/mobile-broadband-provider-info/serviceproviders.xml); on
 // Windows serviceproviders.xml beside the program.
 std::filesystem::path OperatorDatabasePath();
+
+// Where the file comes from when it is missing, for messages: on Linux the
+// package that provides it.
+std::string OperatorDatabaseSource();
 
 // Reads and checks one database file, bounded in size, depth and count; a
 // missing, truncated, malformed or hostile file gives a message naming the

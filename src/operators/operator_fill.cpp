@@ -3,15 +3,12 @@
 #include <string_view>
 
 #include "mms/mms_settings.h"
+#include "operators/mms_proxy.h"
 #include "smtp/gprs_settings.h"
 #include "text/gbk.h"
 
 namespace quelmo {
 namespace {
-
-// A proxy that names no port is reached on the web's own.
-constexpr std::string_view kDefaultProxyPort = "80";
-constexpr long kHighestPort = 65535;
 
 class FillChecker {
  public:
@@ -32,38 +29,6 @@ class FillChecker {
  private:
   std::vector<OperatorFinding>& findings_;
 };
-
-bool AllDigits(std::string_view text) {
-  if (text.empty()) return false;
-  for (char c : text) {
-    if (c < '0' || c > '9') return false;
-  }
-  return true;
-}
-
-bool PortInRange(std::string_view digits) {
-  long port = 0;
-  for (char c : digits) {
-    port = port * 10 + (c - '0');
-    if (port > kHighestPort) return false;
-  }
-  return port >= 1;
-}
-
-struct ProxyParts {
-  std::string host;
-  std::string port;
-};
-
-// "host:port" splits at its last colon when digits follow it; anything else
-// is a host alone, on the default port.
-ProxyParts SplitProxy(std::string_view proxy) {
-  const std::size_t colon = proxy.rfind(':');
-  if (colon != std::string_view::npos && AllDigits(proxy.substr(colon + 1))) {
-    return {std::string(proxy.substr(0, colon)), std::string(proxy.substr(colon + 1))};
-  }
-  return {std::string(proxy), std::string(kDefaultProxyPort)};
-}
 
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
@@ -102,17 +67,20 @@ MmsOperatorFill FillMmsFromOperator(const OperatorProvider& provider) {
                  "gateway: the database gives no MMS proxy for " + provider.name +
                      ", and the camera needs a gateway.");
   } else {
-    const ProxyParts proxy = SplitProxy(point->mmsProxy);
-    if (proxy.host.empty()) {
-      checker.Name("gateway", "gateway: the MMS proxy " + Quoted(point->mmsProxy) + " names no host.");
+    const MmsProxy proxy = SplitMmsProxy(point->mmsProxy);
+    if (proxy.host.find(':') != std::string::npos) {
+      // What follows its last colon is no port the split could take.
+      const std::string why = "the MMS proxy " + Quoted(point->mmsProxy) +
+                              " is no host with a port from 1 to 65535.";
+      checker.Name("gateway", "gateway: " + why);
+      checker.Name("port", "port: " + why);
     } else {
-      fill.values.gateway = checker.Take("gateway", proxy.host, MmsLimits::kGateway);
-    }
-    if (!PortInRange(proxy.port)) {
-      checker.Name("port", "port: " + Quoted(proxy.port) + " of the MMS proxy " +
-                               Quoted(point->mmsProxy) + " is not a port (1 to 65535).");
-    } else {
-      fill.values.port = checker.Take("port", proxy.port, MmsLimits::kPort);
+      if (proxy.host.empty()) {
+        checker.Name("gateway", "gateway: the MMS proxy " + Quoted(point->mmsProxy) + " names no host.");
+      } else {
+        fill.values.gateway = checker.Take("gateway", proxy.host, MmsLimits::kGateway);
+      }
+      fill.values.port = checker.Take("port", std::to_string(proxy.port), MmsLimits::kPort);
     }
   }
   fill.values.account = checker.Take("account", point->username, MmsLimits::kAccount);

@@ -99,7 +99,7 @@ TEST_F(OperatorWriteTest, WhatCannotBeWrittenIsExitTwoNamingItAndNothingIsWritte
       {"mms", "gb:", {"CC:NAME"}},
       {"camera", "gb:giffgaff", {"only these kinds have: mms, gprs"}},
       {"mms", "us:Mint Mobile", {"Mint Mobile: mms.dat cannot take", "apn: Mint Mobile has no MMS access point"}},
-      {"mms", "gb:EE", {"port: \"99999\""}},
+      {"mms", "gb:EE", {"port: the MMS proxy \"149.254.201.135:99999\""}},
       {"gprs", "gb:EE", {}},
   };
   for (const auto& c : kCases) {

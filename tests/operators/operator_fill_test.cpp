@@ -76,19 +76,21 @@ TEST(OperatorFill, MmsTakesTheFirstMmsAccessPointAndSplitsItsProxy) {
        {"http://m.example", "mms", "", "", "user", "secret"}, {"gateway"}},
       {"no MMS centre", with_mms("", "10.0.0.1:80"), {"", "mms", "10.0.0.1", "80", "user", "secret"}, {"url"}},
       {"port 0", with_mms("http://m.example", "10.0.0.1:0"),
-       {"http://m.example", "mms", "10.0.0.1", "", "user", "secret"}, {"port"}},
+       {"http://m.example", "mms", "", "", "user", "secret"}, {"gateway", "port"}},
       {"port above 65535", with_mms("http://m.example", "10.0.0.1:65536"),
-       {"http://m.example", "mms", "10.0.0.1", "", "user", "secret"}, {"port"}},
+       {"http://m.example", "mms", "", "", "user", "secret"}, {"gateway", "port"}},
       {"port 65535", with_mms("http://m.example", "10.0.0.1:65535"),
        {"http://m.example", "mms", "10.0.0.1", "65535", "user", "secret"}, {}},
       {"a huge port", with_mms("http://m.example", "10.0.0.1:" + std::string(40, '9')),
-       {"http://m.example", "mms", "10.0.0.1", "", "user", "secret"}, {"port"}},
-      {"a port over the field's bytes", with_mms("http://m.example", "10.0.0.1:00000000080"),
-       {"http://m.example", "mms", "10.0.0.1", "", "user", "secret"}, {"port"}},
+       {"http://m.example", "mms", "", "", "user", "secret"}, {"gateway", "port"}},
+      {"blanks around", with_mms("http://m.example", " 10.0.0.1:8080 "),
+       {"http://m.example", "mms", "10.0.0.1", "8080", "user", "secret"}, {}},
       {"only a port", with_mms("http://m.example", ":8080"),
        {"http://m.example", "mms", "", "8080", "user", "secret"}, {"gateway"}},
-      {"a colon without digits stays in the host", with_mms("http://m.example", "host.example:"),
-       {"http://m.example", "mms", "host.example:", "80", "user", "secret"}, {}},
+      {"a colon without a port", with_mms("http://m.example", "host.example:"),
+       {"http://m.example", "mms", "", "", "user", "secret"}, {"gateway", "port"}},
+      {"blanks only", with_mms("http://m.example", "  "),
+       {"http://m.example", "mms", "", "80", "user", "secret"}, {"gateway"}},
       {"URL and gateway too long",
        with_mms("http://" + std::string(44, 'u'), std::string(21, '1') + ":80"),
        {"", "mms", "", "80", "user", "secret"},
@@ -113,7 +115,8 @@ TEST(OperatorFill, FindingLinesNameEachValue) {
       {"Far", {}, {}, {{"mms", "mms", "", "", "", "1.2.3.4:99999"}}});
   EXPECT_EQ(FindingLines(fill.findings),
             "url: the database gives no MMS centre for Far.\n"
-            "port: \"99999\" of the MMS proxy \"1.2.3.4:99999\" is not a port (1 to 65535).");
+            "gateway: the MMS proxy \"1.2.3.4:99999\" is no host with a port from 1 to 65535.\n"
+            "port: the MMS proxy \"1.2.3.4:99999\" is no host with a port from 1 to 65535.");
 }
 
 }  // namespace

@@ -1,0 +1,33 @@
+#pragma once
+// quelmo-cli operators [--country CC] [--search TEXT] [--json]
+//
+// Lists the entries of the public operator database (serviceproviders.xml):
+// per provider its country, name, internet access point and MMS centre and
+// gateway, each the first access point of that use in the file's order.
+
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "base/result.h"
+#include "operators/operator_database.h"
+
+namespace quelmo {
+
+struct OperatorsOptions {
+  std::optional<std::string> country;  // the database's two-letter code, any letter case
+  std::string search;                  // empty: every provider
+  bool json = false;
+};
+
+// `database` is the loaded database or why it could not be loaded. Returns
+// the exit status (exit_codes.h).
+int RunOperators(const OperatorsOptions& options, const Result<const OperatorDatabase*>& database,
+                 std::ostream& out, std::ostream& err);
+
+// Whether a provider answers a search: the text, letter case aside, within
+// its name or another of its names, or within a network id written as
+// "23410" or "234-10". An empty text matches every provider.
+bool OperatorMatchesSearch(const OperatorProvider& provider, const std::string& text);
+
+}  // namespace quelmo

@@ -1,0 +1,150 @@
+// quelmo-cli operators against the database copy kept with the tests, and
+// against small databases built here for the cases the real one lacks.
+
+#include <sstream>
+#include <string>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "cli/exit_codes.h"
+#include "cli/operators_command.h"
+#include "cli_test_support.h"
+#include "operators/operator_database_reader.h"
+#include "operators/operators_test_data.h"
+
+namespace quelmo {
+namespace {
+
+using ::testing::HasSubstr;
+using Json = nlohmann::json;
+
+// The whole program reads the database through QUELMO_OPERATOR_DATABASE;
+// it is set before any test asks for it (the program keeps what it read).
+class TestDatabaseEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override {
+#ifdef _WIN32
+    _wputenv_s(L"QUELMO_OPERATOR_DATABASE", testing::OperatorTestDatabasePath().wstring().c_str());
+#else
+    setenv("QUELMO_OPERATOR_DATABASE", testing::OperatorTestDatabasePath().c_str(), 1);
+#endif
+  }
+};
+const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new TestDatabaseEnvironment);
+
+struct Listing {
+  int exitCode;
+  std::string out;
+  std::string err;
+};
+
+Listing List(const OperatorsOptions& options, const Result<const OperatorDatabase*>& database) {
+  std::ostringstream out;
+  std::ostringstream err;
+  const int exitCode = RunOperators(options, database, out, err);
+  return {exitCode, out.str(), err.str()};
+}
+
+const OperatorDatabase& TestDatabase() {
+  static const OperatorDatabase database =
+      ParseOperatorDatabase(testing::OperatorTestDatabaseBytes()).value();
+  return database;
+}
+
+TEST(OperatorsCommand, GiffgaffAsJson) {
+  const auto run = testing::RunQuelmoCli(
+      {"operators", "--country", "GB", "--search", "giffgaff", "--json"});
+  ASSERT_EQ(run.exitCode, kExitOk) << run.err;
+  EXPECT_EQ(Json::parse(run.out), Json::parse(R"([{
+    "country": "gb", "name": "giffgaff",
+    "internet": {"apn": "giffgaff.com", "username": "giffgaff", "password": "password"},
+    "mms": {"apn": "wap.o2.co.uk", "username": "o2wap", "password": "password",
+            "url": "http://mmsc.mms.o2.co.uk:8002", "gateway": "193.113.200.195", "port": 8080}
+  }])"));
+}
+
+TEST(OperatorsCommand, GiffgaffAsText) {
+  const auto run = List({"gb", "giffgaff", false}, &TestDatabase());
+  ASSERT_EQ(run.exitCode, kExitOk) << run.err;
+  EXPECT_EQ(run.out,
+            "gb  giffgaff: internet giffgaff.com; MMS http://mmsc.mms.o2.co.uk:8002 via "
+            "193.113.200.195 port 8080\n");
+}
+
+std::vector<std::string> NamesFound(const OperatorsOptions& options) {
+  const auto run = List(options, &TestDatabase());
+  EXPECT_EQ(run.exitCode, kExitOk) << run.err;
+  std::vector<std::string> names;
+  for (const auto& entry : Json::parse(run.out)) names.push_back(entry["name"]);
+  return names;
+}
+
+TEST(OperatorsCommand, SearchesNamesAndNetworkIds) {
+  const struct {
+    const char* country;
+    const char* search;
+    const char* found;  // among the names listed
+  } cases[] = {
+      {"gb", "GIFFgaff", "giffgaff"},
+      {"gb", "23410", "giffgaff"},
+      {"gb", "234-10", "giffgaff"},
+      {"at", "drei", "Drei (3)"},  // also its German name
+      {"de", "congstar", "Congstar"},
+  };
+  for (const auto& each : cases) {
+    EXPECT_THAT(NamesFound({each.country, each.search, true}), ::testing::Contains(each.found))
+        << each.country << " " << each.search;
+  }
+  EXPECT_TRUE(NamesFound({"gb", "no such operator", true}).empty());
+  std::size_t all = 0;
+  for (const auto& country : TestDatabase().countries) all += country.providers.size();
+  EXPECT_EQ(NamesFound({std::nullopt, "", true}).size(), all);
+}
+
+TEST(OperatorsCommand, UsagesAndProxiesAsTheFileGivesThem) {
+  OperatorDatabase database;
+  auto& provider = database.countries.emplace_back(OperatorCountry{"na", {}}).providers.emplace_back();
+  provider.name = "MTC";
+  auto& wap = provider.accessPoints.emplace_back();
+  wap.apn = "wap";
+  wap.usage = "wap";
+  auto& mms = provider.accessPoints.emplace_back();
+  mms.apn = "mms";
+  mms.usage = "mms";
+  mms.mmsc = "http://mms/";
+  mms.mmsProxy = "10.0.0.1";  // no port: 80
+  auto& web = database.countries[0].providers.emplace_back();
+  web.name = "Web only";
+  web.accessPoints.emplace_back().apn = "web";  // no usage: internet
+
+  const auto run = List({"NA", "", true}, &database);
+  ASSERT_EQ(run.exitCode, kExitOk) << run.err;
+  EXPECT_EQ(Json::parse(run.out), Json::parse(R"([
+    {"country": "na", "name": "MTC", "internet": null,
+     "mms": {"apn": "mms", "username": "", "password": "", "url": "http://mms/",
+             "gateway": "10.0.0.1", "port": 80}},
+    {"country": "na", "name": "Web only",
+     "internet": {"apn": "web", "username": "", "password": ""}, "mms": null}])"));
+}
+
+TEST(OperatorsCommand, RefusesWhatItCannotList) {
+  const Error missing{ErrorCode::kNotFound, "/usr/share/x/serviceproviders.xml: no such file"};
+  const struct {
+    const char* what;
+    Listing run;
+    const char* message;
+  } cases[] = {
+      {"unknown country", List({"zz", "", false}, &TestDatabase()), "\"zz\" is no country"},
+      {"no database", List({"gb", "", false}, missing), "/usr/share/x/serviceproviders.xml"},
+  };
+  for (const auto& each : cases) {
+    EXPECT_EQ(each.run.exitCode, kExitBadInput) << each.what;
+    EXPECT_THAT(each.run.err, HasSubstr(each.message)) << each.what;
+    EXPECT_EQ(each.run.out, "") << each.what;
+  }
+}
+
+}  // namespace
+}  // namespace quelmo
