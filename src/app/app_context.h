@@ -8,7 +8,7 @@
 #include "app/app_state.h"
 #include "app/preference_store.h"
 #include "controls/local_clock.h"
-#include "operators/operator_database_source.h"
+#include "operators/operator_database_getter.h"
 #include "platform/file_system.h"
 
 namespace quelmo {
@@ -22,7 +22,7 @@ struct AppContext {
   std::string defaultFolder;
   // The operator finder's database, asked for when the finder opens; none:
   // the system's (SystemOperatorDatabase).
-  OperatorDatabaseSource operatorDatabase = {};
+  OperatorDatabaseGetter operatorDatabase = {};
   // The country the finder shows first; none: the system's region.
   std::optional<std::string> operatorRegion = {};
 };

@@ -4,7 +4,7 @@
 
 #include "controls/local_clock.h"
 #include "operators/operator_database_loader.h"
-#include "operators/operator_database_source.h"
+#include "operators/operator_database_getter.h"
 #include "platform/file_system.h"
 #include "platform/removable_volumes.h"
 
@@ -15,7 +15,7 @@ struct CliEnvironment {
   const LocalClock& clock;
   VolumeSource& volumes = SystemVolumeSource();
   // The operator database, read only by a command that needs it.
-  OperatorDatabaseSource operatorDatabase = [] { return SystemOperatorDatabase(); };
+  OperatorDatabaseGetter operatorDatabase = [] { return SystemOperatorDatabase(); };
 };
 
 inline CliEnvironment SystemCliEnvironment() {

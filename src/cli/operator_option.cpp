@@ -15,7 +15,7 @@ std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\
 
 }  // namespace
 
-Status ApplyOperatorOption(FileKind kind, std::string_view spec, const OperatorDatabaseSource& database,
+Status ApplyOperatorOption(FileKind kind, std::string_view spec, const OperatorDatabaseGetter& database,
                            Json& settings) {
   if (kind->applyOperator == nullptr) {
     std::string kinds;

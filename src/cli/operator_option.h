@@ -8,7 +8,7 @@
 #include "base/result.h"
 #include "cli/kind_registry.h"
 #include "kind/settings_json.h"
-#include "operators/operator_database_source.h"
+#include "operators/operator_database_getter.h"
 
 namespace quelmo {
 
@@ -16,7 +16,7 @@ namespace quelmo {
 // Errors: a kind without operator parameters, a spec that is not CC:NAME,
 // the database unavailable (its own message), a country or name it does not
 // have (with the names near it), a value the file cannot hold.
-Status ApplyOperatorOption(FileKind kind, std::string_view spec, const OperatorDatabaseSource& database,
+Status ApplyOperatorOption(FileKind kind, std::string_view spec, const OperatorDatabaseGetter& database,
                            Json& settings);
 
 }  // namespace quelmo

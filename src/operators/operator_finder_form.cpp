@@ -22,7 +22,7 @@ constexpr int kSearchCharacters = 64;
 }  // namespace
 
 OperatorFinderForm::OperatorFinderForm(FormView& view, int language_index, OperatorTarget& target,
-                                       OperatorDatabaseSource database, std::string region)
+                                       OperatorDatabaseGetter database, std::string region)
     : view_(view),
       language_(language_index),
       target_(target),
@@ -138,7 +138,7 @@ const OperatorProvider* OperatorFinderForm::Chosen() const {
 std::unique_ptr<FormLogic> MakeOperatorFinder(Next which, FormView& view, const AppContext& context,
                                               OperatorTarget& target) {
   if (which != Next::kOperatorFinder) return nullptr;
-  OperatorDatabaseSource database = context.operatorDatabase;
+  OperatorDatabaseGetter database = context.operatorDatabase;
   if (!database) database = [] { return SystemOperatorDatabase(); };
   std::string region = context.operatorRegion ? *context.operatorRegion : SystemRegionCode();
   return std::make_unique<OperatorFinderForm>(view, context.state.languageIndex, target,

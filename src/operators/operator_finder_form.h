@@ -15,7 +15,7 @@
 #include "app/form_logic.h"
 #include "controls/form_view.h"
 #include "operators/operator_database.h"
-#include "operators/operator_database_source.h"
+#include "operators/operator_database_getter.h"
 #include "operators/operator_search.h"
 #include "operators/operator_target.h"
 
@@ -26,7 +26,7 @@ class OperatorFinderForm final : public FormLogic {
   // `region`: the two-letter code of the country shown first; another
   // country (the first by name) when the database has none of that code.
   OperatorFinderForm(FormView& view, int language_index, OperatorTarget& target,
-                     OperatorDatabaseSource database, std::string region);
+                     OperatorDatabaseGetter database, std::string region);
 
   void Open() override;
   // Apply (Enter) hands the chosen provider to the form and closes;
@@ -43,7 +43,7 @@ class OperatorFinderForm final : public FormLogic {
   FormView& view_;
   int language_;
   OperatorTarget& target_;
-  OperatorDatabaseSource source_;
+  OperatorDatabaseGetter source_;
   std::string region_;
   const OperatorDatabase* database_ = nullptr;
   std::vector<const OperatorCountry*> countries_;  // as the list shows them, by name

@@ -11,6 +11,6 @@
 namespace quelmo {
 
 // The database must outlive every window that asked for it.
-using OperatorDatabaseSource = std::function<Result<const OperatorDatabase*>()>;
+using OperatorDatabaseGetter = std::function<Result<const OperatorDatabase*>()>;
 
 }  // namespace quelmo
