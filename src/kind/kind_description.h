@@ -98,7 +98,7 @@ struct KindDescription {
   Status (*applyOperator)(const OperatorProvider& provider, Json& settings) = nullptr;
   bool hasDefaultFile = false;             // a default file, written by --default
   // The key of a clock the file stores, which import --clock-now sets to now.
-  std::string_view clockKey;
+  std::string_view clockKey = {};
 };
 
 }  // namespace quelmo

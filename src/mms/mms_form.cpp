@@ -257,14 +257,15 @@ std::unique_ptr<FormLogic> MmsForm::MakeWindowOver(Next which, FormView& view) {
   return MakeOperatorFinder(which, view, context_, *this);
 }
 
-std::vector<OperatorPreviewRow> MmsForm::PreviewOperator(const OperatorProvider& provider) const {
+OperatorPreview MmsForm::PreviewOperator(const OperatorProvider& provider) const {
   const MmsOperatorFill fill = FillMmsFromOperator(provider);
-  std::vector<OperatorPreviewRow> rows;
+  OperatorPreview preview;
   for (const OperatorValueField& field : kOperatorValueFields) {
     const std::optional<std::string_view> label = MmsControlText(field.label, language_);
-    rows.push_back({std::string(label.value_or("APN")), fill.values.*field.value});
+    preview.rows.push_back({std::string(label.value_or("APN")), fill.values.*field.value});
   }
-  return rows;
+  preview.findings = FindingLines(fill.findings);
+  return preview;
 }
 
 void MmsForm::ApplyOperator(const OperatorProvider& provider) {

@@ -37,7 +37,7 @@ class MmsForm final : public FormLogic, public OperatorTarget {
   // "Find operator…" opens the finder over the form, which fills Customer
   // mode through the two functions below.
   std::unique_ptr<FormLogic> MakeWindowOver(Next which, FormView& view) override;
-  std::vector<OperatorPreviewRow> PreviewOperator(const OperatorProvider& provider) const override;
+  OperatorPreview PreviewOperator(const OperatorProvider& provider) const override;
   void ApplyOperator(const OperatorProvider& provider) override;
 
   // The values as last taken from the controls.

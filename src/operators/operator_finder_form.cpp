@@ -113,14 +113,21 @@ void OperatorFinderForm::ShowMatches() {
   // The provider chosen stays chosen while it still matches; else the first
   // match is, so that Enter takes it.
   view_.SetSelection(kFinderMatchList, chosen);
-  view_.SetText(kFinderStatusLabel, OperatorMatchCount(matches_.size(), language_));
   ShowChosen();
 }
 
 void OperatorFinderForm::ShowChosen() {
   const OperatorProvider* chosen = Chosen();
-  std::vector<OperatorPreviewRow> rows;
-  if (chosen != nullptr) rows = target_.PreviewOperator(*chosen);
+  OperatorPreview preview;
+  if (chosen != nullptr) preview = target_.PreviewOperator(*chosen);
+  const std::vector<OperatorPreviewRow>& rows = preview.rows;
+  // The status line counts the matches and says why a value of the one
+  // chosen stays empty, before Apply says it again.
+  std::string status = OperatorMatchCount(matches_.size(), language_);
+  if (!preview.findings.empty()) {
+    status += " — " + preview.findings.substr(0, preview.findings.find('\n'));
+  }
+  view_.SetText(kFinderStatusLabel, status);
   for (int row = 0; row < kFinderValueRows; ++row) {
     const bool shown = row < static_cast<int>(rows.size());
     view_.SetText(FinderValueLabel(row), shown ? rows[row].label : "");

@@ -220,18 +220,19 @@ std::unique_ptr<FormLogic> SmtpForm::MakeWindowOver(Next which, FormView& view) 
   return MakeOperatorFinder(which, view, context_, *this);
 }
 
-std::vector<OperatorPreviewRow> SmtpForm::PreviewOperator(const OperatorProvider& provider) const {
+OperatorPreview SmtpForm::PreviewOperator(const OperatorProvider& provider) const {
   const GprsOperatorFill fill = FillGprsFromOperator(provider);
   const std::vector<ControlCaption> captions = SmtpCaptions(language_);
-  std::vector<OperatorPreviewRow> rows;
+  OperatorPreview preview;
   for (const OperatorValueField& field : kOperatorValueFields) {
     std::string label(field.key);
     for (const ControlCaption& caption : captions) {
       if (caption.id == field.label) label = caption.text;
     }
-    rows.push_back({std::move(label), fill.values.*field.value});
+    preview.rows.push_back({std::move(label), fill.values.*field.value});
   }
-  return rows;
+  preview.findings = FindingLines(fill.findings);
+  return preview;
 }
 
 void SmtpForm::ApplyOperator(const OperatorProvider& provider) {
