@@ -61,6 +61,17 @@ if(WIN32)
   install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION . RENAME README.txt)
   install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
   install(FILES ${PROJECT_SOURCE_DIR}/NOTICE DESTINATION . RENAME NOTICE.txt)
+  # The operator database goes beside the programs, which look for it there.
+  # It is taken from the build machine's Debian package
+  # mobile-broadband-provider-info (scripts/install-deps.sh installs it).
+  set(QUELMO_OPERATOR_DATABASE_FILE
+      /usr/share/mobile-broadband-provider-info/serviceproviders.xml
+      CACHE FILEPATH "The serviceproviders.xml shipped beside quelmo.exe")
+  if(NOT EXISTS ${QUELMO_OPERATOR_DATABASE_FILE})
+    message(FATAL_ERROR "${QUELMO_OPERATOR_DATABASE_FILE} is missing: install the Debian package "
+                        "mobile-broadband-provider-info (scripts/install-deps.sh build)")
+  endif()
+  install(FILES ${QUELMO_OPERATOR_DATABASE_FILE} DESTINATION .)
 else()
   install(FILES ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/NOTICE
           DESTINATION ${CMAKE_INSTALL_DOCDIR})
@@ -80,6 +91,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://quelmo.org/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The operator database is read from the distribution's copy at run time, so
+# that its updates reach the program; the libraries come from shlibdeps.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "mobile-broadband-provider-info")
 # CJK texts in the windows need a font that holds them.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk | fonts-wqy-microhei")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

@@ -47,6 +47,10 @@ if grep -Ev '^/usr/(bin|share)/' "$work/files.txt"; then
   exit 1
 fi
 
+# The operator database comes from the distribution's package.
+dpkg-deb -f "$deb" Depends | grep -q 'mobile-broadband-provider-info' ||
+  { echo "the package does not depend on mobile-broadband-provider-info" >&2; exit 1; }
+
 # The programs from the unpacked package: versions, and a write/check round trip.
 version=$(sed -n 's/^project(quelmo$//;s/^  VERSION \([0-9.]*\)$/\1/p' CMakeLists.txt)
 cli="$work/root/usr/bin/quelmo-cli"
@@ -56,5 +60,6 @@ echo '{"phone1": "+4915112345678", "picturesPerDay": 20}' > "$work/sms.json"
 "$cli" write sms --out "$work" --settings "$work/sms.json" >/dev/null
 "$cli" write camera --default --out "$work" >/dev/null
 "$cli" check "$work/sms.dat" "$work/camera.dat"
+env -u QUELMO_OPERATOR_DATABASE "$cli" operators --country gb --search giffgaff | grep -qF giffgaff.com
 zcat "$work/root/usr/share/man/man1/quelmo-cli.1.gz" | grep -q '^\.TH QUELMO-CLI 1 .*'"$version"
 echo "package checked"

@@ -235,8 +235,12 @@ unpacked="$scratch/unpacked"
 mkdir -p "$unpacked"
 (cd "$unpacked" && cmake -E tar xf "$OLDPWD/$zip_file")
 folder=$(basename "$zip_file" .zip)
-diff <(cd "$unpacked/$folder" && ls) <(printf '%s\n' LICENSE.txt NOTICE.txt README.txt quelmo-cli.exe quelmo.exe)
+diff <(cd "$unpacked/$folder" && ls) \
+  <(printf '%s\n' LICENSE.txt NOTICE.txt README.txt quelmo-cli.exe quelmo.exe serviceproviders.xml)
 LC_ALL=C.UTF-8 timeout 60 cmake/wine-run.sh "$unpacked/$folder/quelmo-cli.exe" --version | grep -qF "$version"
+# The operator database beside the programs is the one they read.
+LC_ALL=C.UTF-8 timeout 60 cmake/wine-run.sh "$unpacked/$folder/quelmo-cli.exe" operators \
+  --country gb --search giffgaff | grep -qF "giffgaff.com"
 say "$zip_file unpacks and runs"
 
 say "Windows step done"

@@ -70,13 +70,13 @@ class DatabaseBuilder final : public XmlEventHandler {
                        "> is longer than " + std::to_string(limits_.textBytes) + " bytes");
       }
     }
-    const std::string_view parent = path_.empty() ? std::string_view() : path_.back();
     path_.emplace_back(name);
     text_ = nullptr;
 
     // Only elements at their place in the tree count: serviceproviders /
     // country / provider / (name | network-id | gsm / (network-id | apn / ...)).
     const std::size_t depth = path_.size();
+    const std::string_view parent = depth >= 2 ? std::string_view(path_[depth - 2]) : std::string_view();
     if (depth == 1) {
       if (name != "serviceproviders") {
         return Refused("not a list of service providers: its root is <" + std::string(name) + ">");

@@ -148,7 +148,10 @@ constexpr OperatorPreset kRows[] = {
     // 22 Latvia
     {22, 0, "LMT", {.apn = "internet.lmt.lv"}},
     // 23 Namibia
-    {23, 0, "MTC", {}},  // no public entry
+    // Not in the Android list; from the public operator database
+    // (serviceproviders.xml, mobile-broadband-provider-info 20230416, see
+    // NOTICE): its first internet access point, "Tango".
+    {23, 0, "MTC", {.apn = "ppsinternet", .account = "ppsuser", .password = "ppsuser"}},
     // 24 Norway
     {24, 0, "Netcom", {.apn = "netcom"}},
     {24, 1, "Telenor", {.apn = "telenor.smart"}},

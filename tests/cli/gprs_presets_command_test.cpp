@@ -105,7 +105,7 @@ TEST_F(GprsPresetsCommandTest, AutoModeRefusesWhatThePresetsDoNotHold) {
       {R"("apnMode": 0, "country": 40, "operator": 1, "apn": "mobile.o2.co.uk",
           "gprsAccount": "o2web")", kExitOk, ""},
       // An operator without a built-in access point: the form's check-1 message.
-      {R"("apnMode": "Auto", "country": 23)", kExitCheckFailed,
+      {R"("apnMode": "Auto", "country": 1, "operator": 3)", kExitCheckFailed,
        "This operator has no built-in access point"},
   };
   for (const auto& c : cases) {
@@ -139,7 +139,11 @@ TEST_F(GprsPresetsCommandTest, ListsThePresets) {
   EXPECT_EQ(germany[0]["operators"].size(), 10u);
 
   const CliRun text = RunQuelmoCli({"presets", "gprs", "--country", "23"});
-  EXPECT_EQ(text.out, "23 Namibia\n  0 MTC: no built-in parameters (write it in Customer mode)\n");
+  EXPECT_EQ(text.out,
+            "23 Namibia\n  0 MTC\n      apn: ppsinternet\n      account: ppsuser\n"
+            "      password: ppsuser\n");
+  EXPECT_THAT(RunQuelmoCli({"presets", "gprs", "--country", "1"}).out,
+              HasSubstr("  3 Aldi Talk: no built-in parameters (write it in Customer mode)\n"));
   // The same listing as the MMS presets: one value a line, by its settings key.
   EXPECT_THAT(RunQuelmoCli({"presets", "gprs", "--country", "4"}).out,
               HasSubstr("  1 China Unicom\n      apn: 3gnet\n      account:\n      password:\n"));

@@ -187,6 +187,23 @@ TEST(OperatorDatabaseReader, RefusesHostileOrBrokenDocuments) {
   }
 }
 
+TEST(OperatorDatabaseReader, EveryCutOfADocumentIsRefused) {
+  // Every construct a cut can end in: declaration, comment, document type,
+  // instruction, tag, attribute value, CDATA, reference, text.
+  const std::string document =
+      "<?xml version=\"1.0\" encoding='utf-8'?>\n<!-- x -->\n"
+      "<!DOCTYPE serviceproviders SYSTEM \"serviceproviders.2.dtd\">\n<?pi x?>\n"
+      "<serviceproviders format=\"2.0\"><country code='gb'><provider><name>A&amp;B<![CDATA[c]]>"
+      "</name><gsm><apn value=\"giffgaff.com\"><usage type=\"internet\"/>"
+      "<username>giffgaff</username></apn></gsm></provider></country></serviceproviders>";
+  ASSERT_TRUE(ParseOperatorDatabase(Bytes(document)).ok());
+  for (std::size_t length = 0; length < document.size(); ++length) {
+    const auto database = ParseOperatorDatabase(Bytes(std::string_view(document).substr(0, length)));
+    EXPECT_FALSE(database.ok()) << length;
+    if (!database.ok()) EXPECT_EQ(database.message().rfind("line ", 0), 0u) << database.message();
+  }
+}
+
 TEST(OperatorDatabaseReader, AcceptsTheRealDoctypeWithoutLoadingIt) {
   // The DTD named here does not exist; a bracket inside the quoted name is
   // no internal subset, and '&' in comments and CDATA is no reference.

@@ -53,8 +53,9 @@ TEST(GprsChecksTest, SaveRunsThePresetStepBeforeTheChecks) {
     GprsSettings settings;
     std::optional<GprsCheck> expected;
   } cases[] = {
-      // Namibia's one operator has no built-in access point.
-      {With([](auto& s) { s.countryIndex = 23; s.smtpServer.clear(); }), kPresetWithoutApn},
+      // Belgium's Aldi Talk has no built-in access point.
+      {With([](auto& s) { s.countryIndex = 1; s.operatorIndex = 3; s.smtpServer.clear(); }),
+       kPresetWithoutApn},
       {With([](auto& s) { s.countryIndex = 9; s.operatorIndex = 9; s.smtpServer.clear(); }),
        kSmtpServerMissing},
       {With([](auto& s) { s.apnMode = kApnCustomer; s.countryIndex = 23; }), kApnMissing},

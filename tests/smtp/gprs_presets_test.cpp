@@ -51,7 +51,7 @@ TEST(GprsPresetsTest, EveryEntryWithinItsLimitsAndTheEntriesWithoutData) {
     }
   }
   EXPECT_THAT(without_data,
-              ElementsAre("Belgium / Aldi Talk", "Namibia / MTC", "Netherlands / Vectone Mobile",
+              ElementsAre("Belgium / Aldi Talk", "Netherlands / Vectone Mobile",
                           "Oesterreich / B Free Broadband", "Slovenia / izimobil"));
 }
 
@@ -94,7 +94,8 @@ TEST(GprsPresetsTest, SaveTakesThePresetInAutoModeOnly) {
       {kApnAuto, 4, 0, std::nullopt, "cmnet", "", ""},
       {kApnAuto, 40, 1, std::nullopt, "mobile.o2.co.uk", "o2web", "password"},
       {kApnAuto, 19, 1, std::nullopt, "www", "", "bplmmsc"},
-      {kApnAuto, 23, 0, GprsCheck::kPresetWithoutApn, "typed.apn", "typed", "typed"},
+      {kApnAuto, 23, 0, std::nullopt, "ppsinternet", "ppsuser", "ppsuser"},
+      {kApnAuto, 1, 3, GprsCheck::kPresetWithoutApn, "typed.apn", "typed", "typed"},
       {kApnAuto, 6, 1, GprsCheck::kPresetWithoutApn, "typed.apn", "typed", "typed"},
       {kApnCustomer, 0, 0, std::nullopt, "typed.apn", "typed", "typed"},
   };

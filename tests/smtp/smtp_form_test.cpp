@@ -136,8 +136,12 @@ TEST_F(SmtpFormTest, CountryAndOperatorChangesFillTheAccessPoint) {
   EXPECT_EQ(view.Text(kApnEdit), "mobile.o2.co.uk");
   EXPECT_EQ(view.Text(kGprsAccountEdit), "o2web");
   EXPECT_EQ(view.Text(kGprsPasswordEdit), "password");
-  view.Pick(kCountryList, 23);  // Namibia: no public data
+  view.Pick(kCountryList, 23);  // Namibia: its one operator
   EXPECT_THAT(view.Items(kOperatorList), ElementsAre("MTC"));
+  EXPECT_EQ(view.Text(kApnEdit), "ppsinternet");
+  view.Pick(kCountryList, 1);  // Belgium: Aldi Talk has no public data
+  view.Pick(kOperatorList, 3);
+  EXPECT_EQ(view.SelectedText(kOperatorList), "Aldi Talk");
   EXPECT_EQ(view.Text(kApnEdit), "");
 }
 
@@ -212,7 +216,10 @@ TEST_F(SmtpFormTest, SaveChecksInOrderAndWritesNothingOnFailure) {
          v.Type(kSmtpServerEdit, "smtp.example.com");
        },
        "Please Input GPRS APN"},
-      {"Auto, Namibia", [](FakeView& v) { v.Pick(kCountryList, 23); },
+      {"Auto, Belgium / Aldi Talk", [](FakeView& v) {
+         v.Pick(kCountryList, 1);
+         v.Pick(kOperatorList, 3);
+       },
        "Please Input GPRS APN\nThis operator has no built-in access point"},
       {"no such folder", [](FakeView& v) { v.Type(kSmtpFolderEdit, "/no/such/folder"); },
        "gprs.dat was not saved."},
