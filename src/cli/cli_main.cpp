@@ -87,7 +87,7 @@ CLI::App* AddWrite(CLI::App& app, Commands& commands) {
   write->add_flag("--default", commands.write.writeDefault,
                   "Write the default camera file (camera only)");
   write->add_option_function<std::string>(
-      "--operator", [&commands](const std::string& spec) { commands.write.operatorSpec = spec; },
+      "--operator", [&commands](const std::string& choice) { commands.write.operatorChoice = choice; },
       "mms, gprs: Customer mode with the values of an operator of the operator database, "
       "CC:NAME (\"gb:giffgaff\"; NAME as the database spells it, letter case aside); they "
       "replace the settings' own");

@@ -15,7 +15,7 @@ std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\
 
 }  // namespace
 
-Status ApplyOperatorOption(FileKind kind, std::string_view spec, const OperatorDatabaseGetter& database,
+Status ApplyOperatorOption(FileKind kind, std::string_view choice, const OperatorDatabaseGetter& database,
                            Json& settings) {
   if (kind->applyOperator == nullptr) {
     std::string kinds;
@@ -24,14 +24,14 @@ Status ApplyOperatorOption(FileKind kind, std::string_view spec, const OperatorD
     }
     return BadOperator("--operator sets operator parameters, which only these kinds have: " + kinds);
   }
-  const std::size_t colon = spec.find(':');
-  if (colon == std::string_view::npos || colon == 0 || colon + 1 == spec.size()) {
+  const std::size_t colon = choice.find(':');
+  if (colon == std::string_view::npos || colon == 0 || colon + 1 == choice.size()) {
     return BadOperator("--operator takes CC:NAME, the country's two-letter code and the operator's "
                        "name as the operator database spells it (\"gb:giffgaff\"), not " +
-                       Quoted(spec));
+                       Quoted(choice));
   }
-  const std::string_view code = spec.substr(0, colon);
-  const std::string_view name = spec.substr(colon + 1);
+  const std::string_view code = choice.substr(0, colon);
+  const std::string_view name = choice.substr(colon + 1);
 
   Result<const OperatorDatabase*> loaded = database();
   if (!loaded.ok()) return loaded.error();

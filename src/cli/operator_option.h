@@ -12,11 +12,11 @@
 
 namespace quelmo {
 
-// Sets `kind`'s Customer keys in `settings` from the provider `spec` names.
-// Errors: a kind without operator parameters, a spec that is not CC:NAME,
+// Sets `kind`'s Customer keys in `settings` from the provider `choice` names.
+// Errors: a kind without operator parameters, a choice that is not CC:NAME,
 // the database unavailable (its own message), a country or name it does not
 // have (with the names near it), a value the file cannot hold.
-Status ApplyOperatorOption(FileKind kind, std::string_view spec, const OperatorDatabaseGetter& database,
+Status ApplyOperatorOption(FileKind kind, std::string_view choice, const OperatorDatabaseGetter& database,
                            Json& settings);
 
 }  // namespace quelmo

@@ -57,12 +57,12 @@ int RunWrite(const WriteOptions& options, const CliEnvironment& environment, std
     if (!loaded.ok()) return BadUsage(err, loaded.message());
     document = std::move(loaded).value();
   }
-  if (options.operatorSpec) {
+  if (options.operatorChoice) {
     if (options.writeDefault) {
       return BadUsage(err, "--default and --operator exclude each other: the default file carries "
                            "no settings");
     }
-    Status applied = ApplyOperatorOption(options.kind, *options.operatorSpec,
+    Status applied = ApplyOperatorOption(options.kind, *options.operatorChoice,
                                          environment.operatorDatabase, document.settings);
     if (!applied.ok()) return BadUsage(err, applied.message());
   }

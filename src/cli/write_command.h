@@ -28,7 +28,7 @@ struct WriteOptions {
   bool writeDefault = false;
   int language = 2;          // LanguageIndex of the check messages
   FileLanguage overrides;    // --camera-language, --tv-mode
-  std::optional<std::string> operatorSpec;  // --operator CC:NAME
+  std::optional<std::string> operatorChoice;  // --operator CC:NAME
 };
 
 // A setting file made ready from a settings document: its settings read and

@@ -39,10 +39,10 @@ class OperatorWriteTest : public ::testing::Test {
     return run;
   }
 
-  CliRun Write(const std::string& kind, const std::string& spec, const std::string& settings) {
+  CliRun Write(const std::string& kind, const std::string& choice, const std::string& settings) {
     WriteTextFile(input_ / "settings.json", settings);
     return Run({"write", kind, "--out", out_.path().string(), "--settings", input_ / "settings.json",
-                "--operator", spec});
+                "--operator", choice});
   }
 
   // What show --json --reveal reads back from the file written.
@@ -89,7 +89,7 @@ TEST_F(OperatorWriteTest, WhatCannotBeWrittenIsExitTwoNamingItAndNothingIsWritte
   database.countries[2].providers[0].accessPoints[1].mmsProxy = "149.254.201.135:99999";
   const struct {
     const char* kind;
-    const char* spec;
+    const char* choice;
     std::vector<std::string> said;
   } kCases[] = {
       {"mms", "gb:giffgaf", {"no operator \"giffgaf\" in \"gb\"", "did you mean \"giffgaff\"?"}},
@@ -103,14 +103,14 @@ TEST_F(OperatorWriteTest, WhatCannotBeWrittenIsExitTwoNamingItAndNothingIsWritte
       {"gprs", "gb:EE", {}},
   };
   for (const auto& c : kCases) {
-    const CliRun run = Write(c.kind, c.spec, c.kind == std::string("gprs") ? kMailSettings : kMmsRecipient);
+    const CliRun run = Write(c.kind, c.choice, c.kind == std::string("gprs") ? kMailSettings : kMmsRecipient);
     if (c.said.empty()) {
-      EXPECT_EQ(run.exitCode, kExitOk) << c.spec << ": " << run.err;
+      EXPECT_EQ(run.exitCode, kExitOk) << c.choice << ": " << run.err;
       continue;
     }
-    EXPECT_EQ(run.exitCode, kExitBadInput) << c.spec;
-    for (const std::string& said : c.said) EXPECT_THAT(run.err, HasSubstr(said)) << c.spec;
-    EXPECT_FALSE(std::filesystem::exists(out_.path() / "mms.dat")) << c.spec;
+    EXPECT_EQ(run.exitCode, kExitBadInput) << c.choice;
+    for (const std::string& said : c.said) EXPECT_THAT(run.err, HasSubstr(said)) << c.choice;
+    EXPECT_FALSE(std::filesystem::exists(out_.path() / "mms.dat")) << c.choice;
   }
 }
 
