@@ -2,11 +2,13 @@
 // What a window's logic is given when it is made: the shared state and the
 // services behind the platform layer. Tests fill it with fakes.
 
+#include <optional>
 #include <string>
 
 #include "app/app_state.h"
 #include "app/preference_store.h"
 #include "controls/local_clock.h"
+#include "operators/operator_database_getter.h"
 #include "platform/file_system.h"
 
 namespace quelmo {
@@ -18,6 +20,11 @@ struct AppContext {
   const LocalClock& clock;
   // The folder a form shows until the user picks another.
   std::string defaultFolder;
+  // The operator finder's database, asked for when the finder opens; none:
+  // the system's (SystemOperatorDatabase).
+  OperatorDatabaseGetter operatorDatabase = {};
+  // The country the finder shows first; none: the system's region.
+  std::optional<std::string> operatorRegion = {};
 };
 
 }  // namespace quelmo

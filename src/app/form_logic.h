@@ -2,6 +2,7 @@
 // The logic of one window (launcher or setting form), driven by the host
 // through the user's actions. Each handler tells the host what comes next.
 
+#include <memory>
 #include <string>
 
 #include "controls/form_view.h"
@@ -21,6 +22,7 @@ enum class Next {
   kSmtpForm,
   kSmsForm,
   kAbout,  // the About window over the launcher, which stays
+  kOperatorFinder,  // the "Find operator…" window over a form, which stays
   kClose,  // a window shown over another (About) closes; the one beneath stays
   kQuit,
 };
@@ -48,6 +50,14 @@ class FormLogic {
   virtual std::string SystemMenuEntry() const { return {}; }
   // A system-menu command; kStay leaves it to the system.
   virtual Next SystemCommand(int id) const { (void)id; return Next::kStay; }
+  // The logic of a window this one asked to open over itself (`which`, one
+  // of its answers), driving `view`: a window that works on this one's
+  // fields. nullptr for a window that needs nothing of it (About).
+  virtual std::unique_ptr<FormLogic> MakeWindowOver(Next which, FormView& view) {
+    (void)which;
+    (void)view;
+    return nullptr;
+  }
 };
 
 }  // namespace quelmo

@@ -19,6 +19,7 @@ constexpr Turn TurnAfter(Next next) {
     case Next::kStay:
       return Turn::kStay;
     case Next::kAbout:
+    case Next::kOperatorFinder:
       return Turn::kOpenOver;
     case Next::kLauncher:
     case Next::kCameraForm:

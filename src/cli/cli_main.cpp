@@ -86,6 +86,11 @@ CLI::App* AddWrite(CLI::App& app, Commands& commands) {
       "JSON file of settings (or the output of show --json --reveal)");
   write->add_flag("--default", commands.write.writeDefault,
                   "Write the default camera file (camera only)");
+  write->add_option_function<std::string>(
+      "--operator", [&commands](const std::string& choice) { commands.write.operatorChoice = choice; },
+      "mms, gprs: Customer mode with the values of an operator of the operator database, "
+      "CC:NAME (\"gb:giffgaff\"; NAME as the database spells it, letter case aside); they "
+      "replace the settings' own");
   write->add_option("--language", commands.write.language,
                     "Language of the check messages: 1 Chinese, others English (default 2)")
       ->check(CLI::Range(1, 11));

@@ -1,6 +1,7 @@
 #include "cli/write_command.h"
 
 #include "cli/exit_codes.h"
+#include "cli/operator_option.h"
 #include "cli/out_folder.h"
 #include "record/file_batch.h"
 
@@ -55,6 +56,15 @@ int RunWrite(const WriteOptions& options, const CliEnvironment& environment, std
     auto loaded = LoadSettingsDocument(PathFromUtf8(*options.settingsPath), options.kind);
     if (!loaded.ok()) return BadUsage(err, loaded.message());
     document = std::move(loaded).value();
+  }
+  if (options.operatorChoice) {
+    if (options.writeDefault) {
+      return BadUsage(err, "--default and --operator exclude each other: the default file carries "
+                           "no settings");
+    }
+    Status applied = ApplyOperatorOption(options.kind, *options.operatorChoice,
+                                         environment.operatorDatabase, document.settings);
+    if (!applied.ok()) return BadUsage(err, applied.message());
   }
   const std::string file_name(options.kind->fileName);
   PreparedWrite prepared = PrepareWrite(options, document, environment.clock);

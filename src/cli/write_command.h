@@ -1,9 +1,11 @@
 #pragma once
 // quelmo-cli write KIND --out DIR [--settings FILE.json] [--default]
+//                   [--operator CC:NAME]
 //                   [--language N] [--camera-language N] [--tv-mode N]
 //
 // Builds the settings as a freshly opened form holds them, applies the
-// settings file, runs the form's save-time checks and writes the file.
+// settings file (and the operator's Customer values over it), runs the
+// form's save-time checks and writes the file.
 
 #include <cstdint>
 #include <filesystem>
@@ -26,6 +28,7 @@ struct WriteOptions {
   bool writeDefault = false;
   int language = 2;          // LanguageIndex of the check messages
   FileLanguage overrides;    // --camera-language, --tv-mode
+  std::optional<std::string> operatorChoice;  // --operator CC:NAME
 };
 
 // A setting file made ready from a settings document: its settings read and

@@ -19,6 +19,7 @@ enum class ControlKind {
   kPushButton,
   kDropdownList,   // a list the user can only pick from
   kDropdownCombo,  // a list with an edit part
+  kListBox,        // a list always open, its entries one under another
   kEdit,
   kIcon,           // the program's icon
 };

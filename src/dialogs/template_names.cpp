@@ -14,6 +14,7 @@ std::optional<ControlKind> KindNamed(std::string_view name) {
       {"push-button", ControlKind::kPushButton},
       {"dropdown-list", ControlKind::kDropdownList},
       {"dropdown-combo", ControlKind::kDropdownCombo},
+      {"list-box", ControlKind::kListBox},
       {"edit", ControlKind::kEdit},
       {"icon", ControlKind::kIcon},
   };

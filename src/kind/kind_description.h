@@ -17,6 +17,7 @@
 #include "controls/local_clock.h"
 #include "kind/file_language.h"
 #include "kind/settings_fields.h"
+#include "operators/operator_database.h"
 #include "record/file_integrity.h"
 #include "record/setting_record.h"
 
@@ -90,9 +91,14 @@ struct KindDescription {
   // content may be of that kind hides this kind's value of it too.
   std::vector<NamedTextRecord> (*textRecords)() = nullptr;
   const PresetListing* presets = nullptr;  // kinds without an Auto mode have none
+  // write --operator: Customer mode with a provider's values from the
+  // operator database, set as the kind's JSON keys into `settings`. A value
+  // the file cannot hold is an error naming each such value. nullptr for a
+  // kind without operator parameters.
+  Status (*applyOperator)(const OperatorProvider& provider, Json& settings) = nullptr;
   bool hasDefaultFile = false;             // a default file, written by --default
   // The key of a clock the file stores, which import --clock-now sets to now.
-  std::string_view clockKey;
+  std::string_view clockKey = {};
 };
 
 }  // namespace quelmo

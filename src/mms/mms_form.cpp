@@ -13,6 +13,10 @@
 #include "mms/mms_load.h"
 #include "mms/mms_presets.h"
 #include "mms/mms_texts.h"
+#include "operators/operator_fill.h"
+#include "operators/operator_finder_controls.h"
+#include "operators/operator_finder_form.h"
+#include "operators/operator_finder_texts.h"
 #include "platform/file_system.h"
 #include "record/bounded_read.h"
 #include "remote_control/remote_control_texts.h"
@@ -57,6 +61,25 @@ std::span<const MmsTextField> ParameterFields() {
 
 bool Contains(std::string_view text, char c) { return text.find(c) != std::string_view::npos; }
 
+// The parameter each value of the operator database goes to, by the key its
+// findings name it with. The APN's label has no id: the template's own text.
+struct OperatorValueField {
+  std::string_view key;
+  ControlId label;
+  ControlId edit;
+  std::string MmsSettings::*setting;
+  std::string MmsOperatorValues::*value;
+};
+constexpr OperatorValueField kOperatorValueFields[] = {
+    {"url", kMmsUrlLabel, kMmsUrlEdit, &MmsSettings::url, &MmsOperatorValues::url},
+    {"apn", 0, kMmsApnEdit, &MmsSettings::apn, &MmsOperatorValues::apn},
+    {"gateway", kMmsGatewayLabel, kMmsGatewayEdit, &MmsSettings::gateway, &MmsOperatorValues::gateway},
+    {"port", kMmsPortLabel, kMmsPortEdit, &MmsSettings::port, &MmsOperatorValues::port},
+    {"account", kMmsAccountLabel, kMmsAccountEdit, &MmsSettings::account, &MmsOperatorValues::account},
+    {"password", kMmsPasswordLabel, kMmsPasswordEdit, &MmsSettings::password,
+     &MmsOperatorValues::password},
+};
+
 }  // namespace
 
 MmsForm::MmsForm(FormView& view, AppContext& context)
@@ -86,6 +109,8 @@ void MmsForm::Open() {
   hint_.AddTool(kMmsEmailEdit, std::string(MmsEmailHint(language_)));
   hint_.AddTool(kMmsSmsControlList, std::string(SmsControlHint(language_)));
 
+  view_.SetText(kFindOperatorButton, FindOperatorText(language_));
+
   view_.SetItems(kMmsModeList, MmsModeEntries(language_));
   EnterAutoMode();
 }
@@ -104,6 +129,8 @@ Next MmsForm::Clicked(ControlId id) {
       break;
     case kMmsExitButton:
       return Next::kLauncher;
+    case kFindOperatorButton:
+      return Next::kOperatorFinder;
     default:
       break;
   }
@@ -222,6 +249,44 @@ void MmsForm::PutToControls() {
   for (const MmsTextField& text : kTextFields)
     view_.SetText(text.edit, GbkToUtf8ForDisplay(settings_.*text.field));
   view_.SetText(kMmsPicturesEdit, std::to_string(settings_.picturesPerDay));
+}
+
+// ---- The operator database ------------------------------------------------
+
+std::unique_ptr<FormLogic> MmsForm::MakeWindowOver(Next which, FormView& view) {
+  return MakeOperatorFinder(which, view, context_, *this);
+}
+
+OperatorPreview MmsForm::PreviewOperator(const OperatorProvider& provider) const {
+  const MmsOperatorFill fill = FillMmsFromOperator(provider);
+  OperatorPreview preview;
+  for (const OperatorValueField& field : kOperatorValueFields) {
+    const std::optional<std::string_view> label = MmsControlText(field.label, language_);
+    preview.rows.push_back({std::string(label.value_or("APN")), fill.values.*field.value});
+  }
+  preview.findings = FindingLines(fill.findings);
+  return preview;
+}
+
+void MmsForm::ApplyOperator(const OperatorProvider& provider) {
+  const MmsOperatorFill fill = FillMmsFromOperator(provider);
+  // What the user typed elsewhere on the form (the recipients) stays.
+  TakeFromControls();
+  const std::string second_recipient = settings_.phoneOrEmail2;
+  EnterCustomerMode();
+  for (const OperatorValueField& field : kOperatorValueFields) {
+    // Every value given fits its field in GBK: the fill checked it.
+    Result<std::string> stored = Utf8ToGbk(fill.values.*field.value);
+    settings_.*field.setting = stored.ok() ? std::move(stored).value() : std::string();
+  }
+  if (RecipientsOpenSecond()) settings_.phoneOrEmail2 = second_recipient;
+  UpdateSecondRecipient();
+  PutToControls();
+  if (fill.findings.empty()) return;
+  view_.ShowMessage(OperatorValuesNotTaken(FindingLines(fill.findings), language_));
+  for (const OperatorValueField& field : kOperatorValueFields) {
+    if (field.key == fill.findings.front().key) view_.FocusAndSelectAll(field.edit);
+  }
 }
 
 // ---- Modes and presets ----------------------------------------------------

@@ -8,7 +8,9 @@
 // exchange each way; taking the fields checks them in a fixed order and stops
 // at the first failure, with a message. The lists are read where they stand.
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "app/app_context.h"
 #include "app/form_logic.h"
@@ -18,10 +20,11 @@
 #include "controls/integer_edit.h"
 #include "mms/mms_controls.h"
 #include "mms/mms_settings.h"
+#include "operators/operator_target.h"
 
 namespace quelmo {
 
-class MmsForm final : public FormLogic {
+class MmsForm final : public FormLogic, public OperatorTarget {
  public:
   MmsForm(FormView& view, AppContext& context);
 
@@ -31,6 +34,11 @@ class MmsForm final : public FormLogic {
   Next TextEdited(ControlId id) override;
   Next FocusLeft(ControlId id) override;
   BalloonHint* Hint() override { return &hint_; }
+  // "Find operator…" opens the finder over the form, which fills Customer
+  // mode through the two functions below.
+  std::unique_ptr<FormLogic> MakeWindowOver(Next which, FormView& view) override;
+  OperatorPreview PreviewOperator(const OperatorProvider& provider) const override;
+  void ApplyOperator(const OperatorProvider& provider) override;
 
   // The values as last taken from the controls.
   const MmsSettings& settings() const { return settings_; }

@@ -8,6 +8,7 @@
 #include "mms/mms_file.h"
 #include "mms/mms_json.h"
 #include "mms/mms_presets.h"
+#include "operators/operator_fill.h"
 #include "record/setting_record.h"
 #include "remote_control/sms_control_mode.h"
 #include "record/staged_write.h"
@@ -65,6 +66,24 @@ constexpr PresetListing kMmsPresets{kMmsCountryCount, &EnglishCountryName, &List
 
 constexpr std::array<std::string_view, 1> kSecretKeys{"password"};
 
+Status ApplyMmsOperator(const OperatorProvider& provider, Json& settings) {
+  const MmsOperatorFill fill = FillMmsFromOperator(provider);
+  if (!fill.findings.empty()) {
+    return Error{ErrorCode::kInvalidArgument,
+                 provider.name + ": mms.dat cannot take these values of the operator database:\n" +
+                     FindingLines(fill.findings)};
+  }
+  const MmsOperatorValues& v = fill.values;
+  settings["mode"] = "Customer";
+  settings["url"] = v.url;
+  settings["apn"] = v.apn;
+  settings["gateway"] = v.gateway;
+  settings["port"] = v.port;
+  settings["account"] = v.account;
+  settings["password"] = v.password;
+  return Status::Ok();
+}
+
 }  // namespace
 
 int MmsLayoutScore(std::span<const std::uint8_t> file) {
@@ -98,6 +117,7 @@ const KindDescription& MmsKind() {
       .secretKeys = kSecretKeys,
       .textRecords = &MmsTextRecords,
       .presets = &kMmsPresets,
+      .applyOperator = &ApplyMmsOperator,
   };
   return kMms;
 }

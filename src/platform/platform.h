@@ -19,6 +19,16 @@ std::uint16_t SystemDefaultLanguageId();
 // unknown languages give English US (0x0409). POSIX builds only.
 std::uint16_t LanguageIdFromLocale(std::string_view locale);
 
+// The two-letter code of the user's region, in lower case ("gb"); empty
+// when the system names none. On POSIX systems the territory of LC_ALL,
+// LC_MESSAGES, then LANG; on Windows the user's locale's country.
+std::string SystemRegionCode();
+
+// The territory of a POSIX locale name in lower case: "gb" for
+// "en_GB.UTF-8"; empty for "C", "POSIX", "de" or a territory that is not two
+// letters. POSIX builds only.
+std::string RegionFromLocale(std::string_view locale);
+
 // The folder a form writes into until the user picks another: "C:\" on
 // Windows, the user's home folder elsewhere.
 std::string DefaultDestinationFolder();

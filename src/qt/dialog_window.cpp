@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPalette>
 #include <QPushButton>
@@ -91,6 +92,9 @@ QWidget* DialogWindow::Build(const ControlTemplate& control) {
     case ControlKind::kDropdownCombo:
       widget = MakeList(control, validator);
       break;
+    case ControlKind::kListBox:
+      widget = MakeListBox(control);
+      break;
   }
 
   QRect place = units_.Rect(control.x, control.y, control.width, control.height);
@@ -168,6 +172,20 @@ QWidget* DialogWindow::MakeList(const ControlTemplate& control, EditInputValidat
   return list;
 }
 
+QWidget* DialogWindow::MakeListBox(const ControlTemplate& control) {
+  auto* list = new QListWidget(this);
+  list->setSelectionMode(QAbstractItemView::SingleSelection);
+  list->setUniformItemSizes(true);
+  const ControlId id = control.id;
+  // The program's own changes are made with the signals blocked: whatever
+  // arrives here is the user's.
+  connect(list, &QListWidget::currentRowChanged, this, [this, id] { emit selectionChanged(id); });
+  // A double click takes the entry as Enter does; Enter itself reaches the
+  // window, since the list passes it on.
+  connect(list, &QListWidget::itemDoubleClicked, this, [this] { emit clicked(kIdOk); });
+  return list;
+}
+
 QWidget* DialogWindow::Control(ControlId id) const {
   const auto found = controls_.find(id);
   return found == controls_.end() ? nullptr : found->second.widget;
@@ -181,6 +199,10 @@ QLineEdit* DialogWindow::EditOf(ControlId id) const {
 }
 
 QComboBox* DialogWindow::ListOf(ControlId id) const { return qobject_cast<QComboBox*>(Control(id)); }
+
+QListWidget* DialogWindow::ListBoxOf(ControlId id) const {
+  return qobject_cast<QListWidget*>(Control(id));
+}
 
 EditInputValidator* DialogWindow::ValidatorOf(ControlId id) const {
   const auto found = controls_.find(id);

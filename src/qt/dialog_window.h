@@ -6,6 +6,7 @@
 //     (Enter clicks the focused push button, else it is a click on kIdOk)
 //   Esc or the close box                       -> clicked(kIdCancel)
 //   a list entry picked by the user             -> selectionChanged(id)
+//   a list-box entry double-clicked             -> clicked(kIdOk)
 //   an edit's text changed by the user          -> textEdited(id)
 //   the user leaves an edit (Tab, a click)      -> focusLeft(id), queued, so
 //     that what it shows comes after the click that moved the focus
@@ -28,6 +29,7 @@
 
 class QComboBox;
 class QLineEdit;
+class QListWidget;
 
 namespace quelmo {
 
@@ -52,6 +54,7 @@ class DialogWindow final : public QWidget {
   // The edit part of an edit or a drop-down combo; nullptr for other kinds.
   QLineEdit* EditOf(ControlId id) const;
   QComboBox* ListOf(ControlId id) const;
+  QListWidget* ListBoxOf(ControlId id) const;
   EditInputValidator* ValidatorOf(ControlId id) const;
   // The control `widget` belongs to (the combo for its edit part); nullopt
   // for the window itself and for controls without an id.
@@ -114,6 +117,7 @@ class DialogWindow final : public QWidget {
   QWidget* MakeButton(const ControlTemplate& control);
   QWidget* MakeEdit(const ControlTemplate& control, EditInputValidator*& validator);
   QWidget* MakeList(const ControlTemplate& control, EditInputValidator*& validator);
+  QWidget* MakeListBox(const ControlTemplate& control);
 
   DialogTemplate template_;
   DialogUnits units_;

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "app/turns.h"
 #include "qt/balloon_window.h"
 #include "dialogs/dialog_template.h"
 #include "qt/dialog_window.h"
@@ -25,7 +26,8 @@ HostedScreen::~HostedScreen() {
 }
 
 Result<std::unique_ptr<HostedScreen>> HostedScreen::Make(Next which, AppContext& context,
-                                                         DialogAdapter& dialogs, QWidget* over) {
+                                                         DialogAdapter& dialogs, QWidget* over,
+                                                         HostedScreen* beneath) {
   const int resource = DialogResourceOf(which);
   if (resource == 0) {
     return Error{ErrorCode::kInvalidArgument, "this step of the program has no window"};
@@ -36,7 +38,9 @@ Result<std::unique_ptr<HostedScreen>> HostedScreen::Make(Next which, AppContext&
   auto window = std::make_unique<DialogWindow>(std::move(dialog).value(), over);
   if (over != nullptr) window->setWindowModality(Qt::WindowModal);
   std::unique_ptr<HostedScreen> screen(new HostedScreen(which, std::move(window), dialogs));
-  screen->logic_ = MakeScreen(which, *screen->view_, context);
+  screen->logic_ = beneath != nullptr
+                       ? MakeScreenOver(which, *screen->view_, context, *beneath->logic_)
+                       : MakeScreen(which, *screen->view_, context);
   if (screen->logic_ == nullptr) {
     return Error{ErrorCode::kUnavailable,
                  "dialog resource " + std::to_string(resource) + " has no logic in this build"};
@@ -84,7 +88,7 @@ void HostedScreen::Connect() {
 
 void HostedScreen::Apply(Next next) {
   if (next == Next::kStay) return;
-  if (next != Next::kAbout) ended_ = true;
+  if (TurnAfter(next) != Turn::kOpenOver) ended_ = true;
   if (on_next_) on_next_(next);
 }
 

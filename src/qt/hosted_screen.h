@@ -27,10 +27,13 @@ class HostedScreen final : public QObject {
 
  public:
   // Builds the window of `which` (not yet shown) and opens its logic. `over`:
-  // the window it is shown over, modally (the About window over the launcher).
+  // the window it is shown over, modally (the About window over the launcher,
+  // the operator finder over a form), and `beneath` that window's screen,
+  // whose logic may make this one's.
   static Result<std::unique_ptr<HostedScreen>> Make(Next which, AppContext& context,
                                                     DialogAdapter& dialogs,
-                                                    QWidget* over = nullptr);
+                                                    QWidget* over = nullptr,
+                                                    HostedScreen* beneath = nullptr);
   ~HostedScreen() override;
 
   Next Which() const { return which_; }
@@ -40,7 +43,7 @@ class HostedScreen final : public QObject {
   void Hide();
 
   // Called with every answer of the logic other than kStay. After an answer
-  // that ends the window (anything but kAbout), the window takes no more
+  // that ends the window (anything but opening a window over it), the window takes no more
   // actions.
   void SetOnNext(std::function<void(Next)> on_next) { on_next_ = std::move(on_next); }
 

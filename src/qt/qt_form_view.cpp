@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStringList>
@@ -65,16 +66,25 @@ std::string QtFormView::Text(ControlId id) const {
     value = edit->text();
   } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
     value = list->currentText();
+  } else if (auto* box = qobject_cast<QListWidget*>(widget)) {
+    if (const QListWidgetItem* item = box->currentItem()) value = item->text();
   }
   return value.toStdString();
 }
 
 void QtFormView::SetItems(ControlId id, const std::vector<std::string>& items) {
-  QComboBox* list = window_.ListOf(id);
-  if (list == nullptr) return;
   QStringList entries;
   entries.reserve(static_cast<qsizetype>(items.size()));
   for (const std::string& item : items) entries << QString::fromStdString(item);
+  if (QListWidget* box = window_.ListBoxOf(id)) {
+    const QSignalBlocker blocker(box);
+    box->clear();
+    box->addItems(entries);
+    box->setCurrentRow(-1);
+    return;
+  }
+  QComboBox* list = window_.ListOf(id);
+  if (list == nullptr) return;
   const QSignalBlocker blocker(list);
   list->clear();
   list->addItems(entries);
@@ -84,6 +94,12 @@ void QtFormView::SetItems(ControlId id, const std::vector<std::string>& items) {
 }
 
 void QtFormView::SetSelection(ControlId id, int index) {
+  if (QListWidget* box = window_.ListBoxOf(id)) {
+    const QSignalBlocker blocker(box);
+    box->setCurrentRow(index >= 0 && index < box->count() ? index : -1);
+    if (box->currentItem() != nullptr) box->scrollToItem(box->currentItem());
+    return;
+  }
   QComboBox* list = window_.ListOf(id);
   if (list == nullptr) return;
   const QSignalBlocker blocker(list);
@@ -92,6 +108,11 @@ void QtFormView::SetSelection(ControlId id, int index) {
 }
 
 int QtFormView::Selection(ControlId id) const {
+  if (const QListWidget* box = window_.ListBoxOf(id)) {
+    // Unselected (Ctrl+click) counts as none, whatever row has the focus.
+    const QListWidgetItem* current = box->currentItem();
+    return current != nullptr && current->isSelected() ? box->currentRow() : -1;
+  }
   const QComboBox* list = window_.ListOf(id);
   if (list == nullptr) return -1;
   if (list->isEditable()) {

@@ -80,6 +80,25 @@ Status RenderScreenshots(AppContext& context, const QString& folder) {
     }
     (*screen)->Hide();
   }
+  // The operator finder, over the MMS form it fills.
+  const std::string finder_name = "finder-" + language + ".png";
+  Result<std::unique_ptr<HostedScreen>> form = HostedScreen::Make(Next::kMmsForm, context, dialogs);
+  Result<std::unique_ptr<HostedScreen>> finder =
+      form ? HostedScreen::Make(Next::kOperatorFinder, context, dialogs, &(*form)->Window(), form->get())
+           : Result<std::unique_ptr<HostedScreen>>(form.error());
+  if (!finder) {
+    failures += "\n  " + finder_name + ": " + finder.message();
+  } else {
+    DialogWindow& window = (*finder)->Window();
+    window.show();
+    QApplication::processEvents();
+    const QString path = QDir(folder).filePath(QString::fromStdString(finder_name));
+    if (!Framed(window).save(path, "PNG")) {
+      failures += "\n  " + finder_name + ": cannot write " + path.toStdString();
+    }
+    (*finder)->Hide();
+    (*form)->Hide();
+  }
   if (!failures.empty()) {
     return Error{ErrorCode::kIoError, "some windows were not rendered:" + failures};
   }

@@ -40,7 +40,7 @@ void WindowLoop::Open(Next which) {
 void WindowLoop::OpenOver(Next which) {
   if (over_ != nullptr) return;
   Result<std::unique_ptr<HostedScreen>> screen =
-      HostedScreen::Make(which, context_, dialogs_, &current_->Window());
+      HostedScreen::Make(which, context_, dialogs_, &current_->Window(), current_.get());
   if (!screen) {
     dialogs_.ShowMessage(&current_->Window(), QString::fromStdString(screen.message()),
                          MessageIcon::kWarning);

@@ -6,6 +6,7 @@
 #include "camera/camera_form.h"
 #include "mms/mms_controls.h"
 #include "mms/mms_form.h"
+#include "operators/operator_finder_controls.h"
 #include "sms/sms_controls.h"
 #include "sms/sms_form.h"
 #include "smtp/smtp_controls.h"
@@ -27,6 +28,8 @@ int DialogResourceOf(Next window) {
       return kSmtpDialogResource;
     case Next::kSmsForm:
       return kSmsDialogResource;
+    case Next::kOperatorFinder:
+      return kOperatorFinderDialogResource;
     case Next::kStay:
     case Next::kClose:
     case Next::kQuit:
@@ -49,12 +52,19 @@ std::unique_ptr<FormLogic> MakeScreen(Next window, FormView& view, AppContext& c
       return std::make_unique<SmsForm>(view, context);
     case Next::kMmsForm:
       return std::make_unique<MmsForm>(view, context);
+    case Next::kOperatorFinder:
     case Next::kStay:
     case Next::kClose:
     case Next::kQuit:
       return nullptr;
   }
   return nullptr;
+}
+
+std::unique_ptr<FormLogic> MakeScreenOver(Next window, FormView& view, AppContext& context,
+                                          FormLogic& beneath) {
+  if (std::unique_ptr<FormLogic> made = beneath.MakeWindowOver(window, view)) return made;
+  return MakeScreen(window, view, context);
 }
 
 }  // namespace quelmo

@@ -16,10 +16,16 @@
 namespace quelmo {
 
 // The dialog resource of a window: 102 launcher, 100 About, 129 camera,
-// 130 MMS, 147 SMTP/GPRS, 155 SMS. 0 for kStay, kClose and kQuit.
+// 130 MMS, 147 SMTP/GPRS, 155 SMS, 1200 the operator finder. 0 for kStay, kClose and kQuit.
 int DialogResourceOf(Next window);
 
-// The logic of a window, driving `view`; nullptr for kStay, kClose and kQuit.
+// The logic of a window, driving `view`; nullptr for kStay, kClose and kQuit,
+// and for a window that only the window beneath it can make.
 std::unique_ptr<FormLogic> MakeScreen(Next window, FormView& view, AppContext& context);
+
+// The logic of a window opened over `beneath`: the one `beneath` makes for
+// it (the finder over a form), else as MakeScreen.
+std::unique_ptr<FormLogic> MakeScreenOver(Next window, FormView& view, AppContext& context,
+                                          FormLogic& beneath);
 
 }  // namespace quelmo

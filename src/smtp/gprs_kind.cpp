@@ -4,6 +4,7 @@
 #include <array>
 
 #include "app/app_state.h"
+#include "operators/operator_fill.h"
 #include "record/setting_record.h"
 #include "remote_control/sms_control_mode.h"
 #include "record/staged_write.h"
@@ -57,6 +58,20 @@ constexpr PresetListing kGprsPresets{kGprsCountryCount, &EnglishCountryName, &Li
 
 constexpr std::array<std::string_view, 2> kSecretKeys{"gprsPassword", "senderPassword"};
 
+Status ApplyGprsOperator(const OperatorProvider& provider, Json& settings) {
+  const GprsOperatorFill fill = FillGprsFromOperator(provider);
+  if (!fill.findings.empty()) {
+    return Error{ErrorCode::kInvalidArgument,
+                 provider.name + ": gprs.dat cannot take these values of the operator database:\n" +
+                     FindingLines(fill.findings)};
+  }
+  settings["apnMode"] = "Customer";
+  settings["apn"] = fill.values.apn;
+  settings["gprsAccount"] = fill.values.account;
+  settings["gprsPassword"] = fill.values.password;
+  return Status::Ok();
+}
+
 }  // namespace
 
 int GprsLayoutScore(std::span<const std::uint8_t> file) {
@@ -92,6 +107,7 @@ const KindDescription& GprsKind() {
       .secretKeys = kSecretKeys,
       .textRecords = &GprsTextRecords,
       .presets = &kGprsPresets,
+      .applyOperator = &ApplyGprsOperator,
   };
   return kGprs;
 }

@@ -14,6 +14,10 @@
 #include "smtp/gprs_load.h"
 #include "smtp/gprs_presets.h"
 #include "smtp/smtp_texts.h"
+#include "operators/operator_fill.h"
+#include "operators/operator_finder_controls.h"
+#include "operators/operator_finder_form.h"
+#include "operators/operator_finder_texts.h"
 #include "text/gbk.h"
 
 namespace quelmo {
@@ -52,6 +56,20 @@ constexpr TextEdit kTextEdits[] = {
 
 constexpr ControlId kAccessPointEdits[] = {kApnEdit, kGprsAccountEdit, kGprsPasswordEdit};
 
+// Where each value of the operator database goes, by the key its findings
+// name it with.
+struct OperatorValueField {
+  std::string_view key;
+  ControlId label;
+  ControlId edit;
+  std::string GprsOperatorValues::*value;
+};
+constexpr OperatorValueField kOperatorValueFields[] = {
+    {"apn", kApnLabel, kApnEdit, &GprsOperatorValues::apn},
+    {"gprsAccount", kGprsAccountLabel, kGprsAccountEdit, &GprsOperatorValues::account},
+    {"gprsPassword", kGprsPasswordLabel, kGprsPasswordEdit, &GprsOperatorValues::password},
+};
+
 }  // namespace
 
 SmtpForm::SmtpForm(FormView& view, AppContext& context)
@@ -77,6 +95,7 @@ void SmtpForm::Open() {
   view_.SetItems(kSmtpSmsControlList, SmsControlEntries(language_));
   view_.SetSelection(kSmtpSmsControlList, kSmsControlOff);
   for (const TextEdit& text : kTextEdits) view_.SetByteLimit(text.edit, text.limit);
+  view_.SetText(kFindOperatorButton, FindOperatorText(language_));
   ShowPreset(kGprsChina, 0);
   folder_.Open();
   ShowDailyLimit();
@@ -95,6 +114,8 @@ Next SmtpForm::Clicked(ControlId id) {
       break;
     case kSmtpExitButton:
       return Next::kLauncher;
+    case kFindOperatorButton:
+      return Next::kOperatorFinder;
     default:
       // Enter on no button (kIdOk) does nothing: ending the run there would
       // lose everything typed.
@@ -193,6 +214,40 @@ void SmtpForm::ShowPreset(int country, int operator_index) {
   Show(kApnEdit, std::string(shown.apn));
   Show(kGprsAccountEdit, std::string(shown.account));
   Show(kGprsPasswordEdit, std::string(shown.password));
+}
+
+std::unique_ptr<FormLogic> SmtpForm::MakeWindowOver(Next which, FormView& view) {
+  return MakeOperatorFinder(which, view, context_, *this);
+}
+
+OperatorPreview SmtpForm::PreviewOperator(const OperatorProvider& provider) const {
+  const GprsOperatorFill fill = FillGprsFromOperator(provider);
+  const std::vector<ControlCaption> captions = SmtpCaptions(language_);
+  OperatorPreview preview;
+  for (const OperatorValueField& field : kOperatorValueFields) {
+    std::string label(field.key);
+    for (const ControlCaption& caption : captions) {
+      if (caption.id == field.label) label = caption.text;
+    }
+    preview.rows.push_back({std::move(label), fill.values.*field.value});
+  }
+  preview.findings = FindingLines(fill.findings);
+  return preview;
+}
+
+void SmtpForm::ApplyOperator(const OperatorProvider& provider) {
+  const GprsOperatorFill fill = FillGprsFromOperator(provider);
+  // Unlike a switch of the mode list, the mail texts the user typed stay.
+  if (AutoMode()) {
+    view_.SetSelection(kApnModeList, kApnCustomer);
+    FillCustomer();
+  }
+  for (const OperatorValueField& field : kOperatorValueFields) Show(field.edit, fill.values.*field.value);
+  if (fill.findings.empty()) return;
+  view_.ShowMessage(OperatorValuesNotTaken(FindingLines(fill.findings), language_));
+  for (const OperatorValueField& field : kOperatorValueFields) {
+    if (field.key == fill.findings.front().key) view_.FocusAndSelectAll(field.edit);
+  }
 }
 
 void SmtpForm::ModeChanged() {

@@ -9,7 +9,9 @@
 // texts are converted back as they are shown. The mode, country and operator
 // are read from their lists where they stand.
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "app/app_context.h"
 #include "app/form_logic.h"
@@ -20,13 +22,14 @@
 #include "smtp/gprs_load.h"
 #include "smtp/gprs_settings.h"
 #include "smtp/smtp_controls.h"
+#include "operators/operator_target.h"
 
 namespace quelmo {
 
 
 inline constexpr const char* kGprsLoadFilter = "Quelmo Files (*.dat)|*.dat|All Files (*.*)|*.*||";
 
-class SmtpForm final : public FormLogic {
+class SmtpForm final : public FormLogic, public OperatorTarget {
  public:
   SmtpForm(FormView& view, AppContext& context);
 
@@ -36,6 +39,11 @@ class SmtpForm final : public FormLogic {
   Next TextEdited(ControlId id) override;
   Next FocusLeft(ControlId id) override;
   BalloonHint* Hint() override { return &hint_; }
+  // "Find operator…" opens the finder over the form, which fills Customer
+  // mode's access point through the two functions below.
+  std::unique_ptr<FormLogic> MakeWindowOver(Next which, FormView& view) override;
+  OperatorPreview PreviewOperator(const OperatorProvider& provider) const override;
+  void ApplyOperator(const OperatorProvider& provider) override;
 
  private:
   // What Save would write, in the file's code page, before the preset step

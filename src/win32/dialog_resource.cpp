@@ -9,6 +9,7 @@ namespace {
 constexpr std::uint16_t kButtonAtom = 0x0080;
 constexpr std::uint16_t kEditAtom = 0x0081;
 constexpr std::uint16_t kStaticAtom = 0x0082;
+constexpr std::uint16_t kListBoxAtom = 0x0083;
 constexpr std::uint16_t kComboBoxAtom = 0x0085;
 
 class TemplateWriter {
@@ -86,6 +87,12 @@ Win32Styles ControlStyles(const ControlTemplate& control) {
     case ControlKind::kDropdownCombo:
       styles.classAtom = kComboBoxAtom;
       styles.style |= WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL;
+      break;
+    case ControlKind::kListBox:
+      styles.classAtom = kListBoxAtom;
+      styles.exStyle = WS_EX_CLIENTEDGE;
+      // LBS_NOTIFY: a pick and a double click reach the dialog.
+      styles.style |= WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
       break;
   }
   return styles;

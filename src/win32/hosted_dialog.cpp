@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "app/turns.h"
 #include "dialogs/accessible_names.h"
 #include "screens/screens.h"
 #include "text/utf16.h"
@@ -48,7 +49,8 @@ HostedDialog::~HostedDialog() {
 }
 
 Result<std::unique_ptr<HostedDialog>> HostedDialog::Make(Next which, AppContext& context,
-                                                         NativeDialogs& dialogs, HWND owner) {
+                                                         NativeDialogs& dialogs, HWND owner,
+                                                         HostedDialog* beneath) {
   const int resource = DialogResourceOf(which);
   if (resource == 0) {
     return Error{ErrorCode::kInvalidArgument, "this step of the program has no window"};
@@ -73,7 +75,9 @@ Result<std::unique_ptr<HostedDialog>> HostedDialog::Make(Next which, AppContext&
   dialog->view_ = std::make_unique<NativeFormView>(window, dialog->layout_, dialogs);
   HostedDialog* self = dialog.get();
   dialog->view_->SetOnTextsChanged([self](HWND control) { self->TextsChanged(control); });
-  dialog->logic_ = MakeScreen(which, *dialog->view_, context);
+  dialog->logic_ = beneath != nullptr
+                       ? MakeScreenOver(which, *dialog->view_, context, *beneath->logic_)
+                       : MakeScreen(which, *dialog->view_, context);
   if (dialog->logic_ == nullptr) {
     return Error{ErrorCode::kUnavailable,
                  "dialog resource " + std::to_string(resource) + " has no logic in this build"};
@@ -274,6 +278,18 @@ bool HostedDialog::Command(ControlId id, UINT code) {
         return true;
       }
       return false;
+    case ControlKind::kListBox:
+      if (view_->Quiet()) return false;
+      if (code == LBN_SELCHANGE) {
+        Apply(logic_->SelectionChanged(id));
+        return true;
+      }
+      // A double click takes the entry, as Enter does.
+      if (code == LBN_DBLCLK) {
+        Apply(logic_->Clicked(kIdOk));
+        return true;
+      }
+      return false;
     default:
       if ((id == kIdOk || id == kIdCancel) && code == BN_CLICKED) {
         Apply(logic_->Clicked(id));
@@ -285,7 +301,7 @@ bool HostedDialog::Command(ControlId id, UINT code) {
 
 void HostedDialog::Apply(Next next) {
   if (next == Next::kStay) return;
-  if (next != Next::kAbout) ended_ = true;
+  if (TurnAfter(next) != Turn::kOpenOver) ended_ = true;
   if (on_next_) on_next_(next);
 }
 

@@ -32,9 +32,12 @@ class NativeTextFitter;
 class HostedDialog {
  public:
   // Makes the window of `which` (hidden) and opens its logic. `owner`: the
-  // window it is shown over (the About window over the launcher).
+  // window it is shown over (the About window over the launcher, the operator
+  // finder over a form), and `beneath` that window's dialog, whose logic may
+  // make this one's.
   static Result<std::unique_ptr<HostedDialog>> Make(Next which, AppContext& context,
-                                                    NativeDialogs& dialogs, HWND owner = nullptr);
+                                                    NativeDialogs& dialogs, HWND owner = nullptr,
+                                                    HostedDialog* beneath = nullptr);
   ~HostedDialog();
   HostedDialog(const HostedDialog&) = delete;
   HostedDialog& operator=(const HostedDialog&) = delete;
@@ -56,7 +59,7 @@ class HostedDialog {
   bool PreTranslate(MSG& message);
 
   // Called with every answer of the logic other than kStay. After an answer
-  // that ends the window (anything but kAbout), the window takes no more
+  // that ends the window (anything but opening a window over it), the window takes no more
   // actions.
   void SetOnNext(std::function<void(Next)> on_next) { on_next_ = std::move(on_next); }
 

@@ -90,18 +90,44 @@ void NativeFormView::SetText(ControlId id, std::string_view text) {
 }
 
 std::string NativeFormView::Text(ControlId id) const {
+  const ControlTemplate* control = layout_.Find(id);
   HWND window = ControlWindow(id);
-  return window != nullptr ? Utf8(WindowText(window)) : std::string();
+  if (window == nullptr) return {};
+  if (control->kind == ControlKind::kListBox) {
+    // The entry selected, as a drop-down list shows it.
+    const LRESULT selected = SendMessageW(window, LB_GETCURSEL, 0, 0);
+    if (selected == LB_ERR) return {};
+    std::wstring entry(static_cast<std::size_t>(SendMessageW(window, LB_GETTEXTLEN, selected, 0)) + 1,
+                       L'\0');
+    const LRESULT copied = SendMessageW(window, LB_GETTEXT, selected, reinterpret_cast<LPARAM>(entry.data()));
+    entry.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+    return Utf8(entry);
+  }
+  return Utf8(WindowText(window));
 }
 
 void NativeFormView::SetItems(ControlId id, const std::vector<std::string>& items) {
   const ControlTemplate* control = layout_.Find(id);
   HWND list = ControlWindow(id);
   if (control == nullptr || list == nullptr ||
-      (control->kind != ControlKind::kDropdownList && control->kind != ControlKind::kDropdownCombo)) {
+      (control->kind != ControlKind::kDropdownList && control->kind != ControlKind::kDropdownCombo &&
+       control->kind != ControlKind::kListBox)) {
     return;
   }
   const QuietScope quiet(*this);
+  if (control->kind == ControlKind::kListBox) {
+    // Redrawn once, not after every entry of a long list.
+    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(list, LB_RESETCONTENT, 0, 0);
+    for (const std::string& item : items) {
+      const std::wstring wide = Wide(item);
+      SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+    }
+    SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
+    return;
+  }
   SendMessageW(list, CB_RESETCONTENT, 0, 0);
   for (const std::string& item : items) {
     const std::wstring wide = Wide(item);
@@ -120,6 +146,12 @@ void NativeFormView::SetSelection(ControlId id, int index) {
   HWND list = ControlWindow(id);
   if (control == nullptr || list == nullptr) return;
   const QuietScope quiet(*this);
+  if (control->kind == ControlKind::kListBox) {
+    const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+    const bool valid = index >= 0 && index < count;
+    SendMessageW(list, LB_SETCURSEL, valid ? static_cast<WPARAM>(index) : static_cast<WPARAM>(-1), 0);
+    return;
+  }
   const int count = static_cast<int>(SendMessageW(list, CB_GETCOUNT, 0, 0));
   const bool valid = index >= 0 && index < count;
   SendMessageW(list, CB_SETCURSEL, valid ? static_cast<WPARAM>(index) : static_cast<WPARAM>(-1), 0);
@@ -139,6 +171,10 @@ int NativeFormView::Selection(ControlId id) const {
     const LRESULT found = SendMessageW(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                        reinterpret_cast<LPARAM>(text.c_str()));
     return found == CB_ERR ? -1 : static_cast<int>(found);
+  }
+  if (control->kind == ControlKind::kListBox) {
+    const LRESULT selected = SendMessageW(list, LB_GETCURSEL, 0, 0);
+    return selected == LB_ERR ? -1 : static_cast<int>(selected);
   }
   const LRESULT selected = SendMessageW(list, CB_GETCURSEL, 0, 0);
   return selected == CB_ERR ? -1 : static_cast<int>(selected);

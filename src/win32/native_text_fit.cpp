@@ -24,6 +24,7 @@ FitRole RoleOf(ControlKind kind) {
       return FitRole::kText;
     case ControlKind::kEdit:
     case ControlKind::kIcon:
+    case ControlKind::kListBox:  // scrolls, as an edit does
       break;
   }
   return FitRole::kFixed;

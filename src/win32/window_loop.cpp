@@ -73,7 +73,7 @@ void WindowLoop::Open(Next which) {
 void WindowLoop::OpenOver(Next which) {
   if (over_ != nullptr || current_ == nullptr) return;
   HWND beneath = current_->Window();
-  Result<std::unique_ptr<HostedDialog>> dialog = HostedDialog::Make(which, context_, dialogs_, beneath);
+  Result<std::unique_ptr<HostedDialog>> dialog = HostedDialog::Make(which, context_, dialogs_, beneath, current_.get());
   if (!dialog) {
     dialogs_.ShowMessage(beneath, dialog.message(), MessageIcon::kWarning);
     return;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/turns.h"
 #include "support/fake_preference_backend.h"
 #include "support/fake_view.h"
 
@@ -30,6 +31,9 @@ TEST_F(ScreensTest, EachWindowHasItsDialogTemplate) {
   EXPECT_EQ(DialogResourceOf(Next::kMmsForm), 130);
   EXPECT_EQ(DialogResourceOf(Next::kSmtpForm), 147);
   EXPECT_EQ(DialogResourceOf(Next::kSmsForm), 155);
+  EXPECT_EQ(DialogResourceOf(Next::kOperatorFinder), 1200);
+  // Only the form beneath makes the finder: it fills that form.
+  EXPECT_EQ(MakeScreen(Next::kOperatorFinder, view_, context_), nullptr);
   EXPECT_EQ(DialogResourceOf(Next::kQuit), 0);
   EXPECT_EQ(MakeScreen(Next::kQuit, view_, context_), nullptr);
   EXPECT_EQ(MakeScreen(Next::kStay, view_, context_), nullptr);
@@ -50,6 +54,21 @@ TEST_F(ScreensTest, FormsWithoutTheirLogicYetOpenWithTheModelTitleAndLeaveToTheL
     EXPECT_EQ(logic->Clicked(kIdCancel), Next::kLauncher);
     EXPECT_EQ(logic->Clicked(kIdOk), Next::kStay);  // Enter on no button ends no form
   }
+}
+
+TEST_F(ScreensTest, TheFinderOpensOverTheMmsAndGprsFormsOnly) {
+  context_.operatorDatabase = []() -> Result<const OperatorDatabase*> {
+    return Error{ErrorCode::kNotFound, "none here"};
+  };
+  for (const Next form : {Next::kMmsForm, Next::kSmtpForm, Next::kCameraForm, Next::kSmsForm}) {
+    const std::unique_ptr<FormLogic> beneath = Open(form);
+    FakeView over;
+    const bool offers = form == Next::kMmsForm || form == Next::kSmtpForm;
+    EXPECT_EQ(MakeScreenOver(Next::kOperatorFinder, over, context_, *beneath) != nullptr, offers)
+        << DialogResourceOf(form);
+    EXPECT_NE(MakeScreenOver(Next::kAbout, over, context_, *beneath), nullptr);
+  }
+  EXPECT_EQ(TurnAfter(Next::kOperatorFinder), Turn::kOpenOver);
 }
 
 TEST_F(ScreensTest, LauncherComesFromTheSharedState) {

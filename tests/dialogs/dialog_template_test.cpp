@@ -18,7 +18,8 @@ TEST(DialogTemplate, ParsesEveryKindAndStyle) {
        "style": ["read-only", "digits", "centred", "password", "hscroll"], "text": ""},
       {"id": 11, "kind": "dropdown-combo", "x": 0, "y": 0, "w": 9, "h": 60},
       {"id": -1, "kind": "group-box", "x": 0, "y": 0, "w": 9, "h": 9, "text": "中文"},
-      {"id": -2, "kind": "icon", "x": 0, "y": 0, "w": 9, "h": 9}
+      {"id": -2, "kind": "icon", "x": 0, "y": 0, "w": 9, "h": 9},
+      {"id": 12, "kind": "list-box", "x": 0, "y": 0, "w": 9, "h": 40}
     ]})");
   ASSERT_TRUE(dialog.ok()) << dialog.message();
   EXPECT_EQ(dialog->id, 7);
@@ -26,7 +27,7 @@ TEST(DialogTemplate, ParsesEveryKindAndStyle) {
   EXPECT_EQ(dialog->pointSize, 10);
   EXPECT_EQ(dialog->systemMenuCommand, 16);
   EXPECT_TRUE(dialog->topmost);
-  ASSERT_EQ(dialog->controls.size(), 5u);
+  ASSERT_EQ(dialog->controls.size(), 6u);
 
   const ControlTemplate& ok = *dialog->Find(1);
   EXPECT_EQ(ok.kind, ControlKind::kPushButton);
@@ -36,6 +37,7 @@ TEST(DialogTemplate, ParsesEveryKindAndStyle) {
   const ControlStyle& edit = dialog->Find(10)->style;
   EXPECT_TRUE(edit.readOnly && edit.digits && edit.centred && edit.password && edit.hscroll);
   EXPECT_EQ(dialog->Find(11)->kind, ControlKind::kDropdownCombo);
+  EXPECT_EQ(dialog->Find(12)->kind, ControlKind::kListBox);
   EXPECT_EQ(dialog->Find(-1)->text, "中文");
 }
 
@@ -63,7 +65,7 @@ TEST(DialogTemplate, RefusesBrokenTemplatesSayingWhy) {
 }
 
 TEST(DialogTemplate, EveryShippedDialogLoadsAndFitsItsWindow) {
-  for (const int resource : {100, 102, 129, 130, 147, 155}) {
+  for (const int resource : {100, 102, 129, 130, 147, 155, 1200}) {
     const Result<DialogTemplate> dialog = LoadDialogTemplate(resource);
     ASSERT_TRUE(dialog.ok()) << dialog.message();
     EXPECT_EQ(dialog->id, resource);

@@ -122,3 +122,21 @@ TEST(DefaultDestinationFolder, HomeFirstThenThePasswordDatabase) {
 
 }  // namespace
 }  // namespace quelmo
+
+namespace quelmo {
+namespace {
+
+TEST(RegionFromLocale, TheTerritoryInLowerCaseOrNone) {
+  const struct {
+    const char* locale;
+    const char* region;
+  } kCases[] = {
+      {"en_GB.UTF-8", "gb"}, {"de_DE@euro", "de"}, {"zh_CN", "cn"}, {"pt-br", "br"},
+      {"en_us.utf8", "us"},  {"de", ""},           {"C", ""},       {"POSIX", ""},
+      {"", ""},              {"C.UTF-8", ""},      {"es_419", ""},  {"en_GBR", ""},
+  };
+  for (const auto& c : kCases) EXPECT_EQ(RegionFromLocale(c.locale), c.region) << c.locale;
+}
+
+}  // namespace
+}  // namespace quelmo

@@ -13,6 +13,8 @@
 #include "qt/qt_form_view.h"
 #include "recording_dialogs.h"
 #include "screens/screens.h"
+#include "operators/operator_finder_controls.h"
+#include "operators/sample_operators.h"
 #include "support/fake_preference_backend.h"
 
 namespace quelmo {
@@ -75,6 +77,42 @@ TEST(DialogTemplate, EveryControlAWindowsLogicAddressesIsInItsTemplate) {
             << "dialog " << DialogResourceOf(which) << " has no control " << id << " (language "
             << language << ")";
       }
+    }
+  }
+}
+
+TEST(DialogTemplate, EveryControlTheOperatorFinderAddressesIsInItsTemplate) {
+  FakePreferenceBackend backend;
+  PreferenceStore store(backend, 0x0409);
+  RecordingDialogs dialogs;
+  static const OperatorDatabase database = testing::SampleDatabase();
+  for (const Next beneath : {Next::kMmsForm, Next::kSmtpForm}) {
+    for (const int language : {kChinese, kEnglish}) {
+      AppState state;
+      state.languageIndex = language;
+      AppContext context{state, store, SystemFileSystem(), SystemLocalClock(), "/tmp"};
+      context.operatorDatabase = []() -> Result<const OperatorDatabase*> { return &database; };
+      context.operatorRegion = "gb";
+      DialogWindow form_window(LoadDialogTemplate(DialogResourceOf(beneath)).value());
+      QtFormView form_view(form_window, dialogs);
+      const std::unique_ptr<FormLogic> form = MakeScreen(beneath, form_view, context);
+      form->Open();
+      ASSERT_EQ(form->Clicked(kFindOperatorButton), Next::kOperatorFinder);
+      ASSERT_NE(form_window.Control(kFindOperatorButton), nullptr);
+
+      DialogWindow window(LoadDialogTemplate(DialogResourceOf(Next::kOperatorFinder)).value());
+      QtFormView view(window, dialogs);
+      AddressRecordingView recorder(view);
+      const std::unique_ptr<FormLogic> finder =
+          MakeScreenOver(Next::kOperatorFinder, recorder, context, *form);
+      ASSERT_NE(finder, nullptr);
+      finder->Open();
+      finder->TextEdited(kFinderSearchEdit);
+      finder->SelectionChanged(kFinderMatchList);
+      for (const ControlId id : recorder.addressed) {
+        EXPECT_NE(window.Control(id), nullptr) << "the finder has no control " << id;
+      }
+      EXPECT_EQ(view.Selection(kFinderMatchList), 0) << "the first match is chosen";
     }
   }
 }

@@ -3,6 +3,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QSignalSpy>
 #include <string>
 #include <vector>
@@ -35,6 +36,10 @@ class QtViewHarness {
     std::vector<std::string> items;
     const QComboBox* box = window_.ListOf(list);
     for (int i = 0; box != nullptr && i < box->count(); ++i) items.push_back(box->itemText(i).toStdString());
+    const QListWidget* list_box = window_.ListBoxOf(list);
+    for (int i = 0; list_box != nullptr && i < list_box->count(); ++i) {
+      items.push_back(list_box->item(i)->text().toStdString());
+    }
     return items;
   }
   bool IsEnabled(ControlId id) { return window_.Control(id)->isEnabled(); }

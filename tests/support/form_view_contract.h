@@ -39,6 +39,7 @@ inline constexpr ControlId kButton = 12;
 inline constexpr ControlId kList = 13;
 inline constexpr ControlId kCombo = 14;
 inline constexpr ControlId kEdit = 15;
+inline constexpr ControlId kListBox = 16;
 
 inline constexpr const char* kContractDialogJson = R"({
   "id": 903, "title": "Contract", "width": 200, "height": 120,
@@ -49,6 +50,7 @@ inline constexpr const char* kContractDialogJson = R"({
     {"id": 14, "kind": "dropdown-combo", "x": 134, "y": 10, "w": 60, "h": 60},
     {"id": 15, "kind": "edit", "x": 8, "y": 30, "w": 120, "h": 14, "style": ["hscroll"]},
     {"id": 12, "kind": "push-button", "x": 8, "y": 50, "w": 50, "h": 14, "text": "Go"},
+    {"id": 16, "kind": "list-box", "x": 134, "y": 30, "w": 60, "h": 40},
     {"id": 1, "kind": "push-button", "x": 40, "y": 100, "w": 50, "h": 14, "style": ["default"], "text": "OK"},
     {"id": 2, "kind": "push-button", "x": 110, "y": 100, "w": 50, "h": 14, "text": "Cancel"}
   ]})";
@@ -109,7 +111,7 @@ TYPED_TEST_P(FormViewContract, TheTextAlreadyShownKeepsCaretAndSelection) {
 
 TYPED_TEST_P(FormViewContract, ListsTakeNewEntriesWithoutSelectionAndHoldItInRange) {
   using namespace contract;
-  for (const ControlId list : {kList, kCombo}) {
+  for (const ControlId list : {kList, kCombo, kListBox}) {
     this->View().SetItems(list, {"Off", "5 Min", "中文"});
     EXPECT_THAT(this->harness_.Items(list), ::testing::ElementsAre("Off", "5 Min", "中文")) << list;
     EXPECT_EQ(this->View().Selection(list), -1) << list;
@@ -131,7 +133,7 @@ TYPED_TEST_P(FormViewContract, ListsTakeNewEntriesWithoutSelectionAndHoldItInRan
 
 TYPED_TEST_P(FormViewContract, EnabledAndReadOnlyReadBackAsSet) {
   using namespace contract;
-  for (const ControlId id : {kLabel, kList, kCombo, kEdit, kButton}) {
+  for (const ControlId id : {kLabel, kList, kCombo, kEdit, kButton, kListBox}) {
     EXPECT_TRUE(this->harness_.IsEnabled(id)) << id;
     this->View().SetEnabled(id, false);
     EXPECT_FALSE(this->harness_.IsEnabled(id)) << id;

@@ -39,6 +39,16 @@ class NativeViewHarness {
   std::vector<std::string> Items(ControlId list) {
     HWND combo = GetDlgItem(window_, list);
     std::vector<std::string> items;
+    if (list == contract::kListBox) {
+      const LRESULT count = SendMessageW(combo, LB_GETCOUNT, 0, 0);
+      for (LRESULT i = 0; i < count; ++i) {
+        std::wstring entry(static_cast<std::size_t>(SendMessageW(combo, LB_GETTEXTLEN, i, 0)) + 1, L'\0');
+        SendMessageW(combo, LB_GETTEXT, i, reinterpret_cast<LPARAM>(entry.data()));
+        entry.resize(entry.size() - 1);
+        items.push_back(Utf8(entry));
+      }
+      return items;
+    }
     const LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
       std::wstring entry(static_cast<std::size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, i, 0)) + 1, L'\0');

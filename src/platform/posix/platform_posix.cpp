@@ -92,6 +92,20 @@ std::uint16_t SystemDefaultLanguageId() {
   return LanguageIdFromLocale(FirstNonEmptyVariable({"LC_ALL", "LC_MESSAGES", "LANG"}));
 }
 
+std::string RegionFromLocale(std::string_view locale) {
+  const std::string_view name = locale.substr(0, locale.find_first_of(".@"));
+  const std::size_t separator = name.find_first_of("_-");
+  if (separator == std::string_view::npos) return {};
+  const std::string territory = Lowered(name.substr(separator + 1));
+  const bool two_letters = territory.size() == 2 && territory[0] >= 'a' && territory[0] <= 'z' &&
+                           territory[1] >= 'a' && territory[1] <= 'z';
+  return two_letters ? territory : std::string();
+}
+
+std::string SystemRegionCode() {
+  return RegionFromLocale(FirstNonEmptyVariable({"LC_ALL", "LC_MESSAGES", "LANG"}));
+}
+
 std::string DefaultDestinationFolder() {
   const char* home = std::getenv("HOME");
   if (home != nullptr && *home != '\0') return home;

@@ -1,0 +1,57 @@
+#include "cli/operator_option.h"
+
+#include <string>
+
+#include "operators/operator_search.h"
+
+namespace quelmo {
+namespace {
+
+constexpr std::size_t kNearNames = 5;
+
+Error BadOperator(std::string message) { return Error{ErrorCode::kInvalidArgument, std::move(message)}; }
+
+std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+}  // namespace
+
+Status ApplyOperatorOption(FileKind kind, std::string_view choice, const OperatorDatabaseGetter& database,
+                           Json& settings) {
+  if (kind->applyOperator == nullptr) {
+    std::string kinds;
+    for (FileKind each : AllFileKinds()) {
+      if (each->applyOperator != nullptr) kinds += (kinds.empty() ? "" : ", ") + std::string(each->name);
+    }
+    return BadOperator("--operator sets operator parameters, which only these kinds have: " + kinds);
+  }
+  const std::size_t colon = choice.find(':');
+  if (colon == std::string_view::npos || colon == 0 || colon + 1 == choice.size()) {
+    return BadOperator("--operator takes CC:NAME, the country's two-letter code and the operator's "
+                       "name as the operator database spells it (\"gb:giffgaff\"), not " +
+                       Quoted(choice));
+  }
+  const std::string_view code = choice.substr(0, colon);
+  const std::string_view name = choice.substr(colon + 1);
+
+  Result<const OperatorDatabase*> loaded = database();
+  if (!loaded.ok()) return loaded.error();
+  const OperatorCountry* country = FindOperatorCountry(**loaded, code);
+  if (country == nullptr) {
+    return BadOperator("--operator: the operator database has no country " + Quoted(code) +
+                       " (its two-letter codes, such as \"gb\" or \"de\", are listed by "
+                       "quelmo-cli operators)");
+  }
+  const OperatorProvider* provider = FindOperatorNamed(*country, name);
+  if (provider == nullptr) {
+    std::string message = "--operator: the operator database has no operator " + Quoted(name) +
+                          " in " + Quoted(country->code);
+    const std::vector<std::string> near = NearOperatorNames(*country, name, kNearNames);
+    for (std::size_t i = 0; i < near.size(); ++i) {
+      message += (i == 0 ? "; did you mean " : ", ") + Quoted(near[i]);
+    }
+    return BadOperator(message + (near.empty() ? "" : "?"));
+  }
+  return kind->applyOperator(*provider, settings);
+}
+
+}  // namespace quelmo

@@ -1,0 +1,155 @@
+#include "operators/operator_finder_form.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "operators/country_names.h"
+#include "operators/operator_database_loader.h"
+#include "operators/operator_finder_controls.h"
+#include "operators/operator_finder_texts.h"
+#include "platform/platform.h"
+
+namespace quelmo {
+namespace {
+
+constexpr ControlId kDatabaseControls[] = {kFinderCountryList, kFinderSearchEdit, kFinderMatchList,
+                                           kFinderApplyButton};
+
+// The search text is typed by the user and never stored: a generous bound
+// keeps a pasted book from being searched for at every keystroke.
+constexpr int kSearchCharacters = 64;
+
+}  // namespace
+
+OperatorFinderForm::OperatorFinderForm(FormView& view, int language_index, OperatorTarget& target,
+                                       OperatorDatabaseGetter database, std::string region)
+    : view_(view),
+      language_(language_index),
+      target_(target),
+      source_(std::move(database)),
+      region_(std::move(region)) {}
+
+void OperatorFinderForm::Open() {
+  view_.SetTitle(FindOperatorText(language_));
+  for (const ControlId id : {kFinderCountryLabel, kFinderSearchLabel, kFinderApplyButton,
+                             kFinderCancelButton}) {
+    view_.SetText(id, OperatorFinderControlText(id, language_));
+  }
+  for (int row = 0; row < kFinderValueRows; ++row) {
+    view_.SetText(FinderValueLabel(row), "");
+    view_.SetText(FinderValueEdit(row), "");
+    view_.SetReadOnly(FinderValueEdit(row), true);
+  }
+  view_.SetCharacterLimit(kFinderSearchEdit, kSearchCharacters);
+
+  Result<const OperatorDatabase*> database = source_ ? source_() : Result<const OperatorDatabase*>(nullptr);
+  if (!database.ok() || *database == nullptr) {
+    const std::string why = database.ok() ? std::string("none was given") : database.message();
+    view_.SetText(kFinderStatusLabel, OperatorDatabaseUnavailable(why, language_));
+    for (const ControlId id : kDatabaseControls) view_.SetEnabled(id, false);
+    return;
+  }
+  database_ = *database;
+
+  std::vector<std::pair<std::string, const OperatorCountry*>> named;
+  named.reserve(database_->countries.size());
+  for (const OperatorCountry& country : database_->countries) {
+    named.emplace_back(CountryNameOf(country.code), &country);
+  }
+  std::stable_sort(named.begin(), named.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::vector<std::string> names;
+  int shown = named.empty() ? -1 : 0;
+  for (const auto& [name, country] : named) {
+    if (country->code == region_) shown = static_cast<int>(countries_.size());
+    names.push_back(name);
+    countries_.push_back(country);
+  }
+  view_.SetItems(kFinderCountryList, names);
+  view_.SetSelection(kFinderCountryList, shown);
+  ShowMatches();
+  view_.FocusAndSelectAll(kFinderSearchEdit);
+}
+
+Next OperatorFinderForm::Clicked(ControlId id) {
+  if (id == kFinderCancelButton) return Next::kClose;
+  if (id != kFinderApplyButton || database_ == nullptr) return Next::kStay;
+  const OperatorProvider* chosen = Chosen();
+  if (chosen == nullptr) {
+    view_.ShowMessage(NoOperatorChosen(language_));
+    return Next::kStay;
+  }
+  target_.ApplyOperator(*chosen);
+  return Next::kClose;
+}
+
+Next OperatorFinderForm::SelectionChanged(ControlId id) {
+  if (database_ == nullptr) return Next::kStay;
+  if (id == kFinderCountryList) ShowMatches();
+  if (id == kFinderMatchList) ShowChosen();
+  return Next::kStay;
+}
+
+Next OperatorFinderForm::TextEdited(ControlId id) {
+  if (database_ != nullptr && id == kFinderSearchEdit) ShowMatches();
+  return Next::kStay;
+}
+
+void OperatorFinderForm::ShowMatches() {
+  const OperatorProvider* before = Chosen();
+  const int country = view_.Selection(kFinderCountryList);
+  matches_.clear();
+  if (country >= 0 && country < static_cast<int>(countries_.size())) {
+    matches_ = SearchOperators(*database_, countries_[country]->code, view_.Text(kFinderSearchEdit));
+  }
+  std::vector<std::string> names;
+  names.reserve(matches_.size());
+  int chosen = matches_.empty() ? -1 : 0;
+  for (const OperatorMatch& match : matches_) {
+    if (match.provider == before) chosen = static_cast<int>(names.size());
+    names.push_back(match.provider->name);
+  }
+  view_.SetItems(kFinderMatchList, names);
+  // The provider chosen stays chosen while it still matches; else the first
+  // match is, so that Enter takes it.
+  view_.SetSelection(kFinderMatchList, chosen);
+  ShowChosen();
+}
+
+void OperatorFinderForm::ShowChosen() {
+  const OperatorProvider* chosen = Chosen();
+  OperatorPreview preview;
+  if (chosen != nullptr) preview = target_.PreviewOperator(*chosen);
+  const std::vector<OperatorPreviewRow>& rows = preview.rows;
+  // The status line counts the matches and says why a value of the one
+  // chosen stays empty, before Apply says it again.
+  std::string status = OperatorMatchCount(matches_.size(), language_);
+  if (!preview.findings.empty()) {
+    status += " — " + preview.findings.substr(0, preview.findings.find('\n'));
+  }
+  view_.SetText(kFinderStatusLabel, status);
+  for (int row = 0; row < kFinderValueRows; ++row) {
+    const bool shown = row < static_cast<int>(rows.size());
+    view_.SetText(FinderValueLabel(row), shown ? rows[row].label : "");
+    view_.SetText(FinderValueEdit(row), shown ? rows[row].value : "");
+  }
+  view_.SetEnabled(kFinderApplyButton, chosen != nullptr);
+}
+
+const OperatorProvider* OperatorFinderForm::Chosen() const {
+  const int index = view_.Selection(kFinderMatchList);
+  if (index < 0 || index >= static_cast<int>(matches_.size())) return nullptr;
+  return matches_[index].provider;
+}
+
+std::unique_ptr<FormLogic> MakeOperatorFinder(Next which, FormView& view, const AppContext& context,
+                                              OperatorTarget& target) {
+  if (which != Next::kOperatorFinder) return nullptr;
+  OperatorDatabaseGetter database = context.operatorDatabase;
+  if (!database) database = [] { return SystemOperatorDatabase(); };
+  std::string region = context.operatorRegion ? *context.operatorRegion : SystemRegionCode();
+  return std::make_unique<OperatorFinderForm>(view, context.state.languageIndex, target,
+                                              std::move(database), std::move(region));
+}
+
+}  // namespace quelmo

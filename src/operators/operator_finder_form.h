@@ -1,0 +1,59 @@
+#pragma once
+// The "Find operator…" window (dialog 1200), opened over the MMS or the
+// SMTP/GPRS form: the user picks a country of the operator database (the
+// system's region first), types to narrow the providers down by name or
+// network id, sees what the chosen one gives the form, and Apply hands it to
+// the form (OperatorTarget). The database is asked for when the window
+// opens; when it cannot be had, the window says why and the form beneath
+// goes on as before.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/app_context.h"
+#include "app/form_logic.h"
+#include "controls/form_view.h"
+#include "operators/operator_database.h"
+#include "operators/operator_database_getter.h"
+#include "operators/operator_search.h"
+#include "operators/operator_target.h"
+
+namespace quelmo {
+
+class OperatorFinderForm final : public FormLogic {
+ public:
+  // `region`: the two-letter code of the country shown first; another
+  // country (the first by name) when the database has none of that code.
+  OperatorFinderForm(FormView& view, int language_index, OperatorTarget& target,
+                     OperatorDatabaseGetter database, std::string region);
+
+  void Open() override;
+  // Apply (Enter) hands the chosen provider to the form and closes;
+  // Cancel (Esc, the close box) closes.
+  Next Clicked(ControlId id) override;
+  Next SelectionChanged(ControlId id) override;
+  Next TextEdited(ControlId id) override;
+
+ private:
+  void ShowMatches();
+  void ShowChosen();
+  const OperatorProvider* Chosen() const;
+
+  FormView& view_;
+  int language_;
+  OperatorTarget& target_;
+  OperatorDatabaseGetter source_;
+  std::string region_;
+  const OperatorDatabase* database_ = nullptr;
+  std::vector<const OperatorCountry*> countries_;  // as the list shows them, by name
+  std::vector<OperatorMatch> matches_;             // as the match list shows them
+};
+
+// The finder over a form that takes its values (`target`), when `which` asks
+// for it; nullptr for any other window. The database and the country shown
+// first come from `context`, else from the system.
+std::unique_ptr<FormLogic> MakeOperatorFinder(Next which, FormView& view, const AppContext& context,
+                                              OperatorTarget& target);
+
+}  // namespace quelmo
