@@ -93,7 +93,7 @@ Status RenderScreenshots(AppContext& context, const QString& folder) {
     window.show();
     QApplication::processEvents();
     const QString path = QDir(folder).filePath(QString::fromStdString(finder_name));
-    if (!Framed(window).save(path, "PNG")) {
+    if (!Framed(window.grab(), window.font(), window.windowIcon(), window.windowTitle()).save(path, "PNG")) {
       failures += "\n  " + finder_name + ": cannot write " + path.toStdString();
     }
     (*finder)->Hide();
