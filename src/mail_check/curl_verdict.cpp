@@ -22,15 +22,13 @@ MailStep StepReached(const TransferFacts& facts) {
 }
 
 MailStepResult CertificateFailure(const TransferFacts& facts) {
+  if (Mentions(facts.errorText, "host name") || Mentions(facts.errorText, "subject name") ||
+      Mentions(facts.errorText, "does not match")) {
+    return {MailStep::kSecurity, MailVerdict::kCertificateNameMismatch, {}};
+  }
   if (facts.certificateCheck == kCertificateHasExpired ||
       facts.certificateCheck == kCertificateNotYetValid) {
     return {MailStep::kSecurity, MailVerdict::kCertificateExpired, {}};
-  }
-  // The chain passed (or the TLS library keeps no verify result) and the
-  // name did not.
-  if (facts.certificateCheck == 0 &&
-      (Mentions(facts.errorText, "name") || Mentions(facts.errorText, "match"))) {
-    return {MailStep::kSecurity, MailVerdict::kCertificateNameMismatch, {}};
   }
   return {MailStep::kSecurity, MailVerdict::kCertificateUntrusted, {}};
 }
@@ -68,8 +66,13 @@ MailStepResult FailedStep(const TransferFacts& facts) {
     case CURLE_WEIRD_SERVER_REPLY:
       return {facts.lastReply == 0 ? MailStep::kGreeting : StepReached(facts),
               MailVerdict::kNotMailServer, {}};
-    case CURLE_GOT_NOTHING:
     case CURLE_RECV_ERROR:
+      // libcurl gives up on a reply that grows without end.
+      if (Mentions(facts.errorText, "Too large")) {
+        return {StepReached(facts), MailVerdict::kNotMailServer, {}};
+      }
+      [[fallthrough]];
+    case CURLE_GOT_NOTHING:
     case CURLE_SEND_ERROR:
       // A TLS-from-the-start port spoken to in plain text (or the other way
       // round) is dropped like this.

@@ -174,8 +174,12 @@ class Transfer {
   }
 
  private:
-  // A header text in RFC 2047 words, for subjects beyond ASCII.
+  // A header text as it is when plain ASCII, else in RFC 2047 words.
   static std::string EncodedWords(const std::string& text) {
+    if (std::all_of(text.begin(), text.end(),
+                    [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+      return text;
+    }
     static constexpr char kDigits[] =
         "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
     std::string base64;
@@ -225,7 +229,11 @@ TransferFacts FactsOf(const Transfer& transfer, CURLcode code, bool implicit_tls
   curl_easy_getinfo(transfer.easy(), CURLINFO_APPCONNECT_TIME_T, &secured);
   curl_easy_getinfo(transfer.easy(), CURLINFO_RESPONSE_CODE, &facts.lastReply);
   curl_easy_getinfo(transfer.easy(), CURLINFO_SSL_VERIFYRESULT, &facts.certificateCheck);
-  facts.connected = connect > 0 || facts.lastReply > 0;
+  // Behind TLS from the start libcurl times the connection only once the
+  // handshake is done; the peer's address is known as soon as it answered.
+  const char* peer = nullptr;
+  curl_easy_getinfo(transfer.easy(), CURLINFO_PRIMARY_IP, &peer);
+  facts.connected = connect > 0 || facts.lastReply > 0 || (peer != nullptr && *peer != '\0');
   facts.resolved = lookup > 0 || facts.connected;
   facts.secured = secured > 0;
   return facts;
