@@ -13,6 +13,7 @@
 #include "cli/import_command.h"
 #include "cli/presets_command.h"
 #include "cli/show_command.h"
+#include "cli/test_email_command.h"
 #include "cli/write_command.h"
 
 #ifndef QUELMO_VERSION
@@ -53,6 +54,7 @@ struct Commands {
   ExportOptions exportProfile;
   ImportOptions importProfile;
   PresetsOptions presets;
+  TestEmailOptions testEmail;
   // Options whose presence matters, not only their value.
   CLI::Option* cameraLanguage = nullptr;
   CLI::Option* tvMode = nullptr;
@@ -183,9 +185,49 @@ CLI::App* AddPresets(CLI::App& app, Commands& commands) {
   return presets;
 }
 
+CLI::App* AddTestEmail(CLI::App& app, Commands& commands) {
+  auto* command = app.add_subcommand(
+      "test-email", "Check the e-mail settings of a gprs.dat against their mail server");
+  command->footer(
+      "Does what the camera will do: finds the server, connects, secures the line (TLS from the "
+      "start on port 465, else STARTTLS), logs in with the sender's user name and password, and "
+      "names the sender and the recipient; then stops (a dry run: nothing is sent) or, with "
+      "--send, sends one short test message with a small picture to the settings' own "
+      "recipient. Each step is printed with its verdict. It proves the settings from this PC's "
+      "network; the camera sends through its operator's network, which may block what this one "
+      "allows. The password is never printed.\n"
+      "Exit status: 0 the check passed (ready to send, or sent); 2 bad usage, a file that is no "
+      "sound gprs.dat, or incomplete settings; 5 a step failed (its verdict says which and what "
+      "to do); 6 this build has no e-mail test.");
+  command->add_option_function<std::string>(
+      "FILE", [&commands](const std::string& path) { commands.testEmail.path = path; },
+      "A gprs.dat");
+  command->add_option_function<std::string>(
+      "--settings",
+      [&commands](const std::string& path) { commands.testEmail.settingsPath = path; },
+      "JSON settings instead of a file, as write takes them (senderPassword included)");
+  command->add_flag("--send", commands.testEmail.send,
+                    "Send the test message to the recipient after the check passed");
+  command->add_option("--ca-file", commands.testEmail.caFile,
+                      "Trust the certificate authorities of this PEM file instead of the system's");
+  command->add_option("--timeout", commands.testEmail.timeoutSeconds,
+                      "Seconds the whole check may take (default 30)")
+      ->check(CLI::Range(1, 600));
+  command->add_flag("--allow-plain", commands.testEmail.allowPlain,
+                    "Go on when the server offers no encryption (the password then crosses the "
+                    "network in the clear)");
+  command->add_flag("--json", commands.testEmail.json, "Print JSON: each step with its verdict");
+  command->add_option("--language", commands.testEmail.language,
+                      "Language of the verdicts and the test message: 1 Chinese, others English "
+                      "(default 2)")
+      ->check(CLI::Range(1, 11));
+  return command;
+}
+
 int Dispatch(std::vector<std::string> args, std::ostream& out, std::ostream& err,
              const CliEnvironment& environment) {
   CLI::App app{"quelmo-cli: write, show and check the setting files of the Quelmo K300X camera, "
+               "test their e-mail settings, "
                "and set up many cards alike",
                "quelmo-cli"};
   app.set_version_flag("--version", QUELMO_VERSION);
@@ -200,6 +242,7 @@ int Dispatch(std::vector<std::string> args, std::ostream& out, std::ostream& err
   auto* import_profile = AddImport(app, commands);
   auto* cards = AddCards(app);
   auto* presets = AddPresets(app, commands);
+  auto* test_email = AddTestEmail(app, commands);
 
   std::reverse(args.begin(), args.end());  // CLI11 takes the arguments last first
   try {
@@ -229,6 +272,7 @@ int Dispatch(std::vector<std::string> args, std::ostream& out, std::ostream& err
   if (export_profile->parsed()) return RunExport(commands.exportProfile, environment, out, err);
   if (import_profile->parsed()) return RunImport(commands.importProfile, environment, out, err);
   if (cards->parsed()) return RunCards(environment, out, err);
+  if (test_email->parsed()) return RunTestEmail(commands.testEmail, environment, out, err);
   return kExitBadInput;
 }
 
