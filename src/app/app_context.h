@@ -8,6 +8,7 @@
 #include "app/preference_store.h"
 #include "controls/local_clock.h"
 #include "platform/file_system.h"
+#include "work/background_runner.h"
 
 namespace quelmo {
 
@@ -18,6 +19,8 @@ struct AppContext {
   const LocalClock& clock;
   // The folder a form shows until the user picks another.
   std::string defaultFolder;
+  // Runs slow work off the window's thread; null in a host that has none.
+  BackgroundRunner* background = nullptr;
 };
 
 }  // namespace quelmo

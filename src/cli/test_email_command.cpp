@@ -7,6 +7,7 @@
 #include "cli/settings_document.h"
 #include "mail_check/mail_check.h"
 #include "mail_check/mail_check_texts.h"
+#include "smtp/mail_account.h"
 #include "smtp/gprs_json.h"
 
 namespace quelmo {

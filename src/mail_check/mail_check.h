@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "base/result.h"
-#include "smtp/gprs_settings.h"
 #include "work/cancel_token.h"
 
 namespace quelmo {
@@ -27,11 +26,6 @@ struct MailAccount {
   std::string password;
   std::string recipientEmail;
 };
-
-// The account of stored settings (GBK texts); an error names a text that is
-// no text or a port that is no number 1..65535. Empty fields are the check's
-// first step to report.
-Result<MailAccount> MailAccountFromSettings(const GprsSettings& settings);
 
 enum class MailSecurity {
   kByPort,       // TLS from the start on port 465, else STARTTLS

@@ -20,6 +20,7 @@
 #include "smtp/gprs_load.h"
 #include "smtp/gprs_settings.h"
 #include "smtp/smtp_controls.h"
+#include "smtp/smtp_email_test.h"
 
 namespace quelmo {
 
@@ -57,6 +58,7 @@ class SmtpForm final : public FormLogic {
   void GuardDailyLimit();
   void Save();
   void Load();
+  void TestEmail();
   void ApplyLoaded(const GprsLoaded& loaded);
 
   FormView& view_;
@@ -67,6 +69,7 @@ class SmtpForm final : public FormLogic {
   IntegerEdit daily_limit_;  // 0..99, the framework's range check
   std::string loaded_path_;
   BalloonHint hint_;
+  SmtpEmailTest email_test_;
 };
 
 }  // namespace quelmo

@@ -8,6 +8,7 @@
 #include "mail_check/curl_verdict.h"
 #include "mail_check/mail_check.h"
 #include "mail_check/mail_check_texts.h"
+#include "smtp/mail_account.h"
 #include "mail_check/step_log.h"
 
 namespace quelmo {

@@ -1,6 +1,7 @@
+#include "smtp/mail_account.h"
+
 #include <charconv>
 
-#include "mail_check/mail_check.h"
 #include "text/gbk.h"
 
 namespace quelmo {
