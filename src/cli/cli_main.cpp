@@ -216,6 +216,9 @@ CLI::App* AddTestEmail(CLI::App& app, Commands& commands) {
   command->add_flag("--allow-plain", commands.testEmail.allowPlain,
                     "Go on when the server offers no encryption (the password then crosses the "
                     "network in the clear)");
+  command->add_flag("--implicit-tls", commands.testEmail.implicitTls,
+                    "TLS from the start whatever the port, as on 465 (for servers that use it on "
+                    "another port)");
   command->add_flag("--json", commands.testEmail.json, "Print JSON: each step with its verdict");
   command->add_option("--language", commands.testEmail.language,
                       "Language of the verdicts and the test message: 1 Chinese, others English "

@@ -87,6 +87,7 @@ int RunTestEmail(const TestEmailOptions& options, const CliEnvironment& environm
   MailCheckOptions check;
   check.send = options.send;
   check.allowPlain = options.allowPlain;
+  check.security = options.implicitTls ? MailSecurity::kImplicitTls : MailSecurity::kByPort;
   check.caFile = options.caFile;
   check.timeoutMs = options.timeoutSeconds * 1000;
   check.language = options.language;

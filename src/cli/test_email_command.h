@@ -16,6 +16,7 @@ struct TestEmailOptions {
   std::optional<std::string> settingsPath;  // JSON settings, UTF-8
   bool send = false;
   bool allowPlain = false;
+  bool implicitTls = false;  // TLS from the start whatever the port; else by the port
   bool json = false;
   std::string caFile;
   int timeoutSeconds = 30;

@@ -61,8 +61,11 @@ constexpr VerdictRow kVerdicts[] = {
       "provider offers them.",
       "端口已关闭或被过滤：许多网络会屏蔽 25 端口；如果您的邮件服务商提供，请尝试 465 或 587。"}},
     {MailVerdict::kNoAnswer, "no-answer",
-     {"The server did not answer in time. Check the server and port, or try again later.",
-      "服务器未在规定时间内应答。请检查服务器和端口，或稍后重试。"}},
+     {"The server did not answer in time. Check the server and port (a port that expects "
+      "encryption from the start, such as 465, says nothing to a plain connection), or try "
+      "again later.",
+      "服务器未在规定时间内应答。请检查服务器和端口（从一开始就加密的端口，例如 465，"
+      "不会应答未加密的连接），或稍后重试。"}},
     {MailVerdict::kNotMailServer, "not-mail-server",
      {"What answers on this port is no mail server that works as expected. Check the server "
       "and port.",

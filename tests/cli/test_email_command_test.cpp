@@ -76,6 +76,10 @@ TEST_F(TestEmail, EachCaseEndsWithItsVerdictAndExitStatus) {
        "Nothing was sent."},
       {"Chinese", "starttls", testing::kServerPassword, {"--language", "1"}, kExitOk,
        "未发送任何邮件"},
+      {"TLS from the start", "implicit", testing::kServerPassword, {"--implicit-tls"}, kExitOk,
+       "Nothing was sent."},
+      {"certificate for another name", "wrong_name", testing::kServerPassword,
+       {"--implicit-tls"}, kExitMailCheckFailed, "certificate is for another name"},
   };
   const std::size_t received_before = MailServers::Received().size();
   for (const auto& test : cases) {
