@@ -1,4 +1,4 @@
-// The parts of the check that need no server: the settings it takes, the
+// The parts of the check that need no server: the settings it refuses, the
 // verdict of each way a transfer can fail, and what its report may say.
 
 #include <set>
@@ -8,39 +8,10 @@
 #include "mail_check/curl_verdict.h"
 #include "mail_check/mail_check.h"
 #include "mail_check/mail_check_texts.h"
-#include "smtp/mail_account.h"
 #include "mail_check/step_log.h"
 
 namespace quelmo {
 namespace {
-
-TEST(MailAccountFromSettings, TakesTheCameraUserNameAndAPortNumber) {
-  GprsSettings settings;
-  settings.smtpServer = "smtp.example.com";
-  settings.smtpPort = "587";
-  settings.senderEmail = "trail.cam@example.com";
-  settings.senderPassword = "secret";
-  settings.recipientEmail = "me@example.com";
-  const auto account = MailAccountFromSettings(settings);
-  ASSERT_TRUE(account.ok()) << account.message();
-  EXPECT_EQ(account->port, 587);
-  EXPECT_EQ(account->userName, "trail.cam");
-  EXPECT_EQ(account->password, "secret");
-
-  for (const char* port : {"", "0", "65536", "25a", " 25", "-1"}) {
-    settings.smtpPort = port;
-    EXPECT_FALSE(MailAccountFromSettings(settings).ok()) << port;
-  }
-}
-
-TEST(MailAccountFromSettings, ConvertsGbkTexts) {
-  GprsSettings settings;
-  settings.smtpPort = "25";
-  settings.senderEmail = "\xD5\xC5@example.com";  // 张
-  const auto account = MailAccountFromSettings(settings);
-  ASSERT_TRUE(account.ok());
-  EXPECT_EQ(account->senderEmail, "\xE5\xBC\xA0@example.com");
-}
 
 TEST(MailCheck, UnusableSettingsStopBeforeAnyConnection) {
   MailAccount good{"127.0.0.1", 25, "a@b.c", "a", "pw", "d@e.f"};
