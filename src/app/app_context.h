@@ -10,6 +10,7 @@
 #include "controls/local_clock.h"
 #include "operators/operator_database_getter.h"
 #include "platform/file_system.h"
+#include "work/background_runner.h"
 
 namespace quelmo {
 
@@ -25,6 +26,8 @@ struct AppContext {
   OperatorDatabaseGetter operatorDatabase = {};
   // The country the finder shows first; none: the system's region.
   std::optional<std::string> operatorRegion = {};
+  // Runs slow work off the window's thread; null in a host that has none.
+  BackgroundRunner* background = nullptr;
 };
 
 }  // namespace quelmo

@@ -14,6 +14,7 @@
 #include "cli/operators_command.h"
 #include "cli/presets_command.h"
 #include "cli/show_command.h"
+#include "cli/test_email_command.h"
 #include "cli/write_command.h"
 #include "operators/operator_database_loader.h"
 #include "platform/file_system.h"
@@ -57,6 +58,7 @@ struct Commands {
   ImportOptions importProfile;
   PresetsOptions presets;
   OperatorsOptions operators;
+  TestEmailOptions testEmail;
   // Options whose presence matters, not only their value.
   CLI::Option* cameraLanguage = nullptr;
   CLI::Option* tvMode = nullptr;
@@ -211,9 +213,52 @@ CLI::App* AddOperators(CLI::App& app, Commands& commands) {
   return command;
 }
 
+CLI::App* AddTestEmail(CLI::App& app, Commands& commands) {
+  auto* command = app.add_subcommand(
+      "test-email", "Check the e-mail settings of a gprs.dat against their mail server");
+  command->footer(
+      "Does what the camera will do: finds the server, connects, secures the line (TLS from the "
+      "start on port 465, else STARTTLS), logs in with the sender's user name and password, and "
+      "names the sender and the recipient; then stops (a dry run: nothing is sent) or, with "
+      "--send, sends one short test message with a small picture to the settings' own "
+      "recipient. Each step is printed with its verdict. It proves the settings from this PC's "
+      "network; the camera sends through its operator's network, which may block what this one "
+      "allows. The password is never printed.\n"
+      "Exit status: 0 the check passed (ready to send, or sent); 2 bad usage, a file that is no "
+      "sound gprs.dat, or incomplete settings; 5 a step failed (its verdict says which and what "
+      "to do); 6 this build has no e-mail test.");
+  command->add_option_function<std::string>(
+      "FILE", [&commands](const std::string& path) { commands.testEmail.path = path; },
+      "A gprs.dat");
+  command->add_option_function<std::string>(
+      "--settings",
+      [&commands](const std::string& path) { commands.testEmail.settingsPath = path; },
+      "JSON settings instead of a file, as write takes them (senderPassword included)");
+  command->add_flag("--send", commands.testEmail.send,
+                    "Send the test message to the recipient after the check passed");
+  command->add_option("--ca-file", commands.testEmail.caFile,
+                      "Trust the certificate authorities of this PEM file instead of the system's");
+  command->add_option("--timeout", commands.testEmail.timeoutSeconds,
+                      "Seconds the whole check may take (default 30)")
+      ->check(CLI::Range(1, 600));
+  command->add_flag("--allow-plain", commands.testEmail.allowPlain,
+                    "Go on when the server offers no encryption (the password then crosses the "
+                    "network in the clear)");
+  command->add_flag("--implicit-tls", commands.testEmail.implicitTls,
+                    "TLS from the start whatever the port, as on 465 (for servers that use it on "
+                    "another port)");
+  command->add_flag("--json", commands.testEmail.json, "Print JSON: each step with its verdict");
+  command->add_option("--language", commands.testEmail.language,
+                      "Language of the verdicts and the test message: 1 Chinese, others English "
+                      "(default 2)")
+      ->check(CLI::Range(1, 11));
+  return command;
+}
+
 int Dispatch(std::vector<std::string> args, std::ostream& out, std::ostream& err,
              const CliEnvironment& environment) {
   CLI::App app{"quelmo-cli: write, show and check the setting files of the Quelmo K300X camera, "
+               "test their e-mail settings, "
                "and set up many cards alike",
                "quelmo-cli"};
   app.set_version_flag("--version", QUELMO_VERSION);
@@ -229,6 +274,7 @@ int Dispatch(std::vector<std::string> args, std::ostream& out, std::ostream& err
   auto* cards = AddCards(app);
   auto* presets = AddPresets(app, commands);
   auto* operators = AddOperators(app, commands);
+  auto* test_email = AddTestEmail(app, commands);
 
   std::reverse(args.begin(), args.end());  // CLI11 takes the arguments last first
   try {
@@ -261,6 +307,7 @@ int Dispatch(std::vector<std::string> args, std::ostream& out, std::ostream& err
   if (export_profile->parsed()) return RunExport(commands.exportProfile, environment, out, err);
   if (import_profile->parsed()) return RunImport(commands.importProfile, environment, out, err);
   if (cards->parsed()) return RunCards(environment, out, err);
+  if (test_email->parsed()) return RunTestEmail(commands.testEmail, environment, out, err);
   return kExitBadInput;
 }
 

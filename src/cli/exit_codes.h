@@ -9,6 +9,8 @@ enum ExitCode : int {
   kExitBadInput = 2,     // bad usage, settings or input file
   kExitWriteFailed = 3,  // the file could not be written
   kExitOutputFailed = 4, // standard output could not be written (full disk, closed)
+  kExitMailCheckFailed = 5,  // test-email: a step of the check failed
+  kExitUnavailable = 6,      // test-email: this build has no e-mail test
 };
 
 }  // namespace quelmo

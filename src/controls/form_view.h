@@ -18,6 +18,8 @@ using ControlId = int;
 // Ids every dialog shares: Enter sends kIdOk, Esc and the close box kIdCancel.
 inline constexpr ControlId kIdOk = 1;
 inline constexpr ControlId kIdCancel = 2;
+// What the Cancel button (or the close box) of a progress window sends.
+inline constexpr ControlId kIdProgressCancel = 3;
 
 enum class MessageIcon {
   kApp,      // the program's own message box: its icon, caption AppTitle
@@ -59,6 +61,15 @@ class FormView {
 
   // A modal message box with one OK button; caption AppTitle.
   virtual void ShowMessage(std::string_view text, MessageIcon icon = MessageIcon::kApp) = 0;
+  // A modal question with Yes and No buttons; caption AppTitle. True for Yes.
+  virtual bool AskYesNo(std::string_view text) = 0;
+  // A small window over this one showing `text` and a Cancel button while
+  // work goes on elsewhere; the form stays usable. Shown when not shown,
+  // else its text is replaced. Its Cancel (or close box) closes it and
+  // reaches the logic as Clicked(kIdProgressCancel).
+  virtual void ShowProgress(std::string_view text) = 0;
+  // Closes the progress window when it is shown; sends nothing.
+  virtual void CloseProgress() = 0;
   // The folder browser, opened at `start_folder`; nullopt or an empty text
   // when cancelled.
   virtual std::optional<std::string> ChooseFolder(std::string_view start_folder) = 0;

@@ -23,6 +23,16 @@ void QtDialogAdapter::ShowMessage(QWidget* over, const QString& text, MessageIco
   box.exec();
 }
 
+bool QtDialogAdapter::AskYesNo(QWidget* over, const QString& text) {
+  QMessageBox box(over);
+  box.setWindowTitle(QString::fromUtf8(kAppTitle));
+  box.setText(text);
+  box.setIcon(QMessageBox::Question);
+  box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+  box.setDefaultButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
+}
+
 std::optional<QString> QtDialogAdapter::ChooseFolder(QWidget* over, const QString& start) {
   // The browser has no title of its own and lets the user type a path.
   const QString folder = QFileDialog::getExistingDirectory(over, QString(), start);

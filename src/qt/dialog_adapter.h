@@ -22,6 +22,8 @@ class DialogAdapter {
   // A modal message box with caption AppTitle and one OK button: the
   // program's icon for kApp, the exclamation icon for kWarning.
   virtual void ShowMessage(QWidget* over, const QString& text, MessageIcon icon) = 0;
+  // A modal question with caption AppTitle and Yes and No buttons; true for Yes.
+  virtual bool AskYesNo(QWidget* over, const QString& text) = 0;
   // The folder browser, opened at `start`; nullopt when cancelled.
   virtual std::optional<QString> ChooseFolder(QWidget* over, const QString& start) = 0;
   // The file-open dialog with a filter in Qt's syntax; nullopt when cancelled.
@@ -32,6 +34,7 @@ class DialogAdapter {
 class QtDialogAdapter final : public DialogAdapter {
  public:
   void ShowMessage(QWidget* over, const QString& text, MessageIcon icon) override;
+  bool AskYesNo(QWidget* over, const QString& text) override;
   std::optional<QString> ChooseFolder(QWidget* over, const QString& start) override;
   std::optional<QString> ChooseFile(QWidget* over, const QString& qt_filter) override;
 };

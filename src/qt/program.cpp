@@ -10,6 +10,7 @@
 #include "qt/command_line.h"
 #include "qt/dialog_adapter.h"
 #include "app/program_session.h"
+#include "qt/thread_runner.h"
 #include "qt/screenshots.h"
 #include "qt/window_loop.h"
 
@@ -33,6 +34,10 @@ int RunScreenshots(const CommandLine& line) {
 int RunWindows(QApplication& app) {
   ProgramSession session(SystemPreferenceBackend(), SystemDefaultLanguageId());
   QtDialogAdapter dialogs;
+  // Before the windows, so that it goes after them: their forms cancel
+  // their work, then it joins its threads.
+  ThreadRunner background;
+  session.Context().background = &background;
   WindowLoop loop(session.Context(), dialogs);
   // Windows are hidden, never closed, between turns; the loop says when the
   // program is over.

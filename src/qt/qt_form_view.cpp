@@ -12,6 +12,7 @@
 #include "qt/dialog_adapter.h"
 #include "qt/dialog_window.h"
 #include "qt/edit_input_validator.h"
+#include "qt/progress_window.h"
 
 namespace quelmo {
 namespace {
@@ -150,6 +151,24 @@ void QtFormView::FocusAndSelectAll(ControlId id) {
 
 void QtFormView::ShowMessage(std::string_view text, MessageIcon icon) {
   dialogs_.ShowMessage(&window_, FromUtf8(text), icon);
+}
+
+bool QtFormView::AskYesNo(std::string_view text) {
+  return dialogs_.AskYesNo(&window_, FromUtf8(text));
+}
+
+void QtFormView::ShowProgress(std::string_view text) {
+  if (progress_ == nullptr) {
+    progress_ = new ProgressWindow(&window_);
+    QObject::connect(progress_, &ProgressWindow::cancelled, &window_,
+                     [window = &window_] { emit window->clicked(kIdProgressCancel); });
+  }
+  progress_->SetText(FromUtf8(text));
+  if (!progress_->isVisible()) progress_->show();
+}
+
+void QtFormView::CloseProgress() {
+  if (progress_ != nullptr) progress_->Finish();
 }
 
 std::optional<std::string> QtFormView::ChooseFolder(std::string_view start_folder) {

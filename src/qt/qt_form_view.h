@@ -8,6 +8,7 @@ namespace quelmo {
 
 class DialogAdapter;
 class DialogWindow;
+class ProgressWindow;
 
 class QtFormView final : public FormView {
  public:
@@ -25,12 +26,16 @@ class QtFormView final : public FormView {
   void SetCharacterLimit(ControlId id, int characters) override;
   void FocusAndSelectAll(ControlId id) override;
   void ShowMessage(std::string_view text, MessageIcon icon) override;
+  bool AskYesNo(std::string_view text) override;
+  void ShowProgress(std::string_view text) override;
+  void CloseProgress() override;
   std::optional<std::string> ChooseFolder(std::string_view start_folder) override;
   std::optional<std::string> ChooseFile(std::string_view filter) override;
 
  private:
   DialogWindow& window_;
   DialogAdapter& dialogs_;
+  ProgressWindow* progress_ = nullptr;  // a child of the window, made when first shown
 };
 
 }  // namespace quelmo

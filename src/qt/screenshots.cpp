@@ -27,6 +27,10 @@ class UnattendedDialogs final : public DialogAdapter {
   void ShowMessage(QWidget*, const QString& text, MessageIcon) override {
     std::fprintf(stderr, "quelmo: %s\n", text.toStdString().c_str());
   }
+  bool AskYesNo(QWidget*, const QString& text) override {
+    std::fprintf(stderr, "quelmo: %s (answered No)\n", text.toStdString().c_str());
+    return false;
+  }
   std::optional<QString> ChooseFolder(QWidget*, const QString&) override { return std::nullopt; }
   std::optional<QString> ChooseFile(QWidget*, const QString&) override { return std::nullopt; }
 };

@@ -14,6 +14,8 @@ enum SmtpControl : ControlId {
   kSmtpExitButton = kIdCancel,
   kSmtpLoadButton = 1149,
   kSmtpSelectFolderButton = 1111,
+  // Checks the e-mail settings against their server.
+  kSmtpTestEmailButton = 1250,
 
   // Access-point mode, country and operator.
   kApnModeGroup = 1094,

@@ -13,6 +13,7 @@
 #include "smtp/gprs_file.h"
 #include "smtp/gprs_load.h"
 #include "smtp/gprs_presets.h"
+#include "smtp/mail_account.h"
 #include "smtp/smtp_texts.h"
 #include "operators/operator_fill.h"
 #include "operators/operator_finder_controls.h"
@@ -78,7 +79,8 @@ SmtpForm::SmtpForm(FormView& view, AppContext& context)
       language_(context.state.languageIndex),
       folder_(view, kSmtpFolderEdit, context.defaultFolder, language_),
       daily_limit_(view, kSmtpDailyLimitEdit, 0, kMaxDailyLimit, RangeWording::kFramework,
-                   language_) {}
+                   language_),
+      email_test_(view, context.background, language_) {}
 
 void SmtpForm::Open() {
   view_.SetTitle(kModelName);
@@ -111,6 +113,12 @@ Next SmtpForm::Clicked(ControlId id) {
       break;
     case kSmtpSelectFolderButton:
       folder_.Choose();
+      break;
+    case kSmtpTestEmailButton:
+      TestEmail();
+      break;
+    case kIdProgressCancel:
+      email_test_.Cancel();
       break;
     case kSmtpExitButton:
       return Next::kLauncher;
@@ -153,6 +161,21 @@ Next SmtpForm::TextEdited(ControlId id) {
 Next SmtpForm::FocusLeft(ControlId id) {
   daily_limit_.Left(id);
   return Next::kStay;
+}
+
+// The check takes the settings as they stand in the form, saved or not.
+void SmtpForm::TestEmail() {
+  const Result<GprsSettings> settings = CollectGprsSettings();
+  if (!settings.ok()) {
+    view_.ShowMessage(settings.message());
+    return;
+  }
+  const Result<MailAccount> account = MailAccountFromSettings(*settings);
+  if (!account.ok()) {
+    view_.ShowMessage(account.message());
+    return;
+  }
+  email_test_.Start(*account);
 }
 
 Result<GprsSettings> SmtpForm::CollectGprsSettings() const {

@@ -23,6 +23,7 @@
 #include "smtp/gprs_settings.h"
 #include "smtp/smtp_controls.h"
 #include "operators/operator_target.h"
+#include "smtp/smtp_email_test.h"
 
 namespace quelmo {
 
@@ -65,6 +66,7 @@ class SmtpForm final : public FormLogic, public OperatorTarget {
   void GuardDailyLimit();
   void Save();
   void Load();
+  void TestEmail();
   void ApplyLoaded(const GprsLoaded& loaded);
 
   FormView& view_;
@@ -75,6 +77,7 @@ class SmtpForm final : public FormLogic, public OperatorTarget {
   IntegerEdit daily_limit_;  // 0..99, the framework's range check
   std::string loaded_path_;
   BalloonHint hint_;
+  SmtpEmailTest email_test_;
 };
 
 }  // namespace quelmo

@@ -138,6 +138,8 @@ std::vector<ControlCaption> SmtpCaptions(int language_index) {
   captions.push_back({kSmtpSelectFolderButton, SelectFolderCaption(language_index)});
   captions.push_back({kSmtpSaveButton, SaveCaption(language_index)});
   captions.push_back({kSmtpExitButton, ExitCaption(language_index)});
+  captions.push_back(
+      {kSmtpTestEmailButton, language_index == kChinese ? "测试电子邮件" : "Test e-mail"});
   return captions;
 }
 

@@ -242,7 +242,7 @@ bool HostedDialog::Command(ControlId id, UINT code) {
   // whether or not a control has that id.
   const ControlTemplate* control = layout_.Find(id);
   if (control == nullptr) {
-    if ((id == kIdOk || id == kIdCancel) && code == BN_CLICKED) {
+    if ((id == kIdOk || id == kIdCancel || id == kIdProgressCancel) && code == BN_CLICKED) {
       Apply(logic_->Clicked(id));
       return true;
     }
@@ -291,7 +291,7 @@ bool HostedDialog::Command(ControlId id, UINT code) {
       }
       return false;
     default:
-      if ((id == kIdOk || id == kIdCancel) && code == BN_CLICKED) {
+      if ((id == kIdOk || id == kIdCancel || id == kIdProgressCancel) && code == BN_CLICKED) {
         Apply(logic_->Clicked(id));
         return true;
       }

@@ -41,6 +41,11 @@ void SystemDialogs::ShowMessage(HWND owner, std::string_view text, MessageIcon i
   MessageBoxIndirectW(&box);
 }
 
+bool SystemDialogs::AskYesNo(HWND owner, std::string_view text) {
+  return MessageBoxW(owner, Wide(text).c_str(), Wide(kAppTitle).c_str(),
+                     MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
+}
+
 std::optional<std::string> SystemDialogs::ChooseFolder(HWND owner, std::string_view start) {
   const std::wstring start_folder = Wide(start);
   BROWSEINFOW browse{};

@@ -18,6 +18,9 @@ class NativeDialogs {
   // A message box over `owner` with caption AppTitle and one OK button: the
   // program's icon for kApp, the exclamation icon for kWarning.
   virtual void ShowMessage(HWND owner, std::string_view text, MessageIcon icon) = 0;
+  // A question over `owner` with caption AppTitle and Yes and No buttons;
+  // true for Yes.
+  virtual bool AskYesNo(HWND owner, std::string_view text) = 0;
   // The folder browser, opened at `start`; nullopt when cancelled.
   virtual std::optional<std::string> ChooseFolder(HWND owner, std::string_view start) = 0;
   // The file-open dialog with a filter such as
@@ -29,6 +32,7 @@ class NativeDialogs {
 class SystemDialogs final : public NativeDialogs {
  public:
   void ShowMessage(HWND owner, std::string_view text, MessageIcon icon) override;
+  bool AskYesNo(HWND owner, std::string_view text) override;
   std::optional<std::string> ChooseFolder(HWND owner, std::string_view start) override;
   std::optional<std::string> ChooseFile(HWND owner, std::string_view filter) override;
 };

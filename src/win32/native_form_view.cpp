@@ -216,6 +216,17 @@ void NativeFormView::ShowMessage(std::string_view text, MessageIcon icon) {
   dialogs_.ShowMessage(dialog_, text, icon);
 }
 
+bool NativeFormView::AskYesNo(std::string_view text) { return dialogs_.AskYesNo(dialog_, text); }
+
+void NativeFormView::ShowProgress(std::string_view text) {
+  if (progress_ == nullptr) progress_ = std::make_unique<ProgressDialog>(dialog_);
+  progress_->Show(text);
+}
+
+void NativeFormView::CloseProgress() {
+  if (progress_ != nullptr) progress_->Finish();
+}
+
 std::optional<std::string> NativeFormView::ChooseFolder(std::string_view start_folder) {
   return dialogs_.ChooseFolder(dialog_, start_folder);
 }

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -14,6 +15,7 @@
 #include "controls/typing_rules.h"
 #include "dialogs/dialog_template.h"
 #include "win32/native_dialogs.h"
+#include "win32/progress_dialog.h"
 #include "win32/win32_api.h"
 
 namespace quelmo {
@@ -34,6 +36,9 @@ class NativeFormView final : public FormView {
   void SetCharacterLimit(ControlId id, int characters) override;
   void FocusAndSelectAll(ControlId id) override;
   void ShowMessage(std::string_view text, MessageIcon icon) override;
+  bool AskYesNo(std::string_view text) override;
+  void ShowProgress(std::string_view text) override;
+  void CloseProgress() override;
   std::optional<std::string> ChooseFolder(std::string_view start_folder) override;
   std::optional<std::string> ChooseFile(std::string_view filter) override;
 
@@ -53,6 +58,8 @@ class NativeFormView final : public FormView {
   }
 
   HWND ControlWindow(ControlId id) const;
+  // The progress window; null until first shown.
+  const ProgressDialog* Progress() const { return progress_.get(); }
   const ControlTemplate* Layout(ControlId id) const { return layout_.Find(id); }
 
  private:
@@ -67,6 +74,7 @@ class NativeFormView final : public FormView {
   std::map<ControlId, std::wstring> accepted_;
   int quiet_ = 0;
   std::function<void(HWND)> on_texts_changed_;
+  std::unique_ptr<ProgressDialog> progress_;
 };
 
 // The text of a window, whole.

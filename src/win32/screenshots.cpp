@@ -19,6 +19,11 @@ class UnattendedDialogs final : public NativeDialogs {
   void ShowMessage(HWND, std::string_view text, MessageIcon) override {
     std::fprintf(stderr, "quelmo: %.*s\n", static_cast<int>(text.size()), text.data());
   }
+  bool AskYesNo(HWND, std::string_view text) override {
+    std::fprintf(stderr, "quelmo: %.*s (answered No)\n", static_cast<int>(text.size()),
+                 text.data());
+    return false;
+  }
   std::optional<std::string> ChooseFolder(HWND, std::string_view) override { return std::nullopt; }
   std::optional<std::string> ChooseFile(HWND, std::string_view) override { return std::nullopt; }
 };

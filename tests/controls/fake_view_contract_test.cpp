@@ -37,6 +37,9 @@ class FakeViewHarness {
   CaretPlace Caret(ControlId edit) { return view_.Caret(edit); }
   void PlaceCaret(ControlId edit, CaretPlace place) { view_.PlaceCaret(edit, place); }
   int ChangeEvents() { return logic_.events; }
+  std::optional<std::string> ProgressText() { return view_.Progress(); }
+  void PressProgressCancel() { view_.CancelProgress(); }
+  void AnswerQuestion(bool yes) { view_.AnswerQuestion(yes); }
 
  private:
   CountingLogic logic_;

@@ -44,6 +44,9 @@ class AddressRecordingView final : public FormView {
   }
   void FocusAndSelectAll(ControlId id) override { Note(id); inner_.FocusAndSelectAll(id); }
   void ShowMessage(std::string_view text, MessageIcon icon) override { inner_.ShowMessage(text, icon); }
+  bool AskYesNo(std::string_view text) override { return inner_.AskYesNo(text); }
+  void ShowProgress(std::string_view text) override { inner_.ShowProgress(text); }
+  void CloseProgress() override { inner_.CloseProgress(); }
   std::optional<std::string> ChooseFolder(std::string_view start) override {
     return inner_.ChooseFolder(start);
   }

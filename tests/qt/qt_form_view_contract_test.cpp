@@ -4,11 +4,13 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <string>
 #include <vector>
 
 #include "qt/dialog_window.h"
+#include "qt/progress_window.h"
 #include "qt/qt_form_view.h"
 #include "qt_test_environment.h"
 #include "recording_dialogs.h"
@@ -58,6 +60,21 @@ class QtViewHarness {
       line->setSelection(place.start, place.end - place.start);
     }
   }
+
+  std::optional<std::string> ProgressText() {
+    ProcessQtEvents();
+    const auto* progress = window_.findChild<ProgressWindow*>();
+    if (progress == nullptr || !progress->isVisible()) return std::nullopt;
+    return progress->Text().toStdString();
+  }
+  void PressProgressCancel() {
+    auto* progress = window_.findChild<ProgressWindow*>();
+    auto* cancel = progress == nullptr ? nullptr : progress->findChild<QPushButton*>();
+    ASSERT_NE(cancel, nullptr);
+    cancel->click();
+    ProcessQtEvents();
+  }
+  void AnswerQuestion(bool yes) { dialogs_.AnswerQuestion(yes); }
 
   int ChangeEvents() {
     ProcessQtEvents();

@@ -6,6 +6,14 @@ void RecordingDialogs::ShowMessage(QWidget*, const QString& text, MessageIcon ic
   messages_.push_back(RecordedMessage{text, icon});
 }
 
+bool RecordingDialogs::AskYesNo(QWidget*, const QString& text) {
+  questions_.push_back(text);
+  if (questions_answers_.empty()) return false;
+  const bool yes = questions_answers_.front();
+  questions_answers_.pop_front();
+  return yes;
+}
+
 std::optional<QString> RecordingDialogs::ChooseFolder(QWidget*, const QString& start) {
   folder_start_ = start;
   if (folders_.empty()) return std::nullopt;

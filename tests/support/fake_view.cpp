@@ -101,6 +101,19 @@ void FakeView::ShowMessage(std::string_view text, MessageIcon icon) {
   messages_.push_back({std::string(text), icon});
 }
 
+bool FakeView::AskYesNo(std::string_view text) {
+  questions_.emplace_back(text);
+  if (question_answers_.empty()) return false;
+  const bool yes = question_answers_.front();
+  question_answers_.pop_front();
+  return yes;
+}
+
+Next FakeView::CancelProgress() {
+  progress_.reset();
+  return Logic().Clicked(kIdProgressCancel);
+}
+
 std::optional<int> FakeView::CharacterLimit(ControlId id) const {
   const auto it = character_limits_.find(id);
   return it == character_limits_.end() ? std::nullopt : std::optional<int>(it->second);

@@ -39,10 +39,14 @@ class FakeView final : public FormView {
   Next Leave(ControlId id);
   Next Pick(ControlId id, int index);
   Next Click(ControlId id);
+  // Presses Cancel in the progress window, which closes.
+  Next CancelProgress();
 
   // --- scripted answers of the dialogs, used in order; nullopt when none left
   void AnswerFolder(std::optional<std::string> answer) { folder_answers_.push_back(std::move(answer)); }
   void AnswerFile(std::optional<std::string> answer) { file_answers_.push_back(std::move(answer)); }
+  // No, when none is left.
+  void AnswerQuestion(bool yes) { question_answers_.push_back(yes); }
 
   // --- what the logic did ---
   const std::string& Title() const { return title_; }
@@ -57,6 +61,10 @@ class FakeView final : public FormView {
   CaretPlace Caret(ControlId id) const;
   const std::vector<ShownMessage>& Messages() const { return messages_; }
   void ClearMessages() { messages_.clear(); }
+  const std::vector<std::string>& Questions() const { return questions_; }
+  // The progress window's text; nullopt when it is not shown.
+  const std::optional<std::string>& Progress() const { return progress_; }
+  int ProgressShows() const { return progress_shows_; }  // texts shown in it so far
   int FolderRequests() const { return folder_requests_; }
   // Where the folder browser was last opened.
   const std::string& FolderStart() const { return folder_start_; }
@@ -77,6 +85,12 @@ class FakeView final : public FormView {
   }
   void FocusAndSelectAll(ControlId id) override;
   void ShowMessage(std::string_view text, MessageIcon icon = MessageIcon::kApp) override;
+  bool AskYesNo(std::string_view text) override;
+  void ShowProgress(std::string_view text) override {
+    progress_ = std::string(text);
+    ++progress_shows_;
+  }
+  void CloseProgress() override { progress_.reset(); }
   std::optional<std::string> ChooseFolder(std::string_view start_folder) override;
   std::optional<std::string> ChooseFile(std::string_view filter) override;
 
@@ -97,6 +111,10 @@ class FakeView final : public FormView {
   std::vector<ShownMessage> messages_;
   std::deque<std::optional<std::string>> folder_answers_;
   std::deque<std::optional<std::string>> file_answers_;
+  std::deque<bool> question_answers_;
+  std::vector<std::string> questions_;
+  std::optional<std::string> progress_;
+  int progress_shows_ = 0;
   int folder_requests_ = 0;
   std::string folder_start_;
   std::vector<std::string> file_filters_;

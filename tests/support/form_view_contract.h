@@ -16,6 +16,9 @@
 //   CaretPlace Caret(ControlId edit);                 // where the user's caret is
 //   void PlaceCaret(ControlId edit, CaretPlace place); // as the user's mouse would
 //   int ChangeEvents();  // change events the window passed on to the logic
+//   std::optional<std::string> ProgressText();  // nullopt when not shown
+//   void PressProgressCancel();                 // as the user would
+//   void AnswerQuestion(bool yes);              // the next AskYesNo's answer
 //
 // Caret places count characters; the tests keep to ASCII there, where every
 // host counts alike.
@@ -23,6 +26,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -157,10 +161,38 @@ TYPED_TEST_P(FormViewContract, FocusAndSelectAllSelectsTheWholeText) {
   EXPECT_EQ(this->harness_.ChangeEvents(), 0);
 }
 
+TYPED_TEST_P(FormViewContract, ProgressShowsTheLatestTextAndOnlyCancelSaysSomething) {
+  EXPECT_EQ(this->harness_.ProgressText(), std::nullopt);
+  this->View().ShowProgress("Testing...");
+  EXPECT_EQ(this->harness_.ProgressText(), "Testing...");
+  this->View().ShowProgress("Testing...\n\nConnect: OK.");
+  EXPECT_EQ(this->harness_.ProgressText(), "Testing...\n\nConnect: OK.");
+  this->View().CloseProgress();
+  EXPECT_EQ(this->harness_.ProgressText(), std::nullopt);
+  this->View().CloseProgress();
+  EXPECT_EQ(this->harness_.ChangeEvents(), 0);
+
+  this->View().ShowProgress("Again");
+  EXPECT_EQ(this->harness_.ProgressText(), "Again");
+  this->harness_.PressProgressCancel();
+  EXPECT_EQ(this->harness_.ProgressText(), std::nullopt);
+  EXPECT_EQ(this->harness_.ChangeEvents(), 1) << "Cancel reaches the logic once";
+}
+
+TYPED_TEST_P(FormViewContract, AskYesNoGivesTheAnswer) {
+  this->harness_.AnswerQuestion(true);
+  EXPECT_TRUE(this->View().AskYesNo("Send a test message?"));
+  this->harness_.AnswerQuestion(false);
+  EXPECT_FALSE(this->View().AskYesNo("Send a test message?"));
+  EXPECT_EQ(this->harness_.ChangeEvents(), 0);
+}
+
 REGISTER_TYPED_TEST_SUITE_P(FormViewContract, EveryKindShowsTheTextSetAndSaysNothing,
                             ANewTextPutsTheCaretAtItsEnd,
                             TheTextAlreadyShownKeepsCaretAndSelection,
                             ListsTakeNewEntriesWithoutSelectionAndHoldItInRange,
-                            EnabledAndReadOnlyReadBackAsSet, FocusAndSelectAllSelectsTheWholeText);
+                            EnabledAndReadOnlyReadBackAsSet, FocusAndSelectAllSelectsTheWholeText,
+                            ProgressShowsTheLatestTextAndOnlyCancelSaysSomething,
+                            AskYesNoGivesTheAnswer);
 
 }  // namespace quelmo

@@ -75,6 +75,19 @@ class NativeViewHarness {
   }
 
   int ChangeEvents() { return events_; }
+  std::optional<std::string> ProgressText() {
+    const ProgressDialog* progress = view_->Progress();
+    if (progress == nullptr || !progress->Shown()) return std::nullopt;
+    return progress->Text();
+  }
+  void PressProgressCancel() {
+    const ProgressDialog* progress = view_->Progress();
+    ASSERT_NE(progress, nullptr);
+    HWND button = progress->CancelButton();
+    SendMessageW(GetParent(button), WM_COMMAND, MAKEWPARAM(kIdCancel, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(button));
+  }
+  void AnswerQuestion(bool yes) { dialogs_.questionAnswers.push_back(yes); }
 
  private:
   // Counts the notifications the host passes on to the logic: the user's

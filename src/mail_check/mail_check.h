@@ -1,0 +1,116 @@
+#pragma once
+// The e-mail pre-flight: does what the camera will do with the SMTP settings
+// (find the server, connect, secure the line, log in, name the sender and the
+// recipient) and stops before any message (a dry run), or, when asked, sends
+// one short test message to the settings' own recipient. Each step ends with
+// a verdict; the first failing step ends the check.
+//
+// The password never leaves this check except towards the server: no report,
+// progress call or detail text carries it.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "base/result.h"
+#include "work/cancel_token.h"
+
+namespace quelmo {
+
+// The account as the camera uses it, in UTF-8.
+struct MailAccount {
+  std::string server;
+  int port = 0;
+  std::string senderEmail;
+  std::string userName;  // what the camera logs in with
+  std::string password;
+  std::string recipientEmail;
+};
+
+enum class MailSecurity {
+  kByPort,       // TLS from the start on port 465, else STARTTLS
+  kImplicitTls,  // TLS from the start, whatever the port
+  kStartTls,     // STARTTLS, whatever the port
+};
+
+struct MailCheckOptions {
+  bool send = false;        // send the test message; otherwise a dry run
+  bool allowPlain = false;  // go on when the server offers no encryption
+  int timeoutMs = 30000;    // for the whole check
+  std::string caFile;       // trusted CAs instead of the system's; empty: the system's
+  MailSecurity security = MailSecurity::kByPort;
+  int language = 2;         // of the test message's subject and text
+  std::string modelName;    // named in the test message
+  std::string attachmentPath;  // a small picture for the test message (UTF-8 path)
+};
+
+enum class MailStep {
+  kSettings,
+  kResolve,    // find the server's address
+  kConnect,    // reach its port
+  kGreeting,   // the server answers as a mail server
+  kSecurity,   // TLS from the start or STARTTLS, and the certificate
+  kLogin,
+  kSender,     // MAIL FROM
+  kRecipient,  // RCPT TO
+  kMessage,    // the test message, or "ready to send" after a dry run
+};
+
+enum class MailVerdict {
+  kPassed,
+  kReadyToSend,   // dry run: everything up to the message would pass
+  kSent,
+  kPlainAllowed,  // no encryption, and the user agreed to go on
+  kBadSettings,
+  kNameNotFound,
+  kPortClosed,
+  kNoAnswer,      // nothing, or nothing usable, before the time ran out
+  kNotMailServer, // answers that are no SMTP
+  kClosedByServer,
+  kTlsFailed,
+  kCertificateUntrusted,
+  kCertificateNameMismatch,
+  kCertificateExpired,
+  kNoEncryption,  // the password would cross the network in the clear
+  kNoLoginOffered,
+  kLoginRefused,
+  kSenderRefused,
+  kRecipientRefused,
+  kMessageRefused,
+  kCancelled,
+  kUnavailable,   // this build has no mail check
+  kFailed,        // anything else; the detail says what
+};
+
+struct MailStepResult {
+  MailStep step = MailStep::kSettings;
+  MailVerdict verdict = MailVerdict::kPassed;
+  std::string detail;  // what the server or the system said, password-free; may be empty
+
+  bool passed() const {
+    return verdict == MailVerdict::kPassed || verdict == MailVerdict::kReadyToSend ||
+           verdict == MailVerdict::kSent || verdict == MailVerdict::kPlainAllowed;
+  }
+};
+
+struct MailCheckReport {
+  std::vector<MailStepResult> steps;  // in order; the last one decides
+
+  bool passed() const { return !steps.empty() && steps.back().passed(); }
+  MailVerdict outcome() const {
+    return steps.empty() ? MailVerdict::kFailed : steps.back().verdict;
+  }
+};
+
+using MailProgress = std::function<void(const MailStepResult& step)>;
+
+// True when this build can run the check (it has its mail library).
+bool MailCheckAvailable();
+
+// Runs the check; `progress` (may be empty) hears each step as it ends, on
+// the calling thread. Never throws; Cancel on `cancel` ends it at once with
+// kCancelled.
+MailCheckReport RunMailCheck(const MailAccount& account, const MailCheckOptions& options,
+                             CancelToken& cancel, const MailProgress& progress);
+
+}  // namespace quelmo

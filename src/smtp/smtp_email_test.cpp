@@ -1,0 +1,142 @@
+#include "smtp/smtp_email_test.h"
+
+#include "app/app_state.h"
+#include "mail_check/mail_check_texts.h"
+#include "smtp/smtp_controls.h"
+
+namespace quelmo {
+namespace {
+
+constexpr int kChinese = 1;
+
+struct Texts {
+  const char* english;
+  const char* chinese;
+};
+
+std::string Pick(const Texts& texts, int language) {
+  return language == kChinese ? texts.chinese : texts.english;
+}
+
+constexpr Texts kChecking = {"Testing the e-mail settings (nothing is sent)...",
+                             "正在测试电子邮件设置（不发送任何邮件）……"};
+constexpr Texts kSending = {"Sending the test message...", "正在发送测试邮件……"};
+constexpr Texts kResult = {"E-mail test:", "电子邮件测试："};
+constexpr Texts kAskSend = {"Send a test message with a picture to the recipient (%s) now?",
+                            "现在向收件人 (%s) 发送一封带图片的测试邮件吗？"};
+constexpr Texts kAskPlain = {
+    "Go on without encryption? The password would cross the network in the clear.",
+    "不加密继续吗？密码将以明文在网络上传输。"};
+
+std::string StepLine(const MailStepResult& step, int language) {
+  return MailStepName(step.step, language) + ": " + MailVerdictText(step, language);
+}
+
+}  // namespace
+
+// What the work posts back to: it outlives the form only as long as a
+// posted task holds it, and then finds `alive` false.
+struct SmtpEmailTest::State {
+  FormView& view;
+  BackgroundRunner* runner;
+  int language;
+  bool alive = true;
+  bool running = false;
+  std::shared_ptr<CancelToken> cancel;
+  MailAccount account;
+  bool send = false;
+  bool allowPlain = false;
+  std::string heading;
+  std::string lines;
+};
+
+SmtpEmailTest::SmtpEmailTest(FormView& view, BackgroundRunner* runner, int language)
+    : state_(std::make_shared<State>(State{view, runner, language})) {}
+
+SmtpEmailTest::~SmtpEmailTest() {
+  state_->alive = false;
+  if (state_->cancel) state_->cancel->Cancel();
+}
+
+bool SmtpEmailTest::Running() const { return state_->running; }
+
+void SmtpEmailTest::Start(const MailAccount& account) {
+  if (state_->running) return;
+  if (state_->runner == nullptr || !MailCheckAvailable()) {
+    state_->view.ShowMessage(
+        MailVerdictText({MailStep::kSettings, MailVerdict::kUnavailable, {}}, state_->language));
+    return;
+  }
+  Run(state_, account, /*send=*/false, /*allow_plain=*/false);
+}
+
+void SmtpEmailTest::Cancel() {
+  if (state_->running && state_->cancel) state_->cancel->Cancel();
+}
+
+void SmtpEmailTest::Run(const std::shared_ptr<State>& shared, const MailAccount& account,
+                        bool send, bool allow_plain) {
+  State& state = *shared;
+  state.running = true;
+  state.cancel = std::make_shared<CancelToken>();
+  state.account = account;
+  state.send = send;
+  state.allowPlain = allow_plain;
+  state.heading = Pick(send ? kSending : kChecking, state.language);
+  state.lines.clear();
+  state.view.SetEnabled(kSmtpTestEmailButton, false);
+  state.view.ShowProgress(state.heading);
+
+  MailCheckOptions options;
+  options.send = send;
+  options.allowPlain = allow_plain;
+  options.language = state.language;
+  options.modelName = kModelName;
+  std::weak_ptr<State> weak = shared;
+  state.runner->Start([weak, account, options, cancel = state.cancel](
+                          const BackgroundRunner::Post& post) {
+    // Runs off the window's thread: it touches nothing of the form, only
+    // what it was given, and posts what it finds.
+    const MailCheckReport report =
+        RunMailCheck(account, options, *cancel, [&post, weak](const MailStepResult& step) {
+          post([weak, step] {
+            const auto state = weak.lock();
+            if (!state || !state->alive) return;
+            state->lines += StepLine(step, state->language) + "\n";
+            state->view.ShowProgress(state->heading + "\n\n" + state->lines);
+          });
+        });
+    post([weak, report] {
+      const auto state = weak.lock();
+      if (state && state->alive) Finished(state, report);
+    });
+  });
+}
+
+void SmtpEmailTest::Finished(const std::shared_ptr<State>& state, const MailCheckReport& report) {
+  state->running = false;
+  state->cancel.reset();
+  state->view.CloseProgress();
+  state->view.SetEnabled(kSmtpTestEmailButton, true);
+  std::string text = Pick(kResult, state->language) + "\n\n";
+  for (const auto& step : report.steps) text += StepLine(step, state->language) + "\n";
+
+  const MailVerdict outcome = report.outcome();
+  if (outcome == MailVerdict::kReadyToSend && !state->send) {
+    std::string question = Pick(kAskSend, state->language);
+    question.replace(question.find("%s"), 2, state->account.recipientEmail);
+    if (state->view.AskYesNo(text + "\n" + question)) {
+      Run(state, state->account, /*send=*/true, state->allowPlain);
+    }
+    return;
+  }
+  if (outcome == MailVerdict::kNoEncryption && !state->allowPlain) {
+    if (state->view.AskYesNo(text + "\n" + Pick(kAskPlain, state->language))) {
+      Run(state, state->account, state->send, /*allow_plain=*/true);
+    }
+    return;
+  }
+  state->view.ShowMessage(text);
+}
+
+}  // namespace quelmo

@@ -1,0 +1,137 @@
+// The parts of the check that need no server: the settings it refuses, the
+// verdict of each way a transfer can fail, and what its report may say.
+
+#include <set>
+
+#include <gtest/gtest.h>
+
+#include "mail_check/curl_verdict.h"
+#include "mail_check/mail_check.h"
+#include "mail_check/mail_check_texts.h"
+#include "mail_check/step_log.h"
+
+namespace quelmo {
+namespace {
+
+TEST(MailCheck, UnusableSettingsStopBeforeAnyConnection) {
+  MailAccount good{"127.0.0.1", 25, "a@b.c", "a", "pw", "d@e.f"};
+  struct Case {
+    const char* name;
+    void (*spoil)(MailAccount&);
+  } cases[] = {
+      {"no server", [](MailAccount& a) { a.server.clear(); }},
+      {"server with a path", [](MailAccount& a) { a.server = "mail.example.com/x@y"; }},
+      {"no password", [](MailAccount& a) { a.password.clear(); }},
+      {"no recipient", [](MailAccount& a) { a.recipientEmail.clear(); }},
+      {"recipient with a second command", [](MailAccount& a) { a.recipientEmail = "d@e.f>\r\nRCPT TO:<x@y.z"; }},
+      {"sender with a blank", [](MailAccount& a) { a.senderEmail = "a b@c.d"; }},
+      {"port 0", [](MailAccount& a) { a.port = 0; }},
+  };
+  for (const auto& test : cases) {
+    MailAccount account = good;
+    test.spoil(account);
+    CancelToken cancel;
+    const auto report = RunMailCheck(account, MailCheckOptions{}, cancel, {});
+    ASSERT_EQ(report.steps.size(), 1u) << test.name;
+    EXPECT_EQ(report.outcome(), MailVerdict::kBadSettings) << test.name;
+  }
+}
+
+TEST(FailedStep, NamesTheStepAndTheVerdictOfEachFailure) {
+  const auto at = [](CURLcode code, bool resolved, bool connected, long reply, bool secured,
+                     bool implicit, long check = 0, const char* error = "") {
+    TransferFacts facts;
+    facts.code = code;
+    facts.resolved = resolved;
+    facts.connected = connected;
+    facts.lastReply = reply;
+    facts.secured = secured;
+    facts.implicitTls = implicit;
+    facts.certificateCheck = check;
+    facts.errorText = error;
+    return facts;
+  };
+  const struct {
+    TransferFacts facts;
+    MailStep step;
+    MailVerdict verdict;
+  } cases[] = {
+      {at(CURLE_COULDNT_RESOLVE_HOST, false, false, 0, false, false), MailStep::kResolve,
+       MailVerdict::kNameNotFound},
+      {at(CURLE_OPERATION_TIMEDOUT, false, false, 0, false, false), MailStep::kResolve,
+       MailVerdict::kNoAnswer},
+      {at(CURLE_COULDNT_CONNECT, true, false, 0, false, false), MailStep::kConnect,
+       MailVerdict::kPortClosed},
+      {at(CURLE_OPERATION_TIMEDOUT, true, false, 0, false, false), MailStep::kConnect,
+       MailVerdict::kPortClosed},
+      {at(CURLE_OPERATION_TIMEDOUT, true, true, 0, false, true), MailStep::kSecurity,
+       MailVerdict::kNoAnswer},
+      {at(CURLE_OPERATION_TIMEDOUT, true, true, 0, false, false), MailStep::kGreeting,
+       MailVerdict::kNoAnswer},
+      {at(CURLE_OPERATION_TIMEDOUT, true, true, 250, true, false), MailStep::kLogin,
+       MailVerdict::kNoAnswer},
+      {at(CURLE_ABORTED_BY_CALLBACK, true, true, 220, false, false), MailStep::kSecurity,
+       MailVerdict::kCancelled},
+      {at(CURLE_SSL_CONNECT_ERROR, true, true, 0, false, true), MailStep::kSecurity,
+       MailVerdict::kTlsFailed},
+      {at(CURLE_PEER_FAILED_VERIFICATION, true, true, 0, false, true, 19,
+          "SSL certificate problem: self-signed certificate in certificate chain"),
+       MailStep::kSecurity, MailVerdict::kCertificateUntrusted},
+      {at(CURLE_PEER_FAILED_VERIFICATION, true, true, 0, false, true, 0,
+          "SSL: no alternative certificate subject name matches target host name 'x'"),
+       MailStep::kSecurity, MailVerdict::kCertificateNameMismatch},
+      {at(CURLE_PEER_FAILED_VERIFICATION, true, true, 0, false, true, 10, "expired"),
+       MailStep::kSecurity, MailVerdict::kCertificateExpired},
+      {at(CURLE_USE_SSL_FAILED, true, true, 250, false, false), MailStep::kSecurity,
+       MailVerdict::kNoEncryption},
+      {at(CURLE_LOGIN_DENIED, true, true, 535, true, false), MailStep::kLogin,
+       MailVerdict::kLoginRefused},
+      {at(CURLE_LOGIN_DENIED, true, true, 250, true, false, 0,
+          "No known authentication mechanisms supported!"),
+       MailStep::kLogin, MailVerdict::kNoLoginOffered},
+      {at(CURLE_WEIRD_SERVER_REPLY, true, true, 0, false, false), MailStep::kGreeting,
+       MailVerdict::kNotMailServer},
+      {at(CURLE_GOT_NOTHING, true, true, 0, false, false), MailStep::kGreeting,
+       MailVerdict::kClosedByServer},
+      {at(CURLE_OUT_OF_MEMORY, true, true, 250, true, false), MailStep::kLogin,
+       MailVerdict::kFailed},
+  };
+  for (const auto& test : cases) {
+    const MailStepResult result = FailedStep(test.facts);
+    EXPECT_EQ(result.step, test.step) << curl_easy_strerror(test.facts.code);
+    EXPECT_EQ(result.verdict, test.verdict) << curl_easy_strerror(test.facts.code);
+  }
+}
+
+TEST(StepLog, KeepsTheOrderOfItsKindOfSecurityAndNeverThePassword) {
+  for (const bool implicit : {false, true}) {
+    std::vector<MailStep> heard;
+    const MailProgress progress = [&heard](const MailStepResult& step) {
+      heard.push_back(step.step);
+    };
+    StepLog log(progress, "p*ss", implicit);
+    log.Add({MailStep::kLogin, MailVerdict::kLoginRefused,
+             "535 bad p*ss for camera\r\n\x01 and p*ssp*ss"});
+    log.PassBefore(MailStep::kConnect);  // behind: no effect
+    const auto report = log.Take();
+    const std::vector<MailStep> expected =
+        implicit ? std::vector{MailStep::kSettings, MailStep::kResolve, MailStep::kConnect,
+                               MailStep::kSecurity, MailStep::kGreeting, MailStep::kLogin}
+                 : std::vector{MailStep::kSettings, MailStep::kResolve, MailStep::kConnect,
+                               MailStep::kGreeting, MailStep::kSecurity, MailStep::kLogin};
+    EXPECT_EQ(heard, expected);
+    EXPECT_EQ(report.steps.back().detail, "535 bad *** for camera    and ******");
+  }
+}
+
+TEST(MailCheckTexts, EveryVerdictHasItsOwnKeyAndBothLanguages) {
+  std::set<std::string> keys;
+  for (int verdict = 0; verdict <= static_cast<int>(MailVerdict::kFailed); ++verdict) {
+    const MailStepResult result{MailStep::kLogin, static_cast<MailVerdict>(verdict), {}};
+    EXPECT_TRUE(keys.insert(MailVerdictKey(result.verdict)).second) << verdict;
+    EXPECT_NE(MailVerdictText(result, 1), MailVerdictText(result, 2)) << verdict;
+  }
+}
+
+}  // namespace
+}  // namespace quelmo
