@@ -27,6 +27,7 @@ namespace {
 class SilentDialogs final : public DialogAdapter {
  public:
   void ShowMessage(QWidget*, const QString&, MessageIcon) override {}
+  bool AskYesNo(QWidget*, const QString&) override { return false; }
   std::optional<QString> ChooseFolder(QWidget*, const QString&) override { return std::nullopt; }
   std::optional<QString> ChooseFile(QWidget*, const QString&) override { return std::nullopt; }
 };
