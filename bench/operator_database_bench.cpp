@@ -10,6 +10,7 @@
 #include <new>
 
 #include "operators/operator_database_loader.h"
+#include "operators/operator_search.h"
 
 namespace {
 
@@ -69,6 +70,29 @@ void LoadWholeDatabase(benchmark::State& state) {
   state.counters["peak_MiB"] = static_cast<double>(peak) / (1 << 20);
 }
 BENCHMARK(LoadWholeDatabase)->Unit(benchmark::kMillisecond);
+
+
+// The finder filters the whole database again at every keystroke: each
+// prefix of a name typed with no country chosen, the slowest case (goal: at
+// most 5 ms a keystroke).
+void SearchEveryKeystroke(benchmark::State& state) {
+  auto database = ReadOperatorDatabaseFile(QUELMO_OPERATOR_BENCH_DATA);
+  if (!database.ok()) {
+    state.SkipWithError(database.message().c_str());
+    return;
+  }
+  const std::string typed = "vodafone";
+  for (auto _ : state) {
+    for (std::size_t length = 1; length <= typed.size(); ++length) {
+      benchmark::DoNotOptimize(SearchOperators(*database, "", typed.substr(0, length)));
+    }
+  }
+  // Seconds of CPU per keystroke (printed with its SI prefix: 6u is 6 µs).
+  state.counters["per_keystroke_s"] =
+      benchmark::Counter(static_cast<double>(state.iterations() * typed.size()),
+                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(SearchEveryKeystroke)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace quelmo

@@ -4,6 +4,7 @@
 
 #include "cli/exit_codes.h"
 #include "operators/mms_proxy.h"
+#include "operators/operator_search.h"
 
 namespace quelmo {
 namespace {
@@ -11,19 +12,6 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 constexpr const char* kPrefix = "quelmo-cli operators: ";
-
-// ASCII letters only: other scripts are compared as written.
-std::string Folded(std::string_view text) {
-  std::string folded(text);
-  for (char& c : folded) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return folded;
-}
-
-bool Contains(std::string_view haystack, const std::string& foldedNeedle) {
-  return Folded(haystack).find(foldedNeedle) != std::string::npos;
-}
 
 Json AccessPointJson(const OperatorAccessPoint* accessPoint) {
   if (accessPoint == nullptr) return nullptr;
@@ -68,56 +56,34 @@ void PrintProvider(const std::string& country, const OperatorProvider& provider,
 
 }  // namespace
 
-bool OperatorMatchesSearch(const OperatorProvider& provider, const std::string& text) {
-  if (text.empty()) return true;
-  const std::string needle = Folded(text);
-  if (Contains(provider.name, needle)) return true;
-  for (const auto& name : provider.otherNames) {
-    if (Contains(name, needle)) return true;
-  }
-  for (const auto& id : provider.networkIds) {
-    if ((id.mcc + id.mnc).find(needle) != std::string::npos ||
-        (id.mcc + "-" + id.mnc).find(needle) != std::string::npos) {
-      return true;
-    }
-  }
-  return false;
-}
-
 int RunOperators(const OperatorsOptions& options, const Result<const OperatorDatabase*>& database,
                  std::ostream& out, std::ostream& err) {
   if (!database.ok()) {
     err << kPrefix << "the operator database cannot be read: " << database.message() << "\n";
     return kExitBadInput;
   }
-  const std::string country = options.country ? Folded(*options.country) : std::string();
-  bool countryFound = country.empty();
-  std::size_t count = 0;
-  Json listed = Json::array();
-  for (const auto& each : (*database)->countries) {
-    if (!country.empty() && each.code != country) continue;
-    countryFound = true;
-    for (const auto& provider : each.providers) {
-      if (!OperatorMatchesSearch(provider, options.search)) continue;
-      ++count;
-      if (options.json) {
-        listed.push_back({{"country", each.code},
-                          {"name", provider.name},
-                          {"internet", AccessPointJson(FirstAccessPoint(provider, "internet"))},
-                          {"mms", MmsJson(FirstAccessPoint(provider, "mms"))}});
-      } else {
-        PrintProvider(each.code, provider, out);
-      }
-    }
-  }
-  if (!countryFound) {
-    err << kPrefix << "--country: \"" << *options.country
+  const std::string country = options.country.value_or(std::string());
+  if (!country.empty() && FindOperatorCountry(**database, country) == nullptr) {
+    err << kPrefix << "--country: \"" << country
         << "\" is no country of the operator database (its two-letter codes: gb, de, us, ...)\n";
     return kExitBadInput;
   }
+  const std::vector<OperatorMatch> matches = SearchOperators(**database, country, options.search);
+  Json listed = Json::array();
+  for (const OperatorMatch& match : matches) {
+    const OperatorProvider& provider = *match.provider;
+    if (options.json) {
+      listed.push_back({{"country", match.country->code},
+                        {"name", provider.name},
+                        {"internet", AccessPointJson(FirstAccessPoint(provider, "internet"))},
+                        {"mms", MmsJson(FirstAccessPoint(provider, "mms"))}});
+    } else {
+      PrintProvider(match.country->code, provider, out);
+    }
+  }
   if (options.json) {
     out << listed.dump(2) << "\n";
-  } else if (count == 0) {
+  } else if (matches.empty()) {
     err << kPrefix << "no provider matches\n";
   }
   return kExitOk;

@@ -25,9 +25,4 @@ struct OperatorsOptions {
 int RunOperators(const OperatorsOptions& options, const Result<const OperatorDatabase*>& database,
                  std::ostream& out, std::ostream& err);
 
-// Whether a provider answers a search: the text, letter case aside, within
-// its name or another of its names, or within a network id written as
-// "23410" or "234-10". An empty text matches every provider.
-bool OperatorMatchesSearch(const OperatorProvider& provider, const std::string& text);
-
 }  // namespace quelmo
