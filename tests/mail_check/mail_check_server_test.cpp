@@ -25,7 +25,7 @@ constexpr const char* kRecipient = "owner@quelmo.test";
 
 MailAccount Account(const std::string& server_name, const char* password = testing::kServerPassword) {
   MailAccount account;
-  account.server = "127.0.0.1";
+  account.server = MailServers::Host();
   account.port = MailServers::Port(server_name);
   account.senderEmail = kSender;
   account.userName = testing::kServerUser;
