@@ -22,8 +22,13 @@ MailStep StepReached(const TransferFacts& facts) {
 }
 
 MailStepResult CertificateFailure(const TransferFacts& facts) {
+  // OpenSSL's wording, then Schannel's: libcurl's own check with a CA file,
+  // and Windows' when it checks the name itself.
   if (Mentions(facts.errorText, "host name") || Mentions(facts.errorText, "subject name") ||
-      Mentions(facts.errorText, "does not match")) {
+      Mentions(facts.errorText, "does not match") ||
+      Mentions(facts.errorText, "failed to match connection hostname") ||
+      Mentions(facts.errorText, "SEC_E_WRONG_PRINCIPAL") ||
+      Mentions(facts.errorText, "CERT_E_CN_NO_MATCH")) {
     return {MailStep::kSecurity, MailVerdict::kCertificateNameMismatch, {}};
   }
   if (facts.certificateCheck == kCertificateHasExpired ||

@@ -10,6 +10,7 @@
 #include "text/utf16.h"
 #include "win32/native_dialogs.h"
 #include "win32/screenshots.h"
+#include "win32/thread_runner.h"
 #include "win32/window_loop.h"
 
 namespace quelmo {
@@ -33,6 +34,10 @@ int RunScreenshots(const CommandLine& line) {
 int RunWindows() {
   ProgramSession session(SystemPreferenceBackend(), SystemDefaultLanguageId());
   SystemDialogs dialogs;
+  // Before the windows, so that it goes after them: their forms cancel
+  // their work, then it joins its threads.
+  Win32ThreadRunner background;
+  session.Context().background = &background;
   WindowLoop loop(session.Context(), dialogs);
   loop.Start();
   return Report(loop.Run(), true);

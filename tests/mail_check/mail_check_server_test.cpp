@@ -25,7 +25,7 @@ constexpr const char* kRecipient = "owner@quelmo.test";
 
 MailAccount Account(const std::string& server_name, const char* password = testing::kServerPassword) {
   MailAccount account;
-  account.server = "127.0.0.1";
+  account.server = MailServers::Host();
   account.port = MailServers::Port(server_name);
   account.senderEmail = kSender;
   account.userName = testing::kServerUser;
@@ -84,8 +84,15 @@ const Case kCases[] = {
      testing::kServerPassword, 20000, MailStep::kSecurity, MailVerdict::kCertificateNameMismatch},
     {"TLS port spoken to in plain text", "implicit", MailSecurity::kStartTls, false,
      testing::kServerPassword, 3000, MailStep::kGreeting, MailVerdict::kNoAnswer},
+#ifdef _WIN32
+    // Wine's Schannel takes plain bytes for the start of a record and waits
+    // for the rest, so under Wine the check ends only at its timeout.
+    {"plain bytes for a TLS handshake", "tls_garbage", MailSecurity::kImplicitTls, false,
+     testing::kServerPassword, 3000, MailStep::kSecurity, MailVerdict::kNoAnswer},
+#else
     {"plain bytes for a TLS handshake", "tls_garbage", MailSecurity::kImplicitTls, false,
      testing::kServerPassword, 20000, MailStep::kSecurity, MailVerdict::kTlsFailed},
+#endif
     {"garbage replies", "garbage", MailSecurity::kStartTls, false, testing::kServerPassword, 20000,
      MailStep::kGreeting, MailVerdict::kClosedByServer},
     {"a line without end", "endless", MailSecurity::kStartTls, false, testing::kServerPassword,

@@ -80,6 +80,17 @@ TEST(FailedStep, NamesTheStepAndTheVerdictOfEachFailure) {
       {at(CURLE_PEER_FAILED_VERIFICATION, true, true, 0, false, true, 0,
           "SSL: no alternative certificate subject name matches target host name 'x'"),
        MailStep::kSecurity, MailVerdict::kCertificateNameMismatch},
+      {at(CURLE_PEER_FAILED_VERIFICATION, true, true, 0, false, true, 0,
+          "schannel: CertGetNameString() failed to match connection hostname (x) against "
+          "server certificate names"),
+       MailStep::kSecurity, MailVerdict::kCertificateNameMismatch},
+      {at(CURLE_PEER_FAILED_VERIFICATION, true, true, 0, false, true, 0,
+          "schannel: SEC_E_WRONG_PRINCIPAL (0x80090322) - The target principal name is "
+          "incorrect."),
+       MailStep::kSecurity, MailVerdict::kCertificateNameMismatch},
+      {at(CURLE_PEER_FAILED_VERIFICATION, true, true, 0, false, true, 0,
+          "schannel: CertGetCertificateChain trust error CERT_TRUST_IS_PARTIAL_CHAIN"),
+       MailStep::kSecurity, MailVerdict::kCertificateUntrusted},
       {at(CURLE_PEER_FAILED_VERIFICATION, true, true, 0, false, true, 10, "expired"),
        MailStep::kSecurity, MailVerdict::kCertificateExpired},
       {at(CURLE_USE_SSL_FAILED, true, true, 250, false, false), MailStep::kSecurity,

@@ -1,14 +1,7 @@
 #include "mail_check/mail_servers.h"
 
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <chrono>
 #include <fstream>
 #include <sstream>
-#include <thread>
 
 #include <nlohmann/json.hpp>
 
@@ -27,63 +20,31 @@ std::string ReadAll(const std::filesystem::path& path) {
 
 }  // namespace
 
-void MailServers::SetUp() {
-  int pipe_ends[2];
-  ASSERT_EQ(pipe(pipe_ends), 0);
-  const std::string folder = folder_.path().string();
-  pid_ = fork();
-  ASSERT_GE(pid_, 0);
-  if (pid_ == 0) {
-    dup2(pipe_ends[0], STDIN_FILENO);
-    close(pipe_ends[0]);
-    close(pipe_ends[1]);
-    execl(QUELMO_SYSTEM_PYTHON, QUELMO_SYSTEM_PYTHON, QUELMO_MAIL_SERVERS_SCRIPT, folder.c_str(),
-          static_cast<char*>(nullptr));
-    _exit(127);
-  }
-  close(pipe_ends[0]);
-  input_ = pipe_ends[1];
-  fcntl(input_, F_SETFD, FD_CLOEXEC);
-
-  // Certificates and start-up take a second or two; a server that fails
-  // ends its process, which ends the wait.
-  const auto ports_file = folder_.path() / "ports.json";
-  while (!std::filesystem::exists(ports_file)) {
-    int status = 0;
-    ASSERT_EQ(waitpid(pid_, &status, WNOHANG), 0)
-        << "the test mail servers did not start (is python3-aiosmtpd installed?)";
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  }
-  const auto ports = nlohmann::json::parse(ReadAll(ports_file));
+void MailServers::ReadPorts() {
+  const auto ports = nlohmann::json::parse(ReadAll(folder() / "ports.json"));
   for (auto item = ports.begin(); item != ports.end(); ++item) {
     ports_[item.key()] = item.value().get<int>();
   }
   running_ = this;
 }
 
-void MailServers::TearDown() {
-  if (input_ >= 0) close(input_);
-  if (pid_ > 0) {
-    int status = 0;
-    // The servers end when their input closes; a hung one is ended for good.
-    for (int tries = 0; tries < 100 && waitpid(pid_, &status, WNOHANG) == 0; ++tries) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    if (waitpid(pid_, &status, WNOHANG) == 0) {
-      kill(pid_, SIGKILL);
-      waitpid(pid_, &status, 0);
-    }
-  }
-  running_ = nullptr;
+std::string MailServers::Host() {
+#ifdef _WIN32
+  // Windows' libcurl (Schannel) matches only the DNS names of a
+  // certificate, so the servers are reached by name there.
+  return "localhost";
+#else
+  return "127.0.0.1";
+#endif
 }
 
 int MailServers::Port(const std::string& name) { return running_->ports_.at(name); }
 
-std::filesystem::path MailServers::TrustedCa() { return running_->folder_.path() / "ca.pem"; }
+std::filesystem::path MailServers::TrustedCa() { return running_->folder() / "ca.pem"; }
 
 std::vector<ReceivedMail> MailServers::Received() {
   std::vector<ReceivedMail> mails;
-  for (const auto& entry : std::filesystem::directory_iterator(running_->folder_.path() / "mail")) {
+  for (const auto& entry : std::filesystem::directory_iterator(running_->folder() / "mail")) {
     if (entry.path().extension() != ".json") continue;
     const auto record = nlohmann::json::parse(ReadAll(entry.path()));
     mails.push_back({record.at("mail_from").get<std::string>(),

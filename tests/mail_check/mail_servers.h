@@ -28,13 +28,19 @@ class MailServers : public ::testing::Environment {
   void SetUp() override;
   void TearDown() override;
 
+  // The name the servers are reached by (each listens on 127.0.0.1).
+  static std::string Host();
   // The port of a server by its name in mail_servers.py.
   static int Port(const std::string& name);
   static std::filesystem::path TrustedCa();
   static std::vector<ReceivedMail> Received();
 
  private:
+  std::filesystem::path folder() const;
+  void ReadPorts();  // from folder()/ports.json; then the servers run
+
   static MailServers* running_;
+  std::filesystem::path outside_;  // the folder, when started outside
   TempFolder folder_;
   std::map<std::string, int> ports_;
   int pid_ = -1;

@@ -7,7 +7,8 @@ message it receives in FOLDER/mail/, and ends when its standard input closes,
 so that it cannot outlive the test that started it.
 
 Servers (aiosmtpd, AUTH LOGIN/PLAIN for USER and PASSWORD):
-  implicit      TLS from the start, trusted certificate for 127.0.0.1
+  implicit      TLS from the start, trusted certificate for 127.0.0.1 and
+                localhost (Windows' libcurl matches DNS names only)
   starttls      STARTTLS, trusted certificate
   plain         no encryption at all (AUTH allowed in the clear)
   untrusted     TLS from the start, certificate of an unknown authority
@@ -184,8 +185,8 @@ def main():
     os.makedirs(mail, exist_ok=True)
     make_ca("ca", folder)
     make_ca("other-ca", folder)
-    make_server_cert("server", "ca", "IP:127.0.0.1", folder)
-    make_server_cert("stranger", "other-ca", "IP:127.0.0.1", folder)
+    make_server_cert("server", "ca", "IP:127.0.0.1,DNS:localhost", folder)
+    make_server_cert("stranger", "other-ca", "IP:127.0.0.1,DNS:localhost", folder)
     make_server_cert("elsewhere", "ca", "DNS:mail.elsewhere.invalid", folder)
 
     store = Store(mail)

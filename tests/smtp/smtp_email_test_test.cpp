@@ -68,7 +68,7 @@ class SmtpEmailTestTest : public FormFixture<SmtpForm> {
     OpenForm(language);
   }
   void FillAccount(const std::string& server, const std::string& password) {
-    view.Type(kSmtpServerEdit, "127.0.0.1");
+    view.Type(kSmtpServerEdit, MailServers::Host());
     view.Type(kSmtpPortEdit, std::to_string(MailServers::Port(server)));
     view.Type(kSenderEmailEdit, "camera@quelmo.test");
     view.Type(kSenderPasswordEdit, password);
