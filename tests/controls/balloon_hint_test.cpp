@@ -61,9 +61,9 @@ TEST_F(BalloonHintTest, TheHostLearnsEveryControlsHintAsItsDescription) {
   hint_.AddTool(kPhoneField, "Another text");
   EXPECT_EQ(host_.descriptions.at(kPhoneField), "Another text");
 
+  FakeHintHost later;  // outlives the hint attached to it
   BalloonHint early;
   early.AddTool(kEmailField, "E-mail address");
-  FakeHintHost later;
   early.Attach(&later);
   EXPECT_EQ(later.descriptions.at(kEmailField), "E-mail address");
   EXPECT_EQ(later.descriptions.count(kUnregistered), 0u);
