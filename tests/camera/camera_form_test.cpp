@@ -81,9 +81,8 @@ TEST_F(CameraFormTest, InitialFormWritesTheInitialRecord) {
             "Save All Parameters To Camera Setting File\n" + PathToUtf8(home.path() / "camera.dat"));
 }
 
-TEST_F(CameraFormTest, ChineseChosenOnAnEnglishScreenTellsTheCameraChinese) {
-  state.chineseChosen = true;
-  OpenForm(kEnglish);
+TEST_F(CameraFormTest, ChineseTellsTheCameraChinese) {
+  OpenForm(kChinese);
   EXPECT_EQ(SaveAndRead()[29], 1);
 }
 

@@ -165,8 +165,7 @@ TEST_F(SmsFormTest, SaveChecksInOrder) {
 }
 
 TEST_F(SmsFormTest, SavedFileHoldsTheNumbersTheLimitAndTheSchedule) {
-  state.chineseChosen = true;  // an English screen, a camera told to speak Chinese
-  OpenForm(kEnglish);
+  OpenForm(kChinese);  // the camera told to speak Chinese
   TypeNumbers("+8613800138000", "13900139000", "12345");
   view.Type(kSmsDailyLimitEdit, "7");
   view.Pick(kSmsControlList, 4);  // "2 Hour"

@@ -251,22 +251,21 @@ TEST_F(SmtpFormTest, SavedHeaderAndAccessPoint) {
   const struct {
     const char* what;
     int language;
-    bool chinese_chosen;
     std::function<void(FakeView&)> change;
     std::vector<std::uint8_t> header;  // bytes 0..8, plain
     std::uint8_t auto_flag;
     std::string apn;
   } cases[] = {
-      {"opened as is", kEnglish, false, [](FakeView&) {}, {0, 0, 4, 0, 0, 2, 1, 1, 5}, 1,
+      {"opened as is", kEnglish, [](FakeView&) {}, {0, 0, 4, 0, 0, 2, 1, 1, 5}, 1,
        "cmnet"},
-      {"Deutschland, O2, 37 a day", kGerman, false,
+      {"Deutschland, O2, 37 a day", kGerman,
        [](FakeView& v) {
          v.Pick(kCountryList, 9);
          v.Pick(kOperatorList, 3);
          v.Type(kSmtpDailyLimitEdit, "37");
        },
        {0, 3, 9, 3, 7, 3, 1, 1, 5}, 1, "internet"},
-      {"Customer, 2 Hour", kEnglish, true,
+      {"Customer, 2 Hour", kChinese,
        [](FakeView& v) {
          v.Pick(kApnModeList, kApnCustomer);
          v.Type(kApnEdit, "my.apn");
@@ -277,7 +276,6 @@ TEST_F(SmtpFormTest, SavedHeaderAndAccessPoint) {
   };
   for (const auto& c : cases) {
     view = FakeView();
-    state.chineseChosen = c.chinese_chosen;
     OpenForm(c.language);
     c.change(view);
     FillMail();
