@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "text/utf8.h"
+
 namespace quelmo {
 namespace {
 
@@ -97,8 +99,10 @@ Result<Network2gRow> ParseRow(std::string_view line, std::size_t number) {
   if (row.status == Network2gStatus::kOn && !row.date.empty()) {
     return Refused(number, "a network that runs 2G has no switch-off date");
   }
-  if (row.source.rfind("https://", 0) != 0 || row.source.size() <= 8 ||
-      row.source.find(' ') != std::string::npos) {
+  // An address is printable ASCII (anything else is percent-encoded).
+  const bool printable =
+      std::all_of(row.source.begin(), row.source.end(), [](char c) { return c > ' ' && c < 0x7f; });
+  if (row.source.rfind("https://", 0) != 0 || row.source.size() <= 8 || !printable) {
     return Refused(number, "the source \"" + row.source + "\" is no https:// address");
   }
   if (row.operatorName.empty()) return Refused(number, "the operator's name is empty");
@@ -135,6 +139,9 @@ Result<Network2gTable> ParseNetwork2gTable(std::string_view text, const Network2
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (line.size() > limits.lineBytes) {
       return Refused(number, "longer than " + std::to_string(limits.lineBytes) + " bytes");
+    }
+    if (const auto bad = FindInvalidUtf8(line)) {
+      return Refused(number, "not UTF-8: " + DescribeByte(line, *bad));
     }
     if (line.rfind(kCheckedPrefix, 0) == 0) {
       const std::string_view date = line.substr(kCheckedPrefix.size());

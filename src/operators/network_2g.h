@@ -43,11 +43,12 @@ struct Network2gLimits {
   std::size_t lineBytes = 2000;
 };
 
-// Reads the table's text. Refused, naming the line: a line without six
+// Reads the table's text (UTF-8). Refused, naming the line: text that is not
+// UTF-8, a line without six
 // tab-separated fields, a network id that is not MCC-MNC or comes twice, a
 // status other than on/closing/off, a date that is not a real YYYY[-MM[-DD]]
 // or is missing or present where its status says otherwise, a source that is
-// not an https:// address, an empty operator name, a missing or bad
+// not an https:// address of printable ASCII, an empty operator name, a missing or bad
 // "# checked: YYYY-MM-DD" line, and anything above the limits.
 Result<Network2gTable> ParseNetwork2gTable(std::string_view text, const Network2gLimits& limits = {});
 

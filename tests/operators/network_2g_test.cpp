@@ -94,6 +94,8 @@ TEST(ParseNetwork2gTable, RefusesAMalformedTableNamingTheLine) {
       {Table("505-01\toff\t2016\thttp://e.com\tTelstra\t\n"), "\"http://e.com\" is no https:// address"},
       {Table("505-01\toff\t2016\t\tTelstra\t\n"), "is no https:// address"},
       {Table("505-01\toff\t2016\thttps://e.com/a b\tTelstra\t\n"), "is no https:// address"},
+      {Table("505-01\toff\t2016\thttps://e.com/\xe9\tTelstra\t\n"), "line 3: not UTF-8: 0xE9"},
+      {Table("505-01\toff\t2016\thttps://e.com/\xc3\xa9\tTelstra\t\n"), "is no https:// address"},
       {Table("505-01\toff\t2016\thttps://e.com\t\t\n"), "the operator's name is empty"},
       {Table("505-01\toff\t2016\thttps://e.com\tA\t\n505-01\ton\t\thttps://e.com\tB\t\n"),
        "505-01 has more than one line"},
