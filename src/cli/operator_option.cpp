@@ -6,6 +6,7 @@
 #include "operators/network_2g_texts.h"
 #include "operators/operator_search.h"
 #include "text/language_code.h"
+#include "text/terminal_text.h"
 
 namespace quelmo {
 namespace {
@@ -14,7 +15,9 @@ constexpr std::size_t kNearNames = 5;
 
 Error BadOperator(std::string message) { return Error{ErrorCode::kInvalidArgument, std::move(message)}; }
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+// Names come from the database and choices from the command line: either may
+// hold what a terminal would act on.
+std::string Quoted(std::string_view text) { return QuotedForTerminal(text); }
 
 // Only a network that is off is warned of: a switch-off to come is no reason
 // to doubt the values today.
