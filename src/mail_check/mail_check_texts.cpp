@@ -49,13 +49,18 @@ constexpr VerdictRow kVerdicts[] = {
     {MailVerdict::kPortClosed, "port-closed",
      "The port is closed or filtered: many networks block port 25; try 465 or 587 if your "
       "provider offers them."},
+    {MailVerdict::kBadCaFile, "bad-ca-file",
+     "The file of trusted certificates cannot be used: give a readable file of certificates "
+      "in PEM form."},
     {MailVerdict::kNoAnswer, "no-answer",
-     "The server did not answer in time. Check the server and port (a port that expects "
-      "encryption from the start, such as 465, says nothing to a plain connection), or try "
-      "again later."},
+     "The server did not answer in time. Check the server and port, or try again later."},
     {MailVerdict::kNotMailServer, "not-mail-server",
      "What answers on this port is no mail server that works as expected. Check the server "
       "and port."},
+    {MailVerdict::kGreetingRefused, "greeting-refused",
+     "The server turned the connection away at once, for the reason it gives. Some providers "
+      "refuse connections from home networks or from addresses on a block list: use the server "
+      "and port your provider gives for devices, or ask the provider."},
     {MailVerdict::kClosedByServer, "closed-by-server",
      "The server closed the connection. Check the port: port 465 expects encryption from the "
       "start, 25 and 587 expect it later."},
@@ -75,6 +80,13 @@ constexpr VerdictRow kVerdicts[] = {
       "Use a port with encryption (465 or 587) if your provider offers one."},
     {MailVerdict::kNoLoginOffered, "no-login-offered",
      "The server wants a login but offers no way to log in here. Check the port."},
+    {MailVerdict::kLoginMethodUnusable, "login-method-unusable",
+     "The server offers only log-in methods that take no password (such as XOAUTH2), and the "
+      "camera logs in with a password, which was therefore not tried. Ask the provider for a "
+      "server or port that takes a password, or for an app password."},
+    {MailVerdict::kPasswordNotChecked, "password-not-checked",
+     "The server asked for no password, so the camera's password was not checked. This server "
+      "takes mail from this network without a log-in; from the camera's network it may not."},
     {MailVerdict::kLoginRefused, "login-refused",
      "The password was refused: some providers need an app password for devices. Check the "
       "sender address and password."},
@@ -88,6 +100,30 @@ constexpr VerdictRow kVerdicts[] = {
     {MailVerdict::kUnavailable, "unavailable",
      "The e-mail test is not available in this build."},
     {MailVerdict::kFailed, "failed", "The test failed."},
+};
+
+// Where a verdict's advice depends on the step it ends: a silent port or one
+// that hangs up says something else at the greeting than at the log-in.
+struct StepVerdictRow {
+  MailStep step;
+  MailVerdict verdict;
+  std::string_view text;
+};
+
+constexpr StepVerdictRow kStepVerdicts[] = {
+    {MailStep::kGreeting, MailVerdict::kNoAnswer,
+     "The server did not answer in time. Check the server and port (a port that expects "
+      "encryption from the start, such as 465, says nothing to a plain connection), or try "
+      "again later."},
+    {MailStep::kSecurity, MailVerdict::kNoAnswer,
+     "The server did not answer the encryption (TLS) in time. Check the port: port 465 expects "
+      "encryption from the start, 25 and 587 expect it later."},
+    {MailStep::kLogin, MailVerdict::kNoAnswer,
+     "The server did not answer the log-in in time. Some servers wait long before they refuse "
+      "a wrong password: check the sender address and password, or try again later."},
+    {MailStep::kLogin, MailVerdict::kClosedByServer,
+     "The server closed the connection at the log-in: some servers do so for a wrong password "
+      "or after too many tries. Check the sender address and password, or try again later."},
 };
 
 const StepRow& StepRowOf(MailStep step) {
@@ -111,7 +147,11 @@ std::string MailStepName(MailStep step, int language) {
 }
 
 std::string MailVerdictText(const MailStepResult& result, int language) {
-  std::string text(Translate(language, VerdictRowOf(result.verdict).text));
+  std::string_view english = VerdictRowOf(result.verdict).text;
+  for (const auto& row : kStepVerdicts) {
+    if (row.step == result.step && row.verdict == result.verdict) english = row.text;
+  }
+  std::string text(Translate(language, english));
   if (!result.detail.empty()) text += " (" + result.detail + ")";
   return text;
 }

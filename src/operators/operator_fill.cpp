@@ -7,6 +7,7 @@
 #include "smtp/gprs_settings.h"
 #include "text/gbk.h"
 #include "text/language_code.h"
+#include "text/terminal_text.h"
 #include "text/translate.h"
 
 namespace quelmo {
@@ -48,8 +49,6 @@ class FillChecker {
   std::vector<OperatorFinding>& findings_;
 };
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
-
 }  // namespace
 
 GprsOperatorFill FillGprsFromOperator(const OperatorProvider& provider) {
@@ -58,7 +57,7 @@ GprsOperatorFill FillGprsFromOperator(const OperatorProvider& provider) {
   const OperatorAccessPoint* point = FirstAccessPoint(provider, "internet");
   if (point == nullptr) {
     checker.Name("apn", "{field}: {operator} has no internet access point in the database.",
-                 {{"operator", provider.name}});
+                 {{"operator", EscapeForTerminal(provider.name)}});
     return fill;
   }
   fill.values.apn = checker.Take("apn", point->apn, GprsLimits::kApn);
@@ -73,12 +72,12 @@ MmsOperatorFill FillMmsFromOperator(const OperatorProvider& provider) {
   const OperatorAccessPoint* point = FirstAccessPoint(provider, "mms");
   if (point == nullptr) {
     checker.Name("apn", "{field}: {operator} has no MMS access point in the database.",
-                 {{"operator", provider.name}});
+                 {{"operator", EscapeForTerminal(provider.name)}});
     return fill;
   }
   if (point->mmsc.empty()) {
     checker.Name("url", "{field}: the database gives no MMS centre for {operator}.",
-                 {{"operator", provider.name}});
+                 {{"operator", EscapeForTerminal(provider.name)}});
   } else {
     fill.values.url = checker.Take("url", point->mmsc, MmsLimits::kUrl);
   }
@@ -87,22 +86,22 @@ MmsOperatorFill FillMmsFromOperator(const OperatorProvider& provider) {
     checker.Name("gateway",
                  "{field}: the database gives no MMS proxy for {operator}, and the camera needs "
                  "a gateway.",
-                 {{"operator", provider.name}});
+                 {{"operator", EscapeForTerminal(provider.name)}});
   } else {
-    const MmsProxy proxy = SplitMmsProxy(point->mmsProxy);
-    if (proxy.host.find(':') != std::string::npos) {
-      // What follows its last colon is no port the split could take.
-      constexpr std::string_view kNoPort =
-          "{field}: the MMS proxy {proxy} is no host with a port from 1 to 65535.";
-      checker.Name("gateway", kNoPort, {{"proxy", Quoted(point->mmsProxy)}});
-      checker.Name("port", kNoPort, {{"proxy", Quoted(point->mmsProxy)}});
+    const MmsProxy proxy = ParseMmsProxy(point->mmsProxy);
+    const std::string quoted = QuotedForTerminal(point->mmsProxy);
+    constexpr std::string_view kNoPort =
+        "{field}: the MMS proxy {proxy} is no host with a port from 1 to 65535.";
+    if (proxy.host.empty()) {
+      checker.Name("gateway",
+                   proxy.port == 0 ? kNoPort : "{field}: the MMS proxy {proxy} names no host.",
+                   {{"proxy", quoted}});
     } else {
-      if (proxy.host.empty()) {
-        checker.Name("gateway", "{field}: the MMS proxy {proxy} names no host.",
-                     {{"proxy", Quoted(point->mmsProxy)}});
-      } else {
-        fill.values.gateway = checker.Take("gateway", proxy.host, MmsLimits::kGateway);
-      }
+      fill.values.gateway = checker.Take("gateway", proxy.host, MmsLimits::kGateway);
+    }
+    if (proxy.port == 0) {
+      checker.Name("port", kNoPort, {{"proxy", quoted}});
+    } else {
       fill.values.port = checker.Take("port", std::to_string(proxy.port), MmsLimits::kPort);
     }
   }
