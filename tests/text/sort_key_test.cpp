@@ -15,7 +15,7 @@ TEST(SortKeyTest, AccentedLettersSortBesideTheirBaseLetter) {
   std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
     return SortKey(a) < SortKey(b);
   });
-  const std::vector<std::string> expected = {"Ägypten", "ägypten", "Albanien", "Čile", "Chile",
+  const std::vector<std::string> expected = {"Ägypten", "ägypten", "Albanien", "Chile", "Čile",
                                              "Oman",    "Österreich", "Peru", "Zypern", "日本"};
   EXPECT_EQ(names, expected);
 }
