@@ -79,6 +79,7 @@ TEST_F(SmsFormTest, OpensWithNumberOneOnlyAndTheScheduleOffInEveryLanguage) {
     EXPECT_EQ(view.ByteLimit(kSmsPhone3Edit), 32);
     EXPECT_EQ(view.Text(kSmsDailyLimitEdit), "0");
   }
+  OpenForm(kEnglish);
   EXPECT_EQ(view.Text(kSmsPhone3Label), "Phone Number 3");
   EXPECT_EQ(view.Text(kSmsSaveButton), "Save");
   EXPECT_EQ(view.Text(kSmsFolderEdit), PathToUtf8(home.path()));
