@@ -3,6 +3,7 @@
 #include <string>
 
 #include "operators/operator_search.h"
+#include "text/terminal_text.h"
 
 namespace quelmo {
 namespace {
@@ -11,7 +12,9 @@ constexpr std::size_t kNearNames = 5;
 
 Error BadOperator(std::string message) { return Error{ErrorCode::kInvalidArgument, std::move(message)}; }
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+// Names come from the database and choices from the command line: either may
+// hold what a terminal would act on.
+std::string Quoted(std::string_view text) { return QuotedForTerminal(text); }
 
 }  // namespace
 

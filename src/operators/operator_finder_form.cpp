@@ -17,7 +17,7 @@ constexpr ControlId kDatabaseControls[] = {kFinderCountryList, kFinderSearchEdit
 
 // The search text is typed by the user and never stored: a generous bound
 // keeps a pasted book from being searched for at every keystroke.
-constexpr int kSearchCharacters = 64;
+constexpr int kSearchCharacters = static_cast<int>(kOperatorSearchCharacters);
 
 }  // namespace
 
