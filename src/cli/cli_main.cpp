@@ -228,7 +228,7 @@ CLI::App* AddTestEmail(CLI::App& app, Commands& commands) {
       "allows. The password is never printed.\n"
       "Exit status: 0 the check passed (ready to send, or sent); 2 bad usage, a file that is no "
       "sound gprs.dat, incomplete settings, or a --ca-file that is no file of certificates; 5 a "
-      "step failed (its verdict says which and what to do); 6 this build has no e-mail test; 7 "
+      "step failed (its verdict says which and what to do); 6 this build, or this system (no libcurl), has no e-mail test; 7 "
       "no step failed, but the server asked for no password, so it was not checked.");
   command->add_option_function<std::string>(
       "FILE", [&commands](const std::string& path) { commands.testEmail.path = path; },
