@@ -5,6 +5,7 @@
 
 #include "cli/exit_codes.h"
 #include "cli/terminal_json.h"
+#include "operators/network_2g.h"
 #include "operators/operator_fill.h"
 #include "operators/operator_search.h"
 #include "text/terminal_text.h"
@@ -62,9 +63,35 @@ Json MmsJson(const OperatorProvider& provider) {
   return mms;
 }
 
+// The provider's 2G status by its network ids; all null but the status when
+// no line of the table names them.
+Json Network2gJson(const Network2gVerdict& verdict) {
+  const Network2gRow* row = verdict.row;
+  return {{"status", Network2gStatusName(verdict.status)},
+          {"date", row != nullptr && !row->date.empty() ? Json(row->date) : Json(nullptr)},
+          {"source", row != nullptr ? Json(row->source) : Json(nullptr)}};
+}
+
+std::string Network2gText(const Network2gVerdict& verdict) {
+  const std::string date = verdict.row != nullptr ? verdict.row->date : std::string();
+  switch (verdict.status) {
+    case Network2gStatus::kOn:
+      return "2G on";
+    case Network2gStatus::kClosing:
+      return "2G switch-off announced for " + date;
+    case Network2gStatus::kOff:
+      return date.empty() ? "no 2G (GSM) network" : "2G off since " + date;
+    case Network2gStatus::kUnknown:
+      break;
+  }
+  return "2G unknown";
+}
+
 // One provider a line: every text from the database escaped, so that no
-// name can add a line or steer the terminal.
-void PrintProvider(const std::string& country, const OperatorProvider& provider, std::ostream& out) {
+// name can add a line or steer the terminal. The 2G status comes from the
+// program's own table.
+void PrintProvider(const std::string& country, const OperatorProvider& provider,
+                   const std::string& network2g, std::ostream& out) {
   out << EscapeForTerminal(country) << "  " << EscapeForTerminal(provider.name) << ":";
   if (const auto* internet = FirstAccessPoint(provider, "internet")) {
     out << " internet " << (internet->apn.empty() ? "(no APN)" : EscapeForTerminal(internet->apn));
@@ -82,7 +109,7 @@ void PrintProvider(const std::string& country, const OperatorProvider& provider,
       out << " (no gateway)";
     }
   }
-  out << "\n";
+  out << "; " << network2g << "\n";
 }
 
 }  // namespace
@@ -106,16 +133,23 @@ int RunOperators(const OperatorsOptions& options, const Result<const OperatorDat
     return kExitBadInput;
   }
   const std::vector<OperatorMatch> matches = SearchOperators(**database, country, options.search);
+  const Result<const Network2gTable*> network2g = BuiltInNetwork2gTable();
+  if (!network2g.ok()) err << kPrefix << "every 2G status is unknown: " << network2g.message() << "\n";
+  const auto network2gOf = [&](const OperatorProvider& provider) {
+    return network2g.ok() ? Network2gOf(**network2g, provider) : Network2gVerdict{};
+  };
   Json listed = Json::array();
   for (const OperatorMatch& match : matches) {
     const OperatorProvider& provider = *match.provider;
     if (options.json) {
       listed.push_back({{"country", match.country->code},
                         {"name", provider.name},
+                        {"networks", NetworkIdsOf(provider)},
+                        {"network2g", Network2gJson(network2gOf(provider))},
                         {"internet", AccessPointJson(FirstAccessPoint(provider, "internet"))},
                         {"mms", MmsJson(provider)}});
     } else {
-      PrintProvider(match.country->code, provider, out);
+      PrintProvider(match.country->code, provider, Network2gText(network2gOf(provider)), out);
     }
   }
   if (options.json) {

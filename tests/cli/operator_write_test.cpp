@@ -116,6 +116,22 @@ TEST_F(OperatorWriteTest, WhatCannotBeWrittenIsExitTwoNamingItAndNothingIsWritte
   }
 }
 
+TEST_F(OperatorWriteTest, AnOperatorWhose2GIsOffIsWarnedOfAndWrittenAllTheSame) {
+  OperatorProvider telstra = testing::Giffgaff();
+  telstra.name = "Telstra";
+  telstra.networkIds = {{"505", "01"}};
+  database.countries.push_back({"au", {telstra}});
+  CliRun run = Write("mms", "au:telstra", kMmsRecipient);
+  ASSERT_EQ(run.exitCode, kExitOk) << run.err;
+  EXPECT_THAT(run.err, HasSubstr("quelmo-cli write: warning: \"Telstra\": 2G switched off in 2016: a GSM camera "
+                                 "cannot connect to this network (https://"));
+  EXPECT_EQ(Shown("mms.dat")["apn"], "wap.o2.co.uk");
+
+  run = Write("gprs", "gb:giffgaff", kMailSettings);  // announced for 2033: not yet a reason to warn
+  ASSERT_EQ(run.exitCode, kExitOk) << run.err;
+  EXPECT_EQ(run.err, "");
+}
+
 // `operators` lists an MMS proxy as `write --operator` takes it: the same
 // gateway and port, or neither, with the reason write gives.
 TEST_F(OperatorWriteTest, OperatorsListsTheGatewayAndPortWriteTakes) {
