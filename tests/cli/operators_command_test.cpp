@@ -115,7 +115,7 @@ TEST(OperatorsCommand, The2GStatusInWords) {
       {"gb", "giffgaff", "; 2G switch-off announced for 2033\n"},
       {"it", "tim", "; 2G on\n"},
       {"jp", "docomo", "; no 2G (GSM) network\n"},
-      {"cn", "china mobile", "; 2G unknown\n"},
+      {"cn", "china telecom", "; 2G unknown\n"},
   };
   for (const auto& each : cases) {
     const auto run = List({each.country, each.search, false}, &TestDatabase());
