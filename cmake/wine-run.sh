@@ -72,7 +72,7 @@ trap '[[ -n $wine_pid ]] && kill "$wine_pid" 2>/dev/null; exit 143' TERM INT
 run_once "$@"
 if ((status != 0)) && ((${#fixed_layout[@]} == 0)) && printed_nothing &&
    grep -q 'failed to map the shared user data' "$aside/err"; then
-  echo "wine-run.sh: Wine's heap lay over the shared user data page; starting $1 again" >&2
+  echo "wine-run.sh: the page Wine needs at 0x7ffe0000 was taken; starting $1 again" >&2
   run_once "$@"
 fi
 
