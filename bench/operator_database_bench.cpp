@@ -10,6 +10,7 @@
 #include <new>
 
 #include "operators/operator_database_loader.h"
+#include "operators/operator_database_reader.h"
 #include "operators/operator_search.h"
 
 namespace {
@@ -93,6 +94,23 @@ void SearchEveryKeystroke(benchmark::State& state) {
                          benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(SearchEveryKeystroke)->Unit(benchmark::kMillisecond);
+
+// The worst a hostile database and search text can make a search: the
+// reader's largest provider count, each with names at the reader's length cap
+// that almost hold the text at every position (goal: at most 100 ms for a
+// 1,001-character text, where a search by trial at each position took
+// seconds). The search grows with the names' length, not with its product
+// with the text's.
+void SearchHostileText(benchmark::State& state) {
+  const OperatorDatabaseLimits limits;
+  OperatorDatabase database;
+  OperatorCountry& country = database.countries.emplace_back(OperatorCountry{"xx", {}});
+  const std::string name(limits.textBytes, 'a');
+  for (std::size_t i = 0; i < 1000; ++i) country.providers.push_back({name, {name}, {}, {}});
+  const std::string text = std::string(static_cast<std::size_t>(state.range(0)) - 1, 'a') + "b";
+  for (auto _ : state) benchmark::DoNotOptimize(SearchOperators(database, "", text));
+}
+BENCHMARK(SearchHostileText)->Arg(64)->Arg(1001)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace quelmo

@@ -8,6 +8,7 @@
 #include "app/app_state.h"
 #include "app/preference_store.h"
 #include "controls/local_clock.h"
+#include "operators/network_2g_getter.h"
 #include "operators/operator_database_getter.h"
 #include "platform/file_system.h"
 #include "work/background_runner.h"
@@ -26,6 +27,8 @@ struct AppContext {
   OperatorDatabaseGetter operatorDatabase = {};
   // The country the finder shows first; none: the system's region.
   std::optional<std::string> operatorRegion = {};
+  // The finder's 2G table; none: the one built into the program.
+  Network2gGetter network2g = {};
   // Runs slow work off the window's thread; null in a host that has none.
   BackgroundRunner* background = nullptr;
 };

@@ -207,7 +207,7 @@ CLI::App* AddOperators(CLI::App& app, Commands& commands) {
       "Only this country: the database's two-letter code (gb, de, us, ...)");
   command->add_option("--search", commands.operators.search,
                       "Only providers whose name, another name or network id (23410 or 234-10) "
-                      "holds this text, letter case aside");
+                      "holds this text, letter case aside (at most 64 characters)");
   command->add_flag("--json", commands.operators.json,
                     "Print JSON: an array of providers, each with its internet and MMS settings");
   return command;
@@ -225,8 +225,9 @@ CLI::App* AddTestEmail(CLI::App& app, Commands& commands) {
       "network; the camera sends through its operator's network, which may block what this one "
       "allows. The password is never printed.\n"
       "Exit status: 0 the check passed (ready to send, or sent); 2 bad usage, a file that is no "
-      "sound gprs.dat, or incomplete settings; 5 a step failed (its verdict says which and what "
-      "to do); 6 this build has no e-mail test.");
+      "sound gprs.dat, incomplete settings, or a --ca-file that is no file of certificates; 5 a "
+      "step failed (its verdict says which and what to do); 6 this build has no e-mail test; 7 "
+      "no step failed, but the server asked for no password, so it was not checked.");
   command->add_option_function<std::string>(
       "FILE", [&commands](const std::string& path) { commands.testEmail.path = path; },
       "A gprs.dat");
@@ -298,7 +299,7 @@ int Dispatch(std::vector<std::string> args, std::ostream& out, std::ostream& err
   }
   if (presets->parsed()) return RunPresets(commands.presets, out, err);
   if (operators->parsed()) {
-    return RunOperators(commands.operators, SystemOperatorDatabase(), out, err);
+    return RunOperators(commands.operators, environment.operatorDatabase(), out, err);
   }
   if (check->parsed()) {
     commands.check.kind = FindFileKind(commands.checkKind);

@@ -11,6 +11,8 @@ enum ExitCode : int {
   kExitOutputFailed = 4, // standard output could not be written (full disk, closed)
   kExitMailCheckFailed = 5,  // test-email: a step of the check failed
   kExitUnavailable = 6,      // test-email: this build has no e-mail test
+  kExitMailPasswordNotChecked = 7,  // test-email: no step failed, but the server asked for
+                                    // no password, so the camera's was not checked
 };
 
 }  // namespace quelmo

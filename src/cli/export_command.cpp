@@ -5,6 +5,7 @@
 
 #include "cli/decoded_file.h"
 #include "cli/exit_codes.h"
+#include "cli/terminal_json.h"
 #include "cli/out_folder.h"
 #include "cli/profile.h"
 #include "kind/settings_fields.h"
@@ -81,7 +82,7 @@ int RunExport(const ExportOptions& options, const CliEnvironment& environment, s
     return kExitBadInput;
   }
 
-  out << profile.dump(2, ' ', false, Json::error_handler_t::replace) << "\n";
+  out << JsonForTerminal(profile) << "\n";
   if (!hidden.empty()) {
     std::string kinds;
     for (const auto& kind : hidden) kinds += (kinds.empty() ? "" : ", ") + kind;

@@ -2,7 +2,11 @@
 
 #include <string>
 
+#include "operators/network_2g.h"
+#include "operators/network_2g_texts.h"
 #include "operators/operator_search.h"
+#include "text/language_code.h"
+#include "text/terminal_text.h"
 
 namespace quelmo {
 namespace {
@@ -11,12 +15,25 @@ constexpr std::size_t kNearNames = 5;
 
 Error BadOperator(std::string message) { return Error{ErrorCode::kInvalidArgument, std::move(message)}; }
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+// Names come from the database and choices from the command line: either may
+// hold what a terminal would act on.
+std::string Quoted(std::string_view text) { return QuotedForTerminal(text); }
+
+// Only a network that is off is warned of: a switch-off to come is no reason
+// to doubt the values today.
+std::string Network2gWarning(const OperatorProvider& provider) {
+  const Result<const Network2gTable*> table = BuiltInNetwork2gTable();
+  if (!table.ok()) return "every 2G status is unknown: " + table.message();
+  const Network2gVerdict verdict = Network2gOf(**table, provider);
+  if (verdict.status != Network2gStatus::kOff) return {};
+  return Quoted(provider.name) + ": " + Network2gNotice(verdict, kEnglish) + " (" + verdict.row->source +
+         "); the values are written all the same";
+}
 
 }  // namespace
 
 Status ApplyOperatorOption(FileKind kind, std::string_view choice, const OperatorDatabaseGetter& database,
-                           Json& settings) {
+                           Json& settings, std::string* warning) {
   if (kind->applyOperator == nullptr) {
     std::string kinds;
     for (FileKind each : AllFileKinds()) {
@@ -51,7 +68,9 @@ Status ApplyOperatorOption(FileKind kind, std::string_view choice, const Operato
     }
     return BadOperator(message + (near.empty() ? "" : "?"));
   }
-  return kind->applyOperator(*provider, settings);
+  Status applied = kind->applyOperator(*provider, settings);
+  if (applied.ok() && warning != nullptr) *warning = Network2gWarning(*provider);
+  return applied;
 }
 
 }  // namespace quelmo

@@ -3,6 +3,7 @@
 // database, named by its country's two-letter code and its name as the
 // database spells it (letter case aside).
 
+#include <string>
 #include <string_view>
 
 #include "base/result.h"
@@ -16,7 +17,9 @@ namespace quelmo {
 // Errors: a kind without operator parameters, a choice that is not CC:NAME,
 // the database unavailable (its own message), a country or name it does not
 // have (with the names near it), a value the file cannot hold.
+// `warning`, when given, receives a sentence when the provider's network no
+// longer runs 2G: the values are set all the same.
 Status ApplyOperatorOption(FileKind kind, std::string_view choice, const OperatorDatabaseGetter& database,
-                           Json& settings);
+                           Json& settings, std::string* warning = nullptr);
 
 }  // namespace quelmo

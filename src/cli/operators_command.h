@@ -3,7 +3,9 @@
 //
 // Lists the entries of the public operator database (serviceproviders.xml):
 // per provider its country, name, internet access point and MMS centre and
-// gateway, each the first access point of that use in the file's order.
+// gateway, each the first access point of that use in the file's order, and
+// its network ids with their 2G status from the table built into the program
+// (network_2g.h).
 
 #include <optional>
 #include <ostream>

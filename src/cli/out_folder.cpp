@@ -1,12 +1,12 @@
 #include "cli/out_folder.h"
 
-#include "cli/one_line.h"
 #include "platform/file_system.h"
+#include "text/terminal_text.h"
 
 namespace quelmo {
 
 std::string DescribeVolume(const RemovableVolume& volume) {
-  return OnOneLine(volume.root) + " (" + OnOneLine(volume.device) + ", " +
+  return EscapeForTerminal(volume.root) + " (" + EscapeForTerminal(volume.device) + ", " +
          VolumeSizeText(volume.sizeBytes) + ")";
 }
 

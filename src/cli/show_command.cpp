@@ -1,14 +1,13 @@
 #include "cli/show_command.h"
 
 #include "cli/exit_codes.h"
+#include "cli/terminal_json.h"
 #include "platform/file_system.h"
 
 namespace quelmo {
 namespace {
 
-std::string Dump(const Json& value) {
-  return value.dump(-1, ' ', false, Json::error_handler_t::replace);
-}
+std::string Dump(const Json& value) { return JsonForTerminal(value, -1); }
 
 const char* OkOrNot(bool ok) { return ok ? "ok" : "WRONG"; }
 
@@ -75,7 +74,7 @@ int RunShow(const ShowOptions& options, std::ostream& out, std::ostream& err) {
     return kExitBadInput;
   }
   if (options.json) {
-    out << ShowJson(*decoded).dump(2, ' ', false, Json::error_handler_t::replace) << "\n";
+    out << JsonForTerminal(ShowJson(*decoded)) << "\n";
   } else {
     PrintText(options, *decoded, out);
   }

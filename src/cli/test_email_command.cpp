@@ -5,10 +5,12 @@
 #include "cli/exit_codes.h"
 #include "cli/kind_registry.h"
 #include "cli/settings_document.h"
+#include "cli/terminal_json.h"
 #include "mail_check/mail_check.h"
 #include "mail_check/mail_check_texts.h"
 #include "smtp/mail_account.h"
 #include "smtp/gprs_json.h"
+#include "text/terminal_text.h"
 
 namespace quelmo {
 namespace {
@@ -16,7 +18,7 @@ namespace {
 constexpr const char* kPrefix = "quelmo-cli test-email: ";
 
 int BadInput(std::ostream& err, const std::string& message) {
-  err << kPrefix << message << "\n";
+  err << kPrefix << EscapeForTerminal(message) << "\n";
   return kExitBadInput;
 }
 
@@ -65,7 +67,9 @@ Json StepJson(const MailStepResult& step, int language) {
 int ExitStatusOf(const MailCheckReport& report) {
   if (report.passed()) return kExitOk;
   switch (report.outcome()) {
-    case MailVerdict::kBadSettings: return kExitBadInput;
+    case MailVerdict::kBadSettings:
+    case MailVerdict::kBadCaFile: return kExitBadInput;
+    case MailVerdict::kPasswordNotChecked: return kExitMailPasswordNotChecked;
     case MailVerdict::kUnavailable: return kExitUnavailable;
     default: return kExitMailCheckFailed;
   }
@@ -97,8 +101,10 @@ int RunTestEmail(const TestEmailOptions& options, const CliEnvironment& environm
   const int language = options.language;
   MailProgress progress;
   if (!options.json) {
-    out << "Checking " << account->server << ":" << account->port << " for "
-        << account->senderEmail << " -> " << account->recipientEmail
+    // From a card file: any byte may stand there.
+    out << "Checking " << EscapeForTerminal(account->server) << ":" << account->port << " for "
+        << EscapeForTerminal(account->senderEmail) << " -> "
+        << EscapeForTerminal(account->recipientEmail)
         << (options.send ? " (sending a test message)" : " (dry run: nothing is sent)") << "\n";
     progress = [&out, language](const MailStepResult& step) {
       out << "  " << MailStepName(step.step, language) << ": "
@@ -116,7 +122,7 @@ int RunTestEmail(const TestEmailOptions& options, const CliEnvironment& environm
                        {"passed", report.passed()},
                        {"outcome", MailVerdictKey(report.outcome())},
                        {"steps", steps}};
-    out << json.dump(2, ' ', false, Json::error_handler_t::replace) << "\n";
+    out << JsonForTerminal(json) << "\n";
   }
   return ExitStatusOf(report);
 }

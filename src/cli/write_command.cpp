@@ -62,9 +62,11 @@ int RunWrite(const WriteOptions& options, const CliEnvironment& environment, std
       return BadUsage(err, "--default and --operator exclude each other: the default file carries "
                            "no settings");
     }
+    std::string warning;
     Status applied = ApplyOperatorOption(options.kind, *options.operatorChoice,
-                                         environment.operatorDatabase, document.settings);
+                                         environment.operatorDatabase, document.settings, &warning);
     if (!applied.ok()) return BadUsage(err, applied.message());
+    if (!warning.empty()) err << kPrefix << "warning: " << warning << "\n";
   }
   const std::string file_name(options.kind->fileName);
   PreparedWrite prepared = PrepareWrite(options, document, environment.clock);

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "text/gbk.h"
+#include "text/terminal_text.h"
 
 namespace quelmo {
 namespace {
@@ -78,23 +79,14 @@ std::string JsonTypeName(const Json& value) {
 }
 
 std::string QuotedPrefix(std::string_view text) {
-  std::string quoted = "\"";
   std::size_t pos = 0;
   for (std::size_t characters = 0; pos < text.size() && characters < kQuotedCharacters;
        ++characters) {
-    const auto lead = static_cast<unsigned char>(text[pos]);
-    const std::size_t length = std::min(Utf8Length(lead), text.size() - pos);
-    if (lead < 0x20 || lead == 0x7F) {
-      char escape[8];
-      std::snprintf(escape, sizeof escape, "\\u%04X", static_cast<unsigned>(lead));
-      quoted += escape;
-    } else {
-      quoted.append(text.substr(pos, length));
-    }
-    pos += length;
+    pos += std::min(Utf8Length(static_cast<unsigned char>(text[pos])), text.size() - pos);
   }
-  if (pos < text.size()) quoted += "...";
-  return quoted + "\"";
+  std::string quoted = QuotedForTerminal(text.substr(0, pos));
+  if (pos < text.size()) quoted.insert(quoted.size() - 1, "...");
+  return quoted;
 }
 
 std::string DescribeJsonValue(const Json& value) {

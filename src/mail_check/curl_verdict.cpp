@@ -40,7 +40,14 @@ MailStepResult CertificateFailure(const TransferFacts& facts) {
 
 }  // namespace
 
-MailStepResult FailedStep(const TransferFacts& facts) {
+MailStepResult FailedStep(const TransferFacts& facts, const ServerTalk& talk) {
+  // A mail server may turn a connection away in its greeting (554 and the
+  // like): that step failed, for the reason it gives; what libcurl did next
+  // is beside the point.
+  if (facts.code != CURLE_ABORTED_BY_CALLBACK && talk.greetingCode() != 0 &&
+      talk.greetingCode() / 100 != 2) {
+    return {MailStep::kGreeting, MailVerdict::kGreetingRefused, talk.greetingLine()};
+  }
   switch (facts.code) {
     case CURLE_COULDNT_RESOLVE_HOST:
       return {MailStep::kResolve, MailVerdict::kNameNotFound, {}};
@@ -62,12 +69,17 @@ MailStepResult FailedStep(const TransferFacts& facts) {
       return {MailStep::kSecurity, MailVerdict::kFailed, {}};
     case CURLE_USE_SSL_FAILED:
       return {MailStep::kSecurity, MailVerdict::kNoEncryption, {}};
-    case CURLE_LOGIN_DENIED:
-      // libcurl says so as well when no login method of the server's suits.
-      return {MailStep::kLogin, Mentions(facts.errorText, "mechanism")
-                                    ? MailVerdict::kNoLoginOffered
-                                    : MailVerdict::kLoginRefused,
-              {}};
+    case CURLE_LOGIN_DENIED: {
+      // libcurl says so as well when no log-in method of the server's takes
+      // a password; then it sent no AUTH, and the password was never tried.
+      const bool unusable = talk.ehloAnswered() ? !talk.loginTried()
+                                                : Mentions(facts.errorText, "mechanism");
+      if (!unusable) return {MailStep::kLogin, MailVerdict::kLoginRefused, talk.lastReplyLine()};
+      std::string offered;
+      for (const auto& method : talk.loginMethods()) offered += (offered.empty() ? "" : " ") + method;
+      return {MailStep::kLogin, MailVerdict::kLoginMethodUnusable,
+              offered.empty() ? std::string() : "offered: " + offered};
+    }
     case CURLE_WEIRD_SERVER_REPLY:
       return {facts.lastReply == 0 ? MailStep::kGreeting : StepReached(facts),
               MailVerdict::kNotMailServer, {}};

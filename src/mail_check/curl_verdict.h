@@ -7,6 +7,7 @@
 #include <curl/curl.h>
 
 #include "mail_check/mail_check.h"
+#include "mail_check/server_talk.h"
 
 namespace quelmo {
 
@@ -21,7 +22,10 @@ struct TransferFacts {
   std::string errorText;      // libcurl's error buffer
 };
 
-// The failing step and its verdict; detail is left to the caller.
-MailStepResult FailedStep(const TransferFacts& facts);
+// The failing step and its verdict, from the transfer and from what was said
+// on the line. The detail is the server's own words where they say more than
+// libcurl's code (a refusing greeting, the log-in methods offered, a refused
+// log-in's reply); else it is left to the caller.
+MailStepResult FailedStep(const TransferFacts& facts, const ServerTalk& talk = ServerTalk());
 
 }  // namespace quelmo

@@ -37,7 +37,8 @@ struct MailCheckOptions {
   bool send = false;        // send the test message; otherwise a dry run
   bool allowPlain = false;  // go on when the server offers no encryption
   int timeoutMs = 30000;    // for the whole check
-  std::string caFile;       // trusted CAs instead of the system's; empty: the system's
+  std::string caFile;       // trusted CAs instead of the system's (UTF-8 path of a PEM
+                            // file); empty: the system's
   MailSecurity security = MailSecurity::kByPort;
   int language = 2;         // of the test message's subject and text
   std::string modelName;    // named in the test message
@@ -62,10 +63,12 @@ enum class MailVerdict {
   kSent,
   kPlainAllowed,  // no encryption, and the user agreed to go on
   kBadSettings,
+  kBadCaFile,     // the file of trusted certificates is no such file
   kNameNotFound,
   kPortClosed,
   kNoAnswer,      // nothing, or nothing usable, before the time ran out
   kNotMailServer, // answers that are no SMTP
+  kGreetingRefused,  // a mail server that turns the connection away at once
   kClosedByServer,
   kTlsFailed,
   kCertificateUntrusted,
@@ -73,6 +76,8 @@ enum class MailVerdict {
   kCertificateExpired,
   kNoEncryption,  // the password would cross the network in the clear
   kNoLoginOffered,
+  kLoginMethodUnusable,  // only log-in methods that take no password (XOAUTH2, ...)
+  kPasswordNotChecked,   // the server asked for no password: nothing failed, nothing proven
   kLoginRefused,
   kSenderRefused,
   kRecipientRefused,
@@ -85,20 +90,39 @@ enum class MailVerdict {
 struct MailStepResult {
   MailStep step = MailStep::kSettings;
   MailVerdict verdict = MailVerdict::kPassed;
-  std::string detail;  // what the server or the system said, password-free; may be empty
+  // What the server or the system said: no secret the check sent, in any
+  // encoding; control characters escaped. May be empty.
+  std::string detail;
 
   bool passed() const {
     return verdict == MailVerdict::kPassed || verdict == MailVerdict::kReadyToSend ||
            verdict == MailVerdict::kSent || verdict == MailVerdict::kPlainAllowed;
   }
+  // The check went on past this step, but it proved less than a pass.
+  bool caveat() const { return verdict == MailVerdict::kPasswordNotChecked; }
 };
 
 struct MailCheckReport {
-  std::vector<MailStepResult> steps;  // in order; the last one decides
+  std::vector<MailStepResult> steps;  // in order; the last one decides, or a caveat before it
 
-  bool passed() const { return !steps.empty() && steps.back().passed(); }
+  // A plain pass: every step passed, none with a caveat.
+  bool passed() const { return !steps.empty() && steps.back().passed() && Caveat() == nullptr; }
+  // The last step's verdict when it failed; else the first caveat's, if any
+  // (a run that reached its end without checking the password is no pass).
   MailVerdict outcome() const {
-    return steps.empty() ? MailVerdict::kFailed : steps.back().verdict;
+    if (steps.empty()) return MailVerdict::kFailed;
+    if (const MailStepResult* caveat = Caveat(); caveat != nullptr && steps.back().passed()) {
+      return caveat->verdict;
+    }
+    return steps.back().verdict;
+  }
+
+ private:
+  const MailStepResult* Caveat() const {
+    for (const auto& step : steps) {
+      if (step.caveat()) return &step;
+    }
+    return nullptr;
   }
 };
 

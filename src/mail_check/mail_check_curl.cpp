@@ -12,11 +12,14 @@
 
 #include <curl/curl.h>
 
+#include "mail_check/base64.h"
 #include "mail_check/curl_verdict.h"
 #include "mail_check/mail_check.h"
+#include "mail_check/server_talk.h"
 #include "mail_check/smtp_line.h"
 #include "mail_check/step_log.h"
 #include "mail_check/test_message.h"
+#include "platform/file_system.h"
 
 namespace quelmo {
 namespace {
@@ -67,6 +70,40 @@ std::string AccountFault(const MailAccount& account) {
   return {};
 }
 
+// Every form the password crosses the line in: as typed (a server may echo a
+// log-in it decoded), and the base64 that the log-ins LOGIN and PLAIN
+// ("\0user\0password") send, with its padding and without, so that a copy
+// cut there is caught too.
+std::vector<std::string> SecretForms(const MailAccount& account) {
+  const auto unpadded = [](std::string base64) {
+    while (!base64.empty() && base64.back() == '=') base64.pop_back();
+    return base64;
+  };
+  std::string plain(1, '\0');
+  plain += account.userName;
+  plain += '\0';
+  plain += account.password;
+  return {account.password, Base64(account.password), unpadded(Base64(account.password)),
+          Base64(plain), unpadded(Base64(plain))};
+}
+
+// Far above the system's whole list of trusted authorities (about 200 KB).
+constexpr std::uintmax_t kCaFileLimit = 4u << 20;
+
+// Why the file of trusted certificates cannot be used, or an empty text: it
+// must be a regular file (read without waiting on a pipe or a device) that
+// holds certificates in PEM form.
+std::string CaFileFault(const std::string& ca_file) {
+  if (ca_file.empty()) return {};
+  auto bytes = SystemFileSystem().ReadRegularFile(PathFromUtf8(ca_file), kCaFileLimit);
+  if (!bytes.ok()) return bytes.message();
+  const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
+  if (text.find("-----BEGIN CERTIFICATE-----") == std::string_view::npos) {
+    return ca_file + ": holds no certificate in PEM form (-----BEGIN CERTIFICATE-----)";
+  }
+  return {};
+}
+
 std::string ServerUrl(const MailAccount& account, bool implicit_tls) {
   const bool ipv6 = account.server.find(':') != std::string::npos;
   const std::string host = ipv6 ? "[" + account.server + "]" : account.server;
@@ -103,6 +140,7 @@ class Transfer {
 
   bool ready() const { return easy_ != nullptr && multi_ != nullptr; }
   CURL* easy() const { return easy_; }
+  const ServerTalk& talk() const { return talk_; }
   CURLM* multi() const { return multi_; }
   const char* errorText() const { return error_; }
 
@@ -121,6 +159,11 @@ class Transfer {
     if (!options.caFile.empty()) curl_easy_setopt(easy_, CURLOPT_CAINFO, options.caFile.c_str());
     curl_easy_setopt(easy_, CURLOPT_USERNAME, account.userName.c_str());
     curl_easy_setopt(easy_, CURLOPT_PASSWORD, account.password.c_str());
+    // The debug channel is where libcurl shows the conversation; the
+    // callback keeps what the verdicts need, and nothing is printed.
+    curl_easy_setopt(easy_, CURLOPT_DEBUGFUNCTION, &Transfer::OnDebug);
+    curl_easy_setopt(easy_, CURLOPT_DEBUGDATA, &talk_);
+    curl_easy_setopt(easy_, CURLOPT_VERBOSE, 1L);
   }
 
   void ConnectOnly() { curl_easy_setopt(easy_, CURLOPT_CONNECT_ONLY, 1L); }
@@ -180,19 +223,14 @@ class Transfer {
                     [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
       return text;
     }
-    static constexpr char kDigits[] =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    std::string base64;
-    for (std::size_t i = 0; i < text.size(); i += 3) {
-      unsigned value = static_cast<unsigned char>(text[i]) << 16;
-      if (i + 1 < text.size()) value |= static_cast<unsigned char>(text[i + 1]) << 8;
-      if (i + 2 < text.size()) value |= static_cast<unsigned char>(text[i + 2]);
-      base64 += kDigits[(value >> 18) & 63];
-      base64 += kDigits[(value >> 12) & 63];
-      base64 += i + 1 < text.size() ? kDigits[(value >> 6) & 63] : '=';
-      base64 += i + 2 < text.size() ? kDigits[value & 63] : '=';
-    }
-    return "=?UTF-8?B?" + base64 + "?=";
+    return "=?UTF-8?B?" + Base64(text) + "?=";
+  }
+
+  static int OnDebug(CURL*, curl_infotype type, char* data, std::size_t size, void* talk) {
+    const std::string_view bytes(data, size);
+    if (type == CURLINFO_HEADER_IN) static_cast<ServerTalk*>(talk)->Heard(bytes);
+    if (type == CURLINFO_HEADER_OUT) static_cast<ServerTalk*>(talk)->Said(bytes);
+    return 0;
   }
 
   static std::string DateNow() {
@@ -216,6 +254,7 @@ class Transfer {
   curl_mime* mime_ = nullptr;
   curl_slist* recipients_ = nullptr;
   curl_slist* headers_ = nullptr;
+  ServerTalk talk_;
 };
 
 TransferFacts FactsOf(const Transfer& transfer, CURLcode code, bool implicit_tls) {
@@ -239,18 +278,21 @@ TransferFacts FactsOf(const Transfer& transfer, CURLcode code, bool implicit_tls
   return facts;
 }
 
-// Logs the steps a running connect phase has visibly got through.
-void LogProgress(StepLog& log, const TransferFacts& facts) {
+// Logs the steps a running connect phase has visibly got through. The
+// greeting has passed once the server greeted with a 2xx reply: a 554 there
+// is the greeting failing, not the next step.
+void LogProgress(StepLog& log, const TransferFacts& facts, const ServerTalk& talk) {
   if (facts.resolved) log.PassBefore(MailStep::kConnect);
   if (!facts.connected) return;
+  const bool greeted = talk.greetingCode() / 100 == 2;
   if (facts.implicitTls) {
     log.PassBefore(MailStep::kSecurity);
     if (facts.secured) log.PassBefore(MailStep::kGreeting);
-    if (facts.secured && facts.lastReply > 0) log.PassBefore(MailStep::kLogin);
+    if (facts.secured && greeted) log.PassBefore(MailStep::kLogin);
   } else {
     log.PassBefore(MailStep::kGreeting);
-    if (facts.lastReply > 0) log.PassBefore(MailStep::kSecurity);
-    if (facts.secured) log.PassBefore(MailStep::kLogin);
+    if (greeted) log.PassBefore(MailStep::kSecurity);
+    if (facts.secured && greeted) log.PassBefore(MailStep::kLogin);
   }
 }
 
@@ -258,8 +300,9 @@ MailStepResult Failure(const Transfer& transfer, CURLcode code, bool implicit_tl
                        bool cancelled) {
   const TransferFacts facts = FactsOf(transfer, cancelled ? CURLE_ABORTED_BY_CALLBACK : code,
                                       implicit_tls);
-  MailStepResult failed = FailedStep(facts);
-  if (failed.verdict != MailVerdict::kCancelled) failed.detail = facts.errorText;
+  MailStepResult failed = FailedStep(facts, transfer.talk());
+  if (failed.verdict == MailVerdict::kCancelled || !failed.detail.empty()) return failed;
+  failed.detail = facts.errorText;
   if (failed.detail.empty() && failed.verdict == MailVerdict::kFailed) {
     failed.detail = curl_easy_strerror(code);
   }
@@ -313,16 +356,22 @@ MailCheckReport RunMailCheck(const MailAccount& account, const MailCheckOptions&
                              CancelToken& cancel, const MailProgress& progress) {
   const auto deadline = Clock::now() + std::chrono::milliseconds(std::max(1, options.timeoutMs));
   const bool implicit_tls = UsesImplicitTls(account, options.security);
-  StepLog log(progress, account.password, implicit_tls);
+  StepLog log(progress, SecretForms(account), implicit_tls);
   if (const std::string fault = AccountFault(account); !fault.empty()) {
     log.Add({MailStep::kSettings, MailVerdict::kBadSettings, fault});
+    return log.Take();
+  }
+  // Before any connection: libcurl would open a pipe or a device and wait on
+  // it past every timeout, and take garbage for no certificates at all.
+  if (const std::string fault = CaFileFault(options.caFile); !fault.empty()) {
+    log.Add({MailStep::kSettings, MailVerdict::kBadCaFile, fault});
     return log.Take();
   }
   log.PassBefore(MailStep::kResolve);
   InitialiseCurlOnce();
 
   auto watch = [&log, implicit_tls](const Transfer& transfer) {
-    LogProgress(log, FactsOf(transfer, CURLE_OK, implicit_tls));
+    LogProgress(log, FactsOf(transfer, CURLE_OK, implicit_tls), transfer.talk());
   };
   bool plain = false;
   for (;;) {
@@ -343,6 +392,11 @@ MailCheckReport RunMailCheck(const MailAccount& account, const MailCheckOptions&
     if (code != CURLE_OK || cancel.cancelled()) {
       log.Add(Failure(session, code, implicit_tls, cancel.cancelled()));
       return log.Take();
+    }
+    if (!session.talk().loginTried()) {
+      // No AUTH went out: the server asked for no password (or offered no
+      // way to give one), and the camera's was never checked.
+      log.Add({MailStep::kLogin, MailVerdict::kPasswordNotChecked, {}});
     }
     log.PassBefore(MailStep::kSender);
 

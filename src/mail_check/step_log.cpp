@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "text/terminal_text.h"
+
 namespace quelmo {
 namespace {
 
@@ -9,8 +11,13 @@ constexpr std::size_t kDetailLimit = 200;
 
 }  // namespace
 
-StepLog::StepLog(const MailProgress& progress, std::string password, bool implicit_tls)
-    : progress_(progress), password_(std::move(password)) {
+StepLog::StepLog(const MailProgress& progress, std::vector<std::string> secrets,
+                 bool implicit_tls)
+    : progress_(progress), secrets_(std::move(secrets)) {
+  // A longer secret may hold a shorter one: it goes first, whole.
+  std::erase_if(secrets_, [](const std::string& secret) { return secret.empty(); });
+  std::sort(secrets_.begin(), secrets_.end(),
+            [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
   order_ = {MailStep::kSettings, MailStep::kResolve, MailStep::kConnect};
   if (implicit_tls) {
     order_.insert(order_.end(), {MailStep::kSecurity, MailStep::kGreeting});
@@ -44,20 +51,20 @@ void StepLog::Log(MailStepResult result) {
   if (progress_) progress_(report_.steps.back());
 }
 
-// Details come from servers and the TLS library: one short line of plain
-// characters, and the password nowhere, whatever was echoed.
+// Details come from servers and the TLS library: no secret, whatever was
+// echoed, then short, then escaped for the terminal as every outside text is.
 std::string StepLog::Redact(std::string text) const {
-  if (!password_.empty()) {
-    for (auto at = text.find(password_); at != std::string::npos;
-         at = text.find(password_, at + 3)) {
-      text.replace(at, password_.size(), "***");
+  for (const std::string& secret : secrets_) {
+    for (auto at = text.find(secret); at != std::string::npos; at = text.find(secret, at + 3)) {
+      text.replace(at, secret.size(), "***");
     }
   }
-  for (char& c : text) {
-    if (static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) >= 0x7f) c = ' ';
+  if (text.size() > kDetailLimit) {
+    std::size_t cut = kDetailLimit;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+    text = text.substr(0, cut) + "...";
   }
-  if (text.size() > kDetailLimit) text = text.substr(0, kDetailLimit) + "...";
-  return text;
+  return EscapeForTerminal(text);
 }
 
 }  // namespace quelmo

@@ -1,6 +1,6 @@
 #pragma once
 // The check's steps as they end: kept in order for the report, told to the
-// progress callback at once, and never carrying the password.
+// progress callback at once, and never carrying a secret the check sent.
 
 #include <string>
 #include <vector>
@@ -11,8 +11,9 @@ namespace quelmo {
 
 class StepLog {
  public:
-  // `implicit_tls`: the line is secured before the server's greeting.
-  StepLog(const MailProgress& progress, std::string password, bool implicit_tls);
+  // `secrets`: every form the password crossed the line in, masked in any
+  // detail; `implicit_tls`: the line is secured before the server's greeting.
+  StepLog(const MailProgress& progress, std::vector<std::string> secrets, bool implicit_tls);
 
   // Every step before `step` not yet logged passed (the security step as
   // kPlainAllowed when so agreed).
@@ -28,7 +29,7 @@ class StepLog {
   void Log(MailStepResult result);
 
   const MailProgress& progress_;
-  std::string password_;
+  std::vector<std::string> secrets_;  // longest first
   std::vector<MailStep> order_;
   std::size_t next_ = 0;  // into order_
   bool plain_allowed_ = false;

@@ -1,5 +1,9 @@
 #include "operators/operator_database_loader.h"
 
+#include <mutex>
+#include <optional>
+#include <utility>
+
 #include "operators/operator_database_reader.h"
 #include "platform/file_system.h"
 #include "record/bounded_read.h"
@@ -21,10 +25,18 @@ Result<OperatorDatabase> ReadOperatorDatabaseFile(const std::filesystem::path& p
 }
 
 Result<const OperatorDatabase*> SystemOperatorDatabase() {
-  // A function-local static is built once, even when threads race to it.
-  static const Result<OperatorDatabase> loaded = ReadOperatorDatabaseFile(OperatorDatabasePath());
-  if (!loaded.ok()) return loaded.error();
-  return &loaded.value();
+  // A database once read stays for the whole run (callers keep pointers into
+  // it). A failed read is not kept: the package may be installed, or the file
+  // mended, while the program runs, and the next call reads again.
+  static std::mutex mutex;
+  static std::optional<OperatorDatabase> loaded;
+  std::lock_guard lock(mutex);
+  if (!loaded) {
+    auto database = ReadOperatorDatabaseFile(OperatorDatabasePath());
+    if (!database.ok()) return database.error();
+    loaded.emplace(std::move(database.value()));
+  }
+  return &*loaded;
 }
 
 }  // namespace quelmo

@@ -1,5 +1,5 @@
 #pragma once
-// Where the operator database is found, and reading it once on first use.
+// Where the operator database is found, and reading it on first use.
 // Never called on the start-up path: the finder window and the command-line
 // tool ask for it when they need it.
 
@@ -26,8 +26,9 @@ std::string OperatorDatabaseSource();
 // file and what is wrong.
 Result<OperatorDatabase> ReadOperatorDatabaseFile(const std::filesystem::path& path);
 
-// The database at OperatorDatabasePath(), read on the first call; later
-// calls give the same database (or the same error) without reading again.
+// The database at OperatorDatabasePath(), read on the first call that
+// succeeds; later calls give the same database without reading again. After
+// a failed read the next call tries again.
 Result<const OperatorDatabase*> SystemOperatorDatabase();
 
 }  // namespace quelmo

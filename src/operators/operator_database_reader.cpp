@@ -6,6 +6,7 @@
 
 #include "operators/xml_events.h"
 #include "operators/xml_document_checks.h"
+#include "text/terminal_text.h"
 
 namespace quelmo {
 namespace {
@@ -66,7 +67,8 @@ class DatabaseBuilder final : public XmlEventHandler {
     }
     for (const auto& attribute : attributes) {
       if (attribute.value.size() > limits_.textBytes) {
-        return Refused("the attribute " + std::string(attribute.name) + " of <" + std::string(name) +
+        return Refused("the attribute " + EscapeForTerminal(attribute.name) + " of <" +
+                       EscapeForTerminal(name) +
                        "> is longer than " + std::to_string(limits_.textBytes) + " bytes");
       }
     }
@@ -79,7 +81,8 @@ class DatabaseBuilder final : public XmlEventHandler {
     const std::string_view parent = depth >= 2 ? std::string_view(path_[depth - 2]) : std::string_view();
     if (depth == 1) {
       if (name != "serviceproviders") {
-        return Refused("not a list of service providers: its root is <" + std::string(name) + ">");
+        return Refused("not a list of service providers: its root is <" + EscapeForTerminal(name) +
+                       ">");
       }
     } else if (depth == 2 && name == "country") {
       return StartCountry(attributes);
@@ -116,7 +119,7 @@ class DatabaseBuilder final : public XmlEventHandler {
   Status Text(std::string_view text) override {
     if (text_ == nullptr) return Status::Ok();
     if (text_->size() + text.size() > limits_.textBytes) {
-      return Refused("the text of <" + path_.back() + "> is longer than " +
+      return Refused("the text of <" + EscapeForTerminal(path_.back()) + "> is longer than " +
                      std::to_string(limits_.textBytes) + " bytes");
     }
     text_->append(text);
@@ -134,15 +137,34 @@ class DatabaseBuilder final : public XmlEventHandler {
                    " a database may hold");
   }
 
+  bool HasCountry(std::string_view code) const {
+    for (const OperatorCountry& country : database_.countries) {
+      if (country.code == code) return true;
+    }
+    return false;
+  }
+
   Status StartCountry(std::span<const XmlAttribute> attributes) {
-    if (database_.countries.size() >= limits_.countries) {
+    if (database_.countries.size() >= limits_.countries &&
+        !HasCountry(Lower(AttributeOf(attributes, "code")))) {
       return Refused("more than " + std::to_string(limits_.countries) + " countries");
     }
     const auto code = AttributeOf(attributes, "code");
     if (!IsCountryCode(code)) {
-      return Refused("a <country> whose code \"" + std::string(code) + "\" is not two letters");
+      return Refused("a <country> whose code " + QuotedForTerminal(code.substr(0, 40)) +
+                     " is not two letters");
     }
-    database_.countries.push_back({Lower(code), {}});
+    // A country given twice is one country: its providers are listed,
+    // searched and chosen together.
+    const std::string lower = Lower(code);
+    for (std::size_t i = 0; i < database_.countries.size(); ++i) {
+      if (database_.countries[i].code == lower) {
+        country_ = i;
+        return Status::Ok();
+      }
+    }
+    country_ = database_.countries.size();
+    database_.countries.push_back({lower, {}});
     return Status::Ok();
   }
 
@@ -151,7 +173,7 @@ class DatabaseBuilder final : public XmlEventHandler {
       return Refused("more than " + std::to_string(limits_.providers) + " providers");
     }
     ++providerCount_;
-    provider_ = &database_.countries.back().providers.emplace_back();
+    provider_ = &database_.countries[country_].providers.emplace_back();
     names_.clear();
     return Status::Ok();
   }
@@ -166,7 +188,7 @@ class DatabaseBuilder final : public XmlEventHandler {
     }
     if (main == nullptr && !names_.empty()) main = &names_.front();
     if (main == nullptr || Trimmed(main->text).empty()) {
-      return Refused("a provider in \"" + database_.countries.back().code + "\" has no name");
+      return Refused("a provider in \"" + database_.countries[country_].code + "\" has no name");
     }
     provider_->name = Trimmed(main->text);
     for (const auto& name : names_) {
@@ -211,6 +233,7 @@ class DatabaseBuilder final : public XmlEventHandler {
   OperatorProvider* provider_ = nullptr;
   OperatorAccessPoint* accessPoint_ = nullptr;
   std::string* text_ = nullptr;  // where character data goes, if anywhere
+  std::size_t country_ = 0;  // into database_.countries: the one open
   std::size_t providerCount_ = 0;
   std::size_t accessPointCount_ = 0;
 };

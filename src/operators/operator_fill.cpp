@@ -6,6 +6,7 @@
 #include "operators/mms_proxy.h"
 #include "smtp/gprs_settings.h"
 #include "text/gbk.h"
+#include "text/terminal_text.h"
 
 namespace quelmo {
 namespace {
@@ -30,8 +31,6 @@ class FillChecker {
   std::vector<OperatorFinding>& findings_;
 };
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
-
 }  // namespace
 
 GprsOperatorFill FillGprsFromOperator(const OperatorProvider& provider) {
@@ -39,7 +38,8 @@ GprsOperatorFill FillGprsFromOperator(const OperatorProvider& provider) {
   FillChecker checker(fill.findings);
   const OperatorAccessPoint* point = FirstAccessPoint(provider, "internet");
   if (point == nullptr) {
-    checker.Name("apn", "apn: " + provider.name + " has no internet access point in the database.");
+    checker.Name("apn", "apn: " + EscapeForTerminal(provider.name) +
+                            " has no internet access point in the database.");
     return fill;
   }
   fill.values.apn = checker.Take("apn", point->apn, GprsLimits::kApn);
@@ -53,33 +53,31 @@ MmsOperatorFill FillMmsFromOperator(const OperatorProvider& provider) {
   FillChecker checker(fill.findings);
   const OperatorAccessPoint* point = FirstAccessPoint(provider, "mms");
   if (point == nullptr) {
-    checker.Name("apn", "apn: " + provider.name + " has no MMS access point in the database.");
+    checker.Name("apn", "apn: " + EscapeForTerminal(provider.name) +
+                            " has no MMS access point in the database.");
     return fill;
   }
   if (point->mmsc.empty()) {
-    checker.Name("url", "url: the database gives no MMS centre for " + provider.name + ".");
+    checker.Name("url", "url: the database gives no MMS centre for " +
+                            EscapeForTerminal(provider.name) + ".");
   } else {
     fill.values.url = checker.Take("url", point->mmsc, MmsLimits::kUrl);
   }
   fill.values.apn = checker.Take("apn", point->apn, MmsLimits::kApn);
   if (point->mmsProxy.empty()) {
     checker.Name("gateway",
-                 "gateway: the database gives no MMS proxy for " + provider.name +
+                 "gateway: the database gives no MMS proxy for " + EscapeForTerminal(provider.name) +
                      ", and the camera needs a gateway.");
   } else {
-    const MmsProxy proxy = SplitMmsProxy(point->mmsProxy);
-    if (proxy.host.find(':') != std::string::npos) {
-      // What follows its last colon is no port the split could take.
-      const std::string why = "the MMS proxy " + Quoted(point->mmsProxy) +
-                              " is no host with a port from 1 to 65535.";
-      checker.Name("gateway", "gateway: " + why);
-      checker.Name("port", "port: " + why);
+    const MmsProxy proxy = ParseMmsProxy(point->mmsProxy);
+    if (proxy.host.empty()) {
+      checker.Name("gateway", "gateway: " + proxy.problem + ".");
     } else {
-      if (proxy.host.empty()) {
-        checker.Name("gateway", "gateway: the MMS proxy " + Quoted(point->mmsProxy) + " names no host.");
-      } else {
-        fill.values.gateway = checker.Take("gateway", proxy.host, MmsLimits::kGateway);
-      }
+      fill.values.gateway = checker.Take("gateway", proxy.host, MmsLimits::kGateway);
+    }
+    if (proxy.port == 0) {
+      checker.Name("port", "port: " + proxy.problem + ".");
+    } else {
       fill.values.port = checker.Take("port", std::to_string(proxy.port), MmsLimits::kPort);
     }
   }

@@ -24,6 +24,9 @@ enum OperatorFinderControl : ControlId {
   kFinderValueLabel1 = 1206,
   kFinderValueEdit1 = 1212,
   kFinderStatusLabel = 1218,
+  // The chosen provider's 2G status, in words; empty when there is nothing
+  // to warn of.
+  kFinderNetworkLabel = 1219,
 };
 
 // As many values as the MMS form takes, the most of either form.

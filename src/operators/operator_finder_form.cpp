@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "operators/country_names.h"
+#include "operators/network_2g_texts.h"
 #include "operators/operator_database_loader.h"
 #include "operators/operator_finder_controls.h"
 #include "operators/operator_finder_texts.h"
@@ -17,17 +18,19 @@ constexpr ControlId kDatabaseControls[] = {kFinderCountryList, kFinderSearchEdit
 
 // The search text is typed by the user and never stored: a generous bound
 // keeps a pasted book from being searched for at every keystroke.
-constexpr int kSearchCharacters = 64;
+constexpr int kSearchCharacters = static_cast<int>(kOperatorSearchCharacters);
 
 }  // namespace
 
 OperatorFinderForm::OperatorFinderForm(FormView& view, int language_index, OperatorTarget& target,
-                                       OperatorDatabaseGetter database, std::string region)
+                                       OperatorDatabaseGetter database, std::string region,
+                                       Network2gGetter network2g)
     : view_(view),
       language_(language_index),
       target_(target),
       source_(std::move(database)),
-      region_(std::move(region)) {}
+      region_(std::move(region)),
+      network2gSource_(std::move(network2g)) {}
 
 void OperatorFinderForm::Open() {
   view_.SetTitle(FindOperatorText(language_));
@@ -41,6 +44,7 @@ void OperatorFinderForm::Open() {
     view_.SetReadOnly(FinderValueEdit(row), true);
   }
   view_.SetCharacterLimit(kFinderSearchEdit, kSearchCharacters);
+  view_.SetText(kFinderNetworkLabel, "");
 
   Result<const OperatorDatabase*> database = source_ ? source_() : Result<const OperatorDatabase*>(nullptr);
   if (!database.ok() || *database == nullptr) {
@@ -50,6 +54,11 @@ void OperatorFinderForm::Open() {
     return;
   }
   database_ = *database;
+  if (network2gSource_) {
+    const Result<const Network2gTable*> table = network2gSource_();
+    if (table.ok()) network2g_ = *table;
+    network2gProblem_ = table.ok() ? std::string() : Network2gTableUnavailable(table.message(), language_);
+  }
 
   std::vector<std::pair<std::string, const OperatorCountry*>> named;
   named.reserve(database_->countries.size());
@@ -108,6 +117,10 @@ void OperatorFinderForm::ShowMatches() {
   for (const OperatorMatch& match : matches_) {
     if (match.provider == before) chosen = static_cast<int>(names.size());
     names.push_back(match.provider->name);
+    const std::string mark = network2g_ == nullptr
+                                 ? std::string()
+                                 : Network2gListMark(Network2gOf(*network2g_, *match.provider), language_);
+    if (!mark.empty()) names.back() += " (" + mark + ")";
   }
   view_.SetItems(kFinderMatchList, names);
   // The provider chosen stays chosen while it still matches; else the first
@@ -128,6 +141,11 @@ void OperatorFinderForm::ShowChosen() {
     status += " — " + preview.findings.substr(0, preview.findings.find('\n'));
   }
   view_.SetText(kFinderStatusLabel, status);
+  std::string network = network2gProblem_;
+  if (chosen != nullptr && network2g_ != nullptr) {
+    network = Network2gNotice(Network2gOf(*network2g_, *chosen), language_);
+  }
+  view_.SetText(kFinderNetworkLabel, network);
   for (int row = 0; row < kFinderValueRows; ++row) {
     const bool shown = row < static_cast<int>(rows.size());
     view_.SetText(FinderValueLabel(row), shown ? rows[row].label : "");
@@ -148,8 +166,10 @@ std::unique_ptr<FormLogic> MakeOperatorFinder(Next which, FormView& view, const 
   OperatorDatabaseGetter database = context.operatorDatabase;
   if (!database) database = [] { return SystemOperatorDatabase(); };
   std::string region = context.operatorRegion ? *context.operatorRegion : SystemRegionCode();
+  Network2gGetter network2g = context.network2g;
+  if (!network2g) network2g = [] { return BuiltInNetwork2gTable(); };
   return std::make_unique<OperatorFinderForm>(view, context.state.languageIndex, target,
-                                              std::move(database), std::move(region));
+                                              std::move(database), std::move(region), std::move(network2g));
 }
 
 }  // namespace quelmo

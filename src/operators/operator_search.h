@@ -11,6 +11,11 @@
 
 namespace quelmo {
 
+// The longest search text, in characters, that the finder's edit takes and
+// `quelmo-cli operators --search` accepts: names are far shorter, and the
+// search stays linear in the database whatever the text.
+inline constexpr std::size_t kOperatorSearchCharacters = 64;
+
 struct OperatorMatch {
   const OperatorCountry* country = nullptr;
   const OperatorProvider* provider = nullptr;

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "text/terminal_text.h"
 #include "text/utf8.h"
 
 namespace quelmo {
@@ -45,6 +46,17 @@ Status CheckEncodingAndDoctype(std::string_view text) {
   if (text.starts_with("\xFE\xFF") || text.starts_with("\xFF\xFE")) {
     return Error{ErrorCode::kCorrupt, "written in UTF-16; only UTF-8 is read"};
   }
+  // Without a byte-order mark UTF-16 (and UTF-32) is still valid UTF-8 byte
+  // for byte: its zero bytes give it away. No XML text holds U+0000.
+  if (const auto zero = text.find('\0'); zero != std::string_view::npos) {
+    if (text.size() >= 2 && (text[0] == '\0') != (text[1] == '\0')) {
+      return Error{ErrorCode::kCorrupt,
+                   "written in UTF-16 without a byte-order mark; only UTF-8 is read"};
+    }
+    return Error{ErrorCode::kCorrupt, LineOf(text, zero) + ": a zero byte (" +
+                                          DescribeByte(text, zero) +
+                                          "), which no UTF-8 XML text holds; only UTF-8 is read"};
+  }
   if (const auto bad = FindInvalidUtf8(text)) {
     return Error{ErrorCode::kCorrupt, LineOf(text, *bad) + ": not UTF-8 text (" +
                                           DescribeByte(text, *bad) + ")"};
@@ -61,8 +73,9 @@ Status CheckEncodingAndDoctype(std::string_view text) {
       if (instruction.starts_with("<?xml") && instruction.size() > 5 && IsXmlSpace(instruction[5])) {
         const auto encoding = DeclaredEncoding(instruction);
         if (!encoding.empty() && Lower(encoding) != "utf-8") {
-          return Error{ErrorCode::kCorrupt, LineOf(text, position) + ": declares the encoding \"" +
-                                                std::string(encoding) + "\"; only UTF-8 is read"};
+          return Error{ErrorCode::kCorrupt, LineOf(text, position) + ": declares the encoding " +
+                                                QuotedForTerminal(encoding.substr(0, 40)) +
+                                                "; only UTF-8 is read"};
         }
       }
       position += end + 2;
@@ -125,7 +138,7 @@ Status CheckEntityReferences(std::string_view text) {
       const auto name = rest.substr(1, stop == std::string_view::npos ? stop : stop - 1);
       if (!IsPredefinedEntity(name)) {
         return Error{ErrorCode::kCorrupt, LineOf(text, position) + ": refers to the entity &" +
-                                              std::string(name.substr(0, 40)) +
+                                              EscapeForTerminal(name.substr(0, 40)) +
                                               "; which is not defined"};
       }
     }

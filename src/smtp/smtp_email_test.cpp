@@ -122,7 +122,9 @@ void SmtpEmailTest::Finished(const std::shared_ptr<State>& state, const MailChec
   for (const auto& step : report.steps) text += StepLine(step, state->language) + "\n";
 
   const MailVerdict outcome = report.outcome();
-  if (outcome == MailVerdict::kReadyToSend && !state->send) {
+  // Ready to send with a caveat (no password asked for) may still send.
+  if (!report.steps.empty() && report.steps.back().verdict == MailVerdict::kReadyToSend &&
+      !state->send) {
     std::string question = Pick(kAskSend, state->language);
     question.replace(question.find("%s"), 2, state->account.recipientEmail);
     if (state->view.AskYesNo(text + "\n" + question)) {

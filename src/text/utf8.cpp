@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "text/terminal_text.h"
+
 namespace quelmo {
 
 std::optional<Utf8Character> DecodeUtf8At(std::string_view text, std::size_t position) {
@@ -48,7 +50,7 @@ std::string DescribeCharacter(std::string_view text, std::size_t position) {
   if (!character) return DescribeByte(text, position);
   char number[16];
   std::snprintf(number, sizeof number, "U+%04X", static_cast<unsigned>(character->codePoint));
-  return "\"" + std::string(text.substr(position, character->length)) + "\" (" + number + ")";
+  return QuotedForTerminal(text.substr(position, character->length)) + " (" + number + ")";
 }
 
 std::string DescribeByte(std::string_view bytes, std::size_t position) {

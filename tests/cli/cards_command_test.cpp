@@ -115,7 +115,7 @@ TEST_F(CardsTest, ControlCharactersInAMountPathAreEscapedOntoOneLine) {
   // Only the text matters: Windows would refuse such a folder.
   const std::string odd = first_.path().string() + "/CARD\nFAKE\x1b[2J";
   FakeVolumes volumes({{odd, "/dev/sdb1", 0}, Volume(second_, "/dev/sdc1")});
-  const std::string escaped = first_.path().string() + "/CARD\\x0AFAKE\\x1B[2J (/dev/sdb1, ";
+  const std::string escaped = first_.path().string() + "/CARD\\nFAKE\\u001b[2J (/dev/sdb1, ";
 
   const auto listed = RunQuelmoCli({"cards"}, SystemFileSystem(), volumes);
   EXPECT_THAT(listed.out, HasSubstr(escaped));

@@ -1,6 +1,7 @@
 // write --operator CC:NAME: Customer mode from a provider of the operator
 // database, here a database of the test's own.
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 
 #include "cli/exit_codes.h"
 #include "cli_test_support.h"
+#include "operators/operator_database_reader.h"
 #include "operators/sample_operators.h"
 
 namespace quelmo {
@@ -112,6 +114,95 @@ TEST_F(OperatorWriteTest, WhatCannotBeWrittenIsExitTwoNamingItAndNothingIsWritte
     for (const std::string& said : c.said) EXPECT_THAT(run.err, HasSubstr(said)) << c.choice;
     EXPECT_FALSE(std::filesystem::exists(out_.path() / "mms.dat")) << c.choice;
   }
+}
+
+TEST_F(OperatorWriteTest, AnOperatorWhose2GIsOffIsWarnedOfAndWrittenAllTheSame) {
+  OperatorProvider telstra = testing::Giffgaff();
+  telstra.name = "Telstra";
+  telstra.networkIds = {{"505", "01"}};
+  database.countries.push_back({"au", {telstra}});
+  CliRun run = Write("mms", "au:telstra", kMmsRecipient);
+  ASSERT_EQ(run.exitCode, kExitOk) << run.err;
+  EXPECT_THAT(run.err, HasSubstr("quelmo-cli write: warning: \"Telstra\": 2G switched off in 2016: a GSM camera "
+                                 "cannot connect to this network (https://"));
+  EXPECT_EQ(Shown("mms.dat")["apn"], "wap.o2.co.uk");
+
+  run = Write("gprs", "gb:giffgaff", kMailSettings);  // announced for 2033: not yet a reason to warn
+  ASSERT_EQ(run.exitCode, kExitOk) << run.err;
+  EXPECT_EQ(run.err, "");
+}
+
+// `operators` lists an MMS proxy as `write --operator` takes it: the same
+// gateway and port, or neither, with the reason write gives.
+TEST_F(OperatorWriteTest, OperatorsListsTheGatewayAndPortWriteTakes) {
+  for (const char* proxy : {"149.254.201.135:8080", "10.0.0.1", " 10.0.0.1:81 ", "1.2.3.4:0",
+                            "1.2.3.4 : 8080", "1.2.3.4:80:8080", "1.2.3.4:99999", ":8080"}) {
+    SCOPED_TRACE(proxy);
+    database.countries[2].providers[0].accessPoints[1].mmsProxy = proxy;
+    const CliRun listed = Run({"operators", "--country", "gb", "--search", "EE", "--json"});
+    ASSERT_EQ(listed.exitCode, kExitOk) << listed.err;
+    const nlohmann::json mms = nlohmann::json::parse(listed.out).at(0)["mms"];
+    const CliRun written = Write("mms", "gb:EE", kMmsRecipient);
+    if (written.exitCode == kExitOk) {
+      const nlohmann::json shown = Shown("mms.dat");
+      EXPECT_EQ(mms["gateway"], shown["gateway"]);
+      EXPECT_EQ(mms["port"].dump(), shown["port"].get<std::string>());
+      EXPECT_FALSE(mms.contains("proxyProblem"));
+      continue;
+    }
+    EXPECT_EQ(written.exitCode, kExitBadInput);
+    EXPECT_TRUE(mms["gateway"].is_null() || mms["port"].is_null()) << mms.dump();
+    ASSERT_TRUE(mms["proxyProblem"].is_string()) << mms.dump();
+    EXPECT_THAT(written.err, HasSubstr(mms["proxyProblem"].get<std::string>()));
+    const CliRun text = Run({"operators", "--country", "gb", "--search", "EE"});
+    EXPECT_THAT(text.out, HasSubstr("(no gateway: " + mms["proxyProblem"].get<std::string>() + ")"));
+  }
+}
+
+// A country the file gives twice is one country for listing, search and
+// choice alike.
+TEST_F(OperatorWriteTest, ACountryGivenTwiceIsListedSearchedAndChosenAsOne) {
+  const std::string document =
+      "<serviceproviders><country code=\"gb\"><provider><name>EE</name></provider></country>"
+      "<country code=\"gb\"><provider><name>Tesco Mobile</name><gsm><apn value=\"mms\">"
+      "<usage type=\"mms\"/><mmsc>http://mms/</mmsc><mmsproxy>10.0.0.1:80</mmsproxy></apn>"
+      "</gsm></provider></country></serviceproviders>";
+  database = ParseOperatorDatabase({reinterpret_cast<const std::uint8_t*>(document.data()),
+                                    document.size()})
+                 .value();
+  const CliRun by_country = Run({"operators", "--country", "gb"});
+  const CliRun by_search = Run({"operators", "--search", "tesco"});
+  EXPECT_THAT(by_country.out, HasSubstr("gb  Tesco Mobile:"));
+  EXPECT_THAT(by_search.out, HasSubstr("gb  Tesco Mobile:"));
+  EXPECT_EQ(Write("mms", "gb:Tesco Mobile", kMmsRecipient).exitCode, kExitOk);
+}
+
+// Names reach the terminal escaped: no line of their own, no escape
+// sequence, no turned reading direction; JSON gives the names back whole.
+TEST_F(OperatorWriteTest, NamesFromTheDatabaseNeverReachTheTerminalRaw) {
+  const std::string hostile = "EE\nde  Fake: internet evil\x1B[2J\xC2\x9B""31m\xE2\x80\xAEtxt.exe";
+  database.countries[2].providers[0].name = hostile;
+  const CliRun text = Run({"operators", "--country", "gb"});
+  ASSERT_EQ(text.exitCode, kExitOk) << text.err;
+  EXPECT_EQ(std::count(text.out.begin(), text.out.end(), '\n'), 2) << text.out;
+  EXPECT_THAT(text.out, HasSubstr("gb  EE\\nde  Fake: internet evil\\u001b[2J\\u009b31m"
+                                  "\\u202etxt.exe: internet"));
+  const CliRun json = Run({"operators", "--country", "gb", "--json"});
+  EXPECT_EQ(nlohmann::json::parse(json.out).at(0)["name"], hostile);
+  const CliRun mistyped = Write("mms", "gb:EE\n", kMmsRecipient);
+  EXPECT_THAT(mistyped.err, HasSubstr("did you mean \"EE\\nde  Fake"));
+  for (const CliRun* run : {&text, &json, &mistyped}) {
+    for (const char* raw : {"\x1B", "\xC2\x9B", "\xE2\x80\xAE"}) {
+      EXPECT_EQ((run->out + run->err).find(raw), std::string::npos) << run->out << run->err;
+    }
+  }
+}
+
+TEST_F(OperatorWriteTest, ASearchTextLongerThanAnyNameIsRefused) {
+  const CliRun run = Run({"operators", "--search", std::string(1001, 'a')});
+  EXPECT_EQ(run.exitCode, kExitBadInput);
+  EXPECT_THAT(run.err, HasSubstr("--search: at most 64 characters"));
+  EXPECT_EQ(Run({"operators", "--search", std::string(64, 'a')}).exitCode, kExitOk);
 }
 
 TEST_F(OperatorWriteTest, AnUnreadableDatabaseGivesItsOwnMessage) {

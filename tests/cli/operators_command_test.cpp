@@ -58,7 +58,9 @@ TEST(OperatorsCommand, GiffgaffAsJson) {
       {"operators", "--country", "GB", "--search", "giffgaff", "--json"});
   ASSERT_EQ(run.exitCode, kExitOk) << run.err;
   EXPECT_EQ(Json::parse(run.out), Json::parse(R"([{
-    "country": "gb", "name": "giffgaff",
+    "country": "gb", "name": "giffgaff", "networks": ["234-02", "234-10", "234-11"],
+    "network2g": {"status": "closing", "date": "2033",
+                  "source": "https://commonslibrary.parliament.uk/research-briefings/cbp-9959/"},
     "internet": {"apn": "giffgaff.com", "username": "giffgaff", "password": "password"},
     "mms": {"apn": "wap.o2.co.uk", "username": "o2wap", "password": "password",
             "url": "http://mmsc.mms.o2.co.uk:8002", "gateway": "193.113.200.195", "port": 8080}
@@ -70,7 +72,56 @@ TEST(OperatorsCommand, GiffgaffAsText) {
   ASSERT_EQ(run.exitCode, kExitOk) << run.err;
   EXPECT_EQ(run.out,
             "gb  giffgaff: internet giffgaff.com; MMS http://mmsc.mms.o2.co.uk:8002 via "
-            "193.113.200.195 port 8080\n");
+            "193.113.200.195 port 8080; 2G switch-off announced for 2033\n");
+}
+
+// Every provider carries its network ids and its 2G status, off or not, as
+// the table gives them; AT&T's network is the one known off longest.
+TEST(OperatorsCommand, NetworksAnd2GStatusOfEveryProvider) {
+  const auto run = testing::RunQuelmoCli({"operators", "--country", "us", "--json"});
+  ASSERT_EQ(run.exitCode, kExitOk) << run.err;
+  const Json listed = Json::parse(run.out);
+  ASSERT_FALSE(listed.empty());
+  bool att = false;
+  for (const Json& provider : listed) {
+    ASSERT_TRUE(provider["networks"].is_array()) << provider["name"];
+    for (const Json& id : provider["networks"]) {
+      EXPECT_THAT(id.get<std::string>(), ::testing::MatchesRegex("[0-9]{3}-[0-9]{2,3}"));
+    }
+    const Json& status = provider["network2g"];
+    ASSERT_EQ(status.size(), 3u) << provider["name"];
+    const std::string word = status["status"];
+    EXPECT_THAT(word, ::testing::AnyOf("on", "closing", "off", "unknown"));
+    EXPECT_EQ(status["source"].is_null(), word == "unknown") << provider["name"];
+    if (word == "unknown" || word == "on") EXPECT_TRUE(status["date"].is_null()) << provider["name"];
+    if (word == "closing") EXPECT_TRUE(status["date"].is_string()) << provider["name"];
+    if (provider["name"] == "AT&T") {
+      att = true;
+      EXPECT_THAT(provider["networks"], ::testing::Contains("310-410"));
+      EXPECT_EQ(status, Json::parse(R"({"status": "off", "date": "2017-01-01",
+        "source": "https://www.commsupdate.com/articles/2017/01/18/att-confirms-2g-shutdown-took-place-on-1-january/"})"));
+    }
+  }
+  EXPECT_TRUE(att);
+}
+
+TEST(OperatorsCommand, The2GStatusInWords) {
+  const struct {
+    const char* country;
+    const char* search;
+    const char* says;
+  } cases[] = {
+      {"au", "telstra", "; 2G off since 2016-12-01\n"},
+      {"gb", "giffgaff", "; 2G switch-off announced for 2033\n"},
+      {"it", "tim", "; 2G on\n"},
+      {"jp", "docomo", "; no 2G (GSM) network\n"},
+      {"cn", "china telecom", "; 2G unknown\n"},
+  };
+  for (const auto& each : cases) {
+    const auto run = List({each.country, each.search, false}, &TestDatabase());
+    ASSERT_EQ(run.exitCode, kExitOk) << run.err;
+    EXPECT_THAT(run.out, HasSubstr(each.says)) << each.country << " " << each.search;
+  }
 }
 
 std::vector<std::string> NamesFound(const OperatorsOptions& options) {
@@ -122,10 +173,12 @@ TEST(OperatorsCommand, UsagesAndProxiesAsTheFileGivesThem) {
   const auto run = List({"NA", "", true}, &database);
   ASSERT_EQ(run.exitCode, kExitOk) << run.err;
   EXPECT_EQ(Json::parse(run.out), Json::parse(R"([
-    {"country": "na", "name": "MTC", "internet": null,
+    {"country": "na", "name": "MTC", "networks": [],
+     "network2g": {"status": "unknown", "date": null, "source": null}, "internet": null,
      "mms": {"apn": "mms", "username": "", "password": "", "url": "http://mms/",
              "gateway": "10.0.0.1", "port": 80}},
-    {"country": "na", "name": "Web only",
+    {"country": "na", "name": "Web only", "networks": [],
+     "network2g": {"status": "unknown", "date": null, "source": null},
      "internet": {"apn": "web", "username": "", "password": ""}, "mms": null}])"));
 }
 

@@ -6,11 +6,16 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 #include <nlohmann/json.hpp>
 
 #include "cli/cli_main.h"
 #include "cli/exit_codes.h"
 #include "mail_check/mail_servers.h"
+#include "smtp/gprs_file.h"
 #include "support/temp_folder.h"
 
 namespace quelmo {
@@ -123,6 +128,56 @@ TEST_F(TestEmail, SendFromAGprsFileDeliversTheMessage) {
   EXPECT_EQ(run.out.find(testing::kServerPassword), std::string::npos);
   const auto received = MailServers::Received();
   ASSERT_EQ(received.size(), received_before + 1);
+}
+
+TEST_F(TestEmail, NoPasswordAskedForHasItsOwnExitStatus) {
+  const CliRun run =
+      Cli({"test-email", "--settings", Settings("no_login", testing::kServerPassword), "--ca-file", Ca()});
+  EXPECT_EQ(run.status, kExitMailPasswordNotChecked) << run.out << run.err;
+  EXPECT_NE(run.out.find("Log in: The server asked for no password, so the camera's password was "
+                         "not checked."),
+            std::string::npos)
+      << run.out;
+  const CliRun json = Cli({"test-email", "--settings", Settings("no_login", testing::kServerPassword),
+                           "--ca-file", Ca(), "--json"});
+  EXPECT_EQ(nlohmann::json::parse(json.out).at("outcome"), "password-not-checked");
+  EXPECT_EQ(nlohmann::json::parse(json.out).at("passed"), false);
+}
+
+#ifndef _WIN32
+// A pipe in place of the certificates would hold the check past --timeout.
+TEST_F(TestEmail, ACaFileThatIsNoFileIsBadInput) {
+  const std::string fifo = (folder_.path() / "ca.pem").string();
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  const CliRun run = Cli({"test-email", "--settings", Settings("starttls", testing::kServerPassword),
+                          "--ca-file", fifo, "--timeout", "3"});
+  EXPECT_EQ(run.status, kExitBadInput) << run.out << run.err;
+  EXPECT_NE(run.out.find("The file of trusted certificates cannot be used"), std::string::npos)
+      << run.out;
+}
+#endif
+
+// A card file may hold any byte in its texts: the server name is printed
+// escaped, on its one line.
+TEST_F(TestEmail, TextsOfACardFileNeverReachTheTerminalRaw) {
+  GprsSettings settings;
+  settings.apnMode = kApnCustomer;
+  settings.smtpServer = "\x1B]0;owned\x07mail\nFAKE LINE";
+  settings.smtpPort = std::to_string(MailServers::Port("starttls"));
+  settings.senderEmail = "camera@quelmo.test\x1B[2J";
+  settings.senderPassword = testing::kServerPassword;
+  settings.recipientEmail = "owner@quelmo.test";
+  const auto bytes = GprsFileBytes(settings, 2);
+  const auto path = folder_.path() / "gprs.dat";
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+
+  const CliRun run = Cli({"test-email", path.string(), "--ca-file", Ca()});
+  EXPECT_EQ(run.status, kExitBadInput) << run.out << run.err;
+  EXPECT_NE(run.out.find("Checking \\u001b]0;owned\\u0007mail\\nFAKE LINE:"), std::string::npos)
+      << run.out;
+  EXPECT_EQ((run.out + run.err).find('\x1B'), std::string::npos) << run.out << run.err;
+  EXPECT_EQ(run.out.find("\nFAKE"), std::string::npos) << run.out;
 }
 
 TEST_F(TestEmail, RefusesBadUsageAndIncompleteSettings) {

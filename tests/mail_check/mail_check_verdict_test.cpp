@@ -2,12 +2,16 @@
 // verdict of each way a transfer can fail, and what its report may say.
 
 #include <set>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "mail_check/curl_verdict.h"
 #include "mail_check/mail_check.h"
 #include "mail_check/mail_check_texts.h"
+#include "mail_check/server_talk.h"
 #include "mail_check/step_log.h"
 
 namespace quelmo {
@@ -99,7 +103,7 @@ TEST(FailedStep, NamesTheStepAndTheVerdictOfEachFailure) {
        MailVerdict::kLoginRefused},
       {at(CURLE_LOGIN_DENIED, true, true, 250, true, false, 0,
           "No known authentication mechanisms supported!"),
-       MailStep::kLogin, MailVerdict::kNoLoginOffered},
+       MailStep::kLogin, MailVerdict::kLoginMethodUnusable},
       {at(CURLE_WEIRD_SERVER_REPLY, true, true, 0, false, false), MailStep::kGreeting,
        MailVerdict::kNotMailServer},
       {at(CURLE_GOT_NOTHING, true, true, 0, false, false), MailStep::kGreeting,
@@ -114,15 +118,106 @@ TEST(FailedStep, NamesTheStepAndTheVerdictOfEachFailure) {
   }
 }
 
+// What the transfer's conversation tells: the greeting, the log-in methods
+// of the last EHLO (after STARTTLS the server may offer others) and whether
+// the password was ever tried.
+TEST(ServerTalk, ReadsGreetingLoginMethodsAndWhetherALoginWentOut) {
+  const struct {
+    const char* what;
+    std::vector<std::pair<bool, std::string>> lines;  // true: heard; false: said
+    long greeting;
+    std::vector<std::string> methods;
+    bool tried;
+  } kCases[] = {
+      {"a refusing greeting", {{true, "554 5.7.1 No SMTP service\r\n"}}, 554, {}, false},
+      {"a greeting in pieces", {{true, "220-mx.example ESMTP\r\n220"}, {true, " ready\r\n"}},
+       220, {}, false},
+      {"no AUTH",
+       {{true, "220 hi\r\n"}, {false, "EHLO quelmo\r\n"}, {true, "250-mx\r\n250 SIZE 10\r\n"}},
+       220, {}, false},
+      {"PLAIN and LOGIN, the old way too",
+       {{true, "220 hi\r\n"}, {false, "EHLO q\r\n"},
+        {true, "250-mx\r\n250-AUTH PLAIN login\r\n250-AUTH=LOGIN\r\n250 OK\r\n"},
+        {false, "AUTH PLAIN\r\n"}, {true, "334 \r\n"}, {false, "AHVzZXIAcHc=\r\n"}},
+       220, {"PLAIN", "LOGIN"}, true},
+      {"only XOAUTH2 after STARTTLS",
+       {{true, "220 hi\r\n"}, {false, "EHLO q\r\n"}, {true, "250-mx\r\n250 STARTTLS\r\n"},
+        {false, "STARTTLS\r\n"}, {true, "220 go\r\n"}, {false, "EHLO q\r\n"},
+        {true, "250-mx\r\n250 AUTH XOAUTH2\r\n"}},
+       220, {"XOAUTH2"}, false},
+      {"a base64 line is no command", {{false, "QVVUSCBQTEFJTg==\r\n"}}, 0, {}, false},
+  };
+  for (const auto& c : kCases) {
+    ServerTalk talk;
+    for (const auto& [heard, line] : c.lines) heard ? talk.Heard(line) : talk.Said(line);
+    EXPECT_EQ(talk.greetingCode(), c.greeting) << c.what;
+    EXPECT_EQ(talk.loginMethods(), c.methods) << c.what;
+    EXPECT_EQ(talk.loginTried(), c.tried) << c.what;
+  }
+}
+
+TEST(FailedStep, TheServersOwnWordsDecideWhereTheyTellMore) {
+  TransferFacts facts;
+  facts.resolved = facts.connected = true;
+  const auto failed = [&facts](CURLcode code, std::vector<std::pair<bool, std::string>> lines) {
+    facts.code = code;
+    ServerTalk talk;
+    for (const auto& [heard, line] : lines) heard ? talk.Heard(line) : talk.Said(line);
+    return FailedStep(facts, talk);
+  };
+  facts.lastReply = 554;
+  MailStepResult step = failed(CURLE_WEIRD_SERVER_REPLY, {{true, "554 5.7.1 Go away\r\n"}});
+  EXPECT_EQ(step.step, MailStep::kGreeting);
+  EXPECT_EQ(step.verdict, MailVerdict::kGreetingRefused);
+  EXPECT_EQ(step.detail, "554 5.7.1 Go away");
+
+  facts.lastReply = 250;
+  facts.secured = true;
+  step = failed(CURLE_LOGIN_DENIED, {{true, "220 hi\r\n"}, {false, "EHLO q\r\n"},
+                                     {true, "250-mx\r\n250 AUTH XOAUTH2 OAUTHBEARER\r\n"}});
+  EXPECT_EQ(step.verdict, MailVerdict::kLoginMethodUnusable);
+  EXPECT_EQ(step.detail, "offered: XOAUTH2 OAUTHBEARER");
+
+  step = failed(CURLE_LOGIN_DENIED,
+                {{true, "220 hi\r\n"}, {false, "EHLO q\r\n"}, {true, "250 AUTH LOGIN\r\n"},
+                 {false, "AUTH LOGIN\r\n"}, {true, "535 5.7.8 Bad credentials\r\n"}});
+  EXPECT_EQ(step.verdict, MailVerdict::kLoginRefused);
+  EXPECT_EQ(step.detail, "535 5.7.8 Bad credentials");
+}
+
+TEST(MailCheckTexts, AdviceAboutAnEncryptedPortBelongsToTheGreeting) {
+  for (const MailStep step : {MailStep::kLogin, MailStep::kSender, MailStep::kRecipient}) {
+    const std::string text = MailVerdictText({step, MailVerdict::kNoAnswer, {}}, 2);
+    EXPECT_EQ(text.find("465"), std::string::npos) << MailStepKey(step) << ": " << text;
+  }
+  EXPECT_NE(MailVerdictText({MailStep::kLogin, MailVerdict::kNoAnswer, {}}, 2).find("log-in"),
+            std::string::npos);
+  EXPECT_NE(MailVerdictText({MailStep::kGreeting, MailVerdict::kNoAnswer, {}}, 2).find("465"),
+            std::string::npos);
+}
+
+TEST(MailCheckReport, NoPasswordAskedForIsNoPlainPass) {
+  MailCheckReport report;
+  for (const MailStep step : {MailStep::kSettings, MailStep::kGreeting, MailStep::kSecurity}) {
+    report.steps.push_back({step, MailVerdict::kPassed, {}});
+  }
+  report.steps.push_back({MailStep::kLogin, MailVerdict::kPasswordNotChecked, {}});
+  report.steps.push_back({MailStep::kMessage, MailVerdict::kReadyToSend, {}});
+  EXPECT_FALSE(report.passed());
+  EXPECT_EQ(report.outcome(), MailVerdict::kPasswordNotChecked);
+  report.steps.back() = {MailStep::kRecipient, MailVerdict::kRecipientRefused, {}};
+  EXPECT_EQ(report.outcome(), MailVerdict::kRecipientRefused) << "a failure comes first";
+}
+
 TEST(StepLog, KeepsTheOrderOfItsKindOfSecurityAndNeverThePassword) {
   for (const bool implicit : {false, true}) {
     std::vector<MailStep> heard;
     const MailProgress progress = [&heard](const MailStepResult& step) {
       heard.push_back(step.step);
     };
-    StepLog log(progress, "p*ss", implicit);
+    StepLog log(progress, {"p*ss", "cCpzcw"}, implicit);
     log.Add({MailStep::kLogin, MailVerdict::kLoginRefused,
-             "535 bad p*ss for camera\r\n\x01 and p*ssp*ss"});
+             "535 bad p*ss for camera\r\n\x01 and p*ssp*ss cCpzcw== \xE2\x80\xAE"});
     log.PassBefore(MailStep::kConnect);  // behind: no effect
     const auto report = log.Take();
     const std::vector<MailStep> expected =
@@ -131,7 +226,8 @@ TEST(StepLog, KeepsTheOrderOfItsKindOfSecurityAndNeverThePassword) {
                  : std::vector{MailStep::kSettings, MailStep::kResolve, MailStep::kConnect,
                                MailStep::kGreeting, MailStep::kSecurity, MailStep::kLogin};
     EXPECT_EQ(heard, expected);
-    EXPECT_EQ(report.steps.back().detail, "535 bad *** for camera    and ******");
+    EXPECT_EQ(report.steps.back().detail,
+              "535 bad *** for camera\\r\\n\\u0001 and ****** ***== \\u202e");
   }
 }
 

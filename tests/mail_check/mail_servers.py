@@ -13,6 +13,11 @@ Servers (aiosmtpd, AUTH LOGIN/PLAIN for USER and PASSWORD):
   plain         no encryption at all (AUTH allowed in the clear)
   untrusted     TLS from the start, certificate of an unknown authority
   wrong_name    TLS from the start, certificate for another host name
+  no_login      STARTTLS, asks for no password (its EHLO names no AUTH)
+  xoauth2_only  STARTTLS, offers XOAUTH2 alone, which takes no password
+  slow_login    STARTTLS, takes AUTH PLAIN and never answers it
+  echo_plain    STARTTLS, refuses AUTH PLAIN quoting back the base64 it got
+  echo_login    STARTTLS, the same for AUTH LOGIN
 Hostile servers (plain TCP):
   garbage       answers with lines that are no SMTP
   endless       one line that never ends
@@ -20,9 +25,11 @@ Hostile servers (plain TCP):
   drip          a greeting one byte a second
   silent        accepts and says nothing
   tls_garbage   plain bytes where a TLS handshake belongs
+  refuse        a greeting of 554 with its reason, then only refusals
 """
 
 import asyncio
+import base64
 import logging
 import warnings
 import json
@@ -94,6 +101,52 @@ class Store:
         return "250 OK"
 
 
+class Variant:
+    """A server of its own that stores mail where the others do."""
+
+    def __init__(self, store):
+        self.store = store
+
+    async def handle_DATA(self, server, session, envelope):
+        return await self.store.handle_DATA(server, session, envelope)
+
+
+class NoLogin(Variant):
+    async def handle_EHLO(self, server, session, envelope, hostname, responses):
+        session.host_name = hostname
+        return [line for line in responses if "AUTH" not in line.upper()]
+
+
+class OnlyXoauth2(Variant):
+    async def auth_XOAUTH2(self, server, args):
+        return AuthResult(success=False, handled=False)
+
+
+class SlowLogin(Variant):
+    async def auth_PLAIN(self, server, args):
+        await asyncio.sleep(3600)
+
+
+def b64(data):
+    return base64.b64encode(data).decode() if isinstance(data, bytes) else "?"
+
+
+class Echo(Variant):
+    """Says back, in base64, what the client logged in with: a server that
+    quotes it in its refusal must not make the check show it."""
+
+    async def auth_PLAIN(self, server, args):
+        data = await server.challenge_auth("", encode_to_b64=False)
+        return AuthResult(success=False, handled=False,
+                          message="535 5.7.8 Refused: " + b64(data))
+
+    async def auth_LOGIN(self, server, args):
+        user = await server.challenge_auth("Username:")
+        password = await server.challenge_auth("Password:")
+        return AuthResult(success=False, handled=False,
+                          message="535 5.7.8 Refused " + b64(user) + " with " + b64(password))
+
+
 def authenticate(server, session, envelope, mechanism, auth_data):
     ok = (getattr(auth_data, "login", None) == USER.encode()
           and getattr(auth_data, "password", None) == PASSWORD.encode())
@@ -114,13 +167,15 @@ class TlsController(Controller):
                 wrapped.recv(1024)
 
 
-def start_smtp(store, implicit=None, starttls=None, require_tls=True):
+def start_smtp(handler, implicit=None, starttls=None, require_tls=True, auth_required=True,
+               exclude=None):
     port = free_port()
     controller = TlsController(
-        store, hostname=HOST, port=port, ssl_context=implicit,
+        handler, hostname=HOST, port=port, ssl_context=implicit,
         tls_context=starttls, require_starttls=starttls is not None,
-        authenticator=authenticate, auth_required=True,
-        auth_require_tls=require_tls and (implicit is None))
+        authenticator=authenticate, auth_required=auth_required,
+        auth_require_tls=require_tls and (implicit is None),
+        auth_exclude_mechanism=exclude)
     if implicit is not None:
         # TLS from the start counts as TLS for AUTH.
         controller.SMTP_kwargs["auth_require_tls"] = False
@@ -153,6 +208,19 @@ async def hostile(reader, writer, kind):
                 await asyncio.sleep(1)
         elif kind == "silent":
             await asyncio.sleep(3600)
+        elif kind == "refuse":
+            writer.write(b"554 5.7.1 No SMTP service here for 127.0.0.1\r\n")
+            await writer.drain()
+            while True:
+                line = await reader.readline()
+                if not line:
+                    break
+                if line.upper().startswith(b"QUIT"):
+                    writer.write(b"221 2.0.0 Bye\r\n")
+                    await writer.drain()
+                    break
+                writer.write(b"503 5.5.1 No service\r\n")
+                await writer.drain()
         elif kind == "tls_garbage":
             writer.write(b"220 this is no TLS at all\r\n" * 20)
             await writer.drain()
@@ -165,7 +233,7 @@ async def hostile(reader, writer, kind):
 
 def start_hostile(ports):
     loop = asyncio.new_event_loop()
-    kinds = ["garbage", "endless", "huge", "drip", "silent", "tls_garbage"]
+    kinds = ["garbage", "endless", "huge", "drip", "silent", "tls_garbage", "refuse"]
 
     async def serve_all():
         for kind in kinds:
@@ -193,14 +261,19 @@ def main():
     trusted = tls_context("server", folder)
     ports = {}
     controllers = []
-    for name, kwargs in [
-        ("implicit", {"implicit": trusted}),
-        ("starttls", {"starttls": trusted}),
-        ("plain", {"require_tls": False}),
-        ("untrusted", {"implicit": tls_context("stranger", folder)}),
-        ("wrong_name", {"implicit": tls_context("elsewhere", folder)}),
+    for name, handler, kwargs in [
+        ("implicit", store, {"implicit": trusted}),
+        ("starttls", store, {"starttls": trusted}),
+        ("plain", store, {"require_tls": False}),
+        ("untrusted", store, {"implicit": tls_context("stranger", folder)}),
+        ("wrong_name", store, {"implicit": tls_context("elsewhere", folder)}),
+        ("no_login", NoLogin(store), {"starttls": trusted, "auth_required": False}),
+        ("xoauth2_only", OnlyXoauth2(store), {"starttls": trusted, "exclude": ["LOGIN", "PLAIN"]}),
+        ("slow_login", SlowLogin(store), {"starttls": trusted, "exclude": ["LOGIN"]}),
+        ("echo_plain", Echo(store), {"starttls": trusted, "exclude": ["LOGIN"]}),
+        ("echo_login", Echo(store), {"starttls": trusted, "exclude": ["PLAIN"]}),
     ]:
-        ports[name], controller = start_smtp(store, **kwargs)
+        ports[name], controller = start_smtp(handler, **kwargs)
         controllers.append(controller)
     start_hostile(ports)
     ports["closed"] = free_port()

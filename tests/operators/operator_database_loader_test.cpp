@@ -1,5 +1,5 @@
 // Finding and reading the database file: what the user is told when it is
-// missing, too large or not a file, and that it is read once.
+// missing, too large or not a file, and when it is read again.
 
 #include <gtest/gtest.h>
 
@@ -64,15 +64,20 @@ TEST(OperatorDatabaseLoader, MissingFileNamesWhereItComesFrom) {
 #endif
 }
 
-// The only test that sets the variable: SystemOperatorDatabase keeps what it
-// read first for the life of the program.
-TEST(OperatorDatabaseLoader, SystemDatabaseIsTheChosenFileReadOnce) {
+// The only test that sets the variable. A failed read is tried again (the
+// package may be installed while the program runs); a database once read is
+// kept for the life of the program.
+TEST(OperatorDatabaseLoader, SystemDatabaseIsReadAgainAfterAFailureThenKept) {
   TempFolder folder;
   const auto copy = folder.path() / "operators database.xml";
-  std::filesystem::copy_file(testing::OperatorTestDatabasePath(), copy);
   SetDatabaseVariable(copy);
   EXPECT_EQ(OperatorDatabasePath(), copy);
 
+  const auto missing = SystemOperatorDatabase();
+  ASSERT_FALSE(missing.ok());
+  EXPECT_EQ(missing.error().code, ErrorCode::kNotFound);
+
+  std::filesystem::copy_file(testing::OperatorTestDatabasePath(), copy);
   const auto first = SystemOperatorDatabase();
   ASSERT_TRUE(first.ok()) << first.message();
   EXPECT_EQ((*first)->countries.size(), 154u);

@@ -161,6 +161,16 @@ TEST(OperatorDatabaseReader, RefusesHostileOrBrokenDocuments) {
       {"bytes that are not UTF-8", "<serviceproviders>\n<country code=\"gb\"><provider><name>M\xF6" "bil",
        "line 2: not UTF-8"},
       {"UTF-16", std::string("\xFF\xFE<\0s\0/\0>\0", 10), "UTF-16"},
+      {"UTF-16 without a byte-order mark", std::string("<\0s\0/\0>\0", 8),
+       "UTF-16 without a byte-order mark"},
+      {"UTF-16 big-endian without a byte-order mark", std::string("\0<\0s\0/\0>", 8),
+       "UTF-16 without a byte-order mark"},
+      {"a zero byte in a name",
+       std::string("<serviceproviders>\n<country code=\"gb\"><provider><name>E\0E", 57),
+       "line 2: a zero byte (0x00 at byte 55)"},
+      {"a country code holding controls",
+       "<serviceproviders><country code=\"g&#x7F;&#x85;&#x202E;\"/></serviceproviders>",
+       "\"g\\u007f\\u0085\\u202e\" is not two letters"},
       {"nested too deep", Nested(40), "nested deeper than 32"},
       {"another root", "<html><body/></html>", "its root is <html>"},
       {"no country", "<serviceproviders/>", "lists no country"},
@@ -182,6 +192,7 @@ TEST(OperatorDatabaseReader, RefusesHostileOrBrokenDocuments) {
     const auto database = ParseOperatorDatabase(Bytes(each.document));
     ASSERT_FALSE(database.ok()) << each.what;
     EXPECT_EQ(database.error().code, ErrorCode::kCorrupt) << each.what;
+    EXPECT_EQ(database.message().find('\0'), std::string::npos) << each.what;
     EXPECT_NE(database.message().find(each.message), std::string::npos)
         << each.what << ": " << database.message();
   }
@@ -214,6 +225,23 @@ TEST(OperatorDatabaseReader, AcceptsTheRealDoctypeWithoutLoadingIt) {
       "</country></serviceproviders>"));
   ASSERT_TRUE(database.ok()) << database.message();
   EXPECT_EQ(database->countries.at(0).providers.at(0).name, "EE & Co &x;");
+}
+
+TEST(OperatorDatabaseReader, ACountryGivenTwiceIsOneCountry) {
+  const auto database = ParseOperatorDatabase(Bytes(
+      "<serviceproviders><country code=\"gb\"><provider><name>EE</name></provider></country>"
+      "<country code=\"de\"><provider><name>O2</name></provider></country>"
+      "<country code=\"GB\"><provider><name>Tesco</name></provider></country></serviceproviders>"));
+  ASSERT_TRUE(database.ok()) << database.message();
+  ASSERT_EQ(database->countries.size(), 2u);
+  EXPECT_EQ(database->countries[0].code, "gb");
+  ASSERT_EQ(database->countries[0].providers.size(), 2u);
+  EXPECT_EQ(database->countries[0].providers[1].name, "Tesco");
+  // The cap counts countries, not their repeats.
+  EXPECT_TRUE(ParseOperatorDatabase(Bytes("<serviceproviders><country code=\"gb\"/>"
+                                          "<country code=\"gb\"/></serviceproviders>"),
+                                    {.countries = 1})
+                  .ok());
 }
 
 TEST(OperatorDatabaseReader, CountsAreCapped) {

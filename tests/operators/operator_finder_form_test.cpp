@@ -1,18 +1,20 @@
 // The "Find operator…" window over the MMS and the SMTP/GPRS forms, driven
 // as a user would: open it from the form, pick the country, type, choose,
-// Apply, then Save the form.
+// Apply, then Save the form; each provider's 2G status in words.
 
 #include "operators/operator_finder_form.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "mms/mms_file.h"
 #include "mms/mms_form.h"
+#include "operators/network_2g.h"
 #include "operators/operator_finder_controls.h"
 #include "operators/sample_operators.h"
 #include "smtp/gprs_file.h"
@@ -35,6 +37,11 @@ class FinderOverForm : public FormFixture<Form> {
       return &database;
     };
     this->context.operatorRegion = "gb";
+    // No 2G lines unless a test writes some: the other tests see names only.
+    this->context.network2g = [this]() -> Result<const Network2gTable*> {
+      if (network2g_error) return Error{ErrorCode::kCorrupt, *network2g_error};
+      return &network2g;
+    };
   }
 
   // Clicks "Find operator…" on the open form and opens the finder it makes.
@@ -55,8 +62,17 @@ class FinderOverForm : public FormFixture<Form> {
     return shown;
   }
 
+  void PickCountry(const std::string& name) {
+    const std::vector<std::string> countries = finder_view.Items(kFinderCountryList);
+    const auto at = std::find(countries.begin(), countries.end(), name);
+    ASSERT_NE(at, countries.end()) << name;
+    finder_view.Pick(kFinderCountryList, static_cast<int>(at - countries.begin()));
+  }
+
   OperatorDatabase database = testing::SampleDatabase();
   std::optional<std::string> database_error;
+  Network2gTable network2g;
+  std::optional<std::string> network2g_error;
   FakeView finder_view;
   std::unique_ptr<FormLogic> finder;
 };
@@ -239,6 +255,125 @@ TEST_F(GprsFinder, AProviderWithoutAnInternetAccessPointIsNamed) {
   EXPECT_THAT(view.Messages()[0].text, HasSubstr("apn: Mint Mobile has no internet access point"));
   EXPECT_EQ(view.Text(kApnEdit), "");
   EXPECT_EQ(view.Focused(), kApnEdit);
+}
+
+// ---- 2G status -------------------------------------------------------------
+
+OperatorProvider ProviderOn(std::string name, std::string mnc) {
+  OperatorProvider provider = testing::Giffgaff();
+  provider.name = std::move(name);
+  provider.networkIds = {{"505", std::move(mnc)}};
+  return provider;
+}
+
+// Telstra and a reseller on its network, whose 2G is off, and Optus, whose
+// switch-off is announced, in Australia; EE's 2G runs; giffgaff's host
+// announced one; Congstar's network has no line.
+class TwoGFinder : public MmsFinder {
+ protected:
+  void SetUp() override {
+    MmsFinder::SetUp();
+    database.countries.push_back(
+        {"au", {ProviderOn("Telstra", "01"), ProviderOn("Aldi Mobile AU", "01"), ProviderOn("Optus", "02")}});
+    network2g = ParseNetwork2gTable(
+                    "# checked: 2026-12-08\n"
+                    "505-01\toff\t2016-12-01\thttps://example.com/telstra\tTelstra\t\n"
+                    "505-02\tclosing\t2017-08\thttps://example.com/optus\tOptus\t\n"
+                    "234-10\tclosing\t2033\thttps://example.com/o2\tO2 UK\t\n"
+                    "234-30\ton\t\thttps://example.com/ee\tEE\t\n")
+                    .value();
+  }
+};
+
+TEST_F(TwoGFinder, TheStatusIsInTheListAndUnderTheChosenValuesInWords) {
+  OpenForm();
+  OpenFinder();
+  EXPECT_THAT(finder_view.Items(kFinderMatchList), ElementsAre("EE", "giffgaff (2G until 2033)"));
+  EXPECT_EQ(finder_view.Text(kFinderNetworkLabel), "") << "EE runs 2G: nothing to warn of";
+  finder_view.Pick(kFinderMatchList, 1);
+  EXPECT_EQ(finder_view.Text(kFinderNetworkLabel), "2G switch-off announced for 2033");
+
+  PickCountry("Australia");
+  EXPECT_THAT(finder_view.Items(kFinderMatchList),
+              ElementsAre("Telstra (no 2G)", "Aldi Mobile AU (no 2G)", "Optus (2G until 2017-08)"));
+  EXPECT_EQ(finder_view.SelectedText(kFinderMatchList), "Telstra (no 2G)");
+  EXPECT_EQ(finder_view.Text(kFinderNetworkLabel),
+            "2G switched off in 2016: a GSM camera cannot connect to this network");
+  finder_view.Type(kFinderSearchEdit, "aldi");
+  EXPECT_EQ(finder_view.Text(kFinderNetworkLabel),
+            "2G switched off in 2016: a GSM camera cannot connect to this network")
+      << "a reseller shares its host's network";
+
+  PickCountry("Germany");
+  finder_view.Type(kFinderSearchEdit, "");
+  EXPECT_THAT(finder_view.Items(kFinderMatchList), ElementsAre("Congstar"));
+  EXPECT_EQ(finder_view.Text(kFinderNetworkLabel), "") << "unknown: nothing alarming";
+}
+
+TEST_F(TwoGFinder, ApplyTakesAProviderWhose2GIsOffAllTheSame) {
+  OpenForm();
+  OpenFinder();
+  PickCountry("Australia");
+  finder_view.Type(kFinderSearchEdit, "telstra");
+  EXPECT_TRUE(finder_view.IsEnabled(kFinderApplyButton));
+  EXPECT_EQ(finder_view.Click(kIdOk), Next::kClose);
+  EXPECT_EQ(view.Selection(kMmsModeList), kMmsCustomer);
+  EXPECT_EQ(view.Text(kMmsApnEdit), "wap.o2.co.uk");
+}
+
+TEST_F(TwoGFinder, EveryLanguageSaysItInItsOwnWords) {
+  std::vector<std::string> notices;
+  for (int language = kFirstLanguage; language <= kLastLanguage; ++language) {
+    OpenForm(language);
+    OpenFinder();
+    PickCountry(finder_view.Items(kFinderCountryList)[0]);  // Australia sorts first in every language
+    const std::string item = finder_view.SelectedText(kFinderMatchList);
+    EXPECT_THAT(item, ::testing::StartsWith("Telstra (")) << language;
+    EXPECT_NE(item, "Telstra ()") << language;
+    const std::string notice = finder_view.Text(kFinderNetworkLabel);
+    EXPECT_THAT(notice, HasSubstr("2016")) << language;
+    EXPECT_THAT(notice, HasSubstr("GSM")) << language;
+    EXPECT_EQ(notice.find('{'), std::string::npos) << language;
+    notices.push_back(notice);
+    finder_view.Pick(kFinderMatchList, 2);
+    EXPECT_THAT(finder_view.Text(kFinderNetworkLabel), HasSubstr("2017-08")) << language;
+    EXPECT_THAT(finder_view.SelectedText(kFinderMatchList), HasSubstr("2017-08")) << language;
+  }
+  std::sort(notices.begin(), notices.end());
+  EXPECT_EQ(std::unique(notices.begin(), notices.end()), notices.end()) << "one sentence per language";
+}
+
+TEST_F(TwoGFinder, ANetworkThatNeverRanGsmSaysSo) {
+  for (Network2gRow& row : network2g.rows) {
+    if (row.network == "505-01") row.date.clear();
+  }
+  OpenForm();
+  OpenFinder();
+  PickCountry("Australia");
+  EXPECT_EQ(finder_view.Text(kFinderNetworkLabel),
+            "No 2G (GSM) network: a GSM camera cannot connect to this network");
+  EXPECT_EQ(finder_view.SelectedText(kFinderMatchList), "Telstra (no 2G)");
+}
+
+TEST_F(TwoGFinder, WithoutTheTableTheWindowSaysWhyAndListsNamesOnly) {
+  network2g_error = "line 3: a line has six fields separated by tabs, this one has 2";
+  OpenForm();
+  OpenFinder();
+  PickCountry("Australia");
+  EXPECT_THAT(finder_view.Items(kFinderMatchList), ElementsAre("Telstra", "Aldi Mobile AU", "Optus"));
+  EXPECT_EQ(finder_view.Text(kFinderNetworkLabel),
+            "The 2G table is not available: line 3: a line has six fields separated by tabs, this one has 2");
+  EXPECT_EQ(finder_view.Click(kIdOk), Next::kClose);
+}
+
+TEST_F(TwoGFinder, WithoutATableOfItsOwnTheFinderUsesTheOneBuiltIn) {
+  context.network2g = {};
+  OpenForm();
+  OpenFinder();
+  PickCountry("Australia");
+  EXPECT_EQ(finder_view.SelectedText(kFinderMatchList), "Telstra (no 2G)");
+  EXPECT_EQ(finder_view.Text(kFinderNetworkLabel),
+            "2G switched off in 2016: a GSM camera cannot connect to this network");
 }
 
 }  // namespace

@@ -49,6 +49,34 @@ TEST(OperatorSearch, FindsByNameOtherNameAndNetworkIdAsTyped) {
   }
 }
 
+// Every text of up to five letters of "a" and "b" against names whose
+// repeats make a search fall back part way (the case a linear search can get
+// wrong), against a plain search for the answer.
+TEST(OperatorSearch, FindsEveryTextThatRepeatsItself) {
+  OperatorDatabase database;
+  OperatorCountry& country = database.countries.emplace_back(OperatorCountry{"xx", {}});
+  for (const char* name : {"aabaabaaab", "ABABABB", "baaaab", "abbabbaba", "a", "bbbbba"}) {
+    country.providers.push_back({name, {}, {}, {}});
+  }
+  const auto lowered = [](std::string text) {
+    for (char& c : text) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return text;
+  };
+  for (int length = 1; length <= 5; ++length) {
+    for (int bits = 0; bits < (1 << length); ++bits) {
+      std::string text;
+      for (int i = 0; i < length; ++i) text += (bits >> i) & 1 ? 'b' : 'a';
+      std::vector<std::string> expected;
+      for (const auto& provider : country.providers) {
+        if (lowered(provider.name).find(text) != std::string::npos) {
+          expected.push_back("xx:" + provider.name);
+        }
+      }
+      EXPECT_EQ(Names(SearchOperators(database, "xx", text)), expected) << text;
+    }
+  }
+}
+
 TEST(OperatorSearch, DigitsWithLettersSearchNamesOnly) {
   OperatorDatabase database = testing::SampleDatabase();
   database.countries[2].providers[0].name = "EE 234";
