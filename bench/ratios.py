@@ -13,12 +13,20 @@ both alike:
   to the form drawn (a fresh process per form): `quelmo` against
   `quelmo_bare_dialog`, plain Qt widgets with the same controls at the same
   places (taken from the real windows by the probe, bench/ui_probe.cpp);
+- `quelmo-cli --version` against a minimal C++ program that prints one line
+  with iostream (built here with the system's C++ compiler, as a C++
+  program is built by default: the C++ runtime shared), ten starts a run;
 - `quelmo-cli write` of the four setting files (four processes) against
   `cp` of the same four files, wall and cpu time, in a folder under TMPDIR:
   the writes sync the file and the folder and cp does not, so on a disk
   the wall time holds the device's waits (a tmpfs TMPDIR leaves them out);
 - the file calls (opens, removes, renames, fsyncs) in the folder per save
-  of camera.dat and per save of a scrambled file (sms.dat), by strace.
+  of camera.dat and per save of a scrambled file (sms.dat), by strace;
+- where valgrind is installed, the instructions (callgrind) and the shared
+  libraries loaded for `--version` and one write, against the same
+  baselines: figures a busy machine does not move.
+
+The machine's load average is printed before and after.
 
 Each figure is printed as median [min .. max]; a ratio is the median of the
 run-by-run ratios. Needs Xvfb and strace (--install-deps installs them with
@@ -85,10 +93,11 @@ def start_xvfb():
 # timed against the bare dialog's copy of the same form, each with its goal.
 FORMS = [
     ("Camera -> camera form drawn (ms)", "control1000", 1.2),
-    ("MMS -> MMS form drawn (ms)", "control1001", 1.3),
-    ("SMTP -> SMTP/GPRS form drawn (ms)", "control1002", 1.3),
-    ("SMS -> SMS form drawn (ms)", "control1003", 1.3),
+    ("MMS -> MMS form drawn (ms)", "control1001", 1.2),
+    ("SMTP -> SMTP/GPRS form drawn (ms)", "control1002", 1.2),
+    ("SMS -> SMS form drawn (ms)", "control1003", 1.2),
 ]
+FORM_PEAK_GOAL = 1.1
 
 
 def run_probed(command, env, out_file, click, dump=None, timeout=30):
@@ -163,9 +172,9 @@ def measure_windows(build, runs, work):
     all_base = [r for figures in base.values() for r in figures]
     print("%-34s %-28s %-28s %s" % ("", "quelmo", "bare dialog", "ratio"))
     ratio_line("start -> launcher drawn (ms)", [r["launcher_ms"] for r in all_ours],
-               [r["launcher_ms"] for r in all_base], "", 1.3)
+               [r["launcher_ms"] for r in all_base], "", 1.1)
     ratio_line("peak memory at launcher (MiB)", [r["peak_kib"] / 1024 for r in all_ours],
-               [r["peak_kib"] / 1024 for r in all_base], "", 1.2)
+               [r["peak_kib"] / 1024 for r in all_base], "", 1.05)
     for name, click, goal in FORMS:
         ratio_line(name, [r["form_ms"] for r in ours[click]],
                    [r["form_ms"] for r in base[click]], "", goal)
@@ -173,6 +182,26 @@ def measure_windows(build, runs, work):
                    [r["shown_ms"] for r in base[click]], "", None)
         ratio_line("  of which the click's own work", [r["click_ms"] for r in ours[click]],
                    [r["click_ms"] for r in base[click]], "", None)
+        ratio_line("  peak memory with it (MiB)", [r["form_peak_kib"] / 1024 for r in ours[click]],
+                   [r["form_peak_kib"] / 1024 for r in base[click]], "", FORM_PEAK_GOAL)
+
+
+MINIMAL_PROGRAM = """#include <iostream>
+int main() { std::cout << "quelmo-cli 1.0" << std::endl; }
+"""
+
+
+def build_minimal(work):
+    """The minimal C++ program quelmo-cli's start is measured against."""
+    source = os.path.join(work, "minimal.cpp")
+    program = os.path.join(work, "minimal")
+    with open(source, "w") as out:
+        out.write(MINIMAL_PROGRAM)
+    compiler = os.environ.get("CXX") or shutil.which("c++") or shutil.which("g++")
+    if compiler is None:
+        fail("no C++ compiler to build the minimal program with")
+    subprocess.run([compiler, "-O2", "-o", program, source], check=True)
+    return program
 
 
 def timed(commands):
@@ -215,8 +244,68 @@ def measure_cli(build, runs, work):
         base.append(timed(copies))
     print()
     print("%-34s %-28s %-28s %s" % ("", "quelmo-cli write", "cp", "ratio"))
-    ratio_line("four files, wall (ms)", [o[0] for o in ours], [b[0] for b in base], "", 1.5)
-    ratio_line("four files, cpu (ms)", [o[1] for o in ours], [b[1] for b in base], "", 1.5)
+    ratio_line("four files, wall (ms)", [o[0] for o in ours], [b[0] for b in base], "", 1.3)
+    ratio_line("four files, cpu (ms)", [o[1] for o in ours], [b[1] for b in base], "", 1.3)
+
+
+STARTS = 10  # starts of each program a run: one takes about a millisecond
+
+
+def measure_startup(build, runs, work):
+    cli = os.path.join(build, "src/cli/quelmo-cli")
+    if not os.path.exists(cli):
+        fail("%s is missing" % cli)
+    minimal = build_minimal(work)
+    ours_commands = [[cli, "--version"]] * STARTS
+    base_commands = [[minimal]] * STARTS
+    timed(ours_commands)
+    timed(base_commands)
+    ours, base = [], []
+    for _ in range(runs):
+        ours.append(timed(ours_commands))
+        base.append(timed(base_commands))
+    print()
+    print("%-34s %-28s %-28s %s" % ("", "quelmo-cli --version", "minimal C++", "ratio"))
+    ratio_line("%d starts, wall (ms)" % STARTS, [o[0] for o in ours], [b[0] for b in base], "", 1.5)
+    ratio_line("%d starts, cpu (ms)" % STARTS, [o[1] for o in ours], [b[1] for b in base], "", 1.5)
+    return minimal
+
+
+def instructions(command, work):
+    """Instructions the command executes, loader included, by callgrind."""
+    out = os.path.join(work, "callgrind.out")
+    done = subprocess.run(["valgrind", "--tool=callgrind", "--callgrind-out-file=" + out] + command,
+                          stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True, check=True)
+    match = re.search(r"refs:\s+([\d,]+)", done.stderr)
+    if not match:
+        fail("callgrind gave no count for %s" % command[0])
+    return int(match.group(1).replace(",", ""))
+
+
+def libraries(program):
+    listed = subprocess.run(["ldd", program], capture_output=True, text=True, check=True).stdout
+    return len([line for line in listed.splitlines() if line.strip()])
+
+
+def measure_instructions(build, minimal, work):
+    if shutil.which("valgrind") is None:
+        print()
+        print("instructions: valgrind is not installed (try --install-deps)")
+        return
+    cli = os.path.join(build, "src/cli/quelmo-cli")
+    folder = os.path.join(work, "counted")
+    os.makedirs(folder, exist_ok=True)
+    write = write_command(cli, "camera", folder, work)
+    subprocess.run(write, check=True, stdout=subprocess.DEVNULL)
+    copy = ["cp", os.path.join(folder, "camera.dat"), os.path.join(folder, "copy.dat")]
+    print()
+    print("%-34s %-28s %-28s %s" % ("instructions (callgrind)", "quelmo-cli", "baseline", "ratio"))
+    for name, ours, base, goal in (("--version vs minimal C++", [cli, "--version"], [minimal], 1.5),
+                                   ("write camera.dat vs cp", write, copy, 1.3)):
+        a, b = instructions(ours, work), instructions(base, work)
+        print("%-34s %-28s %-28s %.2fx  (goal <= %.2fx: %s)" % (
+            name, "{:,}".format(a), "{:,}".format(b), a / b, goal, "met" if a / b <= goal else "NOT met"))
+    print("%-34s %-28d %-28d" % ("shared libraries (ldd lines)", libraries(cli), libraries(minimal)))
 
 
 # Calls that touch the folder or a file in it, and the fsyncs (the CLI syncs
@@ -262,19 +351,24 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--build", default="build/ci", help="optimised build with benchmarks")
     parser.add_argument("--runs", type=int, default=15, help="measured runs of each (default 15)")
-    parser.add_argument("--install-deps", action="store_true", help="apt-get install Xvfb and strace")
+    parser.add_argument("--install-deps", action="store_true", help="apt-get install Xvfb, strace and valgrind")
     args = parser.parse_args()
     if args.install_deps:
-        subprocess.run(["apt-get", "install", "-y", "xvfb", "strace"], check=True)
+        subprocess.run(["apt-get", "install", "-y", "xvfb", "strace", "valgrind"], check=True)
     for tool in ("Xvfb", "strace", "cp"):
         if shutil.which(tool) is None:
             fail("%s is not installed (try --install-deps)" % tool)
     build = os.path.abspath(args.build)
     with tempfile.TemporaryDirectory(prefix="quelmo-ratios-") as work:
         print("runs: %d of each, taken in turn; figures are median [min .. max]" % args.runs)
+        print("load average before: %.2f %.2f %.2f" % os.getloadavg())
         measure_windows(build, args.runs, work)
+        minimal = measure_startup(build, args.runs, work)
         measure_cli(build, args.runs, work)
         measure_file_calls(build, work)
+        measure_instructions(build, minimal, work)
+        print()
+        print("load average after: %.2f %.2f %.2f" % os.getloadavg())
 
 
 if __name__ == "__main__":

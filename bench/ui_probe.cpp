@@ -4,10 +4,11 @@
 // before the program was started) and the peak memory then, clicks the
 // button named by QUELMO_PROBE_CLICK (default "control1000", the launcher's
 // Camera button; 1001 to 1003 open the other forms), notes when the window
-// that opens is first exposed and when it is drawn, appends one line of
-// figures to QUELMO_PROBE_OUT and ends the process. With QUELMO_PROBE_DUMP it
-// also writes both windows' controls (kind, place, texts, entries) as JSON,
-// which is what the bare dialog (bare_dialog.cpp) is built from.
+// that opens is first exposed and when it is drawn (and the peak memory
+// then), appends one line of figures to QUELMO_PROBE_OUT and ends the
+// process. With QUELMO_PROBE_DUMP it also writes both windows' controls
+// (kind, place, texts, entries) as JSON, which is what the bare dialog
+// (bare_dialog.cpp) is built from.
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -157,10 +158,11 @@ class Probe final : public QObject {
     const double form_ms = (now - click_ns_) / 1e6;
     dump_["form"] = DescribeWindow(widget);
     stage_ = 2;
-    char line[200];
+    char line[240];
     std::snprintf(line, sizeof line,
-                  "launcher_ms=%.3f peak_kib=%ld click_ms=%.3f shown_ms=%.3f form_ms=%.3f\n",
-                  launcher_ms_, peak_kib_, click_ms_, shown_ms_, form_ms);
+                  "launcher_ms=%.3f peak_kib=%ld click_ms=%.3f shown_ms=%.3f form_ms=%.3f "
+                  "form_peak_kib=%ld\n",
+                  launcher_ms_, peak_kib_, click_ms_, shown_ms_, form_ms, PeakKib());
     Finish(line);
   }
 

@@ -92,8 +92,13 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://quelmo.org/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The operator database is read from the distribution's copy at run time, so
-# that its updates reach the program; the libraries come from shlibdeps.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "mobile-broadband-provider-info")
+# that its updates reach the program. The linked libraries come from
+# shlibdeps; libcurl (the e-mail check) and expat (the operator database) are
+# opened only when used, where shlibdeps cannot see them: named here, at the
+# versions whose functions and options the programs call (libcurl 7.85 for
+# CURLOPT_PROTOCOLS_STR, expat 2.0.1 for XML_SetSkippedEntityHandler).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "mobile-broadband-provider-info, libcurl4 (>= 7.85.0), libexpat1 (>= 2.0.1)")
 # CJK texts in the windows need a font that holds them.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk | fonts-wqy-microhei")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

@@ -6,7 +6,7 @@
 #   scripts/fuzz.sh [SECONDS] [TARGET...]
 # SECONDS per target (default 600); TARGETs default to all of them:
 # camera_file_fuzzer mms_file_fuzzer gprs_file_fuzzer sms_file_fuzzer
-# settings_json_fuzzer preference_file_fuzzer.
+# settings_json_fuzzer preference_file_fuzzer operator_database_fuzzer.
 # Inputs found go to build/sanitize/fuzz-corpus/TARGET (kept between runs);
 # a crash is saved as build/sanitize/fuzz-crash-* and stops the script. Once
 # it is fixed, the crash goes into fuzz/corpus/TARGET, so that every test run
@@ -20,7 +20,7 @@ shift || true
 targets=("$@")
 if [[ ${#targets[@]} -eq 0 ]]; then
   targets=(camera_file_fuzzer mms_file_fuzzer gprs_file_fuzzer sms_file_fuzzer
-           settings_json_fuzzer preference_file_fuzzer)
+           settings_json_fuzzer preference_file_fuzzer operator_database_fuzzer)
 fi
 
 cmake --preset=sanitize >/dev/null

@@ -3,6 +3,7 @@
 #include "cli/decoded_file.h"
 #include "cli/exit_codes.h"
 #include "platform/file_system.h"
+#include "text/terminal_text.h"
 
 namespace quelmo {
 
@@ -11,15 +12,16 @@ int RunCheck(const CheckOptions& options, std::ostream& out) {
   for (const auto& path : options.paths) {
     const auto decoded = DecodeSettingFile(PathFromUtf8(path), options.kind, /*reveal=*/false);
     if (!decoded.ok()) {
-      // The message already starts with the path.
-      out << decoded.message() << "\n";
+      // The message already starts with the path, which a card's files may
+      // name with any byte: one file stays one line.
+      out << EscapeForTerminal(decoded.message()) << "\n";
       all_intact = false;
       continue;
     }
     const FileIntegrity& integrity = decoded->integrity;
     const bool intact = integrity.intact();
     all_intact = all_intact && intact;
-    out << path << (intact ? ": intact" : ": damaged");
+    out << EscapeForTerminal(path) << (intact ? ": intact" : ": damaged");
     const char* separator = ": ";
     for (const auto& problem : IntegrityProblems(integrity)) {
       out << separator << problem;

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <exception>
+#include <iterator>
 #include <optional>
+#include <string_view>
 
 #include <CLI/CLI.hpp>
 
@@ -226,7 +228,7 @@ CLI::App* AddTestEmail(CLI::App& app, Commands& commands) {
       "allows. The password is never printed.\n"
       "Exit status: 0 the check passed (ready to send, or sent); 2 bad usage, a file that is no "
       "sound gprs.dat, incomplete settings, or a --ca-file that is no file of certificates; 5 a "
-      "step failed (its verdict says which and what to do); 6 this build has no e-mail test; 7 "
+      "step failed (its verdict says which and what to do); 6 this build, or this system (no libcurl), has no e-mail test; 7 "
       "no step failed, but the server asked for no password, so it was not checked.");
   command->add_option_function<std::string>(
       "FILE", [&commands](const std::string& path) { commands.testEmail.path = path; },
@@ -267,15 +269,26 @@ int Dispatch(std::vector<std::string> args, std::ostream& out, std::ostream& err
   app.footer("Exit status 4, for every command: standard output could not be written (a full "
              "disk, or output closed).");
   Commands commands;
-  auto* write = AddWrite(app, commands);
-  auto* show = AddShow(app, commands);
-  auto* check = AddCheck(app, commands);
-  auto* export_profile = AddExport(app, commands);
-  auto* import_profile = AddImport(app, commands);
-  auto* cards = AddCards(app);
-  auto* presets = AddPresets(app, commands);
-  auto* operators = AddOperators(app, commands);
-  auto* test_email = AddTestEmail(app, commands);
+  // A run that names its command first, as scripts do, sets up that command
+  // alone: setting up all of them is most of what a short command's start
+  // costs. Anything else (--help, --version, a misspelt name) gets them all,
+  // for the help and the messages.
+  static constexpr std::string_view kCommandNames[] = {
+      "write", "show", "check", "export", "import", "cards", "presets", "operators", "test-email"};
+  const std::string_view first = args.empty() ? std::string_view() : std::string_view(args.front());
+  const bool named = std::find(std::begin(kCommandNames), std::end(kCommandNames), first) !=
+                     std::end(kCommandNames);
+  const auto wanted = [named, first](std::string_view name) { return !named || first == name; };
+  auto* write = wanted("write") ? AddWrite(app, commands) : nullptr;
+  auto* show = wanted("show") ? AddShow(app, commands) : nullptr;
+  auto* check = wanted("check") ? AddCheck(app, commands) : nullptr;
+  auto* export_profile = wanted("export") ? AddExport(app, commands) : nullptr;
+  auto* import_profile = wanted("import") ? AddImport(app, commands) : nullptr;
+  auto* cards = wanted("cards") ? AddCards(app) : nullptr;
+  auto* presets = wanted("presets") ? AddPresets(app, commands) : nullptr;
+  auto* operators = wanted("operators") ? AddOperators(app, commands) : nullptr;
+  auto* test_email = wanted("test-email") ? AddTestEmail(app, commands) : nullptr;
+  const auto ran = [](const CLI::App* command) { return command != nullptr && command->parsed(); };
 
   std::reverse(args.begin(), args.end());  // CLI11 takes the arguments last first
   try {
@@ -285,7 +298,7 @@ int Dispatch(std::vector<std::string> args, std::ostream& out, std::ostream& err
     return status == 0 ? kExitOk : kExitBadInput;
   }
 
-  if (write->parsed()) {
+  if (ran(write)) {
     commands.write.kind = FindFileKind(commands.writeKind);
     if (commands.cameraLanguage->count() > 0) {
       commands.write.overrides.cameraLanguage = commands.cameraLanguageValue;
@@ -293,22 +306,22 @@ int Dispatch(std::vector<std::string> args, std::ostream& out, std::ostream& err
     if (commands.tvMode->count() > 0) commands.write.overrides.tvMode = commands.tvModeValue;
     return RunWrite(commands.write, environment, out, err);
   }
-  if (show->parsed()) {
+  if (ran(show)) {
     commands.show.kind = FindFileKind(commands.showKind);
     return RunShow(commands.show, out, err);
   }
-  if (presets->parsed()) return RunPresets(commands.presets, out, err);
-  if (operators->parsed()) {
+  if (ran(presets)) return RunPresets(commands.presets, out, err);
+  if (ran(operators)) {
     return RunOperators(commands.operators, environment.operatorDatabase(), out, err);
   }
-  if (check->parsed()) {
+  if (ran(check)) {
     commands.check.kind = FindFileKind(commands.checkKind);
     return RunCheck(commands.check, out);
   }
-  if (export_profile->parsed()) return RunExport(commands.exportProfile, environment, out, err);
-  if (import_profile->parsed()) return RunImport(commands.importProfile, environment, out, err);
-  if (cards->parsed()) return RunCards(environment, out, err);
-  if (test_email->parsed()) return RunTestEmail(commands.testEmail, environment, out, err);
+  if (ran(export_profile)) return RunExport(commands.exportProfile, environment, out, err);
+  if (ran(import_profile)) return RunImport(commands.importProfile, environment, out, err);
+  if (ran(cards)) return RunCards(environment, out, err);
+  if (ran(test_email)) return RunTestEmail(commands.testEmail, environment, out, err);
   return kExitBadInput;
 }
 

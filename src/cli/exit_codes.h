@@ -10,7 +10,7 @@ enum ExitCode : int {
   kExitWriteFailed = 3,  // the file could not be written
   kExitOutputFailed = 4, // standard output could not be written (full disk, closed)
   kExitMailCheckFailed = 5,  // test-email: a step of the check failed
-  kExitUnavailable = 6,      // test-email: this build has no e-mail test
+  kExitUnavailable = 6,      // test-email: this build or system has no e-mail test (no libcurl)
   kExitMailPasswordNotChecked = 7,  // test-email: no step failed, but the server asked for
                                     // no password, so the camera's was not checked
 };

@@ -3,6 +3,7 @@
 #include "cli/exit_codes.h"
 #include "cli/terminal_json.h"
 #include "platform/file_system.h"
+#include "text/terminal_text.h"
 
 namespace quelmo {
 namespace {
@@ -13,7 +14,7 @@ const char* OkOrNot(bool ok) { return ok ? "ok" : "WRONG"; }
 
 void PrintText(const ShowOptions& options, const DecodedFile& decoded, std::ostream& out) {
   const FileIntegrity& integrity = decoded.integrity;
-  out << "File: " << options.path << "\n";
+  out << "File: " << EscapeForTerminal(options.path) << "\n";
   out << "Kind: " << decoded.kind->fileName << (decoded.isDefault ? ", the default file" : "")
       << ", recognised " << decoded.recognised << "\n";
   out << "State: " << (integrity.intact() ? "intact" : "damaged") << "\n";
@@ -70,7 +71,7 @@ Json ShowJson(const DecodedFile& decoded) {
 int RunShow(const ShowOptions& options, std::ostream& out, std::ostream& err) {
   auto decoded = DecodeSettingFile(PathFromUtf8(options.path), options.kind, options.reveal);
   if (!decoded.ok()) {
-    err << "quelmo-cli show: " << decoded.message() << "\n";
+    err << "quelmo-cli show: " << EscapeForTerminal(decoded.message()) << "\n";
     return kExitBadInput;
   }
   if (options.json) {

@@ -83,7 +83,7 @@ enum class MailVerdict {
   kRecipientRefused,
   kMessageRefused,
   kCancelled,
-  kUnavailable,   // this build has no mail check
+  kUnavailable,   // this build, or this system (no libcurl), has no mail check
   kFailed,        // anything else; the detail says what
 };
 

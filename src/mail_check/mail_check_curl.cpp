@@ -13,6 +13,7 @@
 #include <curl/curl.h>
 
 #include "mail_check/base64.h"
+#include "mail_check/curl_library.h"
 #include "mail_check/curl_verdict.h"
 #include "mail_check/mail_check.h"
 #include "mail_check/server_talk.h"
@@ -350,10 +351,17 @@ void SayGoodbye(SmtpLine& line) {
 
 }  // namespace
 
-bool MailCheckAvailable() { return true; }
+bool MailCheckAvailable() { return CurlReady().ok(); }
 
 MailCheckReport RunMailCheck(const MailAccount& account, const MailCheckOptions& options,
                              CancelToken& cancel, const MailProgress& progress) {
+  if (const Status ready = CurlReady(); !ready.ok()) {
+    // As a build without libcurl says it, with what is missing.
+    MailCheckReport report;
+    report.steps.push_back({MailStep::kSettings, MailVerdict::kUnavailable, ready.message()});
+    if (progress) progress(report.steps.back());
+    return report;
+  }
   const auto deadline = Clock::now() + std::chrono::milliseconds(std::max(1, options.timeoutMs));
   const bool implicit_tls = UsesImplicitTls(account, options.security);
   StepLog log(progress, SecretForms(account), implicit_tls);

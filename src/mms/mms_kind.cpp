@@ -12,6 +12,7 @@
 #include "record/setting_record.h"
 #include "remote_control/sms_control_mode.h"
 #include "record/staged_write.h"
+#include "text/terminal_text.h"
 
 namespace quelmo {
 namespace {
@@ -70,7 +71,8 @@ Status ApplyMmsOperator(const OperatorProvider& provider, Json& settings) {
   const MmsOperatorFill fill = FillMmsFromOperator(provider);
   if (!fill.findings.empty()) {
     return Error{ErrorCode::kInvalidArgument,
-                 provider.name + ": mms.dat cannot take these values of the operator database:\n" +
+                 EscapeForTerminal(provider.name) +
+                     ": mms.dat cannot take these values of the operator database:\n" +
                      FindingLines(fill.findings)};
   }
   const MmsOperatorValues& v = fill.values;

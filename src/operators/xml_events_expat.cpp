@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "operators/expat_library.h"
 #include "operators/xml_events.h"
 
 namespace quelmo {
@@ -84,6 +85,9 @@ void XMLCALL OnSkippedEntity(void* data, const XML_Char* name, int) {
 }  // namespace
 
 Status ParseXml(std::span<const std::uint8_t> document, XmlEventHandler& handler) {
+  if (const Status ready = ExpatReady(); !ready.ok()) {
+    return Error{ErrorCode::kUnavailable, "this system has no XML reader (" + ready.message() + ")"};
+  }
   // The encoding given here overrides whatever the document declares.
   std::unique_ptr<XML_ParserStruct, ParserDeleter> parser(XML_ParserCreate("UTF-8"));
   if (!parser) return Error{ErrorCode::kIoError, "no memory for the XML parser"};

@@ -8,6 +8,7 @@
 #include "record/setting_record.h"
 #include "remote_control/sms_control_mode.h"
 #include "record/staged_write.h"
+#include "text/terminal_text.h"
 #include "smtp/gprs_checks.h"
 #include "smtp/gprs_file.h"
 #include "smtp/gprs_json.h"
@@ -62,7 +63,8 @@ Status ApplyGprsOperator(const OperatorProvider& provider, Json& settings) {
   const GprsOperatorFill fill = FillGprsFromOperator(provider);
   if (!fill.findings.empty()) {
     return Error{ErrorCode::kInvalidArgument,
-                 provider.name + ": gprs.dat cannot take these values of the operator database:\n" +
+                 EscapeForTerminal(provider.name) +
+                     ": gprs.dat cannot take these values of the operator database:\n" +
                      FindingLines(fill.findings)};
   }
   settings["apnMode"] = "Customer";

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <filesystem>
 #include <regex>
 #include <string>
@@ -80,6 +81,21 @@ TEST_F(CheckCommandTest, UnreadableOrUnknownFilesAreNotIntact) {
   bytes.resize(120);
   WriteBytes(folder_ / "camera.dat", bytes);
   EXPECT_EQ(RunQuelmoCli({"check", folder_ / "camera.dat"}).exitCode, kExitCheckFailed);
+}
+
+// A card may name its files with any byte: each file stays one line, its
+// name escaped, in check and in show.
+TEST_F(CheckCommandTest, FileNamesFromACardAreEscapedOntoOneLine) {
+  const std::string odd = "sms\n\x1B[2Jfake: intact\xE2\x80\xAE.dat";
+  std::filesystem::copy_file(folder_ / "sms.dat", folder_ / odd);
+  const auto run = RunQuelmoCli({"check", folder_ / odd, folder_ / "missing\n.dat"});
+  EXPECT_EQ(run.exitCode, kExitCheckFailed);
+  EXPECT_THAT(run.out, HasSubstr("/sms\\n\\u001b[2Jfake: intact\\u202e.dat: intact\n"));
+  EXPECT_THAT(run.out, HasSubstr("missing\\n.dat"));
+  EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 2) << run.out;
+  const auto shown = RunQuelmoCli({"show", folder_ / odd});
+  EXPECT_THAT(shown.out, HasSubstr("\\u001b[2Jfake: intact\\u202e.dat\n"));
+  EXPECT_EQ(shown.out.find('\x1B'), std::string::npos);
 }
 
 // Values outside their lists or ranges under a check value that fits: the

@@ -191,7 +191,10 @@ TEST_F(OperatorWriteTest, NamesFromTheDatabaseNeverReachTheTerminalRaw) {
   EXPECT_EQ(nlohmann::json::parse(json.out).at(0)["name"], hostile);
   const CliRun mistyped = Write("mms", "gb:EE\n", kMmsRecipient);
   EXPECT_THAT(mistyped.err, HasSubstr("did you mean \"EE\\nde  Fake"));
-  for (const CliRun* run : {&text, &json, &mistyped}) {
+  database.countries[2].providers[0].accessPoints[1].mmsProxy = "1.2.3.4:0";
+  const CliRun refused = Write("mms", "gb:" + hostile, kMmsRecipient);
+  EXPECT_THAT(refused.err, HasSubstr("EE\\nde  Fake: internet evil\\u001b[2J"));
+  for (const CliRun* run : {&text, &json, &mistyped, &refused}) {
     for (const char* raw : {"\x1B", "\xC2\x9B", "\xE2\x80\xAE"}) {
       EXPECT_EQ((run->out + run->err).find(raw), std::string::npos) << run->out << run->err;
     }
