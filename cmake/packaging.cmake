@@ -72,6 +72,24 @@ if(WIN32)
                         "mobile-broadband-provider-info (scripts/install-deps.sh build)")
   endif()
   install(FILES ${QUELMO_OPERATOR_DATABASE_FILE} DESTINATION .)
+  # The operator finder's country names in each language of the windows:
+  # the build machine's iso-codes catalogues (Debian package iso-codes), under
+  # locale/ beside the programs, where quelmo.exe looks for them.
+  file(STRINGS ${PROJECT_SOURCE_DIR}/po/languages.txt language_rows REGEX "^[0-9]")
+  foreach(row IN LISTS language_rows)
+    string(REGEX REPLACE "[ \t]+" ";" fields "${row}")
+    list(GET fields 2 catalogue)
+    list(GET fields 3 locale)
+    if(catalogue STREQUAL "-")
+      continue()  # English: the names are the program's own
+    endif()
+    set(country_names /usr/share/locale/${locale}/LC_MESSAGES/iso_3166-1.mo)
+    if(NOT EXISTS ${country_names})
+      message(FATAL_ERROR "${country_names} is missing: install the Debian package iso-codes "
+                          "(scripts/install-deps.sh build)")
+    endif()
+    install(FILES ${country_names} DESTINATION locale/${locale}/LC_MESSAGES)
+  endforeach()
 else()
   install(FILES ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/NOTICE
           DESTINATION ${CMAKE_INSTALL_DOCDIR})
@@ -91,16 +109,18 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://quelmo.org/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The operator database is read from the distribution's copy at run time, so
-# that its updates reach the program. The linked libraries come from
-# shlibdeps; libcurl (the e-mail check) and expat (the operator database) are
-# opened only when used, where shlibdeps cannot see them: named here, at the
-# versions whose functions and options the programs call (libcurl 7.85 for
+# The operator database and the country names' translations (iso-codes) are
+# read from the distribution's copies at run time, so that their updates
+# reach the program. The linked libraries come from shlibdeps; libcurl (the
+# e-mail check) and expat (the operator database) are opened only when used,
+# where shlibdeps cannot see them: named here, at the versions whose
+# functions and options the programs call (libcurl 7.85 for
 # CURLOPT_PROTOCOLS_STR, expat 2.0.1 for XML_SetSkippedEntityHandler).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "mobile-broadband-provider-info, libcurl4 (>= 7.85.0), libexpat1 (>= 2.0.1)")
-# CJK texts in the windows need a font that holds them.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk | fonts-wqy-microhei")
+    "mobile-broadband-provider-info, iso-codes, libcurl4 (>= 7.85.0), libexpat1 (>= 2.0.1)")
+# CJK texts in the windows need a font that holds them; Qt's own buttons
+# (Yes, No, OK, Cancel) take the language from Qt's translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk | fonts-wqy-microhei, qt6-translations-l10n")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 if(WIN32)
   set(CPACK_GENERATOR ZIP)

@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those that are missing.
-#   install-deps.sh build   compiler, CMake, libraries, Qt, test frameworks
-#   install-deps.sh run     the above and the fonts the windows need (full CJK)
-#   install-deps.sh test    the above, a smaller CJK font, clang with its
+#   install-deps.sh build   compiler, CMake, Python (the catalogues' generator),
+#                           libraries, Qt, test frameworks, iso-codes (the
+#                           country names the Windows zip ships)
+#   install-deps.sh run     the above, the fonts the windows need (full CJK) and
+#                           Qt's translations of its own buttons
+#   install-deps.sh test    the above, gettext (msgfmt checks the catalogues),
+#                           a smaller CJK font, clang with its
 #                           sanitizer and libFuzzer runtimes, the mail
 #                           servers of the e-mail test's tests, and what the
 #                           Windows cross build and its tests under Wine need,
@@ -15,12 +19,14 @@ what=${1:-build}
 packages=(cmake ninja-build g++ pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev
           nlohmann-json3-dev libcli11-dev libexpat1-dev mobile-broadband-provider-info
+          python3 iso-codes
           libcurl4-openssl-dev ca-certificates
           qt6-base-dev qt6-base-dev-tools libgl-dev)
 case "$what" in
   build) ;;
-  run)  packages+=(fonts-noto-cjk fonts-dejavu-core fonts-liberation) ;;
-  test) packages+=(fonts-wqy-microhei fonts-dejavu-core fonts-liberation
+  run)  packages+=(fonts-noto-cjk fonts-dejavu-core fonts-liberation qt6-translations-l10n) ;;
+  test) packages+=(fonts-wqy-microhei fonts-dejavu-core fonts-liberation qt6-translations-l10n
+                   gettext
                    dpkg-dev file lintian desktop-file-utils appstream
                    clang libclang-rt-14-dev
                    python3-aiosmtpd openssl) ;;

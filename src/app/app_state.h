@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "text/language_code.h"
+#include "text/languages.h"
 
 namespace quelmo {
 
@@ -12,20 +13,18 @@ inline constexpr const char* kAppTitle = "Quelmo";
 inline constexpr const char* kModelName = "Quelmo K300X";
 
 struct AppState {
-  // 1..11 as LanguageCode; a stored code outside that range is kept as it is
-  // (windows then show English).
+  // A code of the language table (text/languages.h); a stored code no row has
+  // is kept as it is (windows then show English).
   int languageIndex = kEnglish;
-  // Chinese was picked (or stored) while the windows show English: the files
-  // still tell the camera to speak Chinese.
-  bool chineseChosen = false;
-  bool systemIsChinese = false;
   int modelIndex = 1;
   int tvMode = 0;
 
-  // The language the forms write into their files.
-  int cameraLanguage() const { return chineseChosen ? kChinese : languageIndex; }
-  // Messages exist in Chinese for code 1 and in English for every other code.
-  bool chineseMessages() const { return languageIndex == kChinese; }
+  // The language the forms write into their files: the row's camera byte,
+  // or a stored code no row has as it is.
+  int cameraLanguage() const {
+    const LanguageRow* row = FindLanguage(languageIndex);
+    return row != nullptr ? row->cameraByte : languageIndex;
+  }
 };
 
 }  // namespace quelmo

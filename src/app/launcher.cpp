@@ -1,14 +1,12 @@
 #include "app/launcher.h"
 
+#include <span>
+
 #include "app/launcher_texts.h"
+#include "text/languages.h"
+#include "text/translate.h"
 
 namespace quelmo {
-namespace {
-
-constexpr int kChineseEntry = 0;
-constexpr int kLanguageEntries = 3;
-
-}  // namespace
 
 LauncherLogic::LauncherLogic(FormView& view, AppContext& context) : view_(view), context_(context) {}
 
@@ -43,9 +41,13 @@ Next LauncherLogic::Clicked(ControlId id) {
 Next LauncherLogic::SelectionChanged(ControlId id) {
   const int position = view_.Selection(id);
   if (position < 0) return Next::kStay;
-  if (id == kLauncherLanguageList && position < kLanguageEntries) LanguagePicked(position);
+  if (id == kLauncherLanguageList) LanguagePicked(position);
   if (id == kLauncherModelList) ModelPicked(position);
   return Next::kStay;
+}
+
+std::string LauncherLogic::SystemMenuEntry() const {
+  return std::string(Translate(context_.state.languageIndex, "CopyRight"));
 }
 
 Next LauncherLogic::SystemCommand(int id) const {
@@ -64,35 +66,28 @@ void LauncherLogic::ApplyTexts() {
 }
 
 void LauncherLogic::FillLanguageList(int selection) {
-  view_.SetItems(kLauncherLanguageList, LanguageListEntries(context_.state.languageIndex));
+  view_.SetItems(kLauncherLanguageList, LanguageListEntries());
   view_.SetSelection(kLauncherLanguageList, selection);
 }
 
 int LauncherLogic::LanguageSelectionAtOpening() const {
-  const AppState& state = context_.state;
-  if (state.languageIndex == kChinese) return kChineseEntry;
-  if (state.languageIndex == kEnglish) return state.chineseChosen ? kChineseEntry : 1;
-  // Codes 4..11 (and any stored code outside 1..11) have no entry.
-  const int position = state.languageIndex - 1;
-  return position >= 0 && position < kLanguageEntries ? position : -1;
+  // A stored code no row has leaves the list without a selection.
+  const std::span<const LanguageRow> rows = LanguageRows();
+  for (std::size_t position = 0; position < rows.size(); ++position) {
+    if (rows[position].code == context_.state.languageIndex) return static_cast<int>(position);
+  }
+  return -1;
 }
 
 void LauncherLogic::LanguagePicked(int position) {
-  AppState& state = context_.state;
-  if (position == kChineseEntry) {
-    // Chinese texts need a Chinese (PRC) system; elsewhere the windows stay
-    // English while the files tell the camera to speak Chinese.
-    state.languageIndex = state.systemIsChinese ? kChinese : kEnglish;
-    state.chineseChosen = true;
-  } else {
-    state.languageIndex = position + 1;
-    state.chineseChosen = false;
-  }
+  const std::span<const LanguageRow> rows = LanguageRows();
+  if (position >= static_cast<int>(rows.size())) return;
+  context_.state.languageIndex = rows[static_cast<std::size_t>(position)].code;
   FillLanguageList(position);
   ApplyTexts();
   // Store failures are not reported: the choice then holds for this run only.
   (void)context_.preferences.StoreLanguage(
-      static_cast<std::uint16_t>(state.chineseChosen ? kChinese : state.languageIndex));
+      static_cast<std::uint16_t>(context_.state.languageIndex));
 }
 
 void LauncherLogic::ModelPicked(int position) {

@@ -39,7 +39,7 @@ class LauncherLogic final : public FormLogic {
 
   // The entry the host appends, after a separator, to the window's system
   // menu with command id kCopyRightCommand.
-  std::string SystemMenuEntry() const { return "CopyRight"; }
+  std::string SystemMenuEntry() const override;
   // kAbout for kCopyRightCommand; kStay for every other command, which gets
   // the system's own handling.
   Next SystemCommand(int id) const;

@@ -1,26 +1,27 @@
 #pragma once
-// The launcher's texts by language code. Codes without texts of their own
-// (2, and anything outside 1..11) read English.
+// The launcher's texts in the language of a code (text/translate.h).
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quelmo {
 
 struct LauncherTexts {
-  const char* cameraButton;
-  const char* mmsButton;
-  const char* gprsButton;
-  const char* smsButton;
-  const char* languageLabel;
-  const char* modelLabel;
-  const char* versionLabel;
+  std::string_view cameraButton;
+  std::string_view mmsButton;
+  std::string_view gprsButton;
+  std::string_view smsButton;
+  std::string_view languageLabel;
+  std::string_view modelLabel;
+  std::string versionLabel;
 };
 
 LauncherTexts LauncherTextsFor(int language_index);
 
-// The three entries of the Language list: Chinese (written in Chinese only
-// while the texts are Chinese), English, German.
-std::vector<std::string> LanguageListEntries(int language_index);
+// The entries of the Language list: every language of the table, in the
+// order of their codes, each by its own name ("中文", "English", "Deutsch"...),
+// whatever the language of the windows.
+std::vector<std::string> LanguageListEntries();
 
 }  // namespace quelmo

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "text/languages.h"
+
 namespace quelmo {
 namespace {
 
@@ -22,11 +24,12 @@ Result<CommandLine> ParseCommandLine(const std::vector<std::string>& arguments) 
       if (!has_value || arguments[i + 1].empty()) return Usage("--screenshots needs a folder");
       line.screenshotFolder = arguments[++i];
     } else if (argument == "--language") {
-      if (!has_value) return Usage("--language needs a language code from 1 to 11");
+      if (!has_value) return Usage("--language needs a language code of the launcher's list");
       const std::string& text = arguments[++i];
       int code = 0;
       const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), code);
-      if (error != std::errc() || end != text.data() + text.size() || code < 1 || code > 11) {
+      if (error != std::errc() || end != text.data() + text.size() ||
+          FindLanguage(code) == nullptr) {
         return Usage("--language takes a language code from 1 to 11, not \"" + text + "\"");
       }
       line.language = code;

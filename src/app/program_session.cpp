@@ -49,10 +49,7 @@ ProgramSession::ProgramSession(std::unique_ptr<PreferenceBackend> backend,
       state_(StartUp(store_, system_language_id)),
       context_{state_, store_, SystemFileSystem(), SystemLocalClock(),
                FormsDefaultFolder(SystemVolumeSource())} {
-  if (language.has_value()) {
-    state_.languageIndex = *language;
-    state_.chineseChosen = false;
-  }
+  if (language.has_value()) state_.languageIndex = *language;
 }
 
 std::unique_ptr<PreferenceBackend> ReadOnlyPreferences(std::unique_ptr<PreferenceBackend> backend) {

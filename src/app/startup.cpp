@@ -6,7 +6,6 @@ namespace quelmo {
 
 AppState StartUp(PreferenceStore& preferences, std::uint16_t system_language_id) {
   AppState state;
-  state.systemIsChinese = system_language_id == kChinesePrcLanguageId;
 
   // Store failures change nothing here: the run goes on with the defaults.
   const std::uint16_t default_language = DefaultLanguageCode(system_language_id);
@@ -16,10 +15,6 @@ AppState StartUp(PreferenceStore& preferences, std::uint16_t system_language_id)
     (void)preferences.StoreLanguage(language);
   }
   state.languageIndex = language;
-  if (!state.systemIsChinese && language == kChinese) {
-    state.languageIndex = kEnglish;
-    state.chineseChosen = true;
-  }
 
   std::uint16_t model = 1;
   if (!preferences.LoadModel(model)) {

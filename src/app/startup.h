@@ -11,8 +11,8 @@
 namespace quelmo {
 
 // Loads language, model, TV mode and company in that order, storing the
-// default of each that does not load. Stored Chinese on a system that is not
-// Chinese (PRC) shows English texts while the files still say Chinese.
+// default of each that does not load. Every language shows its own texts on
+// any system.
 AppState StartUp(PreferenceStore& preferences, std::uint16_t system_language_id);
 
 }  // namespace quelmo

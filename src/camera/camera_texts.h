@@ -1,7 +1,5 @@
 #pragma once
-// What the camera form shows, by language code (1 Chinese, 2 English,
-// 3 German, 4 Finnish, 5 Italian, 6 French, 7 Hungarian, 8 Slovenian,
-// 9 Czech, 10 Japanese, 11 Lithuanian). Any other code shows English.
+// What the camera form shows, in the language of a code (text/translate.h).
 // Texts are UTF-8. List entries keep their order and meaning in every
 // language, so a stored list index never depends on the language.
 
@@ -22,9 +20,8 @@ namespace quelmo {
 // field are not among them.
 std::span<const ControlId> CameraTextControls();
 
-// The text of one of those controls in a language. nullopt when the control
-// keeps its template text in that language (the Lithuanian start and stop
-// labels of the second working window) or is not a text control.
+// The text of one of those controls in a language; nullopt for a control
+// that is no text control.
 std::optional<std::string_view> CameraControlText(ControlId id, int language_index);
 
 // The 20 drop-down lists of the form, in the order the form fills them.
@@ -35,11 +32,10 @@ std::span<const ControlId> CameraLists();
 std::vector<std::string> CameraListEntries(ControlId list, int language_index);
 
 // The sampled clock as field 1030 shows it: "03/07/2012 14:05:09 MM/DD/YY",
-// with "月/日/年" in place of "MM/DD/YY" for Chinese.
+// the order's name ("MM/DD/YY") in the language.
 std::string CameraClockText(const LocalTime& clock, int language_index);
 
-// The form's messages. Like every message of the program they exist in
-// Chinese for code 1 and in English for every other code.
+// The form's messages.
 std::string CameraSavedMessage(int language_index);
 std::string CameraDefaultSavedMessage(int language_index);
 

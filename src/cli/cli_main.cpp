@@ -96,7 +96,9 @@ CLI::App* AddWrite(CLI::App& app, Commands& commands) {
       "CC:NAME (\"gb:giffgaff\"; NAME as the database spells it, letter case aside); they "
       "replace the settings' own");
   write->add_option("--language", commands.write.language,
-                    "Language of the check messages: 1 Chinese, others English (default 2)")
+                    "Language of the check messages: 1 Chinese, 2 English, 3 German, 4 Finnish, "
+                    "5 Italian, 6 French, 7 Hungarian, 8 Slovenian, 9 Czech, 10 Japanese, "
+                    "11 Lithuanian (default 2)")
       ->check(CLI::Range(1, 11));
   commands.cameraLanguage =
       write->add_option("--camera-language", commands.cameraLanguageValue,
@@ -166,7 +168,9 @@ CLI::App* AddImport(CLI::App& app, Commands& commands) {
                       "Folder to write the files into; \"card\" for the one card mounted")
       ->required();
   command->add_option("--language", commands.importProfile.language,
-                      "Language of the check messages: 1 Chinese, others English (default 2)")
+                      "Language of the check messages: 1 Chinese, 2 English, 3 German, 4 Finnish, "
+                    "5 Italian, 6 French, 7 Hungarian, 8 Slovenian, 9 Czech, 10 Japanese, "
+                    "11 Lithuanian (default 2)")
       ->check(CLI::Range(1, 11));
   command->add_flag("--clock-now", commands.importProfile.clockNow,
                     "Set the camera clock to the time of the import instead of the profile's");
@@ -252,8 +256,7 @@ CLI::App* AddTestEmail(CLI::App& app, Commands& commands) {
                     "another port)");
   command->add_flag("--json", commands.testEmail.json, "Print JSON: each step with its verdict");
   command->add_option("--language", commands.testEmail.language,
-                      "Language of the verdicts and the test message: 1 Chinese, others English "
-                      "(default 2)")
+                      "Language of the verdicts and the test message, as for write (default 2)")
       ->check(CLI::Range(1, 11));
   return command;
 }
@@ -266,7 +269,9 @@ int Dispatch(std::vector<std::string> args, std::ostream& out, std::ostream& err
                "quelmo-cli"};
   app.set_version_flag("--version", QUELMO_VERSION);
   app.require_subcommand(1);
-  app.footer("Exit status 4, for every command: standard output could not be written (a full "
+  app.footer("quelmo-cli speaks English; --language chooses the language of the messages that "
+             "come from the configurator's catalogues (checks, e-mail test).\n"
+             "Exit status 4, for every command: standard output could not be written (a full "
              "disk, or output closed).");
   Commands commands;
   // A run that names its command first, as scripts do, sets up that command

@@ -1,30 +1,33 @@
 #include "controls/form_messages.h"
 
 #include "platform/file_system.h"
-#include "text/language_code.h"
+#include "text/translate.h"
 
 namespace quelmo {
 namespace {
 
-// What went wrong, for a Chinese reader; the system's own detail follows it
-// in English.
-const char* ChineseFailureKind(ErrorCode code) {
+// What went wrong, in words a user can act on; the system's own detail
+// follows it in brackets.
+std::string_view FailureReason(ErrorCode code, int language) {
   switch (code) {
     case ErrorCode::kNotFound:
-      return "文件夹不存在。";
+      return Translate(language, "the folder does not exist.");
     case ErrorCode::kInvalidArgument:
-      return "这不是可以写入的文件夹。";
+      return Translate(language, "this is not a folder a file can be written into.");
     case ErrorCode::kNotEncodable:
-      return "路径中含有无法使用的字符。";
+      return Translate(language, "the path holds characters that cannot be used.");
     case ErrorCode::kCorrupt:
-      return "写入后读回的内容不符，文件未完整保存。";
+      return Translate(language,
+                       "what was read back after writing differs; the file was not saved "
+                       "completely.");
     case ErrorCode::kBusy:
-      return "另一个保存正在写入该文件夹，请稍后再试。";
+      return Translate(language, "another save is writing into this folder; try again in a moment.");
     case ErrorCode::kUnavailable:
     case ErrorCode::kIoError:
       break;
   }
-  return "无法写入（存储卡已满、写保护或已取出？）。";
+  return Translate(language,
+                   "it cannot be written (is the card full, write-protected or taken out?).");
 }
 
 }  // namespace
@@ -37,24 +40,22 @@ std::string SavedMessage(std::string_view confirmation, std::string_view file_pa
 std::string SaveFailedMessage(std::string_view file_name, std::string_view folder,
                               const Error& error, int language_index) {
   const std::string path = PathToUtf8(PathFromUtf8(folder) / PathFromUtf8(file_name));
-  std::string message;
-  if (language_index == kChinese) {
-    message.append("未能保存").append(path).append("：").append(ChineseFailureKind(error.code));
-    return message.append("\n（").append(error.message).append("）");
-  }
-  message.append(path).append(" was not saved.\n");
-  return message.append(error.message);
+  return FillIn(Translate(language_index, "{path} was not saved: {reason}\n({detail})"),
+                {{"path", path},
+                 {"reason", FailureReason(error.code, language_index)},
+                 {"detail", error.message}});
 }
 
 std::string LoadFailedMessage(std::string_view file_path, std::string_view reason,
                               int language_index) {
-  std::string message;
-  if (language_index == kChinese) {
-    message.append("无法载入").append(file_path).append("。\n（").append(reason).append("）");
-    return message;
-  }
-  message.append(file_path).append(" could not be loaded.\n");
-  return message.append(reason);
+  return FillIn(Translate(language_index, "{path} could not be loaded.\n{reason}"),
+                {{"path", file_path}, {"reason", reason}});
+}
+
+std::string LoadFileFilter(int language_index) {
+  std::string filter(Translate(language_index, "Quelmo Files (*.dat)"));
+  filter.append("|*.dat|").append(Translate(language_index, "All Files (*.*)"));
+  return filter.append("|*.*||");
 }
 
 }  // namespace quelmo

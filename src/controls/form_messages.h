@@ -1,7 +1,7 @@
 #pragma once
 // The messages every form shows after a write or a load. The form's own
 // confirmation sentence comes from its text table; what follows is the same
-// for every form. Chinese for language code 1, English for every other code.
+// for every form, in the language of a code (text/translate.h).
 // Confirmations take the program's icon, failures the warning icon.
 
 #include <string>
@@ -16,7 +16,8 @@ namespace quelmo {
 // sees where it went.
 std::string SavedMessage(std::string_view confirmation, std::string_view file_path);
 
-// A write that did not complete: which file was not saved, where, and why.
+// A write that did not complete: which file was not saved, where, why in the
+// user's words, and the system's detail.
 std::string SaveFailedMessage(std::string_view file_name, std::string_view folder,
                               const Error& error, int language_index);
 
@@ -24,5 +25,9 @@ std::string SaveFailedMessage(std::string_view file_name, std::string_view folde
 // already name the file).
 std::string LoadFailedMessage(std::string_view file_path, std::string_view reason,
                               int language_index);
+
+// The file-type filter of the dialog that opens a setting file to load:
+// "Quelmo Files (*.dat)|*.dat|All Files (*.*)|*.*||", its names translated.
+std::string LoadFileFilter(int language_index);
 
 }  // namespace quelmo

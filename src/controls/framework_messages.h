@@ -1,8 +1,7 @@
 #pragma once
 // Messages the forms show while moving values out of their controls: a field
-// that holds no integer, an integer out of its range, a text too long. Like
-// every message of the program they exist in Chinese for language code 1 and
-// in English for every other code; show them with the warning icon.
+// that holds no integer, an integer out of its range, a text too long, in the
+// language of a code (text/translate.h); show them with the warning icon.
 
 #include <string>
 

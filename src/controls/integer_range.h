@@ -8,8 +8,7 @@
 
 namespace quelmo {
 
-// "Please enter an integer between 0 and 59!", or its Chinese form for
-// language 1.
+// "Please enter an integer between 0 and 59!", in the language.
 std::string IntegerRangeMessage(int minimum, int maximum, int language_index);
 
 // True when minimum <= value <= maximum. Otherwise shows the range message in

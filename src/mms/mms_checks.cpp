@@ -5,7 +5,7 @@
 
 #include "mms/mms_presets.h"
 #include "remote_control/sms_control_mode.h"
-#include "text/language_code.h"
+#include "text/translate.h"
 
 namespace quelmo {
 namespace {
@@ -33,34 +33,22 @@ bool LooksLikeAddress(std::string_view text) { return Contains(text, '@') && Con
 
 struct MmsCheckText {
   MmsCheck check;
-  const char* chinese;
-  const char* english;
+  std::string_view english;
 };
 
 constexpr MmsCheckText kMessages[] = {
-    {MmsCheck::kNoRecipient, "请输入手机号码或接收人邮件地址",
-     "Please input phone number or recieve email"},
-    {MmsCheck::kPhoneLength, "手机号码格式不正确", "Phone number error"},
-    {MmsCheck::kSecondRecipientLength, "手机号码或接收人邮箱格式不正确",
-     "Phone number or receive email format error"},
-    {MmsCheck::kPhoneDigits, "手机号码允许数字和符号(+)", "Only numbers(+) are allowed phone number"},
-    {MmsCheck::kSecondRecipientFormat, "请检查手机号码或者接收人邮件地址是否输入正确",
-     "Please check the phone number or email address"},
-    {MmsCheck::kEmailAddress, "接收人邮件地址输入错误", "Error email address"},
-    {MmsCheck::kUrlMissing, "彩信网址错误", "Error MMS URL"},
-    {MmsCheck::kApnMissing, "彩信APN 错误", "Error MMS APN "},
-    {MmsCheck::kGatewayMissing, "彩信网关错误", "Error MMS GateWay"},
-    {MmsCheck::kPortMissing, "彩信端口错误", "Error MMS Port"},
-    {MmsCheck::kGatewayWithoutDot, "彩信网关错误", "Error MMS GateWay"},
-    // The URL message first, as a Customer save without parameters gives it,
-    // then what to do about it.
-    {MmsCheck::kPresetWithoutData,
-     "彩信网址错误\n"
-     "该运营商没有内置的彩信参数，请在“彩信设置”中选择“客户自定义”并输入参数。",
-     "Error MMS URL\nThis operator has no built-in MMS parameters: choose \"Customer\" in MMS "
-     "Setting and type them in."},
-    {MmsCheck::kSmsControlNeedsPhone, "短信控制已经打开，请设置手机号码",
-     "SMS control is already open，please input Phone No."},
+    {MmsCheck::kNoRecipient, "Please input phone number or receive email"},
+    {MmsCheck::kPhoneLength, "Phone number error"},
+    {MmsCheck::kSecondRecipientLength, "Phone number or receive email format error"},
+    {MmsCheck::kPhoneDigits, "Only numbers(+) are allowed phone number"},
+    {MmsCheck::kSecondRecipientFormat, "Please check the phone number or email address"},
+    {MmsCheck::kEmailAddress, "Error email address"},
+    {MmsCheck::kUrlMissing, "Error MMS URL"},
+    {MmsCheck::kApnMissing, "Error MMS APN "},
+    {MmsCheck::kGatewayMissing, "Error MMS GateWay"},
+    {MmsCheck::kPortMissing, "Error MMS Port"},
+    {MmsCheck::kGatewayWithoutDot, "Error MMS GateWay"},
+    {MmsCheck::kSmsControlNeedsPhone, "SMS control is already open，please input Phone No."},
 };
 
 }  // namespace
@@ -95,8 +83,17 @@ std::optional<MmsCheck> FirstFailedMmsCheck(const MmsSettings& settings) {
 }
 
 std::string MmsCheckMessage(MmsCheck check, int language_index) {
+  if (check == MmsCheck::kPresetWithoutData) {
+    // The URL message first, as a Customer save without parameters gives it,
+    // then what to do about it.
+    return std::string(Translate(language_index, "Error MMS URL"))
+        .append("\n")
+        .append(Translate(language_index,
+                          "This operator has no built-in MMS parameters: choose \"Customer\" in "
+                          "MMS Setting and type them in."));
+  }
   for (const MmsCheckText& text : kMessages) {
-    if (text.check == check) return language_index == kChinese ? text.chinese : text.english;
+    if (text.check == check) return std::string(Translate(language_index, text.english));
   }
   return {};
 }

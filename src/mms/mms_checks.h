@@ -31,8 +31,7 @@ enum class MmsCheck {
 // is the caller's and changes nothing these tests look at.)
 std::optional<MmsCheck> FirstFailedMmsCheck(const MmsSettings& settings);
 
-// The form's message for a failed check: Chinese for language 1, English
-// otherwise.
+// The form's message for a failed check, in the language.
 std::string MmsCheckMessage(MmsCheck check, int language_index);
 
 }  // namespace quelmo

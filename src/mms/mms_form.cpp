@@ -257,14 +257,27 @@ std::unique_ptr<FormLogic> MmsForm::MakeWindowOver(Next which, FormView& view) {
   return MakeOperatorFinder(which, view, context_, *this);
 }
 
+std::string MmsForm::OperatorFieldName(std::string_view key) const {
+  for (const OperatorValueField& field : kOperatorValueFields) {
+    if (field.key != key) continue;
+    // The APN's label is a static text of the template, the same in every language.
+    return std::string(MmsControlText(field.label, language_).value_or("APN"));
+  }
+  return std::string(key);
+}
+
+std::string MmsForm::OperatorFindingLines(const std::vector<OperatorFinding>& findings) const {
+  return FindingLines(findings, language_,
+                      [this](std::string_view key) { return OperatorFieldName(key); });
+}
+
 OperatorPreview MmsForm::PreviewOperator(const OperatorProvider& provider) const {
   const MmsOperatorFill fill = FillMmsFromOperator(provider);
   OperatorPreview preview;
   for (const OperatorValueField& field : kOperatorValueFields) {
-    const std::optional<std::string_view> label = MmsControlText(field.label, language_);
-    preview.rows.push_back({std::string(label.value_or("APN")), fill.values.*field.value});
+    preview.rows.push_back({OperatorFieldName(field.key), fill.values.*field.value});
   }
-  preview.findings = FindingLines(fill.findings);
+  preview.findings = OperatorFindingLines(fill.findings);
   return preview;
 }
 
@@ -283,7 +296,7 @@ void MmsForm::ApplyOperator(const OperatorProvider& provider) {
   UpdateSecondRecipient();
   PutToControls();
   if (fill.findings.empty()) return;
-  view_.ShowMessage(OperatorValuesNotTaken(FindingLines(fill.findings), language_));
+  view_.ShowMessage(OperatorValuesNotTaken(OperatorFindingLines(fill.findings), language_));
   for (const OperatorValueField& field : kOperatorValueFields) {
     if (field.key == fill.findings.front().key) view_.FocusAndSelectAll(field.edit);
   }
@@ -428,7 +441,7 @@ void MmsForm::Save() {
 }
 
 void MmsForm::Load() {
-  const std::optional<std::string> path = view_.ChooseFile(kMmsLoadFilter);
+  const std::optional<std::string> path = view_.ChooseFile(LoadFileFilter(language_));
   if (!path) return;
   // A file that cannot be used changes nothing, the loaded path included.
   const auto refuse = [&](const std::string& reason) {
@@ -440,7 +453,7 @@ void MmsForm::Load() {
   const LoadOutcome<MmsSettings, MmsField> outcome = LoadMmsSettings(*bytes);
   if (const auto* refusal = std::get_if<LoadRefusal>(&outcome)) {
     return refuse(
-        LoadRefusalReason(*refusal, kMmsFileSize, kMmsFileWords, kGprsFileWords, language_));
+        LoadRefusalReason(*refusal, kMmsFileSize, kMmsFileWords, language_));
   }
   const MmsLoaded& loaded = std::get<MmsLoaded>(outcome);
 

@@ -10,6 +10,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/app_context.h"
@@ -20,6 +21,7 @@
 #include "controls/integer_edit.h"
 #include "mms/mms_controls.h"
 #include "mms/mms_settings.h"
+#include "operators/operator_fill.h"
 #include "operators/operator_target.h"
 
 namespace quelmo {
@@ -44,6 +46,9 @@ class MmsForm final : public FormLogic, public OperatorTarget {
   const MmsSettings& settings() const { return settings_; }
 
  private:
+  // The form's label of a value the operator database fills, by its key.
+  std::string OperatorFieldName(std::string_view key) const;
+  std::string OperatorFindingLines(const std::vector<OperatorFinding>& findings) const;
   // Controls -> settings_, in the form's order. False at the first field that
   // fails; the fields after it keep their previous values. `for_write`: an
   // emptied folder field means the default folder, and a picture count

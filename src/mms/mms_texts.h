@@ -1,7 +1,6 @@
 #pragma once
-// What the MMS form shows, by language code (1 Chinese, 2 English, 3 German,
-// 4 Finnish, 5 Italian, 6 French, 7 Hungarian, 8 Slovenian, 9 Czech,
-// 10 Japanese, 11 Lithuanian); any other code shows English. Texts are UTF-8.
+// What the MMS form shows, in the language of a code (text/translate.h).
+// Texts are UTF-8.
 // The country and operator names belong to the presets (mms_presets.h); the
 // SMS control list, its hint and the captions every form with SMS remote
 // control shows belong to remote_control_texts.h.
@@ -30,16 +29,11 @@ std::vector<std::string> MmsModeEntries(int language_index);
 // The single entry of the country and operator lists in Customer mode.
 std::string_view MmsCustomerPlaceholder(int language_index);
 
-// The balloon hints of the phone field and the e-mail field: Chinese for
-// code 1, English for every other code.
+// The balloon hints of the phone field and the e-mail field.
 std::string_view MmsPhoneHint(int language_index);
-std::string_view MmsEmailHint(int language_index);
+std::string MmsEmailHint(int language_index);
 
-// Load's file-type filter.
-inline constexpr std::string_view kMmsLoadFilter =
-    "Quelmo Files (*.dat)|*.dat|All Files (*.*)|*.*||";
-
-// Messages: Chinese for code 1, English otherwise.
+// Messages.
 std::string_view MmsSavedConfirmation(int language_index);
 std::string MmsPhoneTooLongMessage(int language_index);
 // A field as a load's findings name it.

@@ -2,6 +2,12 @@
 
 #include <algorithm>
 #include <iterator>
+#include <map>
+#include <mutex>
+
+#include "operators/operator_database_loader.h"
+#include "record/bounded_read.h"
+#include "text/languages.h"
 
 namespace quelmo {
 namespace {
@@ -9,6 +15,9 @@ namespace {
 struct CountryName {
   std::string_view code;
   std::string_view name;
+  // The name in ISO 3166-1, where it differs from the short one: the
+  // system's translations know it by that (and some by the short one too).
+  std::string_view isoName = {};
 };
 
 // ISO 3166-1 alpha-2 codes in lower case, as the operator database writes
@@ -41,8 +50,8 @@ constexpr CountryName kCountryNames[] = {
       {"bj", "Benin"},
       {"bl", "Saint Barthélemy"},
       {"bm", "Bermuda"},
-      {"bn", "Brunei"},
-      {"bo", "Bolivia"},
+      {"bn", "Brunei", "Brunei Darussalam"},
+      {"bo", "Bolivia", "Bolivia, Plurinational State of"},
       {"bq", "Bonaire, Sint Eustatius and Saba"},
       {"br", "Brazil"},
       {"bs", "Bahamas"},
@@ -53,7 +62,7 @@ constexpr CountryName kCountryNames[] = {
       {"bz", "Belize"},
       {"ca", "Canada"},
       {"cc", "Cocos (Keeling) Islands"},
-      {"cd", "Congo (Democratic Republic)"},
+      {"cd", "Congo (Democratic Republic)", "Congo, The Democratic Republic of the"},
       {"cf", "Central African Republic"},
       {"cg", "Congo"},
       {"ch", "Switzerland"},
@@ -65,7 +74,7 @@ constexpr CountryName kCountryNames[] = {
       {"co", "Colombia"},
       {"cr", "Costa Rica"},
       {"cu", "Cuba"},
-      {"cv", "Cape Verde"},
+      {"cv", "Cape Verde", "Cabo Verde"},
       {"cw", "Curaçao"},
       {"cx", "Christmas Island"},
       {"cy", "Cyprus"},
@@ -86,7 +95,7 @@ constexpr CountryName kCountryNames[] = {
       {"fi", "Finland"},
       {"fj", "Fiji"},
       {"fk", "Falkland Islands (Malvinas)"},
-      {"fm", "Micronesia"},
+      {"fm", "Micronesia", "Micronesia, Federated States of"},
       {"fo", "Faroe Islands"},
       {"fr", "France"},
       {"ga", "Gabon"},
@@ -121,7 +130,7 @@ constexpr CountryName kCountryNames[] = {
       {"in", "India"},
       {"io", "British Indian Ocean Territory"},
       {"iq", "Iraq"},
-      {"ir", "Iran"},
+      {"ir", "Iran", "Iran, Islamic Republic of"},
       {"is", "Iceland"},
       {"it", "Italy"},
       {"je", "Jersey"},
@@ -134,12 +143,12 @@ constexpr CountryName kCountryNames[] = {
       {"ki", "Kiribati"},
       {"km", "Comoros"},
       {"kn", "Saint Kitts and Nevis"},
-      {"kp", "North Korea"},
-      {"kr", "South Korea"},
+      {"kp", "North Korea", "Korea, Democratic People's Republic of"},
+      {"kr", "South Korea", "Korea, Republic of"},
       {"kw", "Kuwait"},
       {"ky", "Cayman Islands"},
       {"kz", "Kazakhstan"},
-      {"la", "Laos"},
+      {"la", "Laos", "Lao People's Democratic Republic"},
       {"lb", "Lebanon"},
       {"lc", "Saint Lucia"},
       {"li", "Liechtenstein"},
@@ -152,7 +161,7 @@ constexpr CountryName kCountryNames[] = {
       {"ly", "Libya"},
       {"ma", "Morocco"},
       {"mc", "Monaco"},
-      {"md", "Moldova"},
+      {"md", "Moldova", "Moldova, Republic of"},
       {"me", "Montenegro"},
       {"mf", "Saint Martin (French part)"},
       {"mg", "Madagascar"},
@@ -196,7 +205,7 @@ constexpr CountryName kCountryNames[] = {
       {"pm", "Saint Pierre and Miquelon"},
       {"pn", "Pitcairn"},
       {"pr", "Puerto Rico"},
-      {"ps", "Palestine"},
+      {"ps", "Palestine", "Palestine, State of"},
       {"pt", "Portugal"},
       {"pw", "Palau"},
       {"py", "Paraguay"},
@@ -204,7 +213,7 @@ constexpr CountryName kCountryNames[] = {
       {"re", "Réunion"},
       {"ro", "Romania"},
       {"rs", "Serbia"},
-      {"ru", "Russia"},
+      {"ru", "Russia", "Russian Federation"},
       {"rw", "Rwanda"},
       {"sa", "Saudi Arabia"},
       {"sb", "Solomon Islands"},
@@ -225,7 +234,7 @@ constexpr CountryName kCountryNames[] = {
       {"st", "Sao Tome and Principe"},
       {"sv", "El Salvador"},
       {"sx", "Sint Maarten (Dutch part)"},
-      {"sy", "Syria"},
+      {"sy", "Syria", "Syrian Arab Republic"},
       {"sz", "Eswatini"},
       {"tc", "Turks and Caicos Islands"},
       {"td", "Chad"},
@@ -241,20 +250,20 @@ constexpr CountryName kCountryNames[] = {
       {"tr", "Türkiye"},
       {"tt", "Trinidad and Tobago"},
       {"tv", "Tuvalu"},
-      {"tw", "Taiwan"},
-      {"tz", "Tanzania"},
+      {"tw", "Taiwan", "Taiwan, Province of China"},
+      {"tz", "Tanzania", "Tanzania, United Republic of"},
       {"ua", "Ukraine"},
       {"ug", "Uganda"},
       {"um", "United States Minor Outlying Islands"},
       {"us", "United States"},
       {"uy", "Uruguay"},
       {"uz", "Uzbekistan"},
-      {"va", "Vatican City"},
+      {"va", "Vatican City", "Holy See (Vatican City State)"},
       {"vc", "Saint Vincent and the Grenadines"},
-      {"ve", "Venezuela"},
+      {"ve", "Venezuela", "Venezuela, Bolivarian Republic of"},
       {"vg", "Virgin Islands, British"},
       {"vi", "Virgin Islands, U.S."},
-      {"vn", "Vietnam"},
+      {"vn", "Vietnam", "Viet Nam"},
       {"vu", "Vanuatu"},
       {"wf", "Wallis and Futuna"},
       {"ws", "Samoa"},
@@ -268,18 +277,52 @@ constexpr CountryName kCountryNames[] = {
 
 char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-}  // namespace
-
-std::string CountryNameOf(std::string_view code) {
+const CountryName* FindCountry(std::string_view code) {
   std::string lowered;
   for (char c : code) lowered += LowerAscii(c);
   const auto* found = std::lower_bound(
       std::begin(kCountryNames), std::end(kCountryNames), lowered,
       [](const CountryName& row, const std::string& wanted) { return row.code < wanted; });
-  if (found != std::end(kCountryNames) && found->code == lowered) return std::string(found->name);
+  return found != std::end(kCountryNames) && found->code == lowered ? found : nullptr;
+}
+
+}  // namespace
+
+std::string CountryNameIn(std::string_view code, const MoCatalogue& translations) {
+  const CountryName* country = FindCountry(code);
+  if (country == nullptr) return CountryNameOf(code);
+  std::string_view name = translations.Find(country->name);
+  if (name.empty() && !country->isoName.empty()) name = translations.Find(country->isoName);
+  return std::string(name.empty() ? country->name : name);
+}
+
+std::string CountryNameOf(std::string_view code) {
+  if (const CountryName* country = FindCountry(code)) return std::string(country->name);
   std::string upper;
   for (char c : code) upper += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
   return upper;
+}
+
+const MoCatalogue& CountryNameTranslations(int language) {
+  // iso-codes' files are some 30 KB; anything far larger is not one.
+  constexpr std::uintmax_t kLargestCatalogue = 4 * 1024 * 1024;
+  static std::mutex mutex;
+  static std::map<int, MoCatalogue> loaded;
+  const std::lock_guard<std::mutex> lock(mutex);
+  const auto found = loaded.find(language);
+  if (found != loaded.end()) return found->second;
+  MoCatalogue catalogue;
+  const LanguageRow* row = FindLanguage(language);
+  if (row != nullptr && !row->catalogue.empty()) {
+    const auto bytes = ReadBoundedFile(CountryNameCataloguePath(row->locale), kLargestCatalogue,
+                                       "country name catalogue");
+    if (bytes.ok()) {
+      if (Result<MoCatalogue> parsed = ParseMoCatalogue(*bytes); parsed.ok()) {
+        catalogue = std::move(*parsed);
+      }
+    }
+  }
+  return loaded.emplace(language, std::move(catalogue)).first->second;
 }
 
 }  // namespace quelmo

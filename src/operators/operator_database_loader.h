@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "base/result.h"
 #include "operators/operator_database.h"
@@ -20,6 +21,11 @@ std::filesystem::path OperatorDatabasePath();
 // Where the file comes from when it is missing, for messages: on Linux the
 // package that provides it.
 std::string OperatorDatabaseSource();
+
+// The system's translations of the country names (iso-codes' gettext domain
+// iso_3166-1) for a locale ("de", "zh_CN"): on Linux under /usr/share/locale,
+// on Windows under locale/ beside the program, where the zip puts them.
+std::filesystem::path CountryNameCataloguePath(std::string_view locale);
 
 // Reads and checks one database file, bounded in size, depth and count; a
 // missing, truncated, malformed or hostile file gives a message naming the

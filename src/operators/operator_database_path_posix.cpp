@@ -18,4 +18,9 @@ std::string OperatorDatabaseSource() {
          "(apt install mobile-broadband-provider-info), or QUELMO_OPERATOR_DATABASE names another copy";
 }
 
+std::filesystem::path CountryNameCataloguePath(std::string_view locale) {
+  return std::filesystem::path("/usr/share/locale") / std::string(locale) / "LC_MESSAGES" /
+         "iso_3166-1.mo";
+}
+
 }  // namespace quelmo

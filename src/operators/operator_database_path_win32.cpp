@@ -35,4 +35,8 @@ std::string OperatorDatabaseSource() {
   return "it comes beside quelmo.exe in the zip, or QUELMO_OPERATOR_DATABASE names another copy";
 }
 
+std::filesystem::path CountryNameCataloguePath(std::string_view locale) {
+  return ProgramFolder() / L"locale" / std::string(locale) / L"LC_MESSAGES" / L"iso_3166-1.mo";
+}
+
 }  // namespace quelmo

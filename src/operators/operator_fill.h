@@ -5,7 +5,10 @@
 // hold as the database gives it is never cut or changed: it is left out and
 // named in a finding, and the user types it instead.
 
+#include <functional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "operators/operator_database.h"
@@ -16,6 +19,10 @@ namespace quelmo {
 struct OperatorFinding {
   std::string key;
   std::string message;  // English, naming the key: "gateway: ..."
+  // The same as a catalogue text with {field} for the key, and the values of
+  // its other placeholders, for the windows' language.
+  std::string_view text;
+  std::vector<std::pair<std::string, std::string>> values;
 };
 
 // Texts are UTF-8 as the database spells them; each one fits its field's
@@ -55,7 +62,16 @@ GprsOperatorFill FillGprsFromOperator(const OperatorProvider& provider);
 // alone for port 80.
 MmsOperatorFill FillMmsFromOperator(const OperatorProvider& provider);
 
-// The findings one per line, for a message.
+// A finding in a language, its field named `field_name`.
+std::string FindingText(const OperatorFinding& finding, int language, std::string_view field_name);
+
+// The findings one per line in English, each naming its key, for the
+// command-line tool.
 std::string FindingLines(const std::vector<OperatorFinding>& findings);
+
+// The findings one per line, for a message: in the language of the windows,
+// each naming its field as `field_name(key)` does (the form's own label).
+std::string FindingLines(const std::vector<OperatorFinding>& findings, int language,
+                         const std::function<std::string(std::string_view key)>& field_name);
 
 }  // namespace quelmo

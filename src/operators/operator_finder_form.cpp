@@ -9,6 +9,8 @@
 #include "operators/operator_finder_controls.h"
 #include "operators/operator_finder_texts.h"
 #include "platform/platform.h"
+#include "text/translate.h"
+#include "text/utf8.h"
 
 namespace quelmo {
 namespace {
@@ -48,7 +50,8 @@ void OperatorFinderForm::Open() {
 
   Result<const OperatorDatabase*> database = source_ ? source_() : Result<const OperatorDatabase*>(nullptr);
   if (!database.ok() || *database == nullptr) {
-    const std::string why = database.ok() ? std::string("none was given") : database.message();
+    const std::string why = database.ok() ? std::string(Translate(language_, "none was given"))
+                                          : database.message();
     view_.SetText(kFinderStatusLabel, OperatorDatabaseUnavailable(why, language_));
     for (const ControlId id : kDatabaseControls) view_.SetEnabled(id, false);
     return;
@@ -60,16 +63,25 @@ void OperatorFinderForm::Open() {
     network2gProblem_ = table.ok() ? std::string() : Network2gTableUnavailable(table.message(), language_);
   }
 
-  std::vector<std::pair<std::string, const OperatorCountry*>> named;
+  // The system's country names in the language, read now that the finder
+  // first needs them.
+  const MoCatalogue& translations = CountryNameTranslations(language_);
+  struct Named {
+    std::string key;  // the order a reader of the language expects
+    std::string name;
+    const OperatorCountry* country;
+  };
+  std::vector<Named> named;
   named.reserve(database_->countries.size());
   for (const OperatorCountry& country : database_->countries) {
-    named.emplace_back(CountryNameOf(country.code), &country);
+    std::string name = CountryNameIn(country.code, translations);
+    named.push_back({SortKey(name), std::move(name), &country});
   }
   std::stable_sort(named.begin(), named.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
+                   [](const Named& a, const Named& b) { return a.key < b.key; });
   std::vector<std::string> names;
   int shown = named.empty() ? -1 : 0;
-  for (const auto& [name, country] : named) {
+  for (const auto& [key, name, country] : named) {
     if (country->code == region_) shown = static_cast<int>(countries_.size());
     names.push_back(name);
     countries_.push_back(country);

@@ -1,6 +1,6 @@
 #pragma once
-// What the "Find operator…" window and its button show: English and Chinese
-// (language code 1); every other language shows English.
+// What the "Find operator…" window and its button show, in the language of a
+// code (text/translate.h).
 
 #include <cstddef>
 #include <string>

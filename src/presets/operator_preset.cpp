@@ -4,6 +4,8 @@
 #include <array>
 
 #include "app/app_state.h"
+#include "operators/country_names.h"
+#include "text/languages.h"
 
 namespace quelmo {
 namespace {
@@ -37,12 +39,58 @@ std::string_view PresetCountryName(std::span<const std::string_view> countries, 
   return countries[static_cast<std::size_t>(country)];
 }
 
+std::string_view PresetCountryCode(std::string_view table_name) {
+  static constexpr struct {
+    std::string_view name;
+    std::string_view code;
+  } kCodes[] = {
+      {"Australia", "au"},    {"Belgium", "be"},        {"Brazil", "br"},
+      {"Bulgaria", "bg"},     {"China", "cn"},          {"Canada", "ca"},
+      {"Cyprus", "cy"},       {"Croatia", "hr"},        {"Ceska republika", "cz"},
+      {"Cayman Islands", "ky"}, {"Deutschland", "de"},  {"Denmark", "dk"},
+      {"Egypt", "eg"},        {"Estonia", "ee"},        {"Finland", "fi"},
+      {"France", "fr"},       {"Greece", "gr"},         {"Hungary", "hu"},
+      {"Italy", "it"},        {"Ireland", "ie"},        {"India", "in"},
+      {"Luxembourg", "lu"},   {"Lithuania", "lt"},      {"Latvia", "lv"},
+      {"Namibia", "na"},      {"Norway", "no"},         {"Netherlands", "nl"},
+      {"New Zealand", "nz"},  {"Oesterreich", "at"},    {"Portugal", "pt"},
+      {"Poland", "pl"},       {"Russia", "ru"},         {"Romania", "ro"},
+      {"switzerland", "ch"},  {"South Africa", "za"},   {"Spain", "es"},
+      {"Slovakia", "sk"},     {"Sweden", "se"},         {"Slovenia", "si"},
+      {"Turkey", "tr"},       {"United States", "us"},  {"United Kingdom", "gb"},
+      {"Ukraine", "ua"},
+  };
+  for (const auto& row : kCodes) {
+    if (row.name == table_name) return row.code;
+  }
+  return {};
+}
+
 std::vector<std::string> PresetCountryNames(std::span<const std::string_view> countries,
                                             int language_index) {
+  // English windows show the table's own names, as the command line takes
+  // them, but with the letters the original wrote in ASCII; every other
+  // language the system's name of the country (iso-codes), read now.
+  const LanguageRow* row = FindLanguage(language_index);
+  const bool table_names = row == nullptr || row->catalogue.empty();
+  const MoCatalogue* translations =
+      table_names ? nullptr : &CountryNameTranslations(language_index);
   std::vector<std::string> names;
   names.reserve(countries.size());
   for (int country = 0; country < static_cast<int>(countries.size()); ++country) {
-    names.emplace_back(PresetCountryName(countries, country, language_index));
+    const std::string_view name = countries[static_cast<std::size_t>(country)];
+    const std::string_view code = PresetCountryCode(name);
+    if (country == kPresetChina && language_index == kChinese) {
+      names.emplace_back(kChinaInChinese);  // whatever the system has
+    } else if (translations != nullptr && !code.empty()) {
+      names.push_back(CountryNameIn(code, *translations));
+    } else if (name == "Oesterreich") {
+      names.emplace_back("Österreich");
+    } else if (name == "Ceska republika") {
+      names.emplace_back("Česká republika");
+    } else {
+      names.emplace_back(name);
+    }
   }
   return names;
 }

@@ -65,8 +65,15 @@ const OperatorPreset* FindPresetOperator(std::span<const OperatorPreset> rows, i
 // other name is the table's own. Empty for a number that is no country.
 std::string_view PresetCountryName(std::span<const std::string_view> countries, int country,
                                    int language_index);
+// The names a form's country list shows: in English the table's own (the
+// command line's) with proper letters ("Österreich"); in every other
+// language the system's name of the country (CountryNameTranslations).
 std::vector<std::string> PresetCountryNames(std::span<const std::string_view> countries,
                                             int language_index);
+
+// The ISO 3166-1 code of a country of the preset tables ("at" for
+// "Oesterreich"); empty for a name no table has.
+std::string_view PresetCountryCode(std::string_view table_name);
 
 // An operator's name in a language: China's in Chinese for language 1, the
 // table's English name otherwise.

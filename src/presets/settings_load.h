@@ -104,21 +104,27 @@ constexpr bool TellsTheUser(FindingKind kind) {
   return kind != FindingKind::kUnusualCameraLanguage;
 }
 
-// How messages name a kind of setting file, and the kind it may be mistaken
-// for: "an" + "MMS setting file", "彩信设置文件".
+// The sentences of Load's refusals for one kind of setting file, in English
+// (the catalogues' keys), each naming the kind (and the kind it may be
+// mistaken for).
 struct SettingFileWords {
-  std::string_view article;
-  std::string_view english;
-  std::string_view chinese;
+  std::string_view wrongSize;  // with {size} and {expected}
+  std::string_view otherKind;
+  std::string_view damaged;
 };
 
-inline constexpr SettingFileWords kMmsFileWords{"an", "MMS setting file", "彩信设置文件"};
-inline constexpr SettingFileWords kGprsFileWords{"a", "GPRS setting file", "GPRS配置文件"};
+inline constexpr SettingFileWords kMmsFileWords{
+    "The file is {size} bytes long; an MMS setting file has {expected} bytes.",
+    "This is not an MMS setting file (it may be a GPRS setting file).",
+    "This is not an intact MMS setting file: its check value or its line ends are wrong."};
+inline constexpr SettingFileWords kGprsFileWords{
+    "The file is {size} bytes long; a GPRS setting file has {expected} bytes.",
+    "This is not a GPRS setting file (it may be an MMS setting file).",
+    "This is not an intact GPRS setting file: its check value or its line ends are wrong."};
 
-// Why a file was refused, in the language (Chinese for 1, English otherwise).
+// Why a file was refused, in the language.
 std::string LoadRefusalReason(const LoadRefusal& refusal, std::size_t expected_size,
-                              const SettingFileWords& kind, const SettingFileWords& other_kind,
-                              int language_index);
+                              const SettingFileWords& kind, int language_index);
 
 // What a finding of a kind means for its field, in the language.
 std::string_view FindingKindText(FindingKind kind, int language_index);

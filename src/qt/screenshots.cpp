@@ -16,6 +16,7 @@
 #include "qt/dialog_adapter.h"
 #include "qt/dialog_window.h"
 #include "qt/hosted_screen.h"
+#include "qt/qt_translations.h"
 
 namespace quelmo {
 namespace {
@@ -66,6 +67,8 @@ Status RenderScreenshots(AppContext& context, const QString& folder) {
     return Error{ErrorCode::kIoError, "cannot make the folder " + folder.toStdString()};
   }
   UnattendedDialogs dialogs;
+  QtTranslations translations;  // Qt's own buttons in the language, as on screen
+  translations.Use(context.state.languageIndex);
   std::string failures;
   const std::string language = LanguageFileCode(context.state.languageIndex);
   for (const auto& [which, name] : kNamedWindows) {

@@ -20,6 +20,7 @@ WindowLoop::~WindowLoop() {
 void WindowLoop::Start() { Open(Next::kLauncher); }
 
 void WindowLoop::Open(Next which) {
+  translations_.Use(context_.state.languageIndex);
   Result<std::unique_ptr<HostedScreen>> screen = HostedScreen::Make(which, context_, dialogs_);
   if (!screen) {
     if (which == Next::kLauncher) {
@@ -39,6 +40,7 @@ void WindowLoop::Open(Next which) {
 
 void WindowLoop::OpenOver(Next which) {
   if (over_ != nullptr) return;
+  translations_.Use(context_.state.languageIndex);
   Result<std::unique_ptr<HostedScreen>> screen =
       HostedScreen::Make(which, context_, dialogs_, &current_->Window(), current_.get());
   if (!screen) {

@@ -12,6 +12,7 @@
 #include "app/app_context.h"
 #include "app/form_logic.h"
 #include "base/result.h"
+#include "qt/qt_translations.h"
 
 namespace quelmo {
 
@@ -50,6 +51,8 @@ class WindowLoop final : public QObject {
 
   AppContext& context_;
   DialogAdapter& dialogs_;
+  // Qt's own buttons follow the language each window opens in.
+  QtTranslations translations_;
   std::unique_ptr<HostedScreen> current_;
   std::unique_ptr<HostedScreen> over_;
   Status outcome_;

@@ -43,7 +43,7 @@ std::unique_ptr<FormLogic> MakeScreen(Next window, FormView& view, AppContext& c
     case Next::kLauncher:
       return std::make_unique<LauncherLogic>(view, context);
     case Next::kAbout:
-      return std::make_unique<AboutLogic>(view);
+      return std::make_unique<AboutLogic>(view, context.state.languageIndex);
     case Next::kCameraForm:
       return std::make_unique<CameraForm>(view, context);
     case Next::kSmtpForm:

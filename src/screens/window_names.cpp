@@ -1,11 +1,16 @@
 #include "screens/window_names.h"
 
+#include <string>
+
+#include "text/languages.h"
+
 namespace quelmo {
 
 std::string LanguageFileCode(int language_index) {
-  static constexpr std::array<const char*, 11> kCodes = {"zh", "en", "de", "fi", "it", "fr",
-                                                         "hu", "sl", "cs", "ja", "lt"};
-  if (language_index >= 1 && language_index <= 11) return kCodes[language_index - 1];
+  // The language part of the row's locale: "zh" for zh_CN, "de" for de.
+  if (const LanguageRow* row = FindLanguage(language_index)) {
+    return std::string(row->locale.substr(0, row->locale.find('_')));
+  }
   return "lang" + std::to_string(language_index);
 }
 

@@ -19,7 +19,8 @@ inline constexpr std::array<std::pair<Next, const char*>, 6> kNamedWindows = {{
     {Next::kSmsForm, "sms"},
 }};
 
-// "zh", "en", "de", ... for the codes 1 to 11; "lang<N>" for any other.
+// "zh", "en", "de", ... for the codes of the language table; "lang<N>" for
+// any other.
 std::string LanguageFileCode(int language_index);
 
 }  // namespace quelmo

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "text/language_code.h"
+#include "text/translate.h"
 
 namespace quelmo {
 namespace {
@@ -20,8 +20,6 @@ bool HasForeignByte(std::string_view number) {
                      [](char c) { return !(c >= '0' && c <= '9') && c != '+'; });
 }
 
-constexpr const char* kCheckNumberChinese = "请检查手机号码是否输入正确";
-constexpr const char* kCheckNumberEnglish = "Please check the phone number";
 
 }  // namespace
 
@@ -38,18 +36,20 @@ std::optional<SmsCheck> FirstFailedSmsCheck(const SmsSettings& settings) {
 }
 
 std::string SmsCheckMessage(SmsCheck check, int language_index) {
-  const bool chinese = language_index == kChinese;
+  const auto text = [language_index](std::string_view english) {
+    return std::string(Translate(language_index, english));
+  };
   switch (check) {
     case SmsCheck::kPhone1:
-      return chinese ? "手机号码1错误" : "Phone No1. Error";
+      return text("Phone No1. Error");
     case SmsCheck::kPhone2Length:
-      return chinese ? "手机号码2错误" : "Phone No2. Error";
+      return text("Phone No2. Error");
     case SmsCheck::kPhone3Length:
-      return chinese ? "手机号码3错误" : "Phone No3. Error";
+      return text("Phone No3. Error");
     case SmsCheck::kPhone2Digits:
     case SmsCheck::kPhone1Digits:
     case SmsCheck::kPhone3Digits:
-      return chinese ? kCheckNumberChinese : kCheckNumberEnglish;
+      return text("Please check the phone number");
   }
   return {};
 }

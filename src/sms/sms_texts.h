@@ -1,7 +1,6 @@
 #pragma once
-// What the SMS form shows, by language code (1 Chinese, 2 English, 3 German,
-// 4 Finnish, 5 Italian, 6 French, 7 Hungarian, 8 Slovenian, 9 Czech,
-// 10 Japanese, 11 Lithuanian); any other code shows English. The captions it
+// What the SMS form shows, in the language of a code (text/translate.h). The
+// captions it
 // shares with the other forms come from the remote-control tables
 // (remote_control_texts.h), so the forms never disagree. Texts are UTF-8.
 
@@ -20,8 +19,7 @@ std::span<const ControlId> SmsTextControls();
 // control.
 std::optional<std::string_view> SmsControlText(ControlId id, int language_index);
 
-// Hints and the confirmation exist in Chinese (code 1) and English (every
-// other code) only. The phone hint's "：" is the full-width colon in both.
+// The phone hint and the confirmation after Save.
 std::string_view SmsPhoneNumberHint(int language_index);
 std::string_view SmsSavedConfirmation(int language_index);
 

@@ -4,7 +4,7 @@
 
 #include "remote_control/sms_control_mode.h"
 #include "smtp/gprs_presets.h"
-#include "text/language_code.h"
+#include "text/translate.h"
 
 namespace quelmo {
 namespace {
@@ -21,27 +21,19 @@ bool LooksLikeAddress(std::string_view text) {
 
 struct GprsCheckText {
   GprsCheck check;
-  const char* chinese;
-  const char* english;
+  std::string_view english;
 };
 
 constexpr GprsCheckText kMessages[] = {
-    // The check-1 message, then why it shows in Auto mode.
-    {GprsCheck::kPresetWithoutApn,
-     "请输入GPRS APN\n此运营商没有内置的接入点，请选择自定义模式并输入接入点。",
-     "Please Input GPRS APN\nThis operator has no built-in access point; choose Customer mode "
-     "and type it in."},
-    {GprsCheck::kApnMissing, "请输入GPRS APN", "Please Input GPRS APN"},
-    {GprsCheck::kSmtpServerMissing, "请输入邮件服务器Smtp地址", "Please Input Smtp Server address"},
-    {GprsCheck::kPortMissing, "请设置邮件服务器端口", "Please Input Port"},
-    {GprsCheck::kSenderMissing, "请输入邮件地址", "Please Input Email"},
-    {GprsCheck::kSenderAddress, "邮件地址错误", "Error email address"},
-    {GprsCheck::kSenderPasswordMissing, "请输入发送者邮箱密码",
-     "Please Input Sender Email Password"},
-    {GprsCheck::kRecipientMissing, "请输入邮件地址", "Please Input Email"},
-    {GprsCheck::kRecipientAddress, "接收人邮件地址地址错误", "Error Receive Email "},
-    {GprsCheck::kSmsControlNeedsPhone, "短信控制已经打开，请输入手机号码",
-     "SMS control is already open，please input Phone No."},
+    {GprsCheck::kApnMissing, "Please Input GPRS APN"},
+    {GprsCheck::kSmtpServerMissing, "Please Input Smtp Server address"},
+    {GprsCheck::kPortMissing, "Please Input Port"},
+    {GprsCheck::kSenderMissing, "Please Input Email"},
+    {GprsCheck::kSenderAddress, "Error email address"},
+    {GprsCheck::kSenderPasswordMissing, "Please Input Sender Email Password"},
+    {GprsCheck::kRecipientMissing, "Please Input Email"},
+    {GprsCheck::kRecipientAddress, "Error Receive Email "},
+    {GprsCheck::kSmsControlNeedsPhone, "SMS control is already open，please input Phone No."},
 };
 
 }  // namespace
@@ -77,8 +69,16 @@ std::optional<GprsCheck> FirstFailedGprsSave(GprsSettings& settings) {
 }
 
 std::string GprsCheckMessage(GprsCheck check, int language_index) {
+  if (check == GprsCheck::kPresetWithoutApn) {
+    // The message of a missing APN, then why it shows in Auto mode.
+    return std::string(Translate(language_index, "Please Input GPRS APN"))
+        .append("\n")
+        .append(Translate(language_index,
+                          "This operator has no built-in access point; choose Customer mode and "
+                          "type it in."));
+  }
   for (const GprsCheckText& text : kMessages) {
-    if (text.check == check) return language_index == kChinese ? text.chinese : text.english;
+    if (text.check == check) return std::string(Translate(language_index, text.english));
   }
   return {};
 }

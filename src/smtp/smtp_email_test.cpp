@@ -3,30 +3,22 @@
 #include "app/app_state.h"
 #include "mail_check/mail_check_texts.h"
 #include "smtp/smtp_controls.h"
+#include "text/translate.h"
 
 namespace quelmo {
 namespace {
 
-constexpr int kChinese = 1;
+constexpr std::string_view kChecking = "Testing the e-mail settings (nothing is sent)...";
+constexpr std::string_view kSending = "Sending the test message...";
+constexpr std::string_view kResult = "E-mail test:";
+constexpr std::string_view kAskSend =
+    "Send a test message with a picture to the recipient ({recipient}) now?";
+constexpr std::string_view kAskPlain =
+    "Go on without encryption? The password would cross the network in the clear.";
 
-struct Texts {
-  const char* english;
-  const char* chinese;
-};
-
-std::string Pick(const Texts& texts, int language) {
-  return language == kChinese ? texts.chinese : texts.english;
+std::string Pick(std::string_view english, int language) {
+  return std::string(Translate(language, english));
 }
-
-constexpr Texts kChecking = {"Testing the e-mail settings (nothing is sent)...",
-                             "正在测试电子邮件设置（不发送任何邮件）……"};
-constexpr Texts kSending = {"Sending the test message...", "正在发送测试邮件……"};
-constexpr Texts kResult = {"E-mail test:", "电子邮件测试："};
-constexpr Texts kAskSend = {"Send a test message with a picture to the recipient (%s) now?",
-                            "现在向收件人 (%s) 发送一封带图片的测试邮件吗？"};
-constexpr Texts kAskPlain = {
-    "Go on without encryption? The password would cross the network in the clear.",
-    "不加密继续吗？密码将以明文在网络上传输。"};
 
 std::string StepLine(const MailStepResult& step, int language) {
   return MailStepName(step.step, language) + ": " + MailVerdictText(step, language);
@@ -125,8 +117,8 @@ void SmtpEmailTest::Finished(const std::shared_ptr<State>& state, const MailChec
   // Ready to send with a caveat (no password asked for) may still send.
   if (!report.steps.empty() && report.steps.back().verdict == MailVerdict::kReadyToSend &&
       !state->send) {
-    std::string question = Pick(kAskSend, state->language);
-    question.replace(question.find("%s"), 2, state->account.recipientEmail);
+    const std::string question = FillIn(Translate(state->language, kAskSend),
+                                         {{"recipient", state->account.recipientEmail}});
     if (state->view.AskYesNo(text + "\n" + question)) {
       Run(state, state->account, /*send=*/true, state->allowPlain);
     }

@@ -243,18 +243,28 @@ std::unique_ptr<FormLogic> SmtpForm::MakeWindowOver(Next which, FormView& view) 
   return MakeOperatorFinder(which, view, context_, *this);
 }
 
+std::string SmtpForm::OperatorFieldName(std::string_view key) const {
+  for (const OperatorValueField& field : kOperatorValueFields) {
+    if (field.key != key) continue;
+    for (const ControlCaption& caption : SmtpCaptions(language_)) {
+      if (caption.id == field.label) return std::string(caption.text);
+    }
+  }
+  return std::string(key);
+}
+
+std::string SmtpForm::OperatorFindingLines(const std::vector<OperatorFinding>& findings) const {
+  return FindingLines(findings, language_,
+                      [this](std::string_view key) { return OperatorFieldName(key); });
+}
+
 OperatorPreview SmtpForm::PreviewOperator(const OperatorProvider& provider) const {
   const GprsOperatorFill fill = FillGprsFromOperator(provider);
-  const std::vector<ControlCaption> captions = SmtpCaptions(language_);
   OperatorPreview preview;
   for (const OperatorValueField& field : kOperatorValueFields) {
-    std::string label(field.key);
-    for (const ControlCaption& caption : captions) {
-      if (caption.id == field.label) label = caption.text;
-    }
-    preview.rows.push_back({std::move(label), fill.values.*field.value});
+    preview.rows.push_back({OperatorFieldName(field.key), fill.values.*field.value});
   }
-  preview.findings = FindingLines(fill.findings);
+  preview.findings = OperatorFindingLines(fill.findings);
   return preview;
 }
 
@@ -267,7 +277,7 @@ void SmtpForm::ApplyOperator(const OperatorProvider& provider) {
   }
   for (const OperatorValueField& field : kOperatorValueFields) Show(field.edit, fill.values.*field.value);
   if (fill.findings.empty()) return;
-  view_.ShowMessage(OperatorValuesNotTaken(FindingLines(fill.findings), language_));
+  view_.ShowMessage(OperatorValuesNotTaken(OperatorFindingLines(fill.findings), language_));
   for (const OperatorValueField& field : kOperatorValueFields) {
     if (field.key == fill.findings.front().key) view_.FocusAndSelectAll(field.edit);
   }
@@ -344,7 +354,7 @@ void SmtpForm::Save() {
 }
 
 void SmtpForm::Load() {
-  const std::optional<std::string> chosen = view_.ChooseFile(kGprsLoadFilter);
+  const std::optional<std::string> chosen = view_.ChooseFile(LoadFileFilter(language_));
   if (!chosen || chosen->empty()) return;
   const std::string& path = *chosen;
   // A file that cannot be used changes nothing, the loaded path included.
@@ -356,8 +366,8 @@ void SmtpForm::Load() {
   }
   const LoadOutcome<GprsSettings, GprsField> loaded = LoadGprsSettings(*bytes);
   if (const auto* refusal = std::get_if<LoadRefusal>(&loaded)) {
-    const std::string reason = LoadRefusalReason(*refusal, kGprsFileSize, kGprsFileWords,
-                                                 kMmsFileWords, language_);
+    const std::string reason =
+        LoadRefusalReason(*refusal, kGprsFileSize, kGprsFileWords, language_);
     view_.ShowMessage(LoadFailedMessage(path, reason, language_), MessageIcon::kWarning);
     return;
   }

@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/app_context.h"
@@ -22,13 +23,11 @@
 #include "smtp/gprs_load.h"
 #include "smtp/gprs_settings.h"
 #include "smtp/smtp_controls.h"
+#include "operators/operator_fill.h"
 #include "operators/operator_target.h"
 #include "smtp/smtp_email_test.h"
 
 namespace quelmo {
-
-
-inline constexpr const char* kGprsLoadFilter = "Quelmo Files (*.dat)|*.dat|All Files (*.*)|*.*||";
 
 class SmtpForm final : public FormLogic, public OperatorTarget {
  public:
@@ -47,6 +46,9 @@ class SmtpForm final : public FormLogic, public OperatorTarget {
   void ApplyOperator(const OperatorProvider& provider) override;
 
  private:
+  // The form's label of a value the operator database fills, by its key.
+  std::string OperatorFieldName(std::string_view key) const;
+  std::string OperatorFindingLines(const std::vector<OperatorFinding>& findings) const;
   // What Save would write, in the file's code page, before the preset step
   // and the checks; an error names a text GBK cannot hold. The texts and
   // lists as they stand.

@@ -1,11 +1,8 @@
 #pragma once
-// What the SMTP/GPRS form shows, by language code (1 Chinese, 2 English,
-// 3 German, 4 Finnish, 5 Italian, 6 French, 7 Hungarian, 8 Slovenian,
-// 9 Czech, 10 Japanese, 11 Lithuanian); any other code shows English. Texts
-// are UTF-8. The captions, the SMS control list and its hint that this form
-// shares with the others come from the remote-control tables
-// (remote_control_texts.h); hints and messages exist in Chinese (1) and
-// English only.
+// What the SMTP/GPRS form shows, in the language of a code
+// (text/translate.h). Texts are UTF-8. The captions, the SMS control list and
+// its hint that this form shares with the others come from the
+// remote-control texts (remote_control_texts.h).
 
 #include <string>
 #include <string_view>

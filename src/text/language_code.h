@@ -1,6 +1,7 @@
 #pragma once
-// The language codes of every text in windows, messages and files. The
-// camera stores the same numbers, so they never change.
+// The language codes of the camera's languages. The camera stores the same
+// numbers, so they never change; the windows' languages are the rows of
+// text/languages.h, which use the same codes.
 
 namespace quelmo {
 
@@ -18,16 +19,8 @@ enum LanguageCode : int {
   kLithuanian = 11,
 };
 
+// The camera's own languages: what a setting file may tell it.
 inline constexpr int kFirstLanguage = kChinese;
 inline constexpr int kLastLanguage = kLithuanian;
-inline constexpr int kLanguageCount = kLastLanguage - kFirstLanguage + 1;
-
-// The code whose texts a language index shows: itself for 1..11, else
-// English. A stored code outside the range is kept, so only what is shown
-// falls back.
-constexpr int ShownLanguage(int language_index) {
-  return language_index >= kFirstLanguage && language_index <= kLastLanguage ? language_index
-                                                                             : kEnglish;
-}
 
 }  // namespace quelmo

@@ -61,4 +61,37 @@ std::string DescribeByte(std::string_view bytes, std::size_t position) {
   return std::string(hex) + " at byte " + std::to_string(position);
 }
 
+std::string SortKey(std::string_view text) {
+  // The base letter of U+00C0..U+017F; '*' and '/' stand for x and the
+  // division sign, which are no letters.
+  static constexpr std::string_view kLatin1 =
+      "AAAAAAACEEEEIIIIDNOOOOO*OUUUUYTsaaaaaaaceeeeiiiidnooooo/ouuuuyty";
+  static constexpr std::string_view kExtendedA =
+      "AaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGgGgGgHhHhIiIiIiIiIiIiJjKkkLlLlLlLlLlNnNnNnnNnOoOoOoOoRrRrRr"
+      "SsSsSsSsTtTtTtUuUuUuUuUuUuWwYyYZzZzZzs";
+  static_assert(kLatin1.size() == 0x100 - 0xC0 && kExtendedA.size() == 0x180 - 0x100);
+  std::string key;
+  key.reserve(text.size());
+  std::size_t position = 0;
+  while (position < text.size()) {
+    const std::optional<Utf8Character> character = DecodeUtf8At(text, position);
+    const std::size_t length = character ? character->length : 1;
+    char letter = 0;
+    if (character && character->codePoint < 0x80) {
+      letter = static_cast<char>(character->codePoint);
+    } else if (character && character->codePoint >= 0xC0 && character->codePoint < 0x100) {
+      letter = kLatin1[character->codePoint - 0xC0];
+    } else if (character && character->codePoint >= 0x100 && character->codePoint < 0x180) {
+      letter = kExtendedA[character->codePoint - 0x100];
+    }
+    if (letter != 0) {
+      key += (letter >= 'A' && letter <= 'Z') ? static_cast<char>(letter - 'A' + 'a') : letter;
+    } else {
+      key.append(text.substr(position, length));
+    }
+    position += length;
+  }
+  return key;
+}
+
 }  // namespace quelmo

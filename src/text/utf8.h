@@ -30,4 +30,10 @@ std::string DescribeCharacter(std::string_view text, std::size_t position);
 // "0xFF at byte 3", for messages about bytes that are not text.
 std::string DescribeByte(std::string_view bytes, std::size_t position);
 
+// A key that sorts names in Latin letters as readers expect: case ignored,
+// and a letter with an accent (Latin-1 and Latin Extended-A: "Ä", "č", "ő")
+// beside its base letter, so that "Österreich" sorts among the O's. Other
+// characters keep their bytes; bytes that are not UTF-8 are kept as they are.
+std::string SortKey(std::string_view text);
+
 }  // namespace quelmo

@@ -72,7 +72,8 @@ Result<std::unique_ptr<HostedDialog>> HostedDialog::Make(Next which, AppContext&
   }
   dialog->fitter_ = std::make_unique<NativeTextFitter>(window, dialog->layout_);
   dialog->fit_pending_ = true;  // the template's own texts
-  dialog->view_ = std::make_unique<NativeFormView>(window, dialog->layout_, dialogs);
+  dialog->view_ = std::make_unique<NativeFormView>(window, dialog->layout_, dialogs,
+                                                   context.state.languageIndex);
   HostedDialog* self = dialog.get();
   dialog->view_->SetOnTextsChanged([self](HWND control) { self->TextsChanged(control); });
   dialog->logic_ = beneath != nullptr

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "text/translate.h"
 #include "win32/wide_text.h"
 
 namespace quelmo {
@@ -25,8 +26,9 @@ std::wstring WindowText(HWND window) {
   return text;
 }
 
-NativeFormView::NativeFormView(HWND dialog, const DialogTemplate& layout, NativeDialogs& dialogs)
-    : dialog_(dialog), layout_(layout), dialogs_(dialogs) {
+NativeFormView::NativeFormView(HWND dialog, const DialogTemplate& layout, NativeDialogs& dialogs,
+                               int language)
+    : dialog_(dialog), layout_(layout), dialogs_(dialogs), language_(language) {
   for (const ControlTemplate& control : layout_.controls) {
     if (control.id <= 0) continue;
     if (control.kind == ControlKind::kEdit || control.kind == ControlKind::kDropdownCombo) {
@@ -219,7 +221,10 @@ void NativeFormView::ShowMessage(std::string_view text, MessageIcon icon) {
 bool NativeFormView::AskYesNo(std::string_view text) { return dialogs_.AskYesNo(dialog_, text); }
 
 void NativeFormView::ShowProgress(std::string_view text) {
-  if (progress_ == nullptr) progress_ = std::make_unique<ProgressDialog>(dialog_);
+  if (progress_ == nullptr) {
+    progress_ =
+        std::make_unique<ProgressDialog>(dialog_, std::string(Translate(language_, "Cancel")));
+  }
   progress_->Show(text);
 }
 

@@ -22,7 +22,9 @@ namespace quelmo {
 
 class NativeFormView final : public FormView {
  public:
-  NativeFormView(HWND dialog, const DialogTemplate& layout, NativeDialogs& dialogs);
+  // `language` is the code of the windows' language, for the texts the view
+  // adds itself (the progress window's Cancel).
+  NativeFormView(HWND dialog, const DialogTemplate& layout, NativeDialogs& dialogs, int language);
 
   void SetTitle(std::string_view text) override;
   void SetText(ControlId id, std::string_view text) override;
@@ -75,6 +77,7 @@ class NativeFormView final : public FormView {
   int quiet_ = 0;
   std::function<void(HWND)> on_texts_changed_;
   std::unique_ptr<ProgressDialog> progress_;
+  int language_;
 };
 
 // The text of a window, whole.

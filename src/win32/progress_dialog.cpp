@@ -45,6 +45,7 @@ void ProgressDialog::Show(std::string_view text) {
                                          reinterpret_cast<LPCDLGTEMPLATEW>(bytes.data()), owner_,
                                          Procedure, reinterpret_cast<LPARAM>(this));
     if (window_ == nullptr) return;
+    SetDlgItemTextW(window_, kIdCancel, Wide(cancel_).c_str());
   }
   SetDlgItemTextW(window_, kTextId, WithCrLf(text).c_str());
   if (!IsWindowVisible(window_)) ShowWindow(window_, SW_SHOW);

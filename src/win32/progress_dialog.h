@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "win32/win32_api.h"
 
@@ -13,7 +14,8 @@ namespace quelmo {
 
 class ProgressDialog {
  public:
-  explicit ProgressDialog(HWND owner) : owner_(owner) {}
+  // `cancel` is the Cancel button's text, in the language of the windows.
+  ProgressDialog(HWND owner, std::string cancel) : owner_(owner), cancel_(std::move(cancel)) {}
   ~ProgressDialog();
   ProgressDialog(const ProgressDialog&) = delete;
   ProgressDialog& operator=(const ProgressDialog&) = delete;
@@ -29,6 +31,7 @@ class ProgressDialog {
   void Cancelled();
 
   HWND owner_;
+  std::string cancel_;
   HWND window_ = nullptr;
 };
 

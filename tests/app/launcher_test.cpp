@@ -10,18 +10,17 @@ namespace quelmo {
 namespace {
 
 constexpr std::uint16_t kEnglishUs = 0x0409;
-constexpr std::uint16_t kChinesePrc = 0x0804;
+
+const std::vector<std::string> kElevenLanguages = {
+    "中文", "English", "Deutsch", "Suomi", "Italiano", "Français",
+    "Magyar", "Slovenščina", "Čeština", "日本語", "Lietuvių"};
 
 // A run's shared state and stored key, with launchers opened over it.
 class LauncherTest : public testing::Test {
  protected:
   LauncherTest() { backend_.SetKeyExists(true); }  // start-up has made it
 
-  void Settle(int language_index, bool chinese_chosen = false, bool system_is_chinese = false) {
-    state_.languageIndex = language_index;
-    state_.chineseChosen = chinese_chosen;
-    state_.systemIsChinese = system_is_chinese;
-  }
+  void Settle(int language_index) { state_.languageIndex = language_index; }
 
   // A fresh launcher, as after start-up or a form's Exit.
   void OpenLauncher() {
@@ -50,75 +49,56 @@ TEST_F(LauncherTest, EnglishOpeningShowsTitleTextsAndBothLists) {
   EXPECT_EQ(View().Text(kLauncherCameraButton), "Camera Setting");
   EXPECT_EQ(View().Text(kLauncherSmtpButton), "GPRS Setting");
   EXPECT_EQ(View().Text(kLauncherLanguageLabel), "Select Language");
-  EXPECT_EQ(LanguageEntries(), (std::vector<std::string>{"Chinese", "English", "Deutsch"}));
+  EXPECT_EQ(LanguageEntries(), kElevenLanguages);
   EXPECT_EQ(LanguageSelection(), 1);
   EXPECT_EQ(View().Items(kLauncherModelList), (std::vector<std::string>{"Quelmo K300X"}));
   EXPECT_EQ(View().Selection(kLauncherModelList), 0);
   EXPECT_EQ(launcher_->SystemMenuEntry(), "CopyRight");
 }
 
-TEST_F(LauncherTest, ChineseOnAChineseSystemShowsChineseTextsAndEntry) {
-  Settle(1, false, true);
+// Every language is listed by its own name whatever the windows show, and
+// selected when it is the one stored.
+TEST_F(LauncherTest, EveryLanguageIsListedAndSelectedByItsOwnName) {
+  for (int code = 1; code <= 11; ++code) {
+    Settle(code);
+    OpenLauncher();
+    EXPECT_EQ(LanguageEntries(), kElevenLanguages) << code;
+    EXPECT_EQ(LanguageSelection(), code - 1) << code;
+    EXPECT_EQ(View().SelectedText(kLauncherLanguageList), kElevenLanguages[code - 1]);
+  }
+  Settle(1);
   OpenLauncher();
   EXPECT_EQ(View().Text(kLauncherVersionLabel), "程序版本:1.0.005");
   EXPECT_EQ(View().Text(kLauncherCameraButton), "相机设置");
   EXPECT_EQ(View().Text(kLauncherModelLabel), "机器型号");
-  EXPECT_EQ(LanguageEntries()[0], "中文");
-  EXPECT_EQ(LanguageSelection(), 0);
 }
 
-TEST_F(LauncherTest, ChineseChosenElsewhereShowsEnglishWithChineseSelected) {
-  Settle(2, true);
-  OpenLauncher();
-  EXPECT_EQ(View().Text(kLauncherCameraButton), "Camera Setting");
-  EXPECT_EQ(LanguageEntries()[0], "Chinese");
-  EXPECT_EQ(LanguageSelection(), 0);
-}
-
-TEST_F(LauncherTest, LanguagesWithoutAnEntryLeaveTheListUnselected) {
-  Settle(5);
-  OpenLauncher();
-  EXPECT_EQ(View().Text(kLauncherCameraButton), "Setup camera");
-  EXPECT_EQ(View().Text(kLauncherMmsButton), "impost. MMS");
-  EXPECT_EQ(View().Text(kLauncherSmtpButton), "GPRS Setting");
-  EXPECT_EQ(LanguageSelection(), -1);
-
+TEST_F(LauncherTest, CodesNoRowHasShowEnglishAndNoSelection) {
   for (const int code : {12, 0, -3, 65535}) {
     Settle(code);
     OpenLauncher();
     EXPECT_EQ(View().Text(kLauncherCameraButton), "Camera Setting") << code;
     EXPECT_EQ(View().Text(kLauncherVersionLabel), "Version:1.0.005") << code;
     EXPECT_EQ(LanguageSelection(), -1) << code;
+    EXPECT_EQ(state_.cameraLanguage(), code) << "a stored code is written as it is";
   }
 }
 
-TEST_F(LauncherTest, PickingChineseOnAChineseSystemTurnsEverythingChinese) {
-  Settle(2, false, true);
+// Picking a language shows it at once, on any system, and stores its code;
+// the files tell the camera the same code.
+TEST_F(LauncherTest, PickingEachLanguageShowsItAndStoresItsCode) {
   OpenLauncher();
+  for (int position = 0; position < 11; ++position) {
+    View().Pick(kLauncherLanguageList, position);
+    EXPECT_EQ(state_.languageIndex, position + 1);
+    EXPECT_EQ(state_.cameraLanguage(), position + 1);
+    EXPECT_EQ(backend_.Dword("language"), static_cast<std::uint32_t>(position + 1));
+    EXPECT_EQ(LanguageSelection(), position);
+    EXPECT_EQ(View().Text(kLauncherCameraButton),
+              LauncherTextsFor(position + 1).cameraButton);
+  }
   View().Pick(kLauncherLanguageList, 0);
-  EXPECT_EQ(state_.languageIndex, 1);
-  EXPECT_TRUE(state_.chineseChosen);
-  EXPECT_EQ(LanguageEntries()[0], "中文");
-  EXPECT_EQ(LanguageSelection(), 0);
   EXPECT_EQ(View().Text(kLauncherSmsButton), "短信设置");
-  EXPECT_EQ(backend_.Dword("language"), 1u);
-}
-
-TEST_F(LauncherTest, PickingChineseThenEnglishElsewhere) {
-  OpenLauncher();
-  View().Pick(kLauncherLanguageList, 0);
-  EXPECT_EQ(state_.languageIndex, 2);
-  EXPECT_TRUE(state_.chineseChosen);
-  EXPECT_EQ(state_.cameraLanguage(), 1);
-  EXPECT_EQ(LanguageEntries()[0], "Chinese");
-  EXPECT_EQ(LanguageSelection(), 0);
-  EXPECT_EQ(backend_.Dword("language"), 1u);
-
-  View().Pick(kLauncherLanguageList, 1);
-  EXPECT_EQ(state_.languageIndex, 2);
-  EXPECT_FALSE(state_.chineseChosen);
-  EXPECT_EQ(LanguageSelection(), 1);
-  EXPECT_EQ(backend_.Dword("language"), 2u);
 }
 
 TEST_F(LauncherTest, GermanPickedSurvivesIntoTheNextLauncher) {
@@ -167,34 +147,11 @@ TEST_F(LauncherTest, ButtonsOpenFormsAndEndingTheLauncherQuits) {
   EXPECT_EQ(launcher_->SystemCommand(0xF060), Next::kStay);
 }
 
-struct ExpectedTexts {
-  int code;
-  std::vector<std::string> texts;  // buttons 1000..1003, labels 1078, 1079, version
-};
-
-std::vector<std::string> AsList(const LauncherTexts& t) {
-  return {t.cameraButton, t.mmsButton,  t.gprsButton,  t.smsButton,
-          t.languageLabel, t.modelLabel, t.versionLabel};
-}
-
-TEST(LauncherTexts, EachLanguageTakesItsOwnTextsAndEnglishForTheRest) {
-  const ExpectedTexts expected[] = {
-      {3, {"Kamera Einstellungen", "MMS Einstellungen", "GPRS Einstellungen", "SMS Einstellungen",
-           "Select Language", "Camera Model", "Version:1.0.005"}},
-      {4, {"kamera-asetukset", "MMS valikot", "GPRS Setting", "SMS Setting", "Select Language",
-           "Camera Model", "Version:1.0.005"}},
-      {8, {"Nast. kamere", "Nastavi MMS", "GPRS nastavitve", "SMS nastavitve", "Select Language",
-           "Model Kamera", "Version:1.0.005"}},
-      {9, {"Nastaveni", "Nastaveni MMS", "Nastaveni GPRS", "SMS Setting", "Zvolit Jazyk",
-           "Fotopast Model", "Version:1.0.005"}},
-      {10, {"本体設定", "MMS設定", "GPRS 設定", "SMS Setting", "Select Language", "Camera Model",
-            "Version:1.0.005"}},
-      {11, {" Kameros nustat.", "MMS nustat.", "GPRS nustat.", "SMS Setting", "Select Language",
-            "Camera Model", "Version:1.0.005"}},
-  };
-  for (const ExpectedTexts& language : expected) {
-    EXPECT_EQ(AsList(LauncherTextsFor(language.code)), language.texts) << language.code;
-  }
+TEST(LauncherTexts, TheFourButtonsAreToldApartFromTheFormsLabels) {
+  // Japanese names the MMS form's mode label differently from the button.
+  EXPECT_EQ(LauncherTextsFor(10).mmsButton, "MMS設定");
+  EXPECT_EQ(LauncherTextsFor(3).cameraButton, "Kamera Einstellungen");
+  EXPECT_EQ(LauncherTextsFor(2).versionLabel, "Version:1.0.005");
 }
 
 }  // namespace

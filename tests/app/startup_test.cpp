@@ -20,8 +20,6 @@ TEST(StartUp, FirstRunOnAnEnglishSystemCreatesTheKeyAndStoresEveryDefault) {
   const AppState state = Start(backend, kEnglishUs);
 
   EXPECT_EQ(state.languageIndex, 2);
-  EXPECT_FALSE(state.chineseChosen);
-  EXPECT_FALSE(state.systemIsChinese);
   EXPECT_EQ(state.modelIndex, 1);
   EXPECT_EQ(state.tvMode, 0);
   EXPECT_EQ(backend.Dword("language"), 2u);
@@ -38,8 +36,6 @@ TEST(StartUp, FirstRunLanguageFollowsTheSystemGermanOnlyForLiechtenstein) {
   EXPECT_EQ(Start(germany, 0x0407).languageIndex, 2);
   const AppState chinese = Start(china, kChinesePrc);
   EXPECT_EQ(chinese.languageIndex, 1);
-  EXPECT_TRUE(chinese.systemIsChinese);
-  EXPECT_FALSE(chinese.chineseChosen);
   EXPECT_EQ(china.Dword("language"), 1u);
 }
 
@@ -51,20 +47,15 @@ TEST(StartUp, KeyWithoutLanguageUsesTheSystemDefaultWithoutStoringIt) {
   EXPECT_EQ(backend.Dword("model"), 1u);
 }
 
-TEST(StartUp, StoredChineseOnAnotherSystemShowsEnglishButWritesChinese) {
-  FakePreferenceBackend backend;
-  backend.PutDword("language", 1);
-  const AppState state = Start(backend, kEnglishUs);
-  EXPECT_EQ(state.languageIndex, 2);
-  EXPECT_TRUE(state.chineseChosen);
-  EXPECT_EQ(state.cameraLanguage(), 1);
-  EXPECT_EQ(backend.Dword("language"), 1u);
-
-  FakePreferenceBackend prc;
-  prc.PutDword("language", 1);
-  const AppState on_prc = Start(prc, kChinesePrc);
-  EXPECT_EQ(on_prc.languageIndex, 1);
-  EXPECT_FALSE(on_prc.chineseChosen);
+TEST(StartUp, StoredChineseShowsChineseOnAnySystem) {
+  for (const std::uint16_t system : {kEnglishUs, kChinesePrc}) {
+    FakePreferenceBackend backend;
+    backend.PutDword("language", 1);
+    const AppState state = Start(backend, system);
+    EXPECT_EQ(state.languageIndex, 1) << system;
+    EXPECT_EQ(state.cameraLanguage(), 1) << system;
+    EXPECT_EQ(backend.Dword("language"), 1u) << system;
+  }
 }
 
 TEST(StartUp, StoredCodesAreTakenUnchangedEvenOutsideTheKnownLanguages) {

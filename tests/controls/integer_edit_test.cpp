@@ -90,7 +90,7 @@ TEST(IntegerEditTest, NoNumberIsSaidOnLeavingAndStopsAWrite) {
   } cases[] = {
       {RangeWording::kProgram, kEnglish, "", "Please enter an integer."},
       {RangeWording::kProgram, kEnglish, "-", "Please enter an integer."},
-      {RangeWording::kFramework, kGerman, "-", "Please enter an integer."},
+      {RangeWording::kFramework, kEnglish, "-", "Please enter an integer."},
       {RangeWording::kFramework, kChinese, "", "请键入一个整数。"},
       {RangeWording::kProgram, kChinese, "", "请键入一个整数。"},
       {RangeWording::kProgram, kEnglish, "7", ""},

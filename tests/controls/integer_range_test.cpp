@@ -9,11 +9,16 @@ namespace {
 
 constexpr ControlId kTimeLapseMinutes = 1039;
 
-TEST(IntegerRangeMessage, ChineseForLanguageOneEnglishForEveryOtherCode) {
+TEST(IntegerRangeMessage, InTheLanguageWithBothBounds) {
   EXPECT_EQ(IntegerRangeMessage(0, 59, 1), "请输入一个介于0和59之间的值!");
   EXPECT_EQ(IntegerRangeMessage(0, 59, 2), "Please enter an integer between 0 and 59!");
-  EXPECT_EQ(IntegerRangeMessage(0, 99, 10), "Please enter an integer between 0 and 99!");
   EXPECT_EQ(IntegerRangeMessage(-5, 12, 12), "Please enter an integer between -5 and 12!");
+  for (int language = 3; language <= 11; ++language) {
+    const std::string message = IntegerRangeMessage(-5, 99, language);
+    EXPECT_NE(message.find("-5"), std::string::npos) << language;
+    EXPECT_NE(message.find("99"), std::string::npos) << language;
+    EXPECT_NE(message, IntegerRangeMessage(-5, 99, 2)) << language;
+  }
 }
 
 TEST(CheckIntegerRange, BoundsAreInclusiveAndPassSilently) {

@@ -72,12 +72,20 @@ TEST(MmsChecksTest, FirstFailedCheckInOrder) {
 TEST(MmsChecksTest, MessagesByLanguage) {
   EXPECT_EQ(MmsCheckMessage(MmsCheck::kApnMissing, 2), "Error MMS APN ");
   EXPECT_EQ(MmsCheckMessage(MmsCheck::kApnMissing, 1), "彩信APN 错误");
-  EXPECT_EQ(MmsCheckMessage(MmsCheck::kGatewayWithoutDot, 7), "Error MMS GateWay");
-  EXPECT_EQ(MmsCheckMessage(MmsCheck::kSmsControlNeedsPhone, 10),
+  EXPECT_EQ(MmsCheckMessage(MmsCheck::kGatewayWithoutDot, 2), "Error MMS GateWay");
+  EXPECT_EQ(MmsCheckMessage(MmsCheck::kSmsControlNeedsPhone, 2),
             "SMS control is already open\xEF\xBC\x8Cplease input Phone No.");
+  // Every language has its own words for every check.
+  for (int language = 3; language <= 11; ++language) {
+    EXPECT_NE(MmsCheckMessage(MmsCheck::kSmsControlNeedsPhone, language),
+              MmsCheckMessage(MmsCheck::kSmsControlNeedsPhone, 2))
+        << language;
+  }
+  // Without built-in parameters: the URL message, then what to do, in the language.
+  EXPECT_EQ(MmsCheckMessage(MmsCheck::kPresetWithoutData, 1).rfind("彩信网址错误\n", 0), 0u);
   EXPECT_EQ(MmsCheckMessage(MmsCheck::kSmsControlNeedsPhone, 1),
             "短信控制已经打开\xEF\xBC\x8C请设置手机号码");
-  EXPECT_EQ(MmsCheckMessage(MmsCheck::kNoRecipient, 2), "Please input phone number or recieve email");
+  EXPECT_EQ(MmsCheckMessage(MmsCheck::kNoRecipient, 2), "Please input phone number or receive email");
 }
 
 }  // namespace

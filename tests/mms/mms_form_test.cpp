@@ -165,7 +165,7 @@ TEST_F(MmsFormTest, SaveChecksInOrder) {
       {"a letter first", kMmsAuto, "x13800138000", "", 5, "",
        "Only numbers(+) are allowed phone number"},
       {"four digits", kMmsAuto, "1380", "", 5, "", "Phone number error"},
-      {"no recipient", kMmsAuto, "", "", 5, "", "Please input phone number or recieve email"},
+      {"no recipient", kMmsAuto, "", "", 5, "", "Please input phone number or receive email"},
       {"e-mail only, SMS control off", kMmsAuto, "", "a@b.cz", 5, "", ""},
       {"e-mail only, SMS control on", kMmsAuto, "", "a@b.cz", 0, "",
        "SMS control is already open\xEF\xBC\x8Cplease input Phone No."},

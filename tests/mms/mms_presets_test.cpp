@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -137,7 +138,7 @@ TEST(MmsPresetsTest, OfferedRowsWithDataKeepTheCamerasRules) {
                                    "Slovenia / Izi Mobil", "United States / T-Mobile"));
 }
 
-TEST(MmsPresetsTest, ListsFollowTheLanguageOnlyForChina) {
+TEST(MmsPresetsTest, CountriesFollowTheLanguageOperatorsOnlyForChina) {
   const struct {
     int language;
     const char* china;
@@ -145,15 +146,27 @@ TEST(MmsPresetsTest, ListsFollowTheLanguageOnlyForChina) {
   } cases[] = {
       {1, "中国", {"中国移动", "中国联通"}},
       {2, "China", {"China Mobile", "China Unicom"}},
-      {10, "China", {"China Mobile", "China Unicom"}},
+      {10, nullptr, {"China Mobile", "China Unicom"}},
       {0, "China", {"China Mobile", "China Unicom"}},
   };
   for (const auto& c : cases) {
     const std::vector<std::string> countries = MmsCountryNames(c.language);
     ASSERT_EQ(countries.size(), 43u);
-    EXPECT_EQ(countries[4], c.china);
-    EXPECT_EQ(countries[41], "United Kingdom");
+    if (c.china != nullptr) EXPECT_EQ(countries[4], c.china);
     EXPECT_EQ(MmsOperatorNames(kMmsChina, c.language), c.china_operators);
+  }
+  // English windows: the table's names, with the letters the original wrote in ASCII.
+  const std::vector<std::string> english = MmsCountryNames(2);
+  EXPECT_EQ(english[41], "United Kingdom");
+  EXPECT_EQ(english[28], "Österreich");
+  EXPECT_EQ(english[8], "Česká republika");
+  EXPECT_EQ(english[10], "Deutschland");
+  // Other languages name the countries as the system's iso-codes do.
+  if (std::ifstream("/usr/share/locale/de/LC_MESSAGES/iso_3166-1.mo")) {
+    const std::vector<std::string> german = MmsCountryNames(3);
+    EXPECT_EQ(german[28], "Österreich");
+    EXPECT_EQ(german[41], "Vereinigtes Königreich");
+    EXPECT_EQ(german[4], "China");
   }
   EXPECT_THAT(MmsOperatorNames(41, 1),
               ElementsAre("Vodafone", "O2", "O2 Payandgo", "Orange", "Three"));

@@ -29,37 +29,32 @@ TEST(MmsTextsTest, EveryControlHasATextAndUnknownCodesShowEnglish) {
   EXPECT_FALSE(MmsControlText(kMmsUrlEdit, 2).has_value());
 }
 
-TEST(MmsTextsTest, ListsByLanguage) {
-  const struct {
-    int language;
-    std::vector<std::string> sms;
-    std::vector<std::string> modes;
-    const char* placeholder;
-  } cases[] = {
-      {1, {"打开", "5 分钟", "30 分钟", "1 小时", "2 小时", "关闭"}, {"厂家设置", "客户自定义"}, "自定义"},
-      {2, {"On", "5 Min", "30 Min", "1 Hour", "2 Hour", "Off"}, {"Auto", "Customer"}, "Customer"},
-      {3, {"Ein", "5 Min", "30 Min", "1 Hour", "2 Hour", "Aus"}, {"Auto", "Manuell"}, "Customer"},
-      {9, {"On", "5 Min", "30 Min", "1 Hour", "2 Hour", "Vypnuto"}, {"Automaticky", "Rucne"}, "Customer"},
-      {11, {"On", "5 Min", "30 Min", "1 Hour", "2 Hour", "NE"}, {"Auto", "Customer"}, "Customer"},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(SmsControlEntries(c.language), c.sms) << c.language;
-    EXPECT_EQ(MmsModeEntries(c.language), c.modes) << c.language;
-    EXPECT_EQ(MmsCustomerPlaceholder(c.language), c.placeholder) << c.language;
+TEST(MmsTextsTest, ListsKeepTheirEntriesInEveryLanguage) {
+  EXPECT_EQ(SmsControlEntries(2),
+            (std::vector<std::string>{"On", "5 Min", "30 Min", "1 Hour", "2 Hour", "Off"}));
+  EXPECT_EQ(MmsModeEntries(2), (std::vector<std::string>{"Auto", "Customer"}));
+  EXPECT_EQ(SmsControlEntries(1),
+            (std::vector<std::string>{"打开", "5 分钟", "30 分钟", "1 小时", "2 小时", "关闭"}));
+  // One Chinese term for the Customer mode, in the list and as its placeholder.
+  EXPECT_EQ(MmsModeEntries(1), (std::vector<std::string>{"厂家设置", "自定义"}));
+  for (int language = 1; language <= 11; ++language) {
+    EXPECT_EQ(SmsControlEntries(language).size(), 6u) << language;
+    ASSERT_EQ(MmsModeEntries(language).size(), 2u) << language;
+    // The placeholder of the lists in Customer mode names the mode as the list does.
+    EXPECT_EQ(MmsCustomerPlaceholder(language), MmsModeEntries(language)[1]) << language;
   }
 }
 
-TEST(MmsTextsTest, HintsAndParametersBoxAreChineseOrEnglish) {
-  // Japanese labels, but the hints and the parameters box are English.
+TEST(MmsTextsTest, HintsInEveryLanguageWithTheirExample) {
   EXPECT_EQ(MmsControlText(kMmsPortLabel, 10), "ポート");
-  for (int language : {2, 3, 10, 11}) {
-    EXPECT_EQ(MmsControlText(kMmsParametersGroup, language), "MMS Parameters");
-    EXPECT_EQ(MmsPhoneHint(language),
-              "Note\xEF\xBC\x9AThe phone number can be used as a sms control number");
-    EXPECT_THAT(std::string(MmsEmailHint(language)), HasSubstr("Ex: "));
-  }
+  EXPECT_EQ(MmsControlText(kMmsParametersGroup, 2), "MMS Parameters");
   EXPECT_EQ(MmsControlText(kMmsParametersGroup, 1), "彩信参数");
-  EXPECT_THAT(std::string(MmsEmailHint(1)), HasSubstr("例: "));
+  EXPECT_EQ(MmsPhoneHint(2), "Note\xEF\xBC\x9AThe phone number can be used as a sms control number");
+  EXPECT_THAT(MmsEmailHint(1), HasSubstr("例: "));
+  for (int language = 1; language <= 11; ++language) {
+    EXPECT_FALSE(MmsPhoneHint(language).empty()) << language;
+    EXPECT_THAT(MmsEmailHint(language), HasSubstr("name@example.com")) << language;
+  }
 }
 
 }  // namespace

@@ -58,7 +58,8 @@ TEST_F(WindowLoopTest, LauncherFormLauncherAndTheEnd) {
   EXPECT_EQ(Text(kLauncherCameraButton), "Camera Setting");
   EXPECT_EQ(Text(kLauncherLanguageLabel), "Select Language");
   EXPECT_EQ(Entries(kLauncherLanguageList),
-            (std::vector<std::string>{"Chinese", "English", "Deutsch"}));
+            (std::vector<std::string>{"中文", "English", "Deutsch", "Suomi", "Italiano", "Français",
+                                      "Magyar", "Slovenščina", "Čeština", "日本語", "Lietuvių"}));
   EXPECT_EQ(Window().ListOf(kLauncherLanguageList)->currentIndex(), 1);
   EXPECT_EQ(StoredLanguage(), 2);  // the first run stores the default
 

@@ -11,9 +11,13 @@ using ::testing::ElementsAre;
 
 TEST(RemoteControlTextsTest, SmsControlListByLanguage) {
   EXPECT_THAT(SmsControlEntries(1), ElementsAre("打开", "5 分钟", "30 分钟", "1 小时", "2 小时", "关闭"));
-  EXPECT_THAT(SmsControlEntries(3), ElementsAre("Ein", "5 Min", "30 Min", "1 Hour", "2 Hour", "Aus"));
-  EXPECT_THAT(SmsControlEntries(11), ElementsAre("On", "5 Min", "30 Min", "1 Hour", "2 Hour", "NE"));
-  // Codes without texts of their own show English.
+  EXPECT_THAT(SmsControlEntries(2), ElementsAre("On", "5 Min", "30 Min", "1 Hour", "2 Hour", "Off"));
+  // The original's words stand: German "Ein"/"Aus", Lithuanian "TAIP"/"NE".
+  EXPECT_EQ(SmsControlEntries(3).front(), "Ein");
+  EXPECT_EQ(SmsControlEntries(3).back(), "Aus");
+  EXPECT_EQ(SmsControlEntries(11).front(), "TAIP");
+  EXPECT_EQ(SmsControlEntries(11).back(), "NE");
+  // Codes no row has show English.
   for (int language : {0, 12, -1}) {
     EXPECT_THAT(SmsControlEntries(language),
                 ElementsAre("On", "5 Min", "30 Min", "1 Hour", "2 Hour", "Off"));
@@ -21,7 +25,7 @@ TEST(RemoteControlTextsTest, SmsControlListByLanguage) {
 }
 
 TEST(RemoteControlTextsTest, CaptionsKeepTheirExactForm) {
-  EXPECT_EQ(SaveCaption(11), " Save");  // leading blank kept
+  EXPECT_EQ(SaveCaption(3), "Speichern");  // "Sparen" (saving money) fixed
   EXPECT_EQ(SaveCaption(10), "ファイル作成");
   EXPECT_EQ(ExitCaption(6), "Retour");
   EXPECT_EQ(SmsControlCaption(11), " SMS nuotol.valdymas");
@@ -39,9 +43,12 @@ TEST(RemoteControlTextsTest, OffIsTheEntryTheFilesStoreForIt) {
   EXPECT_EQ(SmsControlEntries(9)[kSmsControlOff], "Vypnuto");
 }
 
-TEST(RemoteControlTextsTest, HintIsChineseOrEnglish) {
+TEST(RemoteControlTextsTest, HintInEveryLanguage) {
   EXPECT_EQ(SmsControlHint(1), "注意：推荐设置为2小时，可以获取更长电池使用寿命");
-  for (int language : {2, 3, 10, 11, 0, 12}) {
+  for (int language = 3; language <= 11; ++language) {
+    EXPECT_NE(SmsControlHint(language), SmsControlHint(2)) << language;
+  }
+  for (int language : {2, 0, 12}) {
     EXPECT_EQ(SmsControlHint(language),
               "Note: the recommended settings for 2 hours, you can get a longer battery life")
         << language;

@@ -40,8 +40,11 @@ TEST(SmsChecksTest, MessagesByLanguage) {
   EXPECT_EQ(SmsCheckMessage(SmsCheck::kPhone2Length, 1), "手机号码2错误");
   EXPECT_EQ(SmsCheckMessage(SmsCheck::kPhone3Length, 2), "Phone No3. Error");
   EXPECT_EQ(SmsCheckMessage(SmsCheck::kPhone1Digits, 1), "请检查手机号码是否输入正确");
-  EXPECT_EQ(SmsCheckMessage(SmsCheck::kPhone2Digits, 4), "Please check the phone number");
+  EXPECT_EQ(SmsCheckMessage(SmsCheck::kPhone2Digits, 2), "Please check the phone number");
   EXPECT_EQ(SmsCheckMessage(SmsCheck::kPhone3Digits, 12), "Please check the phone number");
+  for (int language = 3; language <= 11; ++language) {
+    EXPECT_NE(SmsCheckMessage(SmsCheck::kPhone1, language), "Phone No1. Error") << language;
+  }
 }
 
 }  // namespace

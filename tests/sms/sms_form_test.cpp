@@ -10,6 +10,8 @@
 
 #include "controls/framework_messages.h"
 #include "platform/file_system.h"
+#include "remote_control/remote_control_texts.h"
+#include "sms/sms_texts.h"
 #include "support/failing_file_system.h"
 #include "support/fake_hint_host.h"
 #include "support/form_fixture.h"
@@ -50,17 +52,20 @@ class SmsFormTest : public FormFixture<SmsForm> {
 };
 
 TEST_F(SmsFormTest, OpensWithNumberOneOnlyAndTheScheduleOffInEveryLanguage) {
-  const struct {
+  struct Case {
     int language;
-    const char *phone1, *off;
-  } cases[] = {
-      {1, "手机号码 1", "关闭"},       {2, "Phone Number 1", "Off"},
-      {3, "Telefonnummer 1", "Aus"},  {4, "puhelinnumero 1", "pois"},
-      {5, "No. Telefono 1", "OFF"},   {6, "No telephone 1", "Arret"},
-      {7, "Telefonsz. 1", "Off"},     {8, "Telefonska st. 1", "Izklop"},
-      {9, "Tel. Cislo 1", "Vypnuto"}, {10, "電話 01", "オフ"},
-      {11, "Telefono Nr. 1", "NE"},   {0, "Phone Number 1", "Off"},  // outside 1..11: English
+    std::string phone1, off;
   };
+  std::vector<Case> cases = {
+      {1, "手机号码 1", "关闭"}, {2, "Phone Number 1", "Off"},
+      {0, "Phone Number 1", "Off"},  // a code no row has: English
+  };
+  // The other languages from their catalogues: the label on its control, and
+  // "Off" (the list's last entry) chosen.
+  for (int language = 3; language <= 11; ++language) {
+    cases.push_back({language, std::string(SmsControlText(kSmsPhone1Label, language).value_or("")),
+                     SmsControlEntries(language).back()});
+  }
   for (const auto& c : cases) {
     SCOPED_TRACE(c.language);
     OpenForm(c.language);
@@ -74,6 +79,7 @@ TEST_F(SmsFormTest, OpensWithNumberOneOnlyAndTheScheduleOffInEveryLanguage) {
     EXPECT_EQ(view.ByteLimit(kSmsPhone3Edit), 32);
     EXPECT_EQ(view.Text(kSmsDailyLimitEdit), "0");
   }
+  OpenForm(kEnglish);
   EXPECT_EQ(view.Text(kSmsPhone3Label), "Phone Number 3");
   EXPECT_EQ(view.Text(kSmsSaveButton), "Save");
   EXPECT_EQ(view.Text(kSmsFolderEdit), PathToUtf8(home.path()));
@@ -165,8 +171,7 @@ TEST_F(SmsFormTest, SaveChecksInOrder) {
 }
 
 TEST_F(SmsFormTest, SavedFileHoldsTheNumbersTheLimitAndTheSchedule) {
-  state.chineseChosen = true;  // an English screen, a camera told to speak Chinese
-  OpenForm(kEnglish);
+  OpenForm(kChinese);  // the camera told to speak Chinese
   TypeNumbers("+8613800138000", "13900139000", "12345");
   view.Type(kSmsDailyLimitEdit, "7");
   view.Pick(kSmsControlList, 4);  // "2 Hour"

@@ -5,6 +5,8 @@
 #include <functional>
 #include <optional>
 
+#include "mms/mms_checks.h"
+
 namespace quelmo {
 namespace {
 
@@ -68,12 +70,16 @@ TEST(GprsChecksTest, SaveRunsThePresetStepBeforeTheChecks) {
 
 TEST(GprsChecksTest, MessagesByLanguage) {
   EXPECT_EQ(GprsCheckMessage(GprsCheck::kRecipientAddress, 2), "Error Receive Email ");
-  EXPECT_EQ(GprsCheckMessage(GprsCheck::kRecipientAddress, 1), "接收人邮件地址地址错误");
-  EXPECT_EQ(GprsCheckMessage(GprsCheck::kSenderAddress, 3), "Error email address");
-  EXPECT_EQ(GprsCheckMessage(GprsCheck::kSmsControlNeedsPhone, 11),
-            "SMS control is already open\xEF\xBC\x8Cplease input Phone No.");
+  EXPECT_EQ(GprsCheckMessage(GprsCheck::kRecipientAddress, 1), "接收人邮件地址错误");
+  EXPECT_EQ(GprsCheckMessage(GprsCheck::kSenderAddress, 2), "Error email address");
+  // The same sentence as the MMS form's, from the same catalogue entry.
   EXPECT_EQ(GprsCheckMessage(GprsCheck::kSmsControlNeedsPhone, 1),
-            "短信控制已经打开\xEF\xBC\x8C请输入手机号码");
+            MmsCheckMessage(MmsCheck::kSmsControlNeedsPhone, 1));
+  for (int language = 3; language <= 11; ++language) {
+    EXPECT_NE(GprsCheckMessage(GprsCheck::kSmsControlNeedsPhone, language),
+              GprsCheckMessage(GprsCheck::kSmsControlNeedsPhone, 2))
+        << language;
+  }
 }
 
 }  // namespace
