@@ -30,8 +30,6 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 # Test programs run under Wine, through a wrapper that insists on a prefix of
 # the caller's choosing (it never falls back to ~/.wine).
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh)
-# List the test cases when ctest runs, inside that prefix, not at build time.
-set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)
 
 # Debian ships no mingw GoogleTest: build it from /usr/src/googletest.
 set(QUELMO_GTEST_FROM_SOURCE ON CACHE BOOL "Build GoogleTest from source for the tests")

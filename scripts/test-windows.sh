@@ -19,6 +19,10 @@
 #                     libcurl with Schannel from Debian's curl source, built
 #                     once into build/windows-deps/curl and kept there; when
 #                     it cannot be built, the step goes on without it)
+#   QUELMO_WINDOWS_REUSE_BUILD  1 to keep build/windows and only bring it up
+#                     to date, for a quick local loop over the Wine part (a
+#                     fresh prefix still, every time); CI leaves it unset and
+#                     builds from scratch
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -38,13 +42,37 @@ done
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/quelmo-windows.XXXXXX")
 export WINEPREFIX="$scratch/prefix"
 export TMPDIR="$scratch/tmp"    # Wine keeps its server socket folder here
-export WINEDEBUG=-all
+# Wine's error channel stays on: when a process cannot start, it says why.
+export WINEDEBUG=-all,err+all
 # No Mono or Gecko installer prompts, and no menu entries or file types
 # written into the home folder.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export WINEARCH=win64
 unset DISPLAY WAYLAND_DISPLAY
 mkdir -p "$WINEPREFIX" "$TMPDIR"
+
+# Every Wine process of the step starts with a fixed address space layout:
+# Debian's Wine loader has no preloader, and with randomisation its heap now
+# and then lands on the page each Windows process needs, which ends that
+# process before it runs (see cmake/wine-run.sh, which does the same).
+fixed_layout=()
+if setarch "$(uname -m)" -R true 2>/dev/null; then
+  fixed_layout=(setarch "$(uname -m)" -R)
+fi
+wine() { "${fixed_layout[@]}" env wine "$@"; }
+wineboot() { "${fixed_layout[@]}" env wineboot "$@"; }
+winepath() { "${fixed_layout[@]}" env winepath "$@"; }
+
+# The processes running in our prefix, "pid name" a line (Wine's processes
+# carry WINEPREFIX in their environment).
+prefix_processes() {
+  local proc
+  for proc in /proc/[0-9]*; do
+    grep -qzxF "WINEPREFIX=$WINEPREFIX" "$proc/environ" 2>/dev/null &&
+      echo "${proc#/proc/} $(<"$proc/comm")"
+  done 2>/dev/null || true
+}
+wine_server_pid() { prefix_processes | awk '$2 ~ /^wineserver/ { print $1 }'; }
 
 prefix_pid=
 xvfb_pid=
@@ -82,7 +110,16 @@ export DISPLAY=":$(head -n1 "$scratch/display")"
 # dialogs' fonts lack, as Windows' own font links do.
 cjk_font=/usr/share/fonts/truetype/wqy/wqy-microhei.ttc
 font_links='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
-( wineserver -p && wineboot -i &&
+# One Wine server for the whole step, started here and ended at the end: a
+# server that stopped after each program and started again with the next
+# would race its own start and stop hundreds of times.
+wineserver -p
+wineserver_pid=$(wine_server_pid)
+if [[ ! $wineserver_pid =~ ^[0-9]+$ ]]; then
+  echo "test-windows.sh: no single Wine server for the prefix after wineserver -p: '$wineserver_pid'" >&2
+  exit 1
+fi
+( wineboot -i &&
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f &&
   wine reg add "$font_links" /v Arial /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f &&
   wine reg add "$font_links" /v Tahoma /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f &&
@@ -111,8 +148,12 @@ if [[ ${QUELMO_WINDOWS_CURL:-1} != 0 ]]; then
 fi
 
 # --- The cross build ---
-rm -rf build/windows
-cmake --preset=windows -DQUELMO_CURL_WINDOWS_ROOT="$curl_root" >/dev/null
+if [[ ${QUELMO_WINDOWS_REUSE_BUILD:-0} == 1 && -f build/windows/CMakeCache.txt ]]; then
+  say "reusing build/windows (QUELMO_WINDOWS_REUSE_BUILD=1)"
+else
+  rm -rf build/windows
+  cmake --preset=windows -DQUELMO_CURL_WINDOWS_ROOT="$curl_root" >/dev/null
+fi
 # The compiler's output goes to a log; its errors are shown when it fails.
 build_log=build/windows/cross-build.log
 if ! cmake --build --preset=windows -j "$jobs" >"$build_log" 2>&1; then
@@ -137,7 +178,18 @@ if ! wait "$prefix_pid"; then
   exit 1
 fi
 prefix_pid=
-say "Wine prefix ready"
+# wineboot may still be finishing the prefix in processes of its own; the
+# tests start once it is done.
+for _ in $(seq 600); do
+  prefix_processes | grep -Eq ' (wineboot|rundll32|msiexec)' || break
+  sleep 0.1
+done
+if [[ $(wine_server_pid) != "$wineserver_pid" ]]; then
+  echo "test-windows.sh: the Wine server started for the step (pid $wineserver_pid) is gone:" \
+       "$(wine_server_pid)" >&2
+  exit 1
+fi
+say "Wine prefix ready (Wine server pid $wineserver_pid)"
 
 # --- The tests under Wine ---
 # The form tests leave the files they saved through quelmo.exe's windows,
@@ -145,9 +197,16 @@ say "Wine prefix ready"
 road="$scratch/road"
 mkdir -p "$road"
 # A failing test's own output is shown: under Wine it may fail where it never
-# does at home, and its words are all there is to go on.
+# does at home, and its words are all there is to go on. Each test program
+# runs once, with all its cases (tests/CMakeLists.txt).
+tests_started=$SECONDS
 QUELMO_ROAD_OUT=$(winepath -w "$road") ctest --preset=windows -j "$jobs" --output-on-failure
-say "tests under Wine passed"
+if [[ $(wine_server_pid) != "$wineserver_pid" ]]; then
+  echo "test-windows.sh: the Wine server was ended or restarted during the tests" \
+       "(pid $wineserver_pid before, now: $(wine_server_pid))" >&2
+  exit 1
+fi
+say "tests under Wine passed in $((SECONDS - tests_started))s, one Wine server throughout"
 
 # --- quelmo.exe's forms write what the Linux build writes ---
 # Each saved file <name>.dat comes with <name>.json, the settings picked and
@@ -257,9 +316,10 @@ say "quelmo.exe rendered its windows"
 desktop='HKCU\Control Panel\Desktop'
 for dpi in 144 192; do
   wine reg add "$desktop" /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
-  ctest --preset=windows -R 'EveryWindowOpensInEveryLanguageWithItsTextsWhole|TabGoesInReadingOrder' \
-    --output-on-failure >"$scratch/ctest-$dpi.log" 2>&1 ||
-    { cat "$scratch/ctest-$dpi.log" >&2; echo "test-windows.sh: texts not whole at $dpi dpi" >&2; exit 1; }
+  timeout 600 cmake/wine-run.sh build/windows/tests/win32/quelmo_win32_tests.exe \
+    --gtest_filter='*EveryWindowOpensInEveryLanguageWithItsTextsWhole*:*TabGoesInReadingOrder*' \
+    >"$scratch/tests-$dpi.log" 2>&1 ||
+    { cat "$scratch/tests-$dpi.log" >&2; echo "test-windows.sh: texts not whole at $dpi dpi" >&2; exit 1; }
   mkdir -p "$shots/$dpi"
   for language in 2 1 3; do
     LC_ALL=C.UTF-8 timeout 120 cmake/wine-run.sh build/windows/src/win32/quelmo.exe \
