@@ -57,10 +57,12 @@ bool IsPlainAddress(const std::string& address) {
 }
 
 // The first fault of the account, or an empty text.
+// Fixed texts: the windows look them up in the catalogues
+// (MailVerdictText).
 std::string AccountFault(const MailAccount& account) {
   if (account.server.empty()) return "no SMTP server";
   if (!std::all_of(account.server.begin(), account.server.end(), IsHostCharacter)) {
-    return "the SMTP server \"" + account.server + "\" holds characters no server name has";
+    return "the SMTP server name holds characters that no server name has";
   }
   if (account.port < 1 || account.port > 65535) return "no SMTP port";
   if (account.senderEmail.empty()) return "no sender e-mail address";

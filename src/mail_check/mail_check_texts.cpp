@@ -152,7 +152,12 @@ std::string MailVerdictText(const MailStepResult& result, int language) {
     if (row.step == result.step && row.verdict == result.verdict) english = row.text;
   }
   std::string text(Translate(language, english));
-  if (!result.detail.empty()) text += " (" + result.detail + ")";
+  // What is wrong with the settings is the check's own text; any other
+  // detail is the server's or the system's, and stays as they wrote it.
+  const std::string detail = result.verdict == MailVerdict::kBadSettings && !result.detail.empty()
+                                 ? std::string(Translate(language, result.detail))
+                                 : result.detail;
+  if (!detail.empty()) text += " (" + detail + ")";
   return text;
 }
 

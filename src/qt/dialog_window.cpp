@@ -282,10 +282,12 @@ void DialogWindow::SetEditReadOnly(QLineEdit* edit, bool read_only) {
   if (polished) edit->style()->polish(edit);
 }
 
-void DialogWindow::SetSystemMenuEntry(const QString& text) { system_menu_entry_ = text; }
+void DialogWindow::SetSystemMenuEntry(std::function<QString()> entry) {
+  system_menu_entry_ = std::move(entry);
+}
 
 void DialogWindow::ChooseSystemMenuEntry() {
-  if (!system_menu_entry_.isEmpty()) emit systemCommand(template_.systemMenuCommand);
+  if (!SystemMenuEntry().isEmpty()) emit systemCommand(template_.systemMenuCommand);
 }
 
 void DialogWindow::keyPressEvent(QKeyEvent* event) {
@@ -341,12 +343,13 @@ bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void DialogWindow::contextMenuEvent(QContextMenuEvent* event) {
-  if (system_menu_entry_.isEmpty()) {
+  const QString text = SystemMenuEntry();
+  if (text.isEmpty()) {
     QWidget::contextMenuEvent(event);
     return;
   }
   QMenu menu(this);
-  QAction* entry = menu.addAction(system_menu_entry_);
+  QAction* entry = menu.addAction(text);
   if (menu.exec(event->globalPos()) == entry) ChooseSystemMenuEntry();
 }
 

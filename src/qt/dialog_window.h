@@ -18,6 +18,7 @@
 #include <QWindow>
 #include <QWidget>
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <vector>
@@ -82,10 +83,12 @@ class DialogWindow final : public QWidget {
   // background, as the system's own dialogs do.
   static void SetEditReadOnly(QLineEdit* edit, bool read_only);
 
-  // Offers `text` as an extra command of the window (its context menu, in
-  // place of the system menu Qt cannot extend); empty: none.
-  void SetSystemMenuEntry(const QString& text);
-  const QString& SystemMenuEntry() const { return system_menu_entry_; }
+  // Offers the text `entry` gives as an extra command of the window (its
+  // context menu, in place of the system menu Qt cannot extend); asked each
+  // time the menu opens, as the language may change while the window is
+  // open. Empty text: none.
+  void SetSystemMenuEntry(std::function<QString()> entry);
+  QString SystemMenuEntry() const { return system_menu_entry_ ? system_menu_entry_() : QString(); }
   // What choosing the system-menu entry does.
   void ChooseSystemMenuEntry();
 
@@ -126,7 +129,7 @@ class DialogWindow final : public QWidget {
   TextFitter fitter_;  // every control, in template order
   bool fit_pending_ = false;
   QPointer<QWindow> watched_window_;  // the native window whose exposes fit the texts
-  QString system_menu_entry_;
+  std::function<QString()> system_menu_entry_;
 };
 
 }  // namespace quelmo

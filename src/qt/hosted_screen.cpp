@@ -51,7 +51,9 @@ Result<std::unique_ptr<HostedScreen>> HostedScreen::Make(Next which, AppContext&
   screen->logic_->Open();
   screen->AttachHint();
   if (screen->window_->Template().systemMenuCommand != 0) {
-    screen->window_->SetSystemMenuEntry(QString::fromStdString(screen->logic_->SystemMenuEntry()));
+    FormLogic* logic = screen->logic_.get();
+    screen->window_->SetSystemMenuEntry(
+        [logic] { return QString::fromStdString(logic->SystemMenuEntry()); });
   }
   screen->Connect();
   return screen;

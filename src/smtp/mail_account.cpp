@@ -16,11 +16,19 @@ Result<std::string> FieldText(const std::string& gbk, const char* field) {
   return utf8;
 }
 
-Result<int> PortNumber(const std::string& text) {
+// 0 for no port number.
+int PortOf(std::string_view text) {
+  if (text.empty()) return 0;
   int port = 0;
   const char* end = text.data() + text.size();
   const auto [stop, failure] = std::from_chars(text.data(), end, port);
-  if (text.empty() || failure != std::errc() || stop != end || port < 1 || port > 65535) {
+  if (failure != std::errc() || stop != end || port < 1 || port > 65535) return 0;
+  return port;
+}
+
+Result<int> PortNumber(const std::string& text) {
+  const int port = PortOf(text);
+  if (port == 0) {
     return Error{ErrorCode::kInvalidArgument,
                  "the SMTP port \"" + text + "\" is no port number (1 to 65535)"};
   }
@@ -28,6 +36,8 @@ Result<int> PortNumber(const std::string& text) {
 }
 
 }  // namespace
+
+bool IsPortNumber(std::string_view text) { return PortOf(text) != 0; }
 
 Result<MailAccount> MailAccountFromSettings(const GprsSettings& settings) {
   MailAccount account;

@@ -170,6 +170,11 @@ void SmtpForm::TestEmail() {
     view_.ShowMessage(settings.message());
     return;
   }
+  if (!IsPortNumber(settings->smtpPort)) {
+    view_.ShowMessage(std::string(SmtpPortRangeMessage(language_)), MessageIcon::kWarning);
+    view_.FocusAndSelectAll(kSmtpPortEdit);
+    return;
+  }
   const Result<MailAccount> account = MailAccountFromSettings(*settings);
   if (!account.ok()) {
     view_.ShowMessage(account.message());

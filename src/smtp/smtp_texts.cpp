@@ -87,6 +87,10 @@ std::string_view GprsSavedConfirmation(int language_index) {
   return Translate(language_index, "Save All Parameters To GPRS Setting File");
 }
 
+std::string_view SmtpPortRangeMessage(int language_index) {
+  return Translate(language_index, "The SMTP port must be a number from 1 to 65535.");
+}
+
 std::string_view GprsFieldName(GprsField field, int language_index) {
   static constexpr struct {
     GprsField field;

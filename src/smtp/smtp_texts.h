@@ -36,6 +36,8 @@ std::vector<ControlHint> SmtpHints(int language_index);
 
 // The confirmation after gprs.dat was written.
 std::string_view GprsSavedConfirmation(int language_index);
+// Said before the e-mail test when the SMTP port is no port number.
+std::string_view SmtpPortRangeMessage(int language_index);
 
 // A field as a load's findings name it.
 std::string_view GprsFieldName(GprsField field, int language_index);

@@ -119,6 +119,15 @@ void HostedDialog::AddSystemMenuEntry() {
   AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(layout_.systemMenuCommand), text.c_str());
 }
 
+void HostedDialog::RenameSystemMenuEntry(HMENU menu) {
+  if (layout_.systemMenuCommand == 0) return;
+  const std::string entry = logic_->SystemMenuEntry();
+  if (entry.empty()) return;
+  const std::wstring text = Wide(entry);
+  const auto command = static_cast<UINT_PTR>(layout_.systemMenuCommand);
+  ModifyMenuW(menu, static_cast<UINT>(command), MF_BYCOMMAND | MF_STRING, command, text.c_str());
+}
+
 void HostedDialog::AttachHint() {
   if (balloon_ != nullptr) return;
   if (BalloonHint* hint = logic_->Hint()) balloon_ = std::make_unique<BalloonTooltip>(*hint, window_);
@@ -203,6 +212,11 @@ bool HostedDialog::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       Apply(next);
       return true;
     }
+    case WM_INITMENUPOPUP:
+      // The entry in the language of now: the launcher's language may have
+      // changed since the entry was added.
+      if (HIWORD(lparam) != 0) RenameSystemMenuEntry(reinterpret_cast<HMENU>(wparam));
+      return false;
     case kFitTextsMessage:
       FitTexts();
       return true;

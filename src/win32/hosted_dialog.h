@@ -74,6 +74,7 @@ class HostedDialog {
   bool Command(ControlId id, UINT code);
   void SetIcons();
   void AddSystemMenuEntry();
+  void RenameSystemMenuEntry(HMENU menu);
   void AttachHint();
   void Apply(Next next);
   void TextsChanged(HWND control);

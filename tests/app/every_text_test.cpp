@@ -115,6 +115,7 @@ TEST_F(EveryTextTest, EveryMessageFindsItsTextsInEveryLanguage) {
     EXPECT_FALSE(OperatorDatabaseUnavailable("why", language).empty());
     EXPECT_FALSE(OperatorValuesNotTaken("a: b", language).empty());
     EXPECT_FALSE(NoOperatorChosen(language).empty());
+    EXPECT_FALSE(SmtpPortRangeMessage(language).empty());
     EXPECT_FALSE(TestMessageFor(language, "Quelmo K300X").body.empty());
     const MmsOperatorFill fill =
         FillMmsFromOperator({"Far", {}, {}, {{"mms", "mms", "", "", "", "1.2.3.4:99999"}}});

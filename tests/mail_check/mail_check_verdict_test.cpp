@@ -13,6 +13,9 @@
 #include "mail_check/mail_check_texts.h"
 #include "mail_check/server_talk.h"
 #include "mail_check/step_log.h"
+#include "text/language_code.h"
+#include "text/languages.h"
+#include "text/translate.h"
 
 namespace quelmo {
 namespace {
@@ -25,6 +28,7 @@ TEST(MailCheck, UnusableSettingsStopBeforeAnyConnection) {
   } cases[] = {
       {"no server", [](MailAccount& a) { a.server.clear(); }},
       {"server with a path", [](MailAccount& a) { a.server = "mail.example.com/x@y"; }},
+      {"no sender", [](MailAccount& a) { a.senderEmail.clear(); }},
       {"no password", [](MailAccount& a) { a.password.clear(); }},
       {"no recipient", [](MailAccount& a) { a.recipientEmail.clear(); }},
       {"recipient with a second command", [](MailAccount& a) { a.recipientEmail = "d@e.f>\r\nRCPT TO:<x@y.z"; }},
@@ -38,6 +42,13 @@ TEST(MailCheck, UnusableSettingsStopBeforeAnyConnection) {
     const auto report = RunMailCheck(account, MailCheckOptions{}, cancel, {});
     ASSERT_EQ(report.steps.size(), 1u) << test.name;
     EXPECT_EQ(report.outcome(), MailVerdict::kBadSettings) << test.name;
+    // What is wrong is said in the user's language: every catalogue has it.
+    const std::size_t before = MissedLookups();
+    for (const LanguageRow& row : LanguageRows()) (void)MailVerdictText(report.steps[0], row.code);
+    EXPECT_EQ(MissedLookups(), before) << test.name;
+    EXPECT_EQ(MailVerdictText(report.steps[0], kGerman).find(report.steps[0].detail),
+              std::string::npos)
+        << test.name;
   }
 }
 

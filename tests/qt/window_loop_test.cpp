@@ -69,6 +69,7 @@ TEST_F(WindowLoopTest, LauncherFormLauncherAndTheEnd) {
   QTest::keyClick(languages, Qt::Key_Down);
   EXPECT_EQ(Text(kLauncherCameraButton), "Kamera Einstellungen");
   EXPECT_EQ(Text(kLauncherMmsButton), "MMS Einstellungen");
+  EXPECT_EQ(Window().SystemMenuEntry(), QStringLiteral("Copyright"));  // not the English "CopyRight"
   EXPECT_EQ(StoredLanguage(), 3);
 
   // A form button ends the launcher and shows the form, alone.

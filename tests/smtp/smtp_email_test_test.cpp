@@ -13,6 +13,7 @@
 
 #include "mail_check/mail_servers.h"
 #include "smtp/smtp_form.h"
+#include "smtp/smtp_texts.h"
 #include "support/form_fixture.h"
 
 namespace quelmo {
@@ -160,15 +161,24 @@ TEST_F(SmtpEmailTestTest, WithoutABackgroundRunnerTheTestIsNotAvailable) {
   EXPECT_THAT(view.Messages()[0].text, HasSubstr("not available"));
 }
 
-TEST_F(SmtpEmailTestTest, UnusableSettingsAreSaidBeforeAnyCheck) {
-  OpenWith(&synchronous);
-  FillAccount("implicit", testing::kServerPassword);
-  view.Type(kSmtpPortEdit, "smtp");
-  view.ClearMessages();
-  view.Click(kSmtpTestEmailButton);
-  ASSERT_EQ(view.Messages().size(), 1u);
-  EXPECT_THAT(view.Messages()[0].text, HasSubstr("no port number"));
-  EXPECT_EQ(view.ProgressShows(), 0);
+// A port that is no port number is said in the user's language, before
+// any check starts, and the port is where the user goes on typing.
+TEST_F(SmtpEmailTestTest, APortThatIsNoPortNumberIsSaidBeforeAnyCheck) {
+  for (const int language : {kEnglish, kGerman}) {
+    for (const char* port : {"", "smtp", "0", "65536"}) {
+      SCOPED_TRACE(std::string(port) + " in " + std::to_string(language));
+      OpenWith(&synchronous, language);
+      FillAccount("implicit", testing::kServerPassword);
+      view.Type(kSmtpPortEdit, port);
+      view.ClearMessages();
+      view.Click(kSmtpTestEmailButton);
+      ASSERT_EQ(view.Messages().size(), 1u);
+      EXPECT_EQ(view.Messages()[0].text, SmtpPortRangeMessage(language));
+      EXPECT_EQ(view.Focused(), kSmtpPortEdit);
+      EXPECT_EQ(view.ProgressShows(), 0);
+    }
+  }
+  EXPECT_NE(SmtpPortRangeMessage(kGerman), SmtpPortRangeMessage(kEnglish));
 }
 
 }  // namespace
