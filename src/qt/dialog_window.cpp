@@ -178,8 +178,9 @@ QWidget* DialogWindow::MakeListBox(const ControlTemplate& control) {
   list->setUniformItemSizes(true);
   const ControlId id = control.id;
   // The program's own changes are made with the signals blocked: whatever
-  // arrives here is the user's.
-  connect(list, &QListWidget::currentRowChanged, this, [this, id] { emit selectionChanged(id); });
+  // arrives here is the user's. The selection, not the current row: a mouse
+  // click moves the current row before it selects the entry.
+  connect(list, &QListWidget::itemSelectionChanged, this, [this, id] { emit selectionChanged(id); });
   // A double click takes the entry as Enter does; Enter itself reaches the
   // window, since the list passes it on.
   connect(list, &QListWidget::itemDoubleClicked, this, [this] { emit clicked(kIdOk); });

@@ -110,9 +110,10 @@ void QtFormView::SetSelection(ControlId id, int index) {
 
 int QtFormView::Selection(ControlId id) const {
   if (const QListWidget* box = window_.ListBoxOf(id)) {
-    // Unselected (Ctrl+click) counts as none, whatever row has the focus.
-    const QListWidgetItem* current = box->currentItem();
-    return current != nullptr && current->isSelected() ? box->currentRow() : -1;
+    // The selected entry, whatever row has the focus; unselected (Ctrl+click)
+    // counts as none.
+    const QList<QListWidgetItem*> selected = box->selectedItems();
+    return selected.isEmpty() ? -1 : box->row(selected.front());
   }
   const QComboBox* list = window_.ListOf(id);
   if (list == nullptr) return -1;

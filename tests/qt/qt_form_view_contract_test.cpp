@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTest>
 #include <string>
 #include <vector>
 
@@ -91,6 +92,30 @@ class QtViewHarness {
 };
 
 INSTANTIATE_TYPED_TEST_SUITE_P(Qt, FormViewContract, QtViewHarness);
+
+// A mouse click moves a list box's current row before it selects the entry:
+// the window reports the pick once, when the view already gives the entry.
+TEST(QtListBox, AClickedEntryIsTheSelectionWhenThePickIsReported) {
+  RecordingDialogs dialogs;
+  DialogWindow window(ParseDialogTemplate(contract::kContractDialogJson).value());
+  QtFormView view(window, dialogs);
+  window.show();
+  ProcessQtEvents();
+  view.SetItems(contract::kListBox, {"one", "two", "three"});
+  view.SetSelection(contract::kListBox, 0);
+  std::vector<int> seen;
+  QObject::connect(&window, &DialogWindow::selectionChanged, &window,
+                   [&](int id) { seen.push_back(view.Selection(id)); });
+  QListWidget* box = window.ListBoxOf(contract::kListBox);
+  for (const int row : {2, 1}) {
+    QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, box->visualItemRect(box->item(row)).center());
+    ProcessQtEvents();
+    ASSERT_FALSE(seen.empty()) << row;
+    EXPECT_EQ(seen.back(), row);
+    EXPECT_EQ(view.Selection(contract::kListBox), row);
+  }
+  EXPECT_EQ(seen, (std::vector<int>{2, 1}));
+}
 
 }  // namespace
 }  // namespace quelmo
