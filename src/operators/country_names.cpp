@@ -78,7 +78,7 @@ constexpr CountryName kCountryNames[] = {
       {"cw", "Curaçao"},
       {"cx", "Christmas Island"},
       {"cy", "Cyprus"},
-      {"cz", "Czechia"},
+      {"cz", "Czechia", "Czech Republic"},
       {"de", "Germany"},
       {"dj", "Djibouti"},
       {"dk", "Denmark"},
