@@ -342,12 +342,14 @@ unpacked="$scratch/unpacked"
 mkdir -p "$unpacked"
 (cd "$unpacked" && cmake -E tar xf "$OLDPWD/$zip_file")
 folder=$(basename "$zip_file" .zip)
-diff <(cd "$unpacked/$folder" && ls) \
-  <(printf '%s\n' LICENSE.txt NOTICE.txt README.txt locale quelmo-cli.exe quelmo.exe serviceproviders.xml)
+diff <(cd "$unpacked/$folder" && ls | LC_ALL=C sort) \
+  <(printf '%s\n' LICENSE.txt NOTICE.txt README.txt locale quelmo-cli.exe quelmo.exe \
+      serviceproviders.xml | LC_ALL=C sort)
 # The country names of the operator finder, one catalogue per language of
 # the windows but English.
-diff <(cd "$unpacked/$folder" && find locale -type f | sort) \
-  <(awk '/^[0-9]/ && $3 != "-" { print "locale/" $4 "/LC_MESSAGES/iso_3166-1.mo" }' po/languages.txt | sort)
+diff <(cd "$unpacked/$folder" && find locale -type f | LC_ALL=C sort) \
+  <(awk '/^[0-9]/ && $3 != "-" { print "locale/" $4 "/LC_MESSAGES/iso_3166-1.mo" }' po/languages.txt |
+      LC_ALL=C sort)
 LC_ALL=C.UTF-8 timeout 60 cmake/wine-run.sh "$unpacked/$folder/quelmo-cli.exe" --version | grep -qF "$version"
 # The operator database beside the programs is the one they read.
 LC_ALL=C.UTF-8 timeout 60 cmake/wine-run.sh "$unpacked/$folder/quelmo-cli.exe" operators \
