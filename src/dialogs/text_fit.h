@@ -57,8 +57,8 @@ struct FitControl {
 class TextMeasure {
  public:
   virtual ~TextMeasure() = default;
-  // The width of the widest text it shows (a list: of all its entries); 0 for
-  // none.
+  // The width of the widest text it shows (a list: of all its entries, where
+  // one not drawn now may be given an upper bound of its width); 0 for none.
   virtual int WidestText(std::size_t index, int smaller) = 0;
   // The width its frame leaves for the text when the control is `width`
   // pixels wide.

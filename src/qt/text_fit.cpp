@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QLabel>
 #include <QPushButton>
+#include <QRawFont>
 #include <QStringList>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -14,21 +15,40 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "dialogs/text_fit.h"
 
 namespace quelmo {
 namespace {
 
-QStringList TextsOf(const QWidget& control) {
-  if (auto* button = qobject_cast<const QPushButton*>(&control)) return {button->text()};
-  if (auto* label = qobject_cast<const QLabel*>(&control)) return {label->text()};
-  if (auto* box = qobject_cast<const QGroupBox*>(&control)) return {box->title()};
-  QStringList texts;
+// A control's texts: the one it draws now, and a list's other entries,
+// drawn only once picked.
+struct Texts {
+  QStringList drawn;
+  QStringList listed;
+};
+
+Texts TextsOf(const QWidget& control) {
+  if (auto* button = qobject_cast<const QPushButton*>(&control)) return {{button->text()}, {}};
+  if (auto* label = qobject_cast<const QLabel*>(&control)) return {{label->text()}, {}};
+  if (auto* box = qobject_cast<const QGroupBox*>(&control)) return {{box->title()}, {}};
+  Texts texts;
   if (auto* list = qobject_cast<const QComboBox*>(&control)) {
-    for (int i = 0; i < list->count(); ++i) texts << list->itemText(i);
+    for (int i = 0; i < list->count(); ++i) {
+      (i == list->currentIndex() ? texts.drawn : texts.listed) << list->itemText(i);
+    }
   }
   return texts;
+}
+
+// Ideographs, kana, hangul and their full-width punctuation: each at most
+// one em wide in the fonts that carry them.
+bool IsFullWidthScript(uint c) {
+  return (c >= 0x3000 && c <= 0x30FF) || (c >= 0x31F0 && c <= 0x31FF) ||
+         (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF) ||
+         (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
+         (c >= 0xFF01 && c <= 0xFF60) || (c >= 0x20000 && c <= 0x3FFFF);
 }
 
 FitRole RoleOf(const QWidget& control, bool container) {
@@ -48,6 +68,24 @@ QRect ToQt(const FitRect& rect) { return {rect.left, rect.top, rect.width, rect.
 
 }  // namespace
 
+double ListedWidthBound(const QString& text, const QFont& font) {
+  const QFontMetricsF metrics(font);
+  const auto chars = text.toUcs4();
+  // Asked of the font itself: QFontMetricsF::inFontUcs4 looks in the
+  // fallback fonts too, and so loads them.
+  const QRawFont own = QRawFont::fromFont(font);
+  const bool all_in_font =
+      std::all_of(chars.begin(), chars.end(), [&](uint c) { return own.supportsCharacter(c); });
+  if (all_in_font || !std::all_of(chars.begin(), chars.end(), IsFullWidthScript)) {
+    return metrics.horizontalAdvance(text);
+  }
+  // Hinting rounds a fallback glyph's advance to whole pixels, hence the
+  // ceiling; the line height is the larger of the two in the usual fonts.
+  const double em =
+      font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * metrics.fontDpi() / 72;
+  return static_cast<double>(chars.size()) * std::max(std::ceil(em), metrics.height());
+}
+
 class TextFitter::Measure final : public TextMeasure {
  public:
   Measure(std::vector<Fitted>& controls, const QFont& dialog_font)
@@ -59,6 +97,7 @@ class TextFitter::Measure final : public TextMeasure {
       fonts_.push_back(font);
     }
     drawn_.resize(fonts_.size() + 1);
+    listed_.resize(fonts_.size() + 1);
   }
 
   int Steps() const { return static_cast<int>(fonts_.size()); }
@@ -73,15 +112,48 @@ class TextFitter::Measure final : public TextMeasure {
     if (widest < 0) {
       const QFontMetricsF metrics(Font(smaller));
       QHash<QString, double>& known = drawn_[static_cast<std::size_t>(smaller)];
+      const Texts texts = TextsOf(*control.widget);
       double found = 0;
-      for (const QString& text : TextsOf(*control.widget)) {
+      for (const QString& text : texts.drawn) {
         auto width = known.constFind(text);
         if (width == known.constEnd()) width = known.insert(text, metrics.horizontalAdvance(text));
+        found = std::max(found, *width);
+      }
+      // Shaping an entry in a script the font lacks loads the fallback fonts
+      // for it (their time and memory), though it is drawn only once picked:
+      // unless the window draws such a script anyway, such an entry is given
+      // room by a bound instead.
+      const bool exact = DrawsFullWidthScript();
+      QHash<QString, double>& bounded = listed_[static_cast<std::size_t>(smaller)];
+      for (const QString& text : texts.listed) {
+        auto width = known.constFind(text);
+        if (width == known.constEnd() && exact) {
+          width = known.insert(text, metrics.horizontalAdvance(text));
+        }
+        if (width == known.constEnd()) {
+          width = bounded.constFind(text);
+          if (width == bounded.constEnd()) {
+            width = bounded.insert(text, ListedWidthBound(text, Font(smaller)));
+          }
+        }
         found = std::max(found, *width);
       }
       widest = static_cast<int>(std::ceil(found));
     }
     return widest;
+  }
+
+  bool DrawsFullWidthScript() {
+    if (!draws_full_width_.has_value()) {
+      draws_full_width_ = std::any_of(controls_.begin(), controls_.end(), [](const Fitted& c) {
+        const QStringList drawn = TextsOf(*c.widget).drawn;
+        return std::any_of(drawn.begin(), drawn.end(), [](const QString& text) {
+          const auto chars = text.toUcs4();
+          return std::any_of(chars.begin(), chars.end(), IsFullWidthScript);
+        });
+      });
+    }
+    return *draws_full_width_;
   }
 
   int TextRoom(std::size_t index, int width, int smaller) override {
@@ -133,6 +205,9 @@ class TextFitter::Measure final : public TextMeasure {
   // Drawn widths per font step, by text: the time lists share most of their
   // entries ("00" to "59"), and shaping a text is what measuring costs.
   std::vector<QHash<QString, double>> drawn_;
+  // Widths, or bounds of them, of list entries not drawn now.
+  std::vector<QHash<QString, double>> listed_;
+  std::optional<bool> draws_full_width_;
 };
 
 void TextFitter::Add(QWidget* widget, const QRect& home, bool container) {

@@ -11,11 +11,17 @@
 
 #include <vector>
 
+class QString;
 class QWidget;
 
 namespace quelmo {
 
 inline constexpr double kSmallestFittedPointSize = 7.0;
+
+// The room a list entry that is not drawn now needs in `font`: its width, or
+// where it is written wholly in ideographs, kana or hangul the font lacks, a
+// bound of it that needs no fallback font.
+double ListedWidthBound(const QString& text, const QFont& font);
 
 class TextFitter {
  public:

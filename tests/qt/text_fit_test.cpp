@@ -160,6 +160,38 @@ TEST(TextFit, AListShowsItsEntryInAllButFrameAndArrow) {
   }
 }
 
+// A list entry not drawn now is given at least the room it takes once picked,
+// in every font step, and exactly that where the font has its characters.
+TEST(TextFit, AListedEntryGetsAtLeastItsWidth) {
+  struct Case {
+    const char* text;
+    bool exact;
+  };
+  const Case cases[] = {
+      {"English", true},      {"Slovenščina", true}, {"Čeština", true},
+      {"中文", false},        {"日本語", false},     {"繁體中文", false},
+      {"カタカナ", false},    {"ひらがな", false},   {"한국어", false},
+      {"「設定」", false},    {"ＡＢＣ", false},     {"中文 (Chinese)", true},
+      {"𠀀𠀁", false},
+  };
+  for (const char* family : {"Arial", "MS Shell Dlg", "Tahoma", "DejaVu Sans"}) {
+    for (double size = 12; size >= kSmallestFittedPointSize; size -= 0.5) {
+      QFont font(family);
+      font.setPointSizeF(size);
+      const QFontMetricsF metrics(font);
+      for (const Case& c : cases) {
+        const QString text = QString::fromUtf8(c.text);
+        const double bound = ListedWidthBound(text, font);
+        const std::string where = std::string(family) + " " + std::to_string(size) + " " + c.text;
+        EXPECT_GE(bound, metrics.horizontalAdvance(text)) << where;
+        if (c.exact) {
+          EXPECT_EQ(bound, metrics.horizontalAdvance(text)) << where;
+        }
+      }
+    }
+  }
+}
+
 constexpr ControlId kLabel = 10;
 constexpr ControlId kList = 11;
 constexpr ControlId kButton = 12;
