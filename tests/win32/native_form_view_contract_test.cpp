@@ -9,6 +9,7 @@
 
 #include "recording_dialogs.h"
 #include "support/form_view_contract.h"
+#include "text/language_code.h"
 #include "win32/dialog_resource.h"
 #include "win32/native_form_view.h"
 #include "win32/wide_text.h"
@@ -24,7 +25,7 @@ class NativeViewHarness {
                                          reinterpret_cast<LPCDLGTEMPLATEW>(bytes.data()), nullptr,
                                          Procedure, reinterpret_cast<LPARAM>(this));
     EXPECT_NE(window_, nullptr) << GetLastError();
-    view_ = std::make_unique<NativeFormView>(window_, layout_, dialogs_);
+    view_ = std::make_unique<NativeFormView>(window_, layout_, dialogs_, kEnglish);
     ShowWindow(window_, SW_SHOW);
   }
   ~NativeViewHarness() {
