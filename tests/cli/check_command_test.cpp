@@ -86,6 +86,9 @@ TEST_F(CheckCommandTest, UnreadableOrUnknownFilesAreNotIntact) {
 // A card may name its files with any byte: each file stays one line, its
 // name escaped, in check and in show.
 TEST_F(CheckCommandTest, FileNamesFromACardAreEscapedOntoOneLine) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows file names hold no line breaks or escape characters";
+#endif
   const std::string odd = "sms\n\x1B[2Jfake: intact\xE2\x80\xAE.dat";
   std::filesystem::copy_file(folder_ / "sms.dat", folder_ / odd);
   const auto run = RunQuelmoCli({"check", folder_ / odd, folder_ / "missing\n.dat"});

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "mms/mms_settings.h"
+#include "operators/operator_database_loader.h"
 
 namespace quelmo {
 namespace {
@@ -162,7 +163,7 @@ TEST(MmsPresetsTest, CountriesFollowTheLanguageOperatorsOnlyForChina) {
   EXPECT_EQ(english[8], "Česká republika");
   EXPECT_EQ(english[10], "Deutschland");
   // Other languages name the countries as the system's iso-codes do.
-  if (std::ifstream("/usr/share/locale/de/LC_MESSAGES/iso_3166-1.mo")) {
+  if (std::ifstream(CountryNameCataloguePath("de"))) {
     const std::vector<std::string> german = MmsCountryNames(3);
     EXPECT_EQ(german[28], "Österreich");
     EXPECT_EQ(german[41], "Vereinigtes Königreich");
