@@ -58,7 +58,7 @@ void LoadWholeDatabase(benchmark::State& state) {
   for (auto _ : state) {
     const std::size_t before = liveBytes;
     peakBytes = before;
-    auto database = ReadOperatorDatabaseFile(path);
+    auto database = ReadOperatorDatabaseFile(SystemFileSystem(), path);
     if (!database.ok()) {
       state.SkipWithError(database.message().c_str());
       return;
@@ -77,7 +77,7 @@ BENCHMARK(LoadWholeDatabase)->Unit(benchmark::kMillisecond);
 // prefix of a name typed with no country chosen, the slowest case (goal: at
 // most 5 ms a keystroke).
 void SearchEveryKeystroke(benchmark::State& state) {
-  auto database = ReadOperatorDatabaseFile(QUELMO_OPERATOR_BENCH_DATA);
+  auto database = ReadOperatorDatabaseFile(SystemFileSystem(), QUELMO_OPERATOR_BENCH_DATA);
   if (!database.ok()) {
     state.SkipWithError(database.message().c_str());
     return;

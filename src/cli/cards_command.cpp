@@ -10,8 +10,9 @@ namespace {
 
 // "intact", or "damaged: <each fault>", and a warning when mms.dat or
 // gprs.dat looks like the other; false when not intact.
-bool DescribeFile(const std::filesystem::path& path, FileKind kind, std::ostream& out) {
-  const auto decoded = DecodeSettingFile(path, kind, /*reveal=*/false);
+bool DescribeFile(FileSystem& files, const std::filesystem::path& path, FileKind kind,
+                  std::ostream& out) {
+  const auto decoded = DecodeSettingFile(files, path, kind, /*reveal=*/false);
   if (!decoded.ok()) {
     out << "unreadable: " << decoded.message() << "\n";
     return false;
@@ -50,7 +51,7 @@ int RunCards(const CliEnvironment& environment, std::ostream& out, std::ostream&
       if (!environment.files.Exists(path)) continue;
       any_file = true;
       out << "  " << kind->fileName << ": ";
-      all_intact = DescribeFile(path, kind, out) && all_intact;
+      all_intact = DescribeFile(environment.files, path, kind, out) && all_intact;
     }
     if (!any_file) out << "  no setting files\n";
   }

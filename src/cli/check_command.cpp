@@ -7,10 +7,10 @@
 
 namespace quelmo {
 
-int RunCheck(const CheckOptions& options, std::ostream& out) {
+int RunCheck(const CheckOptions& options, const CliEnvironment& environment, std::ostream& out) {
   bool all_intact = true;
   for (const auto& path : options.paths) {
-    const auto decoded = DecodeSettingFile(PathFromUtf8(path), options.kind, /*reveal=*/false);
+    const auto decoded = DecodeSettingFile(environment.files, PathFromUtf8(path), options.kind, /*reveal=*/false);
     if (!decoded.ok()) {
       // The message already starts with the path, which a card's files may
       // name with any byte: one file stays one line.

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_environment.h"
 #include "cli/kind_registry.h"
 
 namespace quelmo {
@@ -20,6 +21,6 @@ struct CheckOptions {
 // 0 when every file is intact (warnings or not), 1 otherwise: damage is the
 // size, the line ends or the check value; a file that cannot be read or
 // recognised is not intact either.
-int RunCheck(const CheckOptions& options, std::ostream& out);
+int RunCheck(const CheckOptions& options, const CliEnvironment& environment, std::ostream& out);
 
 }  // namespace quelmo

@@ -11,11 +11,14 @@
 namespace quelmo {
 
 struct CliEnvironment {
+  // The setting files: those written, and those shown, checked or exported.
   FileSystem& files;
   const LocalClock& clock;
   VolumeSource& volumes = SystemVolumeSource();
   // The operator database, read only by a command that needs it.
   OperatorDatabaseGetter operatorDatabase = [] { return SystemOperatorDatabase(); };
+  // What the user hands in to be read: a profile, a settings JSON.
+  FileSystem& inputs = SystemFileSystem();
 };
 
 inline CliEnvironment SystemCliEnvironment() {

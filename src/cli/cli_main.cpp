@@ -313,7 +313,7 @@ int Dispatch(std::vector<std::string> args, std::ostream& out, std::ostream& err
   }
   if (ran(show)) {
     commands.show.kind = FindFileKind(commands.showKind);
-    return RunShow(commands.show, out, err);
+    return RunShow(commands.show, environment, out, err);
   }
   if (ran(presets)) return RunPresets(commands.presets, out, err);
   if (ran(operators)) {
@@ -321,7 +321,7 @@ int Dispatch(std::vector<std::string> args, std::ostream& out, std::ostream& err
   }
   if (ran(check)) {
     commands.check.kind = FindFileKind(commands.checkKind);
-    return RunCheck(commands.check, out);
+    return RunCheck(commands.check, environment, out);
   }
   if (ran(export_profile)) return RunExport(commands.exportProfile, environment, out, err);
   if (ran(import_profile)) return RunImport(commands.importProfile, environment, out, err);

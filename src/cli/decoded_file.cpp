@@ -37,9 +37,9 @@ DecodedFile DecodeSettingBytes(FileKind kind, std::span<const std::uint8_t> byte
   return decoded;
 }
 
-Result<DecodedFile> DecodeSettingFile(const std::filesystem::path& path,
+Result<DecodedFile> DecodeSettingFile(FileSystem& files, const std::filesystem::path& path,
                                       FileKind kind, bool reveal) {
-  auto bytes = ReadBoundedFile(path, kSettingFileReadLimit, "setting file");
+  auto bytes = ReadBoundedFile(files, path, kSettingFileReadLimit, "setting file");
   if (!bytes.ok()) return bytes.error();
   RecognisedKind recognised{kind, "as given by --kind"};
   if (kind == nullptr) {

@@ -12,6 +12,7 @@
 #include "base/result.h"
 #include "cli/kind_registry.h"
 #include "kind/settings_fields.h"
+#include "platform/file_system.h"
 #include "record/file_integrity.h"
 #include "record/setting_checksum.h"
 
@@ -41,11 +42,11 @@ struct DecodedFile {
 // in, and a warning says why.
 DecodedFile DecodeSettingBytes(FileKind kind, std::span<const std::uint8_t> bytes, bool reveal);
 
-// Reads and decodes `path`; `kind`, when given (not null), overrides
-// recognition. An error when the file cannot be read or its kind cannot be
-// told.
-Result<DecodedFile> DecodeSettingFile(const std::filesystem::path& path, FileKind kind,
-                                      bool reveal);
+// Reads `path` through `files` and decodes it; `kind`, when given (not
+// null), overrides recognition. An error when the file cannot be read or its
+// kind cannot be told.
+Result<DecodedFile> DecodeSettingFile(FileSystem& files, const std::filesystem::path& path,
+                                      FileKind kind, bool reveal);
 
 // Why a file whose content does not fit its kind is shown as it is; empty
 // when the content fits.

@@ -46,7 +46,7 @@ int RunExport(const ExportOptions& options, const CliEnvironment& environment, s
     const std::filesystem::path path = *folder / kind->fileName;
     if (!environment.files.Exists(path)) continue;
     any_file = true;
-    auto decoded = DecodeSettingFile(path, kind, options.reveal);
+    auto decoded = DecodeSettingFile(environment.files, path, kind, options.reveal);
     if (!decoded.ok()) {
       err << kPrefix << decoded.message() << "; not exported\n";
       status = kExitCheckFailed;

@@ -32,7 +32,7 @@ class ImportRun {
       : options_(options), environment_(environment), out_(out), err_(err) {}
 
   int Run() {
-    auto profile = LoadJsonFile(PathFromUtf8(options_.profilePath), "profile");
+    auto profile = LoadJsonFile(environment_.inputs, PathFromUtf8(options_.profilePath), "profile");
     if (!profile.ok()) return NothingWritten(kExitBadInput, profile.message());
     auto kinds = ReadProfile(*profile);
     if (!kinds.ok()) return NothingWritten(kExitBadInput, options_.profilePath + ": " + kinds.message());

@@ -200,16 +200,17 @@ Result<SettingsDocument> SettingsDocumentFromJson(const Json& document, FileKind
   return result;
 }
 
-Result<Json> LoadJsonFile(const std::filesystem::path& path, const char* what) {
-  auto bytes = ReadBoundedFile(path, kSettingsReadLimit, what);
+Result<Json> LoadJsonFile(FileSystem& files, const std::filesystem::path& path, const char* what) {
+  auto bytes = ReadBoundedFile(files, path, kSettingsReadLimit, what);
   if (!bytes.ok()) return Error{ErrorCode::kInvalidArgument, bytes.message()};
   auto json = ParseJsonText(std::string(bytes->begin(), bytes->end()));
   if (!json.ok()) return DocumentError(PathToUtf8(path) + ": " + json.message());
   return json;
 }
 
-Result<SettingsDocument> LoadSettingsDocument(const std::filesystem::path& path, FileKind kind) {
-  auto json = LoadJsonFile(path, "settings file");
+Result<SettingsDocument> LoadSettingsDocument(FileSystem& files, const std::filesystem::path& path,
+                                              FileKind kind) {
+  auto json = LoadJsonFile(files, path, "settings file");
   if (!json.ok()) return json.error();
   auto document = SettingsDocumentFromJson(*json, kind);
   if (!document.ok()) return DocumentError(PathToUtf8(path) + ": " + document.message());

@@ -8,6 +8,7 @@
 #include "base/result.h"
 #include "cli/kind_registry.h"
 #include "kind/settings_json.h"
+#include "platform/file_system.h"
 
 namespace quelmo {
 
@@ -22,8 +23,10 @@ Result<SettingsDocument> SettingsDocumentFromJson(const Json& document, FileKind
 
 // JSON text, refused when a key appears twice in one object.
 Result<Json> ParseJsonText(const std::string& text);
-// A JSON file of settings; `what` names its role in messages ("profile").
-Result<Json> LoadJsonFile(const std::filesystem::path& path, const char* what);
-Result<SettingsDocument> LoadSettingsDocument(const std::filesystem::path& path, FileKind kind);
+// A JSON file of settings, read through `files`; `what` names its role in
+// messages ("profile").
+Result<Json> LoadJsonFile(FileSystem& files, const std::filesystem::path& path, const char* what);
+Result<SettingsDocument> LoadSettingsDocument(FileSystem& files, const std::filesystem::path& path,
+                                              FileKind kind);
 
 }  // namespace quelmo

@@ -68,8 +68,9 @@ Json ShowJson(const DecodedFile& decoded) {
   return json;
 }
 
-int RunShow(const ShowOptions& options, std::ostream& out, std::ostream& err) {
-  auto decoded = DecodeSettingFile(PathFromUtf8(options.path), options.kind, options.reveal);
+int RunShow(const ShowOptions& options, const CliEnvironment& environment, std::ostream& out,
+            std::ostream& err) {
+  auto decoded = DecodeSettingFile(environment.files, PathFromUtf8(options.path), options.kind, options.reveal);
   if (!decoded.ok()) {
     err << "quelmo-cli show: " << EscapeForTerminal(decoded.message()) << "\n";
     return kExitBadInput;

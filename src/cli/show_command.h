@@ -6,6 +6,7 @@
 #include <ostream>
 #include <string>
 
+#include "cli/cli_environment.h"
 #include "cli/decoded_file.h"
 #include "cli/kind_registry.h"
 #include "kind/settings_json.h"
@@ -21,7 +22,8 @@ struct ShowOptions {
 
 // 0 when a report was printed (however damaged the file), 2 when the file
 // could not be read or its kind not told.
-int RunShow(const ShowOptions& options, std::ostream& out, std::ostream& err);
+int RunShow(const ShowOptions& options, const CliEnvironment& environment, std::ostream& out,
+            std::ostream& err);
 
 // {"file", ["default"], "settings", "integrity", "problems", "warnings"}
 Json ShowJson(const DecodedFile& decoded);

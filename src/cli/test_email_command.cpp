@@ -46,8 +46,8 @@ Result<GprsSettings> SettingsOfFile(const std::string& path, FileSystem& files) 
   return contents.settings;
 }
 
-Result<GprsSettings> SettingsOfJson(const std::string& path) {
-  auto document = LoadSettingsDocument(PathFromUtf8(path), GprsKind());
+Result<GprsSettings> SettingsOfJson(const std::string& path, FileSystem& files) {
+  auto document = LoadSettingsDocument(files, PathFromUtf8(path), GprsKind());
   if (!document.ok()) return document.error();
   auto input = GprsSettingsFromJson(document->settings, GprsSettings{});
   if (!input.ok()) return input.error();
@@ -83,7 +83,7 @@ int RunTestEmail(const TestEmailOptions& options, const CliEnvironment& environm
     return BadInput(err, "give either a gprs.dat (FILE) or --settings JSON");
   }
   auto settings = options.path ? SettingsOfFile(*options.path, environment.files)
-                               : SettingsOfJson(*options.settingsPath);
+                               : SettingsOfJson(*options.settingsPath, environment.inputs);
   if (!settings.ok()) return BadInput(err, settings.message());
   auto account = MailAccountFromSettings(*settings);
   if (!account.ok()) return BadInput(err, account.message());

@@ -53,7 +53,8 @@ int RunWrite(const WriteOptions& options, const CliEnvironment& environment, std
   }
   SettingsDocument document;
   if (options.settingsPath) {
-    auto loaded = LoadSettingsDocument(PathFromUtf8(*options.settingsPath), options.kind);
+    auto loaded = LoadSettingsDocument(environment.inputs, PathFromUtf8(*options.settingsPath),
+                                       options.kind);
     if (!loaded.ok()) return BadUsage(err, loaded.message());
     document = std::move(loaded).value();
   }

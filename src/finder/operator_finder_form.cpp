@@ -7,8 +7,6 @@
 #include "finder/operator_finder_texts.h"
 #include "operators/country_names.h"
 #include "operators/network_2g_texts.h"
-#include "operators/operator_database_loader.h"
-#include "platform/platform.h"
 #include "text/translate.h"
 #include "text/utf8.h"
 
@@ -26,13 +24,14 @@ constexpr int kSearchCharacters = static_cast<int>(kOperatorSearchCharacters);
 
 OperatorFinderForm::OperatorFinderForm(FormView& view, int language_index, OperatorTarget& target,
                                        OperatorDatabaseGetter database, std::string region,
-                                       Network2gGetter network2g)
+                                       Network2gGetter network2g, CountryNamesGetter country_names)
     : view_(view),
       language_(language_index),
       target_(target),
       source_(std::move(database)),
       region_(std::move(region)),
-      network2gSource_(std::move(network2g)) {}
+      network2gSource_(std::move(network2g)),
+      countryNames_(std::move(country_names)) {}
 
 void OperatorFinderForm::Open() {
   view_.SetTitle(FindOperatorText(language_));
@@ -65,7 +64,8 @@ void OperatorFinderForm::Open() {
 
   // The system's country names in the language, read now that the finder
   // first needs them.
-  const MoCatalogue& translations = CountryNameTranslations(language_);
+  const MoCatalogue empty;
+  const MoCatalogue& translations = countryNames_ ? countryNames_(language_) : empty;
   struct Named {
     std::string key;  // the order a reader of the language expects
     std::string name;
@@ -175,13 +175,14 @@ const OperatorProvider* OperatorFinderForm::Chosen() const {
 std::unique_ptr<FormLogic> MakeOperatorFinder(Next which, FormView& view, const AppContext& context,
                                               OperatorTarget& target) {
   if (which != Next::kOperatorFinder) return nullptr;
-  OperatorDatabaseGetter database = context.operatorDatabase;
-  if (!database) database = [] { return SystemOperatorDatabase(); };
-  std::string region = context.operatorRegion ? *context.operatorRegion : SystemRegionCode();
+  std::string region = context.operatorRegion ? context.operatorRegion() : std::string();
+  // The table is the program's own, not the system's: a context without one
+  // still has it.
   Network2gGetter network2g = context.network2g;
   if (!network2g) network2g = [] { return BuiltInNetwork2gTable(); };
   return std::make_unique<OperatorFinderForm>(view, context.state.languageIndex, target,
-                                              std::move(database), std::move(region), std::move(network2g));
+                                              context.operatorDatabase, std::move(region),
+                                              std::move(network2g), context.countryNames);
 }
 
 }  // namespace quelmo

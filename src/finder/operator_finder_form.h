@@ -15,6 +15,7 @@
 
 #include "controls/form_view.h"
 #include "finder/operator_target.h"
+#include "operators/country_names.h"
 #include "operators/network_2g.h"
 #include "operators/operator_database.h"
 #include "operators/operator_database_getter.h"
@@ -30,7 +31,7 @@ class OperatorFinderForm final : public FormLogic {
   // country (the first by name) when the database has none of that code.
   OperatorFinderForm(FormView& view, int language_index, OperatorTarget& target,
                      OperatorDatabaseGetter database, std::string region,
-                     Network2gGetter network2g = {});
+                     Network2gGetter network2g, CountryNamesGetter country_names);
 
   void Open() override;
   // Apply (Enter) hands the chosen provider to the form and closes;
@@ -50,6 +51,7 @@ class OperatorFinderForm final : public FormLogic {
   OperatorDatabaseGetter source_;
   std::string region_;
   Network2gGetter network2gSource_;
+  CountryNamesGetter countryNames_;
   const Network2gTable* network2g_ = nullptr;  // null: every status is unknown
   std::string network2gProblem_;               // why there is no table, shown in its place
   const OperatorDatabase* database_ = nullptr;
@@ -59,8 +61,7 @@ class OperatorFinderForm final : public FormLogic {
 
 // The finder over a form that takes its values (`target`), when `which` asks
 // for it; nullptr for any other window. The database, the country shown
-// first and the 2G table come from `context`, else from the system and the
-// program.
+// first, the 2G table and the country names come from `context`.
 std::unique_ptr<FormLogic> MakeOperatorFinder(Next which, FormView& view, const AppContext& context,
                                               OperatorTarget& target);
 

@@ -448,7 +448,7 @@ void MmsForm::Load() {
     view_.ShowMessage(LoadFailedMessage(*path, reason, language_), MessageIcon::kWarning);
   };
   const Result<std::vector<std::uint8_t>> bytes =
-      ReadBoundedFile(PathFromUtf8(*path), kLoadReadLimit, "MMS setting file");
+      ReadBoundedFile(context_.files, PathFromUtf8(*path), kLoadReadLimit, "MMS setting file");
   if (!bytes.ok()) return refuse(bytes.message());
   const LoadOutcome<MmsSettings, MmsField> outcome = LoadMmsSettings(*bytes);
   if (const auto* refusal = std::get_if<LoadRefusal>(&outcome)) {

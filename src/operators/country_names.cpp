@@ -314,8 +314,8 @@ const MoCatalogue& CountryNameTranslations(int language) {
   MoCatalogue catalogue;
   const LanguageRow* row = FindLanguage(language);
   if (row != nullptr && !row->catalogue.empty()) {
-    const auto bytes = ReadBoundedFile(CountryNameCataloguePath(row->locale), kLargestCatalogue,
-                                       "country name catalogue");
+    const auto bytes = ReadBoundedFile(SystemFileSystem(), CountryNameCataloguePath(row->locale),
+                                       kLargestCatalogue, "country name catalogue");
     if (bytes.ok()) {
       if (Result<MoCatalogue> parsed = ParseMoCatalogue(*bytes); parsed.ok()) {
         catalogue = std::move(*parsed);

@@ -4,6 +4,7 @@
 // windows from the system's own translations of the ISO 3166-1 names (the
 // iso-codes package's gettext domain iso_3166-1), as desktop programs do.
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -24,5 +25,10 @@ std::string CountryNameIn(std::string_view code, const MoCatalogue& translations
 // where the system has none or the file is not sound, so that names show in
 // English.
 const MoCatalogue& CountryNameTranslations(int language);
+
+// Where a window gets the country names' translations from: the system's
+// (CountryNameTranslations) in the program, its own in tests. What it gives
+// must outlive the window.
+using CountryNamesGetter = std::function<const MoCatalogue&(int language)>;
 
 }  // namespace quelmo

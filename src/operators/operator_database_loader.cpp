@@ -10,8 +10,9 @@
 
 namespace quelmo {
 
-Result<OperatorDatabase> ReadOperatorDatabaseFile(const std::filesystem::path& path) {
-  auto bytes = ReadBoundedFile(path, kOperatorDatabaseMaxBytes, "database of operators");
+Result<OperatorDatabase> ReadOperatorDatabaseFile(FileSystem& files,
+                                                  const std::filesystem::path& path) {
+  auto bytes = ReadBoundedFile(files, path, kOperatorDatabaseMaxBytes, "database of operators");
   if (!bytes.ok()) {
     Error error = bytes.error();
     if (error.code == ErrorCode::kNotFound) error.message += "; " + OperatorDatabaseSource();
@@ -32,7 +33,7 @@ Result<const OperatorDatabase*> SystemOperatorDatabase() {
   static std::optional<OperatorDatabase> loaded;
   std::lock_guard lock(mutex);
   if (!loaded) {
-    auto database = ReadOperatorDatabaseFile(OperatorDatabasePath());
+    auto database = ReadOperatorDatabaseFile(SystemFileSystem(), OperatorDatabasePath());
     if (!database.ok()) return database.error();
     loaded.emplace(std::move(database.value()));
   }

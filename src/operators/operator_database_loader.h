@@ -9,6 +9,7 @@
 
 #include "base/result.h"
 #include "operators/operator_database.h"
+#include "platform/file_system.h"
 
 namespace quelmo {
 
@@ -27,10 +28,11 @@ std::string OperatorDatabaseSource();
 // on Windows under locale/ beside the program, where the zip puts them.
 std::filesystem::path CountryNameCataloguePath(std::string_view locale);
 
-// Reads and checks one database file, bounded in size, depth and count; a
-// missing, truncated, malformed or hostile file gives a message naming the
-// file and what is wrong.
-Result<OperatorDatabase> ReadOperatorDatabaseFile(const std::filesystem::path& path);
+// Reads and checks one database file through `files`, bounded in size, depth
+// and count; a missing, truncated, malformed or hostile file gives a message
+// naming the file and what is wrong.
+Result<OperatorDatabase> ReadOperatorDatabaseFile(FileSystem& files,
+                                                  const std::filesystem::path& path);
 
 // The database at OperatorDatabasePath(), read on the first call that
 // succeeds; later calls give the same database without reading again. After

@@ -1,6 +1,7 @@
 #include "platform/file_system.h"
 
 #include <string>
+#include <system_error>
 
 namespace quelmo {
 
@@ -8,6 +9,21 @@ namespace quelmo {
 Result<std::unique_ptr<FolderLock>> FileSystem::LockFolder(const std::filesystem::path&,
                                                            std::chrono::milliseconds) {
   return std::make_unique<FolderLock>();
+}
+
+// The same on every platform: std::filesystem asks the system.
+Result<FileFacts> FileSystem::LookAt(const std::filesystem::path& path) {
+  std::error_code error;
+  const auto status = std::filesystem::status(path, error);
+  FileFacts facts{status.type(), 0};
+  // A missing name is an answer, though the system reports it as an error.
+  if (facts.type == std::filesystem::file_type::not_found) return facts;
+  if (error) return Error{ErrorCode::kIoError, error.message()};
+  if (facts.type == std::filesystem::file_type::regular) {
+    facts.size = std::filesystem::file_size(path, error);
+    if (error) return Error{ErrorCode::kIoError, error.message()};
+  }
+  return facts;
 }
 
 // File layers of tests see only what they were built to see.

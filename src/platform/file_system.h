@@ -36,6 +36,12 @@ class FolderLock {
 // far longer than a save takes, short enough for a user to wait.
 inline constexpr std::chrono::milliseconds kSaveLockWait{5000};
 
+// What a name is, looked at without opening it (links followed).
+struct FileFacts {
+  std::filesystem::file_type type = std::filesystem::file_type::not_found;
+  std::uintmax_t size = 0;  // of a regular file
+};
+
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
@@ -70,6 +76,10 @@ class FileSystem {
   // passes. It only looks: a save calls it for every name before it writes
   // anything, so that such an obstacle stops it with nothing changed.
   virtual Status CheckReplaceable(const std::filesystem::path& path);
+  // What `path` names: nothing (not_found), a regular file and its size, a
+  // folder, or something else; an error (its reason alone) when the system
+  // cannot tell.
+  virtual Result<FileFacts> LookAt(const std::filesystem::path& path);
   // An error naming the folder when it is missing, not a folder, or not writable.
   virtual Status CheckWritableFolder(const std::filesystem::path& folder) = 0;
 };

@@ -1,7 +1,6 @@
 #include "record/bounded_read.h"
 
 #include <string>
-#include <system_error>
 
 #include "platform/file_system.h"
 
@@ -14,32 +13,29 @@ Error FileError(ErrorCode code, const std::filesystem::path& path, const std::st
 
 }  // namespace
 
-Result<std::vector<std::uint8_t>> ReadBoundedFile(const std::filesystem::path& path,
+Result<std::vector<std::uint8_t>> ReadBoundedFile(FileSystem& files, const std::filesystem::path& path,
                                                   std::uintmax_t limit, const char* what) {
-  std::error_code error;
-  const auto status = std::filesystem::status(path, error);
-  if (status.type() == std::filesystem::file_type::not_found) {
+  const Result<FileFacts> facts = files.LookAt(path);
+  if (!facts.ok()) return FileError(ErrorCode::kIoError, path, facts.message());
+  if (facts->type == std::filesystem::file_type::not_found) {
     return FileError(ErrorCode::kNotFound, path, std::string("no such ") + what);
   }
-  if (error) return FileError(ErrorCode::kIoError, path, error.message());
-  if (status.type() == std::filesystem::file_type::directory) {
+  if (facts->type == std::filesystem::file_type::directory) {
     return FileError(ErrorCode::kInvalidArgument, path, std::string("is a folder, not a ") + what);
   }
-  if (status.type() != std::filesystem::file_type::regular) {
+  if (facts->type != std::filesystem::file_type::regular) {
     return FileError(ErrorCode::kInvalidArgument, path,
                      std::string("is not a regular file (a device, pipe or socket), not a ") + what);
   }
-  const auto size = std::filesystem::file_size(path, error);
-  if (error) return FileError(ErrorCode::kIoError, path, error.message());
-  if (size > limit) {
+  if (facts->size > limit) {
     return FileError(ErrorCode::kCorrupt, path,
-                     std::to_string(size) + " bytes, far more than a " + what + " holds (at most " +
-                         std::to_string(limit) + "); not read");
+                     std::to_string(facts->size) + " bytes, far more than a " + what +
+                         " holds (at most " + std::to_string(limit) + "); not read");
   }
 
   // The type is checked again on what is opened: the name may have been
   // given to a pipe since it was looked at.
-  return SystemFileSystem().ReadRegularFile(path, limit);
+  return files.ReadRegularFile(path, limit);
 }
 
 }  // namespace quelmo

@@ -10,11 +10,13 @@
 #include <vector>
 
 #include "base/result.h"
+#include "platform/file_system.h"
 
 namespace quelmo {
 
-// `what` names the file's role in messages ("settings file").
-Result<std::vector<std::uint8_t>> ReadBoundedFile(const std::filesystem::path& path,
+// `what` names the file's role in messages ("settings file"). Looked at and
+// read through `files`.
+Result<std::vector<std::uint8_t>> ReadBoundedFile(FileSystem& files, const std::filesystem::path& path,
                                                   std::uintmax_t limit, const char* what);
 
 }  // namespace quelmo

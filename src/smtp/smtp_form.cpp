@@ -364,7 +364,7 @@ void SmtpForm::Load() {
   const std::string& path = *chosen;
   // A file that cannot be used changes nothing, the loaded path included.
   const Result<std::vector<std::uint8_t>> bytes =
-      ReadBoundedFile(PathFromUtf8(path), kLoadLimit, "GPRS setting file");
+      ReadBoundedFile(context_.files, PathFromUtf8(path), kLoadLimit, "GPRS setting file");
   if (!bytes.ok()) {
     view_.ShowMessage(LoadFailedMessage(path, bytes.message(), language_), MessageIcon::kWarning);
     return;

@@ -9,6 +9,7 @@
 
 #include "cli/exit_codes.h"
 #include "cli_test_support.h"
+#include "support/failing_file_system.h"
 #include "support/reference_crc.h"
 
 namespace quelmo {
@@ -160,6 +161,30 @@ TEST_F(CheckCommandTest, UnusualValuesUnderAFittingCheckValueAreWarnings) {
     const auto rewritten = RunQuelmoCli({"write", c.kind, "--out", second.path().string(),
                                          "--settings", first / "shown.json"});
     EXPECT_EQ(rewritten.exitCode, c.rewriteExit) << rewritten.err;
+  }
+}
+
+}  // namespace
+}  // namespace quelmo
+
+namespace quelmo {
+namespace {
+
+// show, check and export read the card's files through the file layer they
+// are given, so that a failing one is seen; nothing reaches past it.
+TEST_F(CheckCommandTest, ShowCheckAndExportReadThroughTheFileLayerGiven) {
+  const std::string sms = folder_ / "sms.dat";
+  const std::vector<std::vector<std::string>> commands = {
+      {"show", sms}, {"show", "--json", sms}, {"check", sms},
+      {"export", folder_.path().string()}};
+  for (const auto& args : commands) {
+    FailingFileSystem failing(SystemFileSystem());
+    failing.FaultAt(1);
+    const auto run = RunQuelmoCli(args, failing);
+    ASSERT_FALSE(failing.steps().empty()) << args[0];
+    EXPECT_EQ(failing.steps()[0].step, FileStep::kRead) << args[0];
+    EXPECT_NE(run.exitCode, kExitOk) << args[0];
+    EXPECT_THAT(run.out + run.err, HasSubstr("injected failure")) << args[0];
   }
 }
 

@@ -37,7 +37,7 @@ class FinderOverForm : public FormFixture<Form> {
       if (database_error) return Error{ErrorCode::kNotFound, *database_error};
       return &database;
     };
-    this->context.operatorRegion = "gb";
+    this->context.operatorRegion = [] { return std::string("gb"); };
     // No 2G lines unless a test writes some: the other tests see names only.
     this->context.network2g = [this]() -> Result<const Network2gTable*> {
       if (network2g_error) return Error{ErrorCode::kCorrupt, *network2g_error};
@@ -204,10 +204,24 @@ TEST_F(MmsFinder, WithoutTheDatabaseTheWindowSaysWhyAndTheFormGoesOn) {
 }
 
 TEST_F(MmsFinder, ARegionTheDatabaseLacksShowsTheFirstCountryByName) {
-  context.operatorRegion = "zz";
+  context.operatorRegion = [] { return std::string("zz"); };
   OpenForm();
   OpenFinder();
   EXPECT_EQ(finder_view.SelectedText(kFinderCountryList), "China");
+}
+
+TEST_F(GprsFinder, TheCountryNamesComeFromTheContextInTheWindowsLanguage) {
+  // No translations given: the names stay English whatever the system has.
+  const MoCatalogue none;
+  std::vector<int> asked;
+  context.countryNames = [&](int language) -> const MoCatalogue& {
+    asked.push_back(language);
+    return none;
+  };
+  OpenForm(3);
+  OpenFinder();
+  EXPECT_THAT(asked, ElementsAre(3));
+  EXPECT_EQ(finder_view.SelectedText(kFinderCountryList), "United Kingdom");
 }
 
 TEST_F(MmsFinder, ChineseTexts) {

@@ -46,7 +46,7 @@ TEST(OperatorDatabaseLoader, BadFilesGiveMessagesNamingThem) {
       {"cut short", broken, ErrorCode::kCorrupt, "broken.xml: line 2: "},
   };
   for (const auto& each : cases) {
-    const auto database = ReadOperatorDatabaseFile(each.path);
+    const auto database = ReadOperatorDatabaseFile(SystemFileSystem(), each.path);
     ASSERT_FALSE(database.ok()) << each.what;
     EXPECT_EQ(database.error().code, each.code) << each.what;
     EXPECT_NE(database.message().find(PathToUtf8(each.path)), std::string::npos)

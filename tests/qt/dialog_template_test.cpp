@@ -95,7 +95,7 @@ TEST(DialogTemplate, EveryControlTheOperatorFinderAddressesIsInItsTemplate) {
       state.languageIndex = language;
       AppContext context{state, store, SystemFileSystem(), SystemLocalClock(), "/tmp"};
       context.operatorDatabase = []() -> Result<const OperatorDatabase*> { return &database; };
-      context.operatorRegion = "gb";
+      context.operatorRegion = [] { return std::string("gb"); };
       DialogWindow form_window(LoadDialogTemplate(DialogResourceOf(beneath)).value());
       QtFormView form_view(form_window, dialogs);
       const std::unique_ptr<FormLogic> form = MakeScreen(beneath, form_view, context);

@@ -80,6 +80,7 @@ class FailingFileSystem final : public FileSystem {
     return real_.CheckReplaceable(path);
   }
   Status CheckWritableFolder(const std::filesystem::path& folder) override;
+  Result<FileFacts> LookAt(const std::filesystem::path& path) override { return real_.LookAt(path); }
 
  private:
   friend class FailingWritableFile;
