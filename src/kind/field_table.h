@@ -171,6 +171,14 @@ consteval const FieldPlace& PlaceOf(FieldTable<Settings> fields, Member Settings
   }
 }
 
+template <typename Settings>
+consteval const StoredTextField<Settings>& TextFieldOf(FieldTable<Settings> fields,
+                                                       std::string Settings::*member) {
+  const auto* field = FindField(fields, member);
+  if (field == nullptr) throw "the member has no row in the table";
+  return *field;
+}
+
 // The text field the form's edit `control` shows; nullptr for another control.
 template <typename Settings>
 constexpr const StoredTextField<Settings>* TextFieldShownBy(FieldTable<Settings> fields,

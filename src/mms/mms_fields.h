@@ -15,16 +15,12 @@
 #include "mms/mms_controls.h"
 #include "mms/mms_file.h"
 #include "mms/mms_settings.h"
-#include "operators/operator_fill.h"
 
 namespace quelmo {
 
 // The English entries of the mode and SMS control lists, as JSON names them.
 std::vector<std::string> MmsEnglishModes();
 std::vector<std::string> MmsEnglishSmsControl();
-
-// The value of the operator database a field of the table takes.
-const std::string& FilledValue(const MmsOperatorValues& values, OperatorValue value);
 
 namespace mms_fields {
 

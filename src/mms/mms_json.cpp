@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "app/app_state.h"
 #include "mms/mms_fields.h"
 #include "mms/mms_presets.h"
+#include "session/app_state.h"
 #include "text/gbk.h"
 
 namespace quelmo {

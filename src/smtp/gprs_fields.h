@@ -12,7 +12,6 @@
 
 #include "dialogs/dialog_controls.h"
 #include "kind/field_table.h"
-#include "operators/operator_fill.h"
 #include "smtp/gprs_file.h"
 #include "smtp/gprs_settings.h"
 #include "smtp/smtp_controls.h"
@@ -22,9 +21,6 @@ namespace quelmo {
 // The English entries of the mode and SMS control lists, as JSON names them.
 std::vector<std::string> GprsEnglishModes();
 std::vector<std::string> GprsEnglishSmsControl();
-
-// The value of the operator database a field of the table takes.
-const std::string& FilledValue(const GprsOperatorValues& values, OperatorValue value);
 
 namespace gprs_fields {
 
