@@ -14,16 +14,16 @@
 #include <string_view>
 #include <vector>
 
-#include "app/app_context.h"
-#include "app/form_logic.h"
 #include "controls/balloon_hint.h"
 #include "controls/folder_field.h"
 #include "controls/form_view.h"
 #include "controls/integer_edit.h"
+#include "finder/operator_target.h"
 #include "mms/mms_controls.h"
+#include "mms/mms_operator_fill.h"
 #include "mms/mms_settings.h"
-#include "operators/operator_fill.h"
-#include "operators/operator_target.h"
+#include "session/app_context.h"
+#include "session/form_logic.h"
 
 namespace quelmo {
 

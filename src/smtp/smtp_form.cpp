@@ -3,22 +3,22 @@
 #include <optional>
 #include <variant>
 
-#include "app/app_state.h"
 #include "controls/form_messages.h"
+#include "finder/operator_finder_controls.h"
+#include "finder/operator_finder_form.h"
+#include "finder/operator_finder_texts.h"
 #include "platform/file_system.h"
 #include "record/bounded_read.h"
 #include "remote_control/remote_control_texts.h"
 #include "remote_control/sms_control_mode.h"
+#include "session/app_state.h"
 #include "smtp/gprs_checks.h"
 #include "smtp/gprs_file.h"
 #include "smtp/gprs_load.h"
+#include "smtp/gprs_operator_fill.h"
 #include "smtp/gprs_presets.h"
 #include "smtp/mail_account.h"
 #include "smtp/smtp_texts.h"
-#include "operators/operator_fill.h"
-#include "operators/operator_finder_controls.h"
-#include "operators/operator_finder_form.h"
-#include "operators/operator_finder_texts.h"
 #include "text/gbk.h"
 
 namespace quelmo {
