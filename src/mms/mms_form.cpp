@@ -394,7 +394,11 @@ void MmsForm::Save() {
 }
 
 void MmsForm::Load() {
-  const std::optional<std::string> path = view_.ChooseFile(LoadFileFilter(language_));
+  view_.ChooseFile(LoadFileFilter(language_),
+                   [this](std::optional<std::string> path) { LoadChosen(path); });
+}
+
+void MmsForm::LoadChosen(const std::optional<std::string>& path) {
   if (!path) return;
   // A file that cannot be used changes nothing, the loaded path included.
   const auto refuse = [&](const std::string& reason) {

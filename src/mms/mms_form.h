@@ -9,6 +9,7 @@
 // at the first failure, with a message. The lists are read where they stand.
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -71,6 +72,8 @@ class MmsForm final : public FormLogic, public OperatorTarget {
   void PicturesEdited();
   void Save();
   void Load();
+  // The file the user chose, or none when they cancelled.
+  void LoadChosen(const std::optional<std::string>& path);
 
   // Auto mode: lists enabled with China and its first operator, parameter
   // fields read-only, China's first preset applied.

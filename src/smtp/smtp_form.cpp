@@ -324,7 +324,11 @@ void SmtpForm::Save() {
 }
 
 void SmtpForm::Load() {
-  const std::optional<std::string> chosen = view_.ChooseFile(LoadFileFilter(language_));
+  view_.ChooseFile(LoadFileFilter(language_),
+                   [this](std::optional<std::string> chosen) { LoadChosen(chosen); });
+}
+
+void SmtpForm::LoadChosen(const std::optional<std::string>& chosen) {
   if (!chosen || chosen->empty()) return;
   const std::string& path = *chosen;
   // A file that cannot be used changes nothing, the loaded path included.
