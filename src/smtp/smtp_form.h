@@ -10,6 +10,7 @@
 // are read from their lists where they stand.
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -68,6 +69,8 @@ class SmtpForm final : public FormLogic, public OperatorTarget {
   void GuardDailyLimit();
   void Save();
   void Load();
+  // The file the user chose, or none when they cancelled.
+  void LoadChosen(const std::optional<std::string>& chosen);
   void TestEmail();
   void ApplyLoaded(const GprsLoaded& loaded);
 

@@ -452,6 +452,31 @@ TEST_F(MmsFormTest, SoundFilesWithOddValuesLoadAndSaySo) {
   EXPECT_EQ(saved.url, "http://200.222.42.204:8002/");
 }
 
+// Under a host that cannot wait, the file comes after the click returned:
+// nothing changes until then, and then the file loads as it would at once. A
+// form that ends first never hears the answer.
+TEST_F(MmsFormTest, AFileChosenAfterTheClickReturnedLoads) {
+  WriteBytes(card.path() / "mms.dat", MmsFileBytes(CustomerFile(), kChinese, 0));
+  OpenForm(kChinese);
+  view.HoldAnswers();
+  view.AnswerFile(PathToUtf8(card.path() / "mms.dat"));
+  EXPECT_EQ(view.Click(kMmsLoadButton), Next::kStay);
+  EXPECT_EQ(view.HeldQuestions(), 1);
+  EXPECT_EQ(view.Selection(kMmsModeList), kMmsAuto);
+  EXPECT_EQ(view.Text(kMmsLoadPathEdit), "");
+
+  EXPECT_TRUE(view.AnswerHeld());
+  EXPECT_TRUE(view.Messages().empty());
+  EXPECT_EQ(view.Selection(kMmsModeList), kMmsCustomer);
+  EXPECT_THAT(Parameters(), ElementsAre("http://mms.example.net/mms", "mms.example", "192.0.2.7",
+                                        "9201", "user", "secret"));
+  EXPECT_EQ(view.Text(kMmsLoadPathEdit), PathToUtf8(card.path() / "mms.dat"));
+
+  view.Click(kMmsLoadButton);
+  OpenForm(kChinese);
+  EXPECT_FALSE(view.AnswerHeld());
+}
+
 TEST_F(MmsFormTest, ExitReturnsToTheLauncher) {
   OpenForm();
   EXPECT_EQ(view.Click(kMmsExitButton), Next::kLauncher);

@@ -439,5 +439,31 @@ TEST_F(SmtpFormTest, LoadShowsWhatItCanOfASoundFileWithOddValuesAndSaysSo) {
   EXPECT_EQ(view.Text(kLoadedPathEdit), PathToUtf8(source));
 }
 
+// Under a host that cannot wait, the file comes after the click returned:
+// nothing changes until then, and then the file loads as it would at once.
+TEST_F(SmtpFormTest, AFileChosenAfterTheClickReturnedLoads) {
+  GprsSettings customer;
+  customer.apnMode = kApnCustomer;
+  customer.apn = "later.apn";
+  customer.smtpServer = "smtp.example.com";
+  customer.smtpPort = "25";
+  customer.senderEmail = "abcd@example.com";
+  customer.recipientEmail = "me@example.org";
+  const std::filesystem::path source = home.path() / "later-gprs.dat";
+  WriteBytes(source, GprsFileBytes(customer, 2));
+  OpenForm();
+  view.HoldAnswers();
+  view.AnswerFile(PathToUtf8(source));
+  EXPECT_EQ(view.Click(kSmtpLoadButton), Next::kStay);
+  EXPECT_EQ(view.Selection(kApnModeList), kApnAuto);
+  EXPECT_EQ(view.Text(kLoadedPathEdit), "");
+
+  EXPECT_TRUE(view.AnswerHeld());
+  EXPECT_THAT(view.Messages(), IsEmpty()) << LastMessage();
+  EXPECT_EQ(view.Selection(kApnModeList), kApnCustomer);
+  EXPECT_EQ(view.Text(kSmtpServerEdit), "smtp.example.com");
+  EXPECT_EQ(view.Text(kLoadedPathEdit), PathToUtf8(source));
+}
+
 }  // namespace
 }  // namespace quelmo
