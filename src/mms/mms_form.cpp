@@ -3,7 +3,6 @@
 #include <optional>
 #include <span>
 #include <string_view>
-#include <variant>
 
 #include "app/app_state.h"
 #include "controls/form_messages.h"
@@ -11,14 +10,12 @@
 #include "mms/mms_checks.h"
 #include "mms/mms_file.h"
 #include "mms/mms_load.h"
+#include "mms/mms_preset_table.h"
 #include "mms/mms_presets.h"
 #include "mms/mms_texts.h"
 #include "operators/operator_fill.h"
 #include "operators/operator_finder_controls.h"
-#include "operators/operator_finder_form.h"
-#include "operators/operator_finder_texts.h"
 #include "platform/file_system.h"
-#include "record/bounded_read.h"
 #include "remote_control/remote_control_texts.h"
 #include "remote_control/sms_control_mode.h"
 #include "text/gbk.h"
@@ -31,8 +28,6 @@ constexpr HintColour kHintFill = Rgb(213, 253, 224);
 constexpr HintColour kHintFrame = Rgb(0, 106, 53);
 constexpr std::size_t kShortestRecipient = 5;
 constexpr int kMaxPicturesPerDay = 99;
-// Far more than an mms.dat: a wrong choice is refused before it is read.
-constexpr std::uintmax_t kLoadReadLimit = 64 * 1024;
 
 struct MmsTextField {
   ControlId edit;
@@ -61,24 +56,46 @@ std::span<const MmsTextField> ParameterFields() {
 
 bool Contains(std::string_view text, char c) { return text.find(c) != std::string_view::npos; }
 
-// The parameter each value of the operator database goes to, by the key its
-// findings name it with. The APN's label has no id: the template's own text.
-struct OperatorValueField {
-  std::string_view key;
-  ControlId label;
-  ControlId edit;
-  std::string MmsSettings::*setting;
-  std::string MmsOperatorValues::*value;
+// The six operator parameters for the preset component, in the form's order,
+// with the key each value of the operator database is named by. The APN's
+// label has no id: the template's own text, the same in every language.
+constexpr PresetParameter kParameters[] = {
+    {kMmsUrlEdit, &PresetParameters::url, "url", kMmsUrlLabel},
+    {kMmsApnEdit, &PresetParameters::apn, "apn", 0, "APN"},
+    {kMmsGatewayEdit, &PresetParameters::gateway, "gateway", kMmsGatewayLabel},
+    {kMmsPortEdit, &PresetParameters::port, "port", kMmsPortLabel},
+    {kMmsAccountEdit, &PresetParameters::account, "account", kMmsAccountLabel},
+    {kMmsPasswordEdit, &PresetParameters::password, "password", kMmsPasswordLabel},
 };
-constexpr OperatorValueField kOperatorValueFields[] = {
-    {"url", kMmsUrlLabel, kMmsUrlEdit, &MmsSettings::url, &MmsOperatorValues::url},
-    {"apn", 0, kMmsApnEdit, &MmsSettings::apn, &MmsOperatorValues::apn},
-    {"gateway", kMmsGatewayLabel, kMmsGatewayEdit, &MmsSettings::gateway, &MmsOperatorValues::gateway},
-    {"port", kMmsPortLabel, kMmsPortEdit, &MmsSettings::port, &MmsOperatorValues::port},
-    {"account", kMmsAccountLabel, kMmsAccountEdit, &MmsSettings::account, &MmsOperatorValues::account},
-    {"password", kMmsPasswordLabel, kMmsPasswordEdit, &MmsSettings::password,
-     &MmsOperatorValues::password},
-};
+
+PresetOperatorFill FillFromOperator(const OperatorProvider& provider) {
+  MmsOperatorFill fill = FillMmsFromOperator(provider);
+  MmsOperatorValues& v = fill.values;
+  return {{v.url, v.apn, v.gateway, v.port, v.account, v.password}, std::move(fill.findings)};
+}
+
+const PresetKind& MmsPresetKind() {
+  static const PresetKind kind{kMmsModeList,
+                               kMmsCountryList,
+                               kMmsOperatorList,
+                               kMmsLoadPathEdit,
+                               kParameters,
+                               MmsCountryTable(),
+                               MmsOperatorRows(),
+                               kMmsChina,
+                               /*loadedOperatorsInTableNames=*/false,
+                               MmsControlText,
+                               FillFromOperator};
+  return kind;
+}
+
+const PresetFile<MmsSettings, MmsField> kMmsPresetFile{
+    "MMS setting file",
+    kMmsFileSize,
+    kMmsFileWords,
+    LoadMmsSettings,
+    [](const MmsSettings& s) { return PresetChoice{s.mode, s.countryIndex, s.operatorIndex}; },
+    MmsFieldName};
 
 }  // namespace
 
@@ -87,7 +104,8 @@ MmsForm::MmsForm(FormView& view, AppContext& context)
       context_(context),
       language_(context.state.languageIndex),
       folder_(view, kMmsFolderEdit, context.defaultFolder, language_),
-      pictures_(view, kMmsPicturesEdit, 0, kMaxPicturesPerDay, RangeWording::kProgram, language_) {}
+      pictures_(view, kMmsPicturesEdit, 0, kMaxPicturesPerDay, RangeWording::kProgram, language_),
+      presets_(view, context, MmsPresetKind(), *this) {}
 
 void MmsForm::Open() {
   folder_.Open();
@@ -109,10 +127,8 @@ void MmsForm::Open() {
   hint_.AddTool(kMmsEmailEdit, std::string(MmsEmailHint(language_)));
   hint_.AddTool(kMmsSmsControlList, std::string(SmsControlHint(language_)));
 
-  view_.SetText(kFindOperatorButton, FindOperatorText(language_));
-
-  view_.SetItems(kMmsModeList, MmsModeEntries(language_));
-  EnterAutoMode();
+  SetSecondRecipientOpen(false);
+  presets_.Open();
 }
 
 Next MmsForm::Clicked(ControlId id) {
@@ -121,7 +137,8 @@ Next MmsForm::Clicked(ControlId id) {
       Save();
       break;
     case kMmsLoadButton:
-      Load();
+      presets_.Load<MmsSettings, MmsField>(
+          kMmsPresetFile, [this](const MmsSettings& loaded) { TakeLoaded(loaded); });
       break;
     case kMmsFolderButton:
       folder_.Choose();
@@ -129,31 +146,18 @@ Next MmsForm::Clicked(ControlId id) {
       break;
     case kMmsExitButton:
       return Next::kLauncher;
-    case kFindOperatorButton:
-      return Next::kOperatorFinder;
     default:
-      break;
+      return PresetChooser::Clicked(id);
   }
   return Next::kStay;
 }
 
 Next MmsForm::SelectionChanged(ControlId id) {
-  switch (id) {
-    case kMmsModeList:
-      SwitchMode();
-      break;
-    case kMmsCountryList:
-      ChooseCountry();
-      break;
-    case kMmsOperatorList:
-      ChooseOperator();
-      break;
-    case kMmsSmsControlList:
-      settings_.smsControl = view_.Selection(kMmsSmsControlList);
-      TakeFromControls();
-      break;
-    default:
-      break;
+  if (id == kMmsSmsControlList) {
+    settings_.smsControl = view_.Selection(kMmsSmsControlList);
+    TakeFromControls();
+  } else {
+    presets_.SelectionChanged(id);
   }
   return Next::kStay;
 }
@@ -251,124 +255,43 @@ void MmsForm::PutToControls() {
   view_.SetText(kMmsPicturesEdit, std::to_string(settings_.picturesPerDay));
 }
 
-// ---- The operator database ------------------------------------------------
+// ---- The presets ------------------------------------------------------------
 
 std::unique_ptr<FormLogic> MmsForm::MakeWindowOver(Next which, FormView& view) {
-  return MakeOperatorFinder(which, view, context_, *this);
+  return presets_.MakeWindowOver(which, view);
 }
 
-std::string MmsForm::OperatorFieldName(std::string_view key) const {
-  for (const OperatorValueField& field : kOperatorValueFields) {
-    if (field.key != key) continue;
-    // The APN's label is a static text of the template, the same in every language.
-    return std::string(MmsControlText(field.label, language_).value_or("APN"));
-  }
-  return std::string(key);
-}
-
-std::string MmsForm::OperatorFindingLines(const std::vector<OperatorFinding>& findings) const {
-  return FindingLines(findings, language_,
-                      [this](std::string_view key) { return OperatorFieldName(key); });
-}
-
-OperatorPreview MmsForm::PreviewOperator(const OperatorProvider& provider) const {
-  const MmsOperatorFill fill = FillMmsFromOperator(provider);
-  OperatorPreview preview;
-  for (const OperatorValueField& field : kOperatorValueFields) {
-    preview.rows.push_back({OperatorFieldName(field.key), fill.values.*field.value});
-  }
-  preview.findings = OperatorFindingLines(fill.findings);
-  return preview;
-}
-
-void MmsForm::ApplyOperator(const OperatorProvider& provider) {
-  const MmsOperatorFill fill = FillMmsFromOperator(provider);
-  // What the user typed elsewhere on the form (the recipients) stays.
-  TakeFromControls();
-  const std::string second_recipient = settings_.phoneOrEmail2;
-  EnterCustomerMode();
-  for (const OperatorValueField& field : kOperatorValueFields) {
-    // Every value given fits its field in GBK: the fill checked it.
-    Result<std::string> stored = Utf8ToGbk(fill.values.*field.value);
-    settings_.*field.setting = stored.ok() ? std::move(stored).value() : std::string();
-  }
-  if (RecipientsOpenSecond()) settings_.phoneOrEmail2 = second_recipient;
-  UpdateSecondRecipient();
-  PutToControls();
-  if (fill.findings.empty()) return;
-  view_.ShowMessage(OperatorValuesNotTaken(OperatorFindingLines(fill.findings), language_));
-  for (const OperatorValueField& field : kOperatorValueFields) {
-    if (field.key == fill.findings.front().key) view_.FocusAndSelectAll(field.edit);
-  }
-}
-
-// ---- Modes and presets ----------------------------------------------------
-
-void MmsForm::SwitchMode() {
-  for (std::string* text :
-       {&settings_.url, &settings_.apn, &settings_.gateway, &settings_.port, &settings_.account,
-        &settings_.password, &settings_.receiveEmail, &settings_.phone, &settings_.phoneOrEmail2}) {
+void MmsForm::ClearForModeSwitch() {
+  for (std::string* text : {&settings_.receiveEmail, &settings_.phone, &settings_.phoneOrEmail2}) {
     text->clear();
   }
-  if (view_.Selection(kMmsModeList) == kMmsCustomer) {
-    EnterCustomerMode();
-  } else {
-    EnterAutoMode();
-  }
-}
-
-void MmsForm::EnterAutoMode() {
-  settings_.mode = kMmsAuto;
-  view_.SetSelection(kMmsModeList, kMmsAuto);
-  view_.SetEnabled(kMmsCountryList, true);
-  view_.SetEnabled(kMmsOperatorList, true);
-  for (const MmsTextField& text : ParameterFields()) view_.SetReadOnly(text.edit, true);
-  view_.SetReadOnly(kMmsPhoneEdit, false);
-  view_.SetReadOnly(kMmsEmailEdit, false);
   SetSecondRecipientOpen(false);
-  ApplyMmsPreset(settings_, kMmsChina, 0);
-  ShowPresetLists(kMmsChina, 0);
-  PutToControls();
 }
 
-void MmsForm::EnterCustomerMode() {
-  settings_.mode = kMmsCustomer;
-  settings_.countryIndex = kManualCountry;
-  settings_.operatorIndex = 0;
-  view_.SetSelection(kMmsModeList, kMmsCustomer);
-  const std::vector<std::string> placeholder{std::string(MmsCustomerPlaceholder(language_))};
-  for (ControlId list : {kMmsCountryList, kMmsOperatorList}) {
-    view_.SetItems(list, placeholder);
-    view_.SetSelection(list, 0);
-    view_.SetEnabled(list, false);
-  }
-  for (const MmsTextField& text : ParameterFields()) view_.SetReadOnly(text.edit, false);
-  view_.SetReadOnly(kMmsPhoneEdit, false);
-  view_.SetReadOnly(kMmsEmailEdit, false);
-  SetSecondRecipientOpen(false);
-  PutToControls();
+void MmsForm::BeforeOperatorFill() {
+  // What the user typed elsewhere on the form (the recipients) stays.
+  TakeFromControls();
+  UpdateSecondRecipient();
 }
 
-void MmsForm::ShowPresetLists(int country, int operator_index) {
-  view_.SetItems(kMmsCountryList, MmsCountryNames(language_));
-  view_.SetSelection(kMmsCountryList, country);
-  view_.SetItems(kMmsOperatorList, MmsOperatorNames(country, language_));
-  view_.SetSelection(kMmsOperatorList, operator_index);
-}
-
-void MmsForm::ChooseCountry() {
-  const int country = view_.Selection(kMmsCountryList);
-  if (settings_.mode == kMmsAuto && ApplyMmsPreset(settings_, country, 0)) {
-    view_.SetItems(kMmsOperatorList, MmsOperatorNames(country, language_));
-    view_.SetSelection(kMmsOperatorList, 0);
+void MmsForm::PresetChanged(PresetChange /*change*/) {
+  const PresetChoice choice = presets_.Choice();
+  settings_.mode = choice.mode;
+  settings_.countryIndex = choice.mode == kMmsAuto ? choice.country : kManualCountry;
+  settings_.operatorIndex = choice.operatorIndex;
+  for (const MmsTextField& text : ParameterFields()) {
+    // The presets' values and the finder's fit their fields in GBK.
+    Result<std::string> stored = Utf8ToGbk(view_.Text(text.edit));
+    settings_.*text.field = stored.ok() ? std::move(stored).value() : std::string();
   }
   PutToControls();
 }
 
-void MmsForm::ChooseOperator() {
-  if (settings_.mode == kMmsAuto) {
-    ApplyMmsPreset(settings_, view_.Selection(kMmsCountryList), view_.Selection(kMmsOperatorList));
-  }
+void MmsForm::TakeLoaded(const MmsSettings& loaded) {
+  settings_ = loaded;
+  view_.SetSelection(kMmsSmsControlList, settings_.smsControl);
+  // A second recipient in the file stays open for editing.
+  view_.SetReadOnly(kMmsSecondEdit, !(RecipientsOpenSecond() || !settings_.phoneOrEmail2.empty()));
   PutToControls();
 }
 
@@ -419,8 +342,9 @@ void MmsForm::Save() {
     // The file carries the preset of the choice on screen, whatever the
     // fields held (after a load, say). A choice without a row is refused by
     // the checks below.
-    chosen.countryIndex = view_.Selection(kMmsCountryList);
-    chosen.operatorIndex = view_.Selection(kMmsOperatorList);
+    const PresetChoice choice = presets_.Choice();
+    chosen.countryIndex = choice.country;
+    chosen.operatorIndex = choice.operatorIndex;
     ApplyMmsPreset(chosen, chosen.countryIndex, chosen.operatorIndex);
   }
   if (const std::optional<MmsCheck> failed = FirstFailedMmsCheck(chosen)) {
@@ -438,42 +362,6 @@ void MmsForm::Save() {
   }
   view_.ShowMessage(SavedMessage(MmsSavedConfirmation(language_),
                                  PathToUtf8(PathFromUtf8(folder) / kMmsFileName)));
-}
-
-void MmsForm::Load() {
-  const std::optional<std::string> path = view_.ChooseFile(LoadFileFilter(language_));
-  if (!path) return;
-  // A file that cannot be used changes nothing, the loaded path included.
-  const auto refuse = [&](const std::string& reason) {
-    view_.ShowMessage(LoadFailedMessage(*path, reason, language_), MessageIcon::kWarning);
-  };
-  const Result<std::vector<std::uint8_t>> bytes =
-      ReadBoundedFile(PathFromUtf8(*path), kLoadReadLimit, "MMS setting file");
-  if (!bytes.ok()) return refuse(bytes.message());
-  const LoadOutcome<MmsSettings, MmsField> outcome = LoadMmsSettings(*bytes);
-  if (const auto* refusal = std::get_if<LoadRefusal>(&outcome)) {
-    return refuse(
-        LoadRefusalReason(*refusal, kMmsFileSize, kMmsFileWords, language_));
-  }
-  const MmsLoaded& loaded = std::get<MmsLoaded>(outcome);
-
-  // The file's mode, with that mode's lists and field states, then its values.
-  view_.SetText(kMmsLoadPathEdit, *path);
-  if (loaded.settings.mode == kMmsAuto) {
-    EnterAutoMode();
-    ShowPresetLists(loaded.settings.countryIndex, loaded.settings.operatorIndex);
-  } else {
-    EnterCustomerMode();
-  }
-  settings_ = loaded.settings;
-  view_.SetSelection(kMmsSmsControlList, settings_.smsControl);
-  // A second recipient in the file stays open for editing.
-  view_.SetReadOnly(kMmsSecondEdit, !(RecipientsOpenSecond() || !settings_.phoneOrEmail2.empty()));
-  PutToControls();
-  const std::vector<std::string> lines = FindingLines(loaded.findings, MmsFieldName, language_);
-  if (!lines.empty()) {
-    view_.ShowMessage(LoadedWithFindingsMessage(*path, lines, language_), MessageIcon::kWarning);
-  }
 }
 
 }  // namespace quelmo
