@@ -9,8 +9,6 @@
 #include <cstdlib>
 #include <optional>
 
-#include "app/app_context.h"
-#include "app/preference_store.h"
 #include "camera/camera_form.h"
 #include "controls/local_clock.h"
 #include "platform/file_system.h"
@@ -18,6 +16,8 @@
 #include "qt/dialog_adapter.h"
 #include "qt/dialog_window.h"
 #include "qt/hosted_screen.h"
+#include "session/app_context.h"
+#include "session/preference_store.h"
 #include "support/fake_preference_backend.h"
 #include "support/fake_view.h"
 

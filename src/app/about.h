@@ -4,7 +4,7 @@
 // take the language. OK, Enter and Esc close it and the launcher beneath
 // carries on as it was.
 
-#include "app/form_logic.h"
+#include "session/form_logic.h"
 
 namespace quelmo {
 

@@ -19,8 +19,8 @@
 #include <memory>
 #include <string_view>
 
-#include "app/preference_store.h"
 #include "platform/file_system.h"
+#include "session/preference_store.h"
 
 namespace quelmo {
 

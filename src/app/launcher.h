@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "app/app_context.h"
-#include "app/form_logic.h"
+#include "session/app_context.h"
+#include "session/form_logic.h"
 
 namespace quelmo {
 

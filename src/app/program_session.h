@@ -7,9 +7,9 @@
 #include <memory>
 #include <optional>
 
-#include "app/app_context.h"
-#include "app/app_state.h"
-#include "app/preference_store.h"
+#include "session/app_context.h"
+#include "session/app_state.h"
+#include "session/preference_store.h"
 
 namespace quelmo {
 

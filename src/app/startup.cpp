@@ -1,6 +1,6 @@
 #include "app/startup.h"
 
-#include "app/default_language.h"
+#include "session/default_language.h"
 
 namespace quelmo {
 

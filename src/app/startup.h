@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "app/app_state.h"
-#include "app/preference_store.h"
+#include "session/app_state.h"
+#include "session/preference_store.h"
 
 namespace quelmo {
 

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "app/preference_store.h"
+#include "session/preference_store.h"
 
 namespace quelmo {
 

@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <span>
 
-#include "app/app_state.h"
 #include "camera/camera_file.h"
 #include "camera/camera_texts.h"
 #include "controls/form_messages.h"
 #include "controls/integer_edit.h"
 #include "controls/local_clock.h"
 #include "platform/file_system.h"
+#include "session/app_state.h"
 
 namespace quelmo {
 namespace {

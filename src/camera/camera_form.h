@@ -11,12 +11,12 @@
 
 #include <string>
 
-#include "app/app_context.h"
-#include "app/form_logic.h"
 #include "camera/camera_controls.h"
 #include "camera/camera_settings.h"
 #include "controls/folder_field.h"
 #include "controls/form_view.h"
+#include "session/app_context.h"
+#include "session/form_logic.h"
 
 namespace quelmo {
 

@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <string>
 
-#include "app/app_state.h"
 #include "camera/camera_controls.h"
 #include "camera/camera_texts.h"
+#include "session/app_state.h"
 
 namespace quelmo {
 namespace {

@@ -5,8 +5,8 @@
 
 #include "cli/exit_codes.h"
 #include "cli/terminal_json.h"
+#include "mms/mms_operator_fill.h"
 #include "operators/network_2g.h"
-#include "operators/operator_fill.h"
 #include "operators/operator_search.h"
 #include "text/terminal_text.h"
 

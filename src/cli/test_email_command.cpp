@@ -1,6 +1,5 @@
 #include "cli/test_email_command.h"
 
-#include "app/app_state.h"
 #include "cli/decoded_file.h"
 #include "cli/exit_codes.h"
 #include "cli/kind_registry.h"
@@ -8,8 +7,9 @@
 #include "cli/terminal_json.h"
 #include "mail_check/mail_check.h"
 #include "mail_check/mail_check_texts.h"
-#include "smtp/mail_account.h"
+#include "session/app_state.h"
 #include "smtp/gprs_json.h"
+#include "smtp/mail_account.h"
 #include "text/terminal_text.h"
 
 namespace quelmo {

@@ -4,20 +4,19 @@
 #include <span>
 #include <string_view>
 
-#include "app/app_state.h"
 #include "controls/form_messages.h"
 #include "controls/framework_messages.h"
 #include "mms/mms_checks.h"
 #include "mms/mms_file.h"
 #include "mms/mms_load.h"
+#include "mms/mms_operator_fill.h"
 #include "mms/mms_preset_table.h"
 #include "mms/mms_presets.h"
 #include "mms/mms_texts.h"
-#include "operators/operator_fill.h"
-#include "operators/operator_finder_controls.h"
 #include "platform/file_system.h"
 #include "remote_control/remote_control_texts.h"
 #include "remote_control/sms_control_mode.h"
+#include "session/app_state.h"
 #include "text/gbk.h"
 
 namespace quelmo {

@@ -14,8 +14,6 @@
 #include <string_view>
 #include <vector>
 
-#include "app/app_context.h"
-#include "app/form_logic.h"
 #include "controls/balloon_hint.h"
 #include "controls/folder_field.h"
 #include "controls/form_view.h"
@@ -23,6 +21,8 @@
 #include "mms/mms_controls.h"
 #include "mms/mms_settings.h"
 #include "presets/preset_chooser.h"
+#include "session/app_context.h"
+#include "session/form_logic.h"
 
 namespace quelmo {
 

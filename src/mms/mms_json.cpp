@@ -3,10 +3,10 @@
 #include <array>
 #include <string>
 
-#include "app/app_state.h"
 #include "mms/mms_presets.h"
 #include "mms/mms_texts.h"
 #include "remote_control/remote_control_texts.h"
+#include "session/app_state.h"
 #include "text/gbk.h"
 
 namespace quelmo {

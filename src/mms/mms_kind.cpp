@@ -3,15 +3,15 @@
 #include <algorithm>
 #include <array>
 
-#include "app/app_state.h"
 #include "mms/mms_checks.h"
 #include "mms/mms_file.h"
 #include "mms/mms_json.h"
+#include "mms/mms_operator_fill.h"
 #include "mms/mms_presets.h"
-#include "operators/operator_fill.h"
 #include "record/setting_record.h"
-#include "remote_control/sms_control_mode.h"
 #include "record/staged_write.h"
+#include "remote_control/sms_control_mode.h"
+#include "session/app_state.h"
 #include "text/terminal_text.h"
 
 namespace quelmo {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 
-#include "app/app_state.h"
 #include "operators/country_names.h"
+#include "text/language_code.h"
 #include "text/languages.h"
 
 namespace quelmo {

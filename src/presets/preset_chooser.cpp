@@ -1,12 +1,12 @@
 #include "presets/preset_chooser.h"
 
-#include "app/app_state.h"
 #include "controls/form_messages.h"
-#include "operators/operator_finder_controls.h"
-#include "operators/operator_finder_form.h"
-#include "operators/operator_finder_texts.h"
+#include "finder/operator_finder_controls.h"
+#include "finder/operator_finder_form.h"
+#include "finder/operator_finder_texts.h"
 #include "platform/file_system.h"
 #include "record/bounded_read.h"
+#include "session/app_state.h"
 #include "text/language_code.h"
 #include "text/translate.h"
 

@@ -25,13 +25,13 @@
 #include <variant>
 #include <vector>
 
-#include "app/app_context.h"
-#include "app/form_logic.h"
 #include "controls/form_view.h"
-#include "operators/operator_fill.h"
-#include "operators/operator_target.h"
+#include "finder/operator_target.h"
+#include "operators/operator_finding.h"
 #include "presets/operator_preset.h"
 #include "presets/settings_load.h"
+#include "session/app_context.h"
+#include "session/form_logic.h"
 
 namespace quelmo {
 

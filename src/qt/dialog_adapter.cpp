@@ -6,7 +6,7 @@
 #include <QMessageBox>
 #include <QStringList>
 
-#include "app/app_state.h"
+#include "session/app_state.h"
 
 namespace quelmo {
 

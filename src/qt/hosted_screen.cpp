@@ -2,12 +2,12 @@
 
 #include <QString>
 
-#include "app/turns.h"
-#include "qt/balloon_window.h"
 #include "dialogs/dialog_template.h"
+#include "qt/balloon_window.h"
 #include "qt/dialog_window.h"
 #include "qt/qt_form_view.h"
 #include "screens/screens.h"
+#include "session/turns.h"
 
 namespace quelmo {
 

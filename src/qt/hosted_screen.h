@@ -9,9 +9,9 @@
 #include <functional>
 #include <memory>
 
-#include "app/app_context.h"
-#include "app/form_logic.h"
 #include "base/result.h"
+#include "session/app_context.h"
+#include "session/form_logic.h"
 
 class QWidget;
 

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/app_state.h"
+#include "session/app_state.h"
 
 namespace quelmo {
 

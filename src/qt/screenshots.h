@@ -12,9 +12,9 @@
 
 #include <string>
 
-#include "app/app_context.h"
 #include "base/result.h"
 #include "screens/window_names.h"
+#include "session/app_context.h"
 
 namespace quelmo {
 

@@ -2,10 +2,10 @@
 
 #include <QString>
 
-#include "app/turns.h"
 #include "qt/dialog_adapter.h"
 #include "qt/dialog_window.h"
 #include "qt/hosted_screen.h"
+#include "session/turns.h"
 
 namespace quelmo {
 

@@ -9,10 +9,10 @@
 
 #include <memory>
 
-#include "app/app_context.h"
-#include "app/form_logic.h"
 #include "base/result.h"
 #include "qt/qt_translations.h"
+#include "session/app_context.h"
+#include "session/form_logic.h"
 
 namespace quelmo {
 

@@ -9,9 +9,9 @@
 
 #include <memory>
 
-#include "app/app_context.h"
-#include "app/form_logic.h"
 #include "controls/form_view.h"
+#include "session/app_context.h"
+#include "session/form_logic.h"
 
 namespace quelmo {
 

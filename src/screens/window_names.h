@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-#include "app/form_logic.h"
+#include "session/form_logic.h"
 
 namespace quelmo {
 

@@ -6,12 +6,12 @@
 #include <string_view>
 #include <vector>
 
-#include "app/app_state.h"
 #include "controls/form_messages.h"
 #include "controls/framework_messages.h"
 #include "platform/file_system.h"
 #include "remote_control/remote_control_texts.h"
 #include "remote_control/sms_control_mode.h"
+#include "session/app_state.h"
 #include "sms/sms_checks.h"
 #include "sms/sms_file.h"
 #include "sms/sms_texts.h"

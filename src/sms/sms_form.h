@@ -10,12 +10,12 @@
 
 #include <string>
 
-#include "app/app_context.h"
-#include "app/form_logic.h"
 #include "controls/balloon_hint.h"
 #include "controls/folder_field.h"
 #include "controls/form_view.h"
 #include "controls/integer_edit.h"
+#include "session/app_context.h"
+#include "session/form_logic.h"
 #include "sms/sms_controls.h"
 #include "sms/sms_settings.h"
 

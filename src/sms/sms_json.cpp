@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "app/app_state.h"
 #include "remote_control/remote_control_texts.h"
+#include "session/app_state.h"
 
 namespace quelmo {
 namespace {

@@ -1,10 +1,10 @@
 #include "sms/sms_kind.h"
 
-#include "app/app_state.h"
+#include "record/staged_write.h"
+#include "session/app_state.h"
 #include "sms/sms_checks.h"
 #include "sms/sms_file.h"
 #include "sms/sms_json.h"
-#include "record/staged_write.h"
 
 namespace quelmo {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "app/app_state.h"
-#include "smtp/gprs_presets.h"
 #include "remote_control/remote_control_texts.h"
+#include "session/app_state.h"
+#include "smtp/gprs_presets.h"
 #include "smtp/smtp_texts.h"
 
 namespace quelmo {

@@ -3,16 +3,16 @@
 #include <algorithm>
 #include <array>
 
-#include "app/app_state.h"
-#include "operators/operator_fill.h"
 #include "record/setting_record.h"
-#include "remote_control/sms_control_mode.h"
 #include "record/staged_write.h"
-#include "text/terminal_text.h"
+#include "remote_control/sms_control_mode.h"
+#include "session/app_state.h"
 #include "smtp/gprs_checks.h"
 #include "smtp/gprs_file.h"
 #include "smtp/gprs_json.h"
+#include "smtp/gprs_operator_fill.h"
 #include "smtp/gprs_presets.h"
+#include "text/terminal_text.h"
 
 namespace quelmo {
 namespace {

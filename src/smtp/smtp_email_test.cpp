@@ -1,7 +1,7 @@
 #include "smtp/smtp_email_test.h"
 
-#include "app/app_state.h"
 #include "mail_check/mail_check_texts.h"
+#include "session/app_state.h"
 #include "smtp/smtp_controls.h"
 #include "text/translate.h"
 

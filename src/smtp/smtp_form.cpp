@@ -3,18 +3,18 @@
 #include <optional>
 #include <variant>
 
-#include "app/app_state.h"
 #include "controls/form_messages.h"
 #include "platform/file_system.h"
 #include "remote_control/remote_control_texts.h"
 #include "remote_control/sms_control_mode.h"
+#include "session/app_state.h"
 #include "smtp/gprs_checks.h"
 #include "smtp/gprs_file.h"
 #include "smtp/gprs_load.h"
+#include "smtp/gprs_operator_fill.h"
 #include "smtp/gprs_presets.h"
 #include "smtp/mail_account.h"
 #include "smtp/smtp_texts.h"
-#include "operators/operator_fill.h"
 #include "text/gbk.h"
 
 namespace quelmo {

@@ -15,13 +15,13 @@
 #include <string_view>
 #include <vector>
 
-#include "app/app_context.h"
-#include "app/form_logic.h"
 #include "controls/balloon_hint.h"
 #include "controls/folder_field.h"
 #include "controls/form_view.h"
 #include "controls/integer_edit.h"
 #include "presets/preset_chooser.h"
+#include "session/app_context.h"
+#include "session/form_logic.h"
 #include "smtp/gprs_settings.h"
 #include "smtp/smtp_controls.h"
 #include "smtp/smtp_email_test.h"

@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "app/turns.h"
 #include "dialogs/accessible_names.h"
 #include "screens/screens.h"
+#include "session/turns.h"
 #include "text/utf16.h"
 #include "win32/balloon_tooltip.h"
 #include "win32/dialog_resource.h"

@@ -16,10 +16,10 @@
 #include <functional>
 #include <memory>
 
-#include "app/app_context.h"
-#include "app/form_logic.h"
 #include "base/result.h"
 #include "dialogs/dialog_template.h"
+#include "session/app_context.h"
+#include "session/form_logic.h"
 #include "win32/native_dialogs.h"
 #include "win32/win32_api.h"
 

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "app/app_state.h"
+#include "session/app_state.h"
 #include "text/utf16.h"
 
 namespace quelmo {

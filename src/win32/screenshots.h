@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "app/app_context.h"
 #include "base/result.h"
+#include "session/app_context.h"
 
 namespace quelmo {
 

@@ -1,6 +1,6 @@
 #include "win32/window_loop.h"
 
-#include "app/turns.h"
+#include "session/turns.h"
 
 namespace quelmo {
 

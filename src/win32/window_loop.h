@@ -11,9 +11,9 @@
 #include <memory>
 #include <vector>
 
-#include "app/app_context.h"
-#include "app/form_logic.h"
 #include "base/result.h"
+#include "session/app_context.h"
+#include "session/form_logic.h"
 #include "win32/hosted_dialog.h"
 #include "win32/native_dialogs.h"
 

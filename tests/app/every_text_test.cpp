@@ -4,18 +4,18 @@
 
 #include <gtest/gtest.h>
 
-#include "app/turns.h"
 #include "controls/form_messages.h"
 #include "controls/framework_messages.h"
 #include "controls/integer_range.h"
+#include "finder/operator_finder_texts.h"
 #include "mail_check/mail_check_texts.h"
 #include "mail_check/test_message.h"
 #include "mms/mms_checks.h"
+#include "mms/mms_operator_fill.h"
 #include "mms/mms_texts.h"
-#include "operators/operator_fill.h"
-#include "operators/operator_finder_texts.h"
 #include "presets/settings_load.h"
 #include "screens/screens.h"
+#include "session/turns.h"
 #include "sms/sms_checks.h"
 #include "smtp/gprs_checks.h"
 #include "smtp/smtp_texts.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/turns.h"
+#include "session/turns.h"
 #include "support/fake_preference_backend.h"
 #include "support/fake_view.h"
 

@@ -9,19 +9,19 @@
 
 #include <gtest/gtest.h>
 
-#include "app/app_context.h"
-#include "app/form_logic.h"
-#include "app/preference_store.h"
 #include "camera/camera_controls.h"
 #include "camera/camera_form.h"
 #include "cli/exit_codes.h"
 #include "cli_test_support.h"
 #include "mms/mms_controls.h"
 #include "mms/mms_form.h"
-#include "smtp/smtp_controls.h"
-#include "smtp/smtp_form.h"
+#include "session/app_context.h"
+#include "session/form_logic.h"
+#include "session/preference_store.h"
 #include "sms/sms_controls.h"
 #include "sms/sms_form.h"
+#include "smtp/smtp_controls.h"
+#include "smtp/smtp_form.h"
 #include "support/fake_preference_backend.h"
 #include "support/fake_view.h"
 

@@ -5,11 +5,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "app/app_context.h"
-#include "app/preference_store.h"
 #include "cli/exit_codes.h"
-#include "kind/settings_json.h"
 #include "cli_test_support.h"
+#include "kind/settings_json.h"
+#include "session/app_context.h"
+#include "session/preference_store.h"
 #include "smtp/smtp_form.h"
 #include "support/fake_preference_backend.h"
 #include "support/fake_view.h"

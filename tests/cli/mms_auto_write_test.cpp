@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "app/app_context.h"
-#include "app/preference_store.h"
 #include "cli/exit_codes.h"
 #include "cli_test_support.h"
 #include "mms/mms_file.h"
 #include "mms/mms_form.h"
+#include "session/app_context.h"
+#include "session/preference_store.h"
 #include "support/fake_preference_backend.h"
 #include "support/fake_view.h"
 

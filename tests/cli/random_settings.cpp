@@ -3,10 +3,10 @@
 #include <array>
 #include <string>
 
-#include "camera/camera_file.h"
-#include "app/app_state.h"
 #include "camera/camera_controls.h"
+#include "camera/camera_file.h"
 #include "camera/camera_texts.h"
+#include "session/app_state.h"
 #include "text/gbk.h"
 
 namespace quelmo::testing {

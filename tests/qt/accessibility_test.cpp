@@ -14,8 +14,6 @@
 #include <string>
 #include <vector>
 
-#include "app/app_context.h"
-#include "app/preference_store.h"
 #include "controls/local_clock.h"
 #include "dialogs/accessible_names.h"
 #include "platform/file_system.h"
@@ -24,6 +22,8 @@
 #include "qt_test_environment.h"
 #include "recording_dialogs.h"
 #include "screens/window_names.h"
+#include "session/app_context.h"
+#include "session/preference_store.h"
 #include "support/fake_preference_backend.h"
 
 namespace quelmo {

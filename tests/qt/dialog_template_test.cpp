@@ -5,16 +5,16 @@
 #include <set>
 #include <string>
 
-#include "app/app_context.h"
-#include "app/preference_store.h"
 #include "controls/local_clock.h"
+#include "finder/operator_finder_controls.h"
+#include "operators/sample_operators.h"
 #include "platform/file_system.h"
 #include "qt/dialog_window.h"
 #include "qt/qt_form_view.h"
 #include "recording_dialogs.h"
 #include "screens/screens.h"
-#include "operators/operator_finder_controls.h"
-#include "operators/sample_operators.h"
+#include "session/app_context.h"
+#include "session/preference_store.h"
 #include "support/fake_preference_backend.h"
 
 namespace quelmo {

@@ -7,12 +7,12 @@
 
 #include <gtest/gtest.h>
 
-#include "app/app_context.h"
 #include "app/file_preference_backend.h"
-#include "app/preference_store.h"
+#include "app/program_session.h"
 #include "controls/local_clock.h"
 #include "platform/file_system.h"
-#include "app/program_session.h"
+#include "session/app_context.h"
+#include "session/preference_store.h"
 #include "support/fake_preference_backend.h"
 #include "support/temp_folder.h"
 

@@ -20,8 +20,6 @@
 #include <string>
 #include <vector>
 
-#include "app/app_context.h"
-#include "app/preference_store.h"
 #include "controls/local_clock.h"
 #include "platform/file_system.h"
 #include "qt/dialog_window.h"
@@ -29,6 +27,8 @@
 #include "qt/qt_form_view.h"
 #include "qt_test_environment.h"
 #include "recording_dialogs.h"
+#include "session/app_context.h"
+#include "session/preference_store.h"
 #include "support/fake_preference_backend.h"
 
 namespace quelmo {

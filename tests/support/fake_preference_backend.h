@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/preference_store.h"
+#include "session/preference_store.h"
 
 namespace quelmo {
 

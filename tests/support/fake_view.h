@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "app/form_logic.h"
 #include "controls/form_view.h"
+#include "session/form_logic.h"
 #include "support/caret_place.h"
 
 namespace quelmo {

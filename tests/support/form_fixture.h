@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "app/app_context.h"
-#include "app/preference_store.h"
 #include "controls/integer_edit.h"
 #include "platform/file_system.h"
+#include "session/app_context.h"
+#include "session/preference_store.h"
 #include "support/fake_preference_backend.h"
 #include "support/fake_view.h"
 #include "support/file_bytes.h"

@@ -9,11 +9,11 @@
 #include <functional>
 #include <thread>
 
-#include "app/app_context.h"
 #include "app/launcher.h"
 #include "mms/mms_controls.h"
 #include "platform/file_system.h"
 #include "recording_dialogs.h"
+#include "session/app_context.h"
 #include "support/fake_preference_backend.h"
 #include "win32/window_loop.h"
 

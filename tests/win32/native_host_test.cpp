@@ -15,10 +15,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/app_context.h"
 #include "app/fallback_preferences.h"
 #include "app/launcher.h"
-#include "app/preference_store.h"
 #include "app/program_session.h"
 #include "app/registry_preference_backend.h"
 #include "camera/camera_controls.h"
@@ -27,6 +25,8 @@
 #include "platform/file_system.h"
 #include "recording_dialogs.h"
 #include "screens/window_names.h"
+#include "session/app_context.h"
+#include "session/preference_store.h"
 #include "sms/sms_controls.h"
 #include "smtp/smtp_controls.h"
 #include "support/fake_preference_backend.h"

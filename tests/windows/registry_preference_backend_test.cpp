@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/preference_store.h"
+#include "session/preference_store.h"
 
 namespace quelmo {
 namespace {

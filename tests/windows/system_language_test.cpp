@@ -9,8 +9,8 @@
 #include <optional>
 #include <string>
 
-#include "app/default_language.h"
 #include "platform/platform.h"
+#include "session/default_language.h"
 
 namespace quelmo {
 namespace {

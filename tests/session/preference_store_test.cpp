@@ -1,4 +1,4 @@
-#include "app/preference_store.h"
+#include "session/preference_store.h"
 
 #include <gtest/gtest.h>
 

@@ -13,14 +13,14 @@
 #include <string>
 #include <vector>
 
-#include "app/app_context.h"
-#include "app/form_logic.h"
 #include "controls/form_view.h"
-#include "operators/operator_database.h"
+#include "finder/operator_target.h"
 #include "operators/network_2g.h"
+#include "operators/operator_database.h"
 #include "operators/operator_database_getter.h"
 #include "operators/operator_search.h"
-#include "operators/operator_target.h"
+#include "session/app_context.h"
+#include "session/form_logic.h"
 
 namespace quelmo {
 

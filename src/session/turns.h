@@ -2,7 +2,7 @@
 // How the launcher and the forms take turns, decided once for every host: a
 // host only carries out the turn that a window's answer calls for.
 
-#include "app/form_logic.h"
+#include "session/form_logic.h"
 
 namespace quelmo {
 

@@ -1,13 +1,13 @@
-#include "operators/operator_finder_form.h"
+#include "finder/operator_finder_form.h"
 
 #include <algorithm>
 #include <utility>
 
+#include "finder/operator_finder_controls.h"
+#include "finder/operator_finder_texts.h"
 #include "operators/country_names.h"
 #include "operators/network_2g_texts.h"
 #include "operators/operator_database_loader.h"
-#include "operators/operator_finder_controls.h"
-#include "operators/operator_finder_texts.h"
 #include "platform/platform.h"
 #include "text/translate.h"
 #include "text/utf8.h"

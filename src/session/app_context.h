@@ -5,12 +5,12 @@
 #include <optional>
 #include <string>
 
-#include "app/app_state.h"
-#include "app/preference_store.h"
 #include "controls/local_clock.h"
 #include "operators/network_2g_getter.h"
 #include "operators/operator_database_getter.h"
 #include "platform/file_system.h"
+#include "session/app_state.h"
+#include "session/preference_store.h"
 #include "work/background_runner.h"
 
 namespace quelmo {

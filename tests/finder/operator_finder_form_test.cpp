@@ -2,7 +2,7 @@
 // as a user would: open it from the form, pick the country, type, choose,
 // Apply, then Save the form; each provider's 2G status in words.
 
-#include "operators/operator_finder_form.h"
+#include "finder/operator_finder_form.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
+#include "finder/operator_finder_controls.h"
 #include "mms/mms_file.h"
 #include "mms/mms_form.h"
 #include "operators/country_names.h"
 #include "operators/network_2g.h"
-#include "operators/operator_finder_controls.h"
 #include "operators/sample_operators.h"
 #include "smtp/gprs_file.h"
 #include "smtp/smtp_form.h"

@@ -1,6 +1,6 @@
-#include "operators/operator_finder_texts.h"
+#include "finder/operator_finder_texts.h"
 
-#include "operators/operator_finder_controls.h"
+#include "finder/operator_finder_controls.h"
 #include "text/translate.h"
 
 namespace quelmo {

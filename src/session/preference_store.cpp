@@ -1,9 +1,9 @@
-#include "app/preference_store.h"
+#include "session/preference_store.h"
 
 #include <algorithm>
 #include <array>
 
-#include "app/default_language.h"
+#include "session/default_language.h"
 
 namespace quelmo {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/default_language.h"
+#include "session/default_language.h"
 
 #include "text/language_code.h"
 
