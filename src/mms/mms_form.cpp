@@ -58,7 +58,7 @@ bool Contains(std::string_view text, char c) { return text.find(c) != std::strin
 // The six operator parameters for the preset component, in the form's order,
 // with the key each value of the operator database is named by. The APN's
 // label has no id: the template's own text, the same in every language.
-constexpr PresetParameter kParameters[] = {
+constexpr PresetEdit kParameters[] = {
     {kMmsUrlEdit, &PresetParameters::url, "url", kMmsUrlLabel},
     {kMmsApnEdit, &PresetParameters::apn, "apn", 0, "APN"},
     {kMmsGatewayEdit, &PresetParameters::gateway, "gateway", kMmsGatewayLabel},

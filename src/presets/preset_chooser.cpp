@@ -93,7 +93,7 @@ void PresetChooser::ShowMode(int mode, int country, int operator_index, int name
   }
   view_.SetEnabled(kind_.countryList, automatic);
   view_.SetEnabled(kind_.operatorList, automatic);
-  for (const PresetParameter& parameter : kind_.parameters) {
+  for (const PresetEdit& parameter : kind_.parameters) {
     view_.SetReadOnly(parameter.edit, automatic);
   }
 }
@@ -103,7 +103,7 @@ void PresetChooser::ShowPreset(int country, int operator_index) {
   const OperatorPreset* row = FindPresetOperator(kind_.rows, country, operator_index);
   const PresetParameters none;
   const PresetParameters& shown = row != nullptr ? row->parameters : none;
-  for (const PresetParameter& parameter : kind_.parameters) {
+  for (const PresetEdit& parameter : kind_.parameters) {
     view_.SetText(parameter.edit, shown.*parameter.preset);
   }
 }
@@ -148,7 +148,7 @@ void PresetChooser::ChooseOperator() {
 // ---- The operator database ----------------------------------------------------
 
 std::string PresetChooser::ParameterName(std::string_view key) const {
-  for (const PresetParameter& parameter : kind_.parameters) {
+  for (const PresetEdit& parameter : kind_.parameters) {
     if (parameter.operatorKey != key) continue;
     return std::string(kind_.labelText(parameter.label, language_).value_or(parameter.templateLabel));
   }
@@ -180,7 +180,7 @@ void PresetChooser::ApplyOperator(const OperatorProvider& provider) {
   form_.PresetChanged(PresetChange::kOperatorFilled);
   if (fill.findings.empty()) return;
   view_.ShowMessage(OperatorValuesNotTaken(FindingLinesOf(fill.findings), language_));
-  for (const PresetParameter& parameter : kind_.parameters) {
+  for (const PresetEdit& parameter : kind_.parameters) {
     if (parameter.operatorKey == fill.findings.front().key) view_.FocusAndSelectAll(parameter.edit);
   }
 }

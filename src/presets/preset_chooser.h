@@ -54,7 +54,7 @@ struct PresetChoice {
 // One operator parameter: the edit that shows it, its value in a preset row,
 // the key the operator database's findings name it by, and its label (a
 // control of the form, or the template's own text where the label has none).
-struct PresetParameter {
+struct PresetEdit {
   ControlId edit;
   std::string_view PresetParameters::*preset;
   std::string_view operatorKey;
@@ -75,7 +75,7 @@ struct PresetKind {
   ControlId countryList;
   ControlId operatorList;
   ControlId loadPathEdit;
-  std::span<const PresetParameter> parameters;  // in the form's order
+  std::span<const PresetEdit> parameters;  // in the form's order
   std::span<const std::string_view> countries;  // the table's names
   std::span<const OperatorPreset> rows;
   int openingCountry;  // Auto mode opens at its first operator

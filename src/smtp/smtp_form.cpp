@@ -51,7 +51,7 @@ constexpr TextEdit kTextEdits[] = {
 
 // The access point for the preset component, in the form's order, with the
 // key each value of the operator database is named by.
-constexpr PresetParameter kAccessPoint[] = {
+constexpr PresetEdit kAccessPoint[] = {
     {kApnEdit, &PresetParameters::apn, "apn", kApnLabel},
     {kGprsAccountEdit, &PresetParameters::account, "gprsAccount", kGprsAccountLabel},
     {kGprsPasswordEdit, &PresetParameters::password, "gprsPassword", kGprsPasswordLabel},
