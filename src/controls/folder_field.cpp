@@ -58,8 +58,11 @@ bool FolderField::TakeForWrite() {
 
 void FolderField::Choose() {
   std::string shown = view_.Text(edit_);
-  const std::optional<std::string> chosen =
-      view_.ChooseFolder(shown.empty() ? default_folder_ : shown);
+  view_.ChooseFolder(shown.empty() ? default_folder_ : shown,
+                     [this](std::optional<std::string> chosen) { TakeChosen(chosen); });
+}
+
+void FolderField::TakeChosen(const std::optional<std::string>& chosen) {
   if (!chosen || chosen->empty()) return;  // cancelled: the field stays as it is
   if (!Accepts(*chosen)) {
     view_.ShowMessage(FrameworkLengthMessage(kFolderCharacterLimit, language_),

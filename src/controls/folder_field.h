@@ -7,6 +7,7 @@
 // browser opens at the folder shown, and cancelling it leaves the field as it
 // was: a folder the user typed is never thrown away behind their back.
 
+#include <optional>
 #include <string>
 
 #include "controls/form_view.h"
@@ -42,6 +43,7 @@ class FolderField {
 
  private:
   bool Accepts(const std::string& folder) const;
+  void TakeChosen(const std::optional<std::string>& chosen);
 
   FormView& view_;
   ControlId edit_;

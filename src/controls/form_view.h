@@ -5,7 +5,15 @@
 //
 // Everything the logic sets through this interface is programmatic and raises
 // no change event; only the user's own actions reach the logic (FormLogic).
+//
+// A question (AskYesNo, ChooseFolder, ChooseFile) is answered through the
+// callback it is given: a host whose dialogs are modal calls it before the
+// question returns, one that cannot wait (a sheet, a web page) later, on the
+// window's thread. Either way it is called at most once, and never once the
+// view is gone: a window that ends with a question open drops the answer.
+// Whoever asks must therefore not rely on anything after the call.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,6 +22,11 @@
 namespace quelmo {
 
 using ControlId = int;
+
+// The answer to AskYesNo: true for Yes.
+using YesNoAnswer = std::function<void(bool yes)>;
+// The answer to ChooseFolder or ChooseFile: nullopt when cancelled.
+using PathAnswer = std::function<void(std::optional<std::string> path)>;
 
 // Ids every dialog shares: Enter sends kIdOk, Esc and the close box kIdCancel.
 inline constexpr ControlId kIdOk = 1;
@@ -61,8 +74,8 @@ class FormView {
 
   // A modal message box with one OK button; caption AppTitle.
   virtual void ShowMessage(std::string_view text, MessageIcon icon = MessageIcon::kApp) = 0;
-  // A modal question with Yes and No buttons; caption AppTitle. True for Yes.
-  virtual bool AskYesNo(std::string_view text) = 0;
+  // A question with Yes and No buttons over the window; caption AppTitle.
+  virtual void AskYesNo(std::string_view text, YesNoAnswer answer) = 0;
   // A small window over this one showing `text` and a Cancel button while
   // work goes on elsewhere; the form stays usable. Shown when not shown,
   // else its text is replaced. Its Cancel (or close box) closes it and
@@ -70,12 +83,13 @@ class FormView {
   virtual void ShowProgress(std::string_view text) = 0;
   // Closes the progress window when it is shown; sends nothing.
   virtual void CloseProgress() = 0;
-  // The folder browser, opened at `start_folder`; nullopt or an empty text
-  // when cancelled.
-  virtual std::optional<std::string> ChooseFolder(std::string_view start_folder) = 0;
+  // The folder browser, opened at `start_folder`; answers nullopt or an
+  // empty text when cancelled.
+  virtual void ChooseFolder(std::string_view start_folder, PathAnswer answer) = 0;
   // The file-open dialog with a filter such as
-  // "Quelmo Files (*.dat)|*.dat|All Files (*.*)|*.*||"; nullopt when cancelled.
-  virtual std::optional<std::string> ChooseFile(std::string_view filter) = 0;
+  // "Quelmo Files (*.dat)|*.dat|All Files (*.*)|*.*||"; answers nullopt when
+  // cancelled.
+  virtual void ChooseFile(std::string_view filter, PathAnswer answer) = 0;
 };
 
 }  // namespace quelmo

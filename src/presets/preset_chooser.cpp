@@ -187,18 +187,18 @@ void PresetChooser::ApplyOperator(const OperatorProvider& provider) {
 
 // ---- Load ---------------------------------------------------------------------
 
-std::optional<PresetChooser::ChosenFile> PresetChooser::ChooseFileToLoad(const char* what) {
-  std::optional<std::string> path = view_.ChooseFile(LoadFileFilter(language_));
-  // An empty answer is a cancelled dialog too.
-  if (!path || path->empty()) return std::nullopt;
-  // A file that cannot be used changes nothing, the loaded path included.
-  Result<std::vector<std::uint8_t>> bytes =
-      ReadBoundedFile(PathFromUtf8(*path), kLoadReadLimit, what);
-  if (!bytes.ok()) {
-    RefuseLoad(*path, bytes.message());
-    return std::nullopt;
-  }
-  return ChosenFile{std::move(*path), std::move(bytes).value()};
+void PresetChooser::ChooseFileToLoad(const char* what,
+                                     std::function<void(const ChosenFile&)> then) {
+  view_.ChooseFile(LoadFileFilter(language_), [this, what, then = std::move(then)](
+                                                  std::optional<std::string> path) {
+    // An empty answer is a cancelled dialog too.
+    if (!path || path->empty()) return;
+    // A file that cannot be used changes nothing, the loaded path included.
+    Result<std::vector<std::uint8_t>> bytes =
+        ReadBoundedFile(PathFromUtf8(*path), kLoadReadLimit, what);
+    if (!bytes.ok()) return RefuseLoad(*path, bytes.message());
+    then(ChosenFile{std::move(*path), std::move(bytes).value()});
+  });
 }
 
 void PresetChooser::RefuseLoad(const std::string& path, const std::string& reason) {

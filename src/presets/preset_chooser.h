@@ -141,13 +141,12 @@ class PresetChooser final : public OperatorTarget {
   // Auto mode: the parameters show the row the lists choose.
   void ShowChosenPreset();
 
-  // Load: the user chooses a file; one that cannot be read or is refused
-  // changes nothing but says why. A sound one shows its path, its mode and
-  // choice, `apply` takes its settings into the form, and what was odd in it
-  // is said last.
+  // Load: the user chooses a file (the answer may come after this returns);
+  // one that cannot be read or is refused changes nothing but says why. A
+  // sound one shows its path, its mode and choice, `apply` takes its
+  // settings into the form, and what was odd in it is said last.
   template <typename Settings, typename Field>
-  void Load(const PresetFile<Settings, Field>& file,
-            const std::function<void(const Settings&)>& apply);
+  void Load(const PresetFile<Settings, Field>& file, std::function<void(const Settings&)> apply);
 
   // OperatorTarget, for the finder.
   OperatorPreview PreviewOperator(const OperatorProvider& provider) const override;
@@ -158,7 +157,9 @@ class PresetChooser final : public OperatorTarget {
     std::string path;
     std::vector<std::uint8_t> bytes;
   };
-  std::optional<ChosenFile> ChooseFileToLoad(const char* what);
+  // The file the user chooses, read, to `then`; nothing when they cancel or
+  // it cannot be read (which is said).
+  void ChooseFileToLoad(const char* what, std::function<void(const ChosenFile&)> then);
   void RefuseLoad(const std::string& path, const std::string& reason);
   void ShowLoadedChoice(const std::string& path, const PresetChoice& choice);
   void TellLoadFindings(const std::string& path, const std::vector<std::string>& lines);
@@ -184,17 +185,18 @@ class PresetChooser final : public OperatorTarget {
 
 template <typename Settings, typename Field>
 void PresetChooser::Load(const PresetFile<Settings, Field>& file,
-                         const std::function<void(const Settings&)>& apply) {
-  const std::optional<ChosenFile> chosen = ChooseFileToLoad(file.what);
-  if (!chosen) return;
-  const LoadOutcome<Settings, Field> outcome = file.load(chosen->bytes);
-  if (const auto* refusal = std::get_if<LoadRefusal>(&outcome)) {
-    return RefuseLoad(chosen->path, LoadRefusalReason(*refusal, file.size, file.words, language_));
-  }
-  const auto& loaded = std::get<LoadedSettings<Settings, Field>>(outcome);
-  ShowLoadedChoice(chosen->path, file.choiceOf(loaded.settings));
-  apply(loaded.settings);
-  TellLoadFindings(chosen->path, FindingLines(loaded.findings, file.fieldName, language_));
+                         std::function<void(const Settings&)> apply) {
+  // `file` is a kind's constant; the answer may come after this returns.
+  ChooseFileToLoad(file.what, [this, &file, apply = std::move(apply)](const ChosenFile& chosen) {
+    const LoadOutcome<Settings, Field> outcome = file.load(chosen.bytes);
+    if (const auto* refusal = std::get_if<LoadRefusal>(&outcome)) {
+      return RefuseLoad(chosen.path, LoadRefusalReason(*refusal, file.size, file.words, language_));
+    }
+    const auto& loaded = std::get<LoadedSettings<Settings, Field>>(outcome);
+    ShowLoadedChoice(chosen.path, file.choiceOf(loaded.settings));
+    apply(loaded.settings);
+    TellLoadFindings(chosen.path, FindingLines(loaded.findings, file.fieldName, language_));
+  });
 }
 
 }  // namespace quelmo

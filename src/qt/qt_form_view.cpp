@@ -154,8 +154,8 @@ void QtFormView::ShowMessage(std::string_view text, MessageIcon icon) {
   dialogs_.ShowMessage(&window_, FromUtf8(text), icon);
 }
 
-bool QtFormView::AskYesNo(std::string_view text) {
-  return dialogs_.AskYesNo(&window_, FromUtf8(text));
+void QtFormView::AskYesNo(std::string_view text, YesNoAnswer answer) {
+  answer(dialogs_.AskYesNo(&window_, FromUtf8(text)));
 }
 
 void QtFormView::ShowProgress(std::string_view text) {
@@ -172,16 +172,14 @@ void QtFormView::CloseProgress() {
   if (progress_ != nullptr) progress_->Finish();
 }
 
-std::optional<std::string> QtFormView::ChooseFolder(std::string_view start_folder) {
+void QtFormView::ChooseFolder(std::string_view start_folder, PathAnswer answer) {
   const std::optional<QString> folder = dialogs_.ChooseFolder(&window_, FromUtf8(start_folder));
-  if (!folder) return std::nullopt;
-  return folder->toStdString();
+  answer(folder ? std::optional<std::string>(folder->toStdString()) : std::nullopt);
 }
 
-std::optional<std::string> QtFormView::ChooseFile(std::string_view filter) {
+void QtFormView::ChooseFile(std::string_view filter, PathAnswer answer) {
   const std::optional<QString> file = dialogs_.ChooseFile(&window_, QtFileFilter(filter));
-  if (!file) return std::nullopt;
-  return file->toStdString();
+  answer(file ? std::optional<std::string>(file->toStdString()) : std::nullopt);
 }
 
 }  // namespace quelmo

@@ -26,11 +26,12 @@ class QtFormView final : public FormView {
   void SetCharacterLimit(ControlId id, int characters) override;
   void FocusAndSelectAll(ControlId id) override;
   void ShowMessage(std::string_view text, MessageIcon icon) override;
-  bool AskYesNo(std::string_view text) override;
+  // The dialogs are modal: each answers before the call returns.
+  void AskYesNo(std::string_view text, YesNoAnswer answer) override;
   void ShowProgress(std::string_view text) override;
   void CloseProgress() override;
-  std::optional<std::string> ChooseFolder(std::string_view start_folder) override;
-  std::optional<std::string> ChooseFile(std::string_view filter) override;
+  void ChooseFolder(std::string_view start_folder, PathAnswer answer) override;
+  void ChooseFile(std::string_view filter, PathAnswer answer) override;
 
  private:
   DialogWindow& window_;

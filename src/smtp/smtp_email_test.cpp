@@ -105,6 +105,18 @@ void SmtpEmailTest::Run(const std::shared_ptr<State>& shared, const MailAccount&
   });
 }
 
+void SmtpEmailTest::Ask(const std::shared_ptr<State>& state, const std::string& question,
+                        bool send, bool allow_plain) {
+  // The answer may come after the form has gone (a host that does not wait).
+  std::weak_ptr<State> weak = state;
+  state->view.AskYesNo(question, [weak, send, allow_plain](bool yes) {
+    const auto alive = weak.lock();
+    if (yes && alive && alive->alive && !alive->running) {
+      Run(alive, alive->account, send, allow_plain);
+    }
+  });
+}
+
 void SmtpEmailTest::Finished(const std::shared_ptr<State>& state, const MailCheckReport& report) {
   state->running = false;
   state->cancel.reset();
@@ -119,15 +131,12 @@ void SmtpEmailTest::Finished(const std::shared_ptr<State>& state, const MailChec
       !state->send) {
     const std::string question = FillIn(Translate(state->language, kAskSend),
                                          {{"recipient", state->account.recipientEmail}});
-    if (state->view.AskYesNo(text + "\n" + question)) {
-      Run(state, state->account, /*send=*/true, state->allowPlain);
-    }
+    Ask(state, text + "\n" + question, /*send=*/true, state->allowPlain);
     return;
   }
   if (outcome == MailVerdict::kNoEncryption && !state->allowPlain) {
-    if (state->view.AskYesNo(text + "\n" + Pick(kAskPlain, state->language))) {
-      Run(state, state->account, state->send, /*allow_plain=*/true);
-    }
+    Ask(state, text + "\n" + Pick(kAskPlain, state->language), state->send,
+        /*allow_plain=*/true);
     return;
   }
   state->view.ShowMessage(text);

@@ -33,6 +33,9 @@ class SmtpEmailTest {
   struct State;
   static void Run(const std::shared_ptr<State>& state, const MailAccount& account, bool send,
                   bool allow_plain);
+  // Asks whether to run again with `send` and `allow_plain`; runs if Yes.
+  static void Ask(const std::shared_ptr<State>& state, const std::string& question, bool send,
+                  bool allow_plain);
   static void Finished(const std::shared_ptr<State>& state, const MailCheckReport& report);
 
   std::shared_ptr<State> state_;

@@ -218,7 +218,9 @@ void NativeFormView::ShowMessage(std::string_view text, MessageIcon icon) {
   dialogs_.ShowMessage(dialog_, text, icon);
 }
 
-bool NativeFormView::AskYesNo(std::string_view text) { return dialogs_.AskYesNo(dialog_, text); }
+void NativeFormView::AskYesNo(std::string_view text, YesNoAnswer answer) {
+  answer(dialogs_.AskYesNo(dialog_, text));
+}
 
 void NativeFormView::ShowProgress(std::string_view text) {
   if (progress_ == nullptr) {
@@ -232,12 +234,12 @@ void NativeFormView::CloseProgress() {
   if (progress_ != nullptr) progress_->Finish();
 }
 
-std::optional<std::string> NativeFormView::ChooseFolder(std::string_view start_folder) {
-  return dialogs_.ChooseFolder(dialog_, start_folder);
+void NativeFormView::ChooseFolder(std::string_view start_folder, PathAnswer answer) {
+  answer(dialogs_.ChooseFolder(dialog_, start_folder));
 }
 
-std::optional<std::string> NativeFormView::ChooseFile(std::string_view filter) {
-  return dialogs_.ChooseFile(dialog_, filter);
+void NativeFormView::ChooseFile(std::string_view filter, PathAnswer answer) {
+  answer(dialogs_.ChooseFile(dialog_, filter));
 }
 
 bool NativeFormView::AcceptTyping(ControlId id) {

@@ -628,6 +628,34 @@ TYPED_TEST(PresetFormTest, ACustomerFileLoadedInAutoModeShowsCustomerMode) {
   K::ExpectCustomerResaved(ReadBytes(this->SavedPath()));
 }
 
+// Under a host that cannot wait, the file comes after the click returned:
+// nothing changes until then, and then the file loads as it would at once. A
+// form that ends first never hears the answer.
+TYPED_TEST(PresetFormTest, AFileChosenAfterTheClickReturnedLoads) {
+  using K = TypeParam;
+  const std::filesystem::path source = this->card.path() / "card.dat";
+  WriteBytes(source, K::CustomerFile(kChinese));
+  this->Open(kChinese);
+  auto& view = this->view;
+  view.HoldAnswers();
+  view.AnswerFile(PathToUtf8(source));
+  EXPECT_EQ(view.Click(K::kLoad), Next::kStay);
+  EXPECT_EQ(view.HeldQuestions(), 1);
+  EXPECT_EQ(view.Selection(K::kModeList), kPresetAuto);
+  EXPECT_EQ(view.Text(K::kLoadPath), "");
+
+  EXPECT_TRUE(view.AnswerHeld());
+  EXPECT_THAT(view.Messages(), IsEmpty());
+  EXPECT_EQ(view.Selection(K::kModeList), kPresetCustomer);
+  EXPECT_EQ(this->Parameters(), K::CustomerParameters());
+  ExpectTexts(view, K::CustomerShown());
+  EXPECT_EQ(view.Text(K::kLoadPath), PathToUtf8(source));
+
+  view.Click(K::kLoad);
+  this->OpenForm(kChinese);
+  EXPECT_FALSE(view.AnswerHeld());
+}
+
 TYPED_TEST(PresetFormTest, AFileWithACameraLanguageOutsideTheTableStillLoads) {
   using K = TypeParam;
   // The program itself writes such a file when the stored language is unusual.

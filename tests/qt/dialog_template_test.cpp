@@ -44,14 +44,16 @@ class AddressRecordingView final : public FormView {
   }
   void FocusAndSelectAll(ControlId id) override { Note(id); inner_.FocusAndSelectAll(id); }
   void ShowMessage(std::string_view text, MessageIcon icon) override { inner_.ShowMessage(text, icon); }
-  bool AskYesNo(std::string_view text) override { return inner_.AskYesNo(text); }
+  void AskYesNo(std::string_view text, YesNoAnswer answer) override {
+    inner_.AskYesNo(text, std::move(answer));
+  }
   void ShowProgress(std::string_view text) override { inner_.ShowProgress(text); }
   void CloseProgress() override { inner_.CloseProgress(); }
-  std::optional<std::string> ChooseFolder(std::string_view start) override {
-    return inner_.ChooseFolder(start);
+  void ChooseFolder(std::string_view start, PathAnswer answer) override {
+    inner_.ChooseFolder(start, std::move(answer));
   }
-  std::optional<std::string> ChooseFile(std::string_view filter) override {
-    return inner_.ChooseFile(filter);
+  void ChooseFile(std::string_view filter, PathAnswer answer) override {
+    inner_.ChooseFile(filter, std::move(answer));
   }
 
  private:

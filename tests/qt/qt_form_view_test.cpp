@@ -17,6 +17,7 @@
 #include "qt/dialog_window.h"
 #include "qt_test_environment.h"
 #include "recording_dialogs.h"
+#include "support/modal_answers.h"
 
 namespace quelmo {
 namespace {
@@ -230,12 +231,12 @@ TEST_F(QtFormViewTest, DialogsGoThroughTheAdapter) {
   EXPECT_EQ(dialogs_.Messages()[1].icon, MessageIcon::kWarning);
 
   dialogs_.AnswerFolder(QStringLiteral("/media/card"));
-  EXPECT_EQ(view_.ChooseFolder("/home/jörg"), "/media/card");
+  EXPECT_EQ(ChosenFolder(view_, "/home/jörg"), "/media/card");
   EXPECT_EQ(dialogs_.FolderStart(), QString::fromUtf8("/home/jörg"));
-  EXPECT_EQ(view_.ChooseFolder("/"), std::nullopt);
+  EXPECT_EQ(ChosenFolder(view_, "/"), std::nullopt);
 
   dialogs_.AnswerFile(QStringLiteral("/media/card/mms.dat"));
-  EXPECT_EQ(view_.ChooseFile("Quelmo Files (*.dat)|*.dat|All Files (*.*)|*.*||"),
+  EXPECT_EQ(ChosenFile(view_, "Quelmo Files (*.dat)|*.dat|All Files (*.*)|*.*||"),
             "/media/card/mms.dat");
   EXPECT_EQ(dialogs_.FileFilters().back(), QStringLiteral("Quelmo Files (*.dat);;All Files (*)"));
 }

@@ -135,6 +135,37 @@ TEST_F(SmtpEmailTestTest, NoQuestionAfterAFailureAndNothingSentWhenDeclined) {
   EXPECT_THAT(Shown(), Not(HasSubstr("Wrong-Pw-1")));
 }
 
+// Under a host that cannot wait, the question is answered after the check has
+// ended: Yes then sends; an answer that comes after the form is gone does
+// nothing.
+TEST_F(SmtpEmailTestTest, AnAnswerAfterTheQuestionReturnedStillSends) {
+  OpenWith(&synchronous);
+  FillAccount("plain", testing::kServerPassword);
+  view.HoldAnswers();
+  view.AnswerQuestion(true);  // go on in the clear
+  view.AnswerQuestion(true);  // send the test message
+  const std::size_t before = MailServers::Received().size();
+  view.ClearMessages();
+  view.Click(kSmtpTestEmailButton);
+  ASSERT_EQ(view.Questions().size(), 1u);
+  EXPECT_TRUE(view.IsEnabled(kSmtpTestEmailButton));
+  EXPECT_TRUE(view.AnswerHeld());
+  ASSERT_EQ(view.Questions().size(), 2u);
+  EXPECT_THAT(view.Questions()[1], HasSubstr("Send a test message"));
+  EXPECT_TRUE(view.AnswerHeld());
+  ASSERT_EQ(view.Messages().size(), 1u);
+  EXPECT_THAT(view.Messages()[0].text, HasSubstr("The test message was sent"));
+  EXPECT_EQ(MailServers::Received().size(), before + 1);
+
+  // The question open, the form ends (its window with it) and a new one opens.
+  view.HoldAnswers();
+  view.AnswerQuestion(true);
+  view.Click(kSmtpTestEmailButton);
+  form.reset();
+  EXPECT_TRUE(view.AnswerHeld()) << "the fake keeps the question: the form alone is gone";
+  EXPECT_EQ(MailServers::Received().size(), before + 1);
+}
+
 TEST_F(SmtpEmailTestTest, CancelEndsACheckThatWaitsForASilentServer) {
   ThreadedRunner runner;
   OpenWith(&runner, kChinese);

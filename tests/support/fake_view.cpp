@@ -101,12 +101,32 @@ void FakeView::ShowMessage(std::string_view text, MessageIcon icon) {
   messages_.push_back({std::string(text), icon});
 }
 
-bool FakeView::AskYesNo(std::string_view text) {
+void FakeView::Answer(std::function<void()> give) {
+  if (hold_answers_) {
+    held_.push_back(std::move(give));
+  } else {
+    give();
+  }
+}
+
+bool FakeView::AnswerHeld() {
+  if (held_.empty()) return false;
+  std::function<void()> give = std::move(held_.front());
+  held_.pop_front();
+  give();
+  return true;
+}
+
+void FakeView::AskYesNo(std::string_view text, YesNoAnswer answer) {
   questions_.emplace_back(text);
-  if (question_answers_.empty()) return false;
-  const bool yes = question_answers_.front();
-  question_answers_.pop_front();
-  return yes;
+  Answer([this, answer = std::move(answer)] {
+    bool yes = false;
+    if (!question_answers_.empty()) {
+      yes = question_answers_.front();
+      question_answers_.pop_front();
+    }
+    answer(yes);
+  });
 }
 
 Next FakeView::CancelProgress() {
@@ -119,21 +139,26 @@ std::optional<int> FakeView::CharacterLimit(ControlId id) const {
   return it == character_limits_.end() ? std::nullopt : std::optional<int>(it->second);
 }
 
-std::optional<std::string> FakeView::ChooseFolder(std::string_view start_folder) {
-  ++folder_requests_;
-  folder_start_ = std::string(start_folder);
-  if (folder_answers_.empty()) return std::nullopt;
-  std::optional<std::string> answer = folder_answers_.front();
-  folder_answers_.pop_front();
-  return answer;
+namespace {
+
+std::optional<std::string> TakeFirst(std::deque<std::optional<std::string>>& answers) {
+  if (answers.empty()) return std::nullopt;
+  std::optional<std::string> first = std::move(answers.front());
+  answers.pop_front();
+  return first;
 }
 
-std::optional<std::string> FakeView::ChooseFile(std::string_view filter) {
+}  // namespace
+
+void FakeView::ChooseFolder(std::string_view start_folder, PathAnswer answer) {
+  ++folder_requests_;
+  folder_start_ = std::string(start_folder);
+  Answer([this, answer = std::move(answer)] { answer(TakeFirst(folder_answers_)); });
+}
+
+void FakeView::ChooseFile(std::string_view filter, PathAnswer answer) {
   file_filters_.emplace_back(filter);
-  if (file_answers_.empty()) return std::nullopt;
-  std::optional<std::string> answer = file_answers_.front();
-  file_answers_.pop_front();
-  return answer;
+  Answer([this, answer = std::move(answer)] { answer(TakeFirst(file_answers_)); });
 }
 
 }  // namespace quelmo

@@ -6,6 +6,7 @@
 // characters): a new text puts it at the end, the text already shown keeps it.
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -27,8 +28,12 @@ class FakeView final : public FormView {
   FakeView() = default;
   explicit FakeView(FormLogic& logic) : logic_(&logic) {}
 
-  // The logic the user's actions go to.
-  void Bind(FormLogic& logic) { logic_ = &logic; }
+  // The logic the user's actions go to. A window made anew: questions the
+  // one before left open are never answered, as when a window ends.
+  void Bind(FormLogic& logic) {
+    logic_ = &logic;
+    held_.clear();
+  }
 
   // --- the user ---
   // Replaces the edit's whole text, the caret at its end.
@@ -47,6 +52,14 @@ class FakeView final : public FormView {
   void AnswerFile(std::optional<std::string> answer) { file_answers_.push_back(std::move(answer)); }
   // No, when none is left.
   void AnswerQuestion(bool yes) { question_answers_.push_back(yes); }
+  // From now on a question stays open after the call that asked it, as under
+  // a host that cannot wait for the user, until AnswerHeld(). Before, each is
+  // answered at once, as by a modal dialog.
+  void HoldAnswers() { hold_answers_ = true; }
+  // Answers the oldest open question with its scripted answer; false when
+  // none is open.
+  bool AnswerHeld();
+  int HeldQuestions() const { return static_cast<int>(held_.size()); }
 
   // --- what the logic did ---
   const std::string& Title() const { return title_; }
@@ -85,17 +98,19 @@ class FakeView final : public FormView {
   }
   void FocusAndSelectAll(ControlId id) override;
   void ShowMessage(std::string_view text, MessageIcon icon = MessageIcon::kApp) override;
-  bool AskYesNo(std::string_view text) override;
+  void AskYesNo(std::string_view text, YesNoAnswer answer) override;
   void ShowProgress(std::string_view text) override {
     progress_ = std::string(text);
     ++progress_shows_;
   }
   void CloseProgress() override { progress_.reset(); }
-  std::optional<std::string> ChooseFolder(std::string_view start_folder) override;
-  std::optional<std::string> ChooseFile(std::string_view filter) override;
+  void ChooseFolder(std::string_view start_folder, PathAnswer answer) override;
+  void ChooseFile(std::string_view filter, PathAnswer answer) override;
 
  private:
   FormLogic& Logic() const;
+  // Answers now, or later when answers are held.
+  void Answer(std::function<void()> give);
 
   FormLogic* logic_ = nullptr;
   std::string title_;
@@ -112,6 +127,8 @@ class FakeView final : public FormView {
   std::deque<std::optional<std::string>> folder_answers_;
   std::deque<std::optional<std::string>> file_answers_;
   std::deque<bool> question_answers_;
+  bool hold_answers_ = false;
+  std::deque<std::function<void()>> held_;
   std::vector<std::string> questions_;
   std::optional<std::string> progress_;
   int progress_shows_ = 0;

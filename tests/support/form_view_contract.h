@@ -32,6 +32,7 @@
 
 #include "controls/form_view.h"
 #include "support/caret_place.h"
+#include "support/modal_answers.h"
 
 namespace quelmo {
 
@@ -181,9 +182,9 @@ TYPED_TEST_P(FormViewContract, ProgressShowsTheLatestTextAndOnlyCancelSaysSometh
 
 TYPED_TEST_P(FormViewContract, AskYesNoGivesTheAnswer) {
   this->harness_.AnswerQuestion(true);
-  EXPECT_TRUE(this->View().AskYesNo("Send a test message?"));
+  EXPECT_TRUE(AnsweredYes(this->View(), "Send a test message?"));
   this->harness_.AnswerQuestion(false);
-  EXPECT_FALSE(this->View().AskYesNo("Send a test message?"));
+  EXPECT_FALSE(AnsweredYes(this->View(), "Send a test message?"));
   EXPECT_EQ(this->harness_.ChangeEvents(), 0);
 }
 
