@@ -1,12 +1,15 @@
 #include "mms/mms_form.h"
 
+#include <climits>
 #include <optional>
 #include <span>
 #include <string_view>
 
 #include "controls/form_messages.h"
 #include "controls/framework_messages.h"
+#include "kind/field_exchange.h"
 #include "mms/mms_checks.h"
+#include "mms/mms_fields.h"
 #include "mms/mms_file.h"
 #include "mms/mms_load.h"
 #include "mms/mms_operator_fill.h"
@@ -28,49 +31,18 @@ constexpr HintColour kHintFrame = Rgb(0, 106, 53);
 constexpr std::size_t kShortestRecipient = 5;
 constexpr int kMaxPicturesPerDay = 99;
 
-struct MmsTextField {
-  ControlId edit;
-  std::string MmsSettings::*field;
-  int limit;
-};
-
-// Every text field, the six operator parameters first. The phone has no input
-// limit of its own: a 33rd character is refused with a message instead.
-constexpr MmsTextField kTextFields[] = {
-    {kMmsUrlEdit, &MmsSettings::url, MmsLimits::kUrl},
-    {kMmsApnEdit, &MmsSettings::apn, MmsLimits::kApn},
-    {kMmsGatewayEdit, &MmsSettings::gateway, MmsLimits::kGateway},
-    {kMmsPortEdit, &MmsSettings::port, MmsLimits::kPort},
-    {kMmsAccountEdit, &MmsSettings::account, MmsLimits::kAccount},
-    {kMmsPasswordEdit, &MmsSettings::password, MmsLimits::kPassword},
-    {kMmsPhoneEdit, &MmsSettings::phone, MmsLimits::kPhone},
-    {kMmsEmailEdit, &MmsSettings::receiveEmail, MmsLimits::kReceiveEmail},
-    {kMmsSecondEdit, &MmsSettings::phoneOrEmail2, MmsLimits::kPhoneOrEmail2},
-};
-
-constexpr std::size_t kParameterCount = 6;
-std::span<const MmsTextField> ParameterFields() {
-  return std::span(kTextFields).first(kParameterCount);
-}
+using M = MmsSettings;
 
 bool Contains(std::string_view text, char c) { return text.find(c) != std::string_view::npos; }
 
-// The six operator parameters for the preset component, in the form's order,
-// with the key each value of the operator database is named by. The APN's
-// label has no id: the template's own text, the same in every language.
-constexpr PresetEdit kParameters[] = {
-    {kMmsUrlEdit, &PresetParameters::url, "url", kMmsUrlLabel},
-    {kMmsApnEdit, &PresetParameters::apn, "apn", 0, "APN"},
-    {kMmsGatewayEdit, &PresetParameters::gateway, "gateway", kMmsGatewayLabel},
-    {kMmsPortEdit, &PresetParameters::port, "port", kMmsPortLabel},
-    {kMmsAccountEdit, &PresetParameters::account, "account", kMmsAccountLabel},
-    {kMmsPasswordEdit, &PresetParameters::password, "password", kMmsPasswordLabel},
-};
-
+// The operator database's values, one per parameter of the presets.
 PresetOperatorFill FillFromOperator(const OperatorProvider& provider) {
   MmsOperatorFill fill = FillMmsFromOperator(provider);
-  MmsOperatorValues& v = fill.values;
-  return {{v.url, v.apn, v.gateway, v.port, v.account, v.password}, std::move(fill.findings)};
+  PresetOperatorFill values{{}, std::move(fill.findings)};
+  for (const StoredTextField<M>* field : OperatorFields(kMmsFields)) {
+    values.values.push_back(FilledValue(fill.values, field->place.operatorValue));
+  }
+  return values;
 }
 
 const PresetKind& MmsPresetKind() {
@@ -78,12 +50,11 @@ const PresetKind& MmsPresetKind() {
                                kMmsCountryList,
                                kMmsOperatorList,
                                kMmsLoadPathEdit,
-                               kParameters,
+                               PresetEditsOf(kMmsFields),
                                MmsCountryTable(),
                                MmsOperatorRows(),
                                kMmsChina,
                                /*loadedOperatorsInTableNames=*/false,
-                               MmsControlText,
                                FillFromOperator};
   return kind;
 }
@@ -108,9 +79,7 @@ MmsForm::MmsForm(FormView& view, AppContext& context)
 
 void MmsForm::Open() {
   folder_.Open();
-  for (const MmsTextField& text : kTextFields) {
-    if (text.edit != kMmsPhoneEdit) view_.SetByteLimit(text.edit, text.limit);
-  }
+  LimitTextEdits(view_, kMmsFields);
   PutToControls();
   view_.SetTitle(kModelName);
   hint_.width = kHintWidth;
@@ -195,21 +164,19 @@ Next MmsForm::FocusLeft(ControlId id) {
 // ---- Exchange -------------------------------------------------------------
 
 bool MmsForm::TakeFromControls(bool for_write) {
-  using M = MmsSettings;
-  using L = MmsLimits;
-  return TakeText(kMmsAccountEdit, &M::account, L::kAccount) &&
+  const auto take = [this](const StoredTextField<M>& text) {
+    return text.place.typedPastLimit ? TakePhone(text) : TakeText(text);
+  };
+  return TakeTextFields(kMmsFields, take, INT_MIN, mms_fields::kTakenBeforeFolder) &&
          (for_write ? folder_.TakeForWrite() : folder_.Take()) &&
-         TakeText(kMmsUrlEdit, &M::url, L::kUrl) && TakeText(kMmsApnEdit, &M::apn, L::kApn) &&
-         TakeText(kMmsPasswordEdit, &M::password, L::kPassword) &&
-         TakeText(kMmsGatewayEdit, &M::gateway, L::kGateway) &&
-         TakeText(kMmsPortEdit, &M::port, L::kPort) && TakePhone() &&
-         TakeText(kMmsSecondEdit, &M::phoneOrEmail2, L::kPhoneOrEmail2) &&
-         TakeText(kMmsEmailEdit, &M::receiveEmail, L::kReceiveEmail) &&
+         TakeTextFields(kMmsFields, take, mms_fields::kTakenBeforeFolder + 1) &&
          TakePicturesPerDay(for_write);
   // The load-path field is only shown: nothing reads it back.
 }
 
-bool MmsForm::TakeText(ControlId edit, std::string MmsSettings::*field, int limit) {
+bool MmsForm::TakeText(const StoredTextField<MmsSettings>& text) {
+  const ControlId edit = text.place.control;
+  const int limit = static_cast<int>(text.byteLimit);
   Result<std::string> gbk = Utf8ToGbk(view_.Text(edit));
   if (!gbk.ok()) {
     view_.ShowMessage(MmsTextNotStorableMessage(gbk.message(), language_), MessageIcon::kWarning);
@@ -221,22 +188,24 @@ bool MmsForm::TakeText(ControlId edit, std::string MmsSettings::*field, int limi
     view_.FocusAndSelectAll(edit);
     return false;
   }
-  settings_.*field = std::move(gbk).value();
+  settings_.*text.member = std::move(gbk).value();
   return true;
 }
 
-bool MmsForm::TakePhone() {
-  Result<std::string> gbk = Utf8ToGbk(view_.Text(kMmsPhoneEdit));
+bool MmsForm::TakePhone(const StoredTextField<MmsSettings>& text) {
+  const ControlId edit = text.place.control;
+  Result<std::string> gbk = Utf8ToGbk(view_.Text(edit));
   if (!gbk.ok()) {
     view_.ShowMessage(MmsTextNotStorableMessage(gbk.message(), language_), MessageIcon::kWarning);
-    view_.FocusAndSelectAll(kMmsPhoneEdit);
+    view_.FocusAndSelectAll(edit);
     return false;
   }
   // Taken even when too long: the phone handler then empties it.
-  settings_.phone = std::move(gbk).value();
-  if (static_cast<int>(settings_.phone.size()) > MmsLimits::kPhone) {
+  std::string& phone = settings_.*text.member;
+  phone = std::move(gbk).value();
+  if (phone.size() > text.byteLimit) {
     view_.ShowMessage(MmsPhoneTooLongMessage(language_));
-    view_.FocusAndSelectAll(kMmsPhoneEdit);
+    view_.FocusAndSelectAll(edit);
     return false;
   }
   return true;
@@ -248,9 +217,7 @@ bool MmsForm::TakePicturesPerDay(bool for_write) {
 }
 
 void MmsForm::PutToControls() {
-  // Valid GBK always: typed texts were converted, a load empties any other.
-  for (const MmsTextField& text : kTextFields)
-    view_.SetText(text.edit, GbkToUtf8ForDisplay(settings_.*text.field));
+  ShowTextFields(view_, kMmsFields, settings_);
   view_.SetText(kMmsPicturesEdit, std::to_string(settings_.picturesPerDay));
 }
 
@@ -261,9 +228,7 @@ std::unique_ptr<FormLogic> MmsForm::MakeWindowOver(Next which, FormView& view) {
 }
 
 void MmsForm::ClearForModeSwitch() {
-  for (std::string* text : {&settings_.receiveEmail, &settings_.phone, &settings_.phoneOrEmail2}) {
-    text->clear();
-  }
+  ClearTextsOnModeChange(kMmsFields, settings_);
   SetSecondRecipientOpen(false);
 }
 
@@ -278,10 +243,10 @@ void MmsForm::PresetChanged(PresetChange /*change*/) {
   settings_.mode = choice.mode;
   settings_.countryIndex = choice.mode == kMmsAuto ? choice.country : kManualCountry;
   settings_.operatorIndex = choice.operatorIndex;
-  for (const MmsTextField& text : ParameterFields()) {
+  for (const StoredTextField<M>* field : OperatorFields(kMmsFields)) {
     // The presets' values and the finder's fit their fields in GBK.
-    Result<std::string> stored = Utf8ToGbk(view_.Text(text.edit));
-    settings_.*text.field = stored.ok() ? std::move(stored).value() : std::string();
+    Result<std::string> stored = Utf8ToGbk(view_.Text(field->place.control));
+    settings_.*field->member = stored.ok() ? std::move(stored).value() : std::string();
   }
   PutToControls();
 }

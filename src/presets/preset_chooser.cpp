@@ -4,6 +4,7 @@
 #include "finder/operator_finder_controls.h"
 #include "finder/operator_finder_form.h"
 #include "finder/operator_finder_texts.h"
+#include "kind/field_exchange.h"
 #include "platform/file_system.h"
 #include "record/bounded_read.h"
 #include "session/app_state.h"
@@ -94,7 +95,7 @@ void PresetChooser::ShowMode(int mode, int country, int operator_index, int name
   view_.SetEnabled(kind_.countryList, automatic);
   view_.SetEnabled(kind_.operatorList, automatic);
   for (const PresetEdit& parameter : kind_.parameters) {
-    view_.SetReadOnly(parameter.edit, automatic);
+    view_.SetReadOnly(parameter.place.control, automatic);
   }
 }
 
@@ -104,13 +105,13 @@ void PresetChooser::ShowPreset(int country, int operator_index) {
   const PresetParameters none;
   const PresetParameters& shown = row != nullptr ? row->parameters : none;
   for (const PresetEdit& parameter : kind_.parameters) {
-    view_.SetText(parameter.edit, shown.*parameter.preset);
+    view_.SetText(parameter.place.control, PresetParameter(shown, parameter.place.operatorValue));
   }
 }
 
 void PresetChooser::ShowParameters(std::span<const std::string> values) {
   for (std::size_t i = 0; i < kind_.parameters.size(); ++i) {
-    view_.SetText(kind_.parameters[i].edit, i < values.size() ? values[i] : std::string());
+    view_.SetText(kind_.parameters[i].place.control, i < values.size() ? values[i] : std::string());
   }
 }
 
@@ -149,8 +150,7 @@ void PresetChooser::ChooseOperator() {
 
 std::string PresetChooser::ParameterName(std::string_view key) const {
   for (const PresetEdit& parameter : kind_.parameters) {
-    if (parameter.operatorKey != key) continue;
-    return std::string(kind_.labelText(parameter.label, language_).value_or(parameter.templateLabel));
+    if (parameter.key == key) return std::string(CaptionOf(parameter.place, language_));
   }
   return std::string(key);
 }
@@ -164,7 +164,7 @@ OperatorPreview PresetChooser::PreviewOperator(const OperatorProvider& provider)
   const PresetOperatorFill fill = kind_.fillFromOperator(provider);
   OperatorPreview preview;
   for (std::size_t i = 0; i < kind_.parameters.size(); ++i) {
-    preview.rows.push_back({ParameterName(kind_.parameters[i].operatorKey),
+    preview.rows.push_back({ParameterName(kind_.parameters[i].key),
                             i < fill.values.size() ? fill.values[i] : std::string()});
   }
   preview.findings = FindingLinesOf(fill.findings);
@@ -181,7 +181,7 @@ void PresetChooser::ApplyOperator(const OperatorProvider& provider) {
   if (fill.findings.empty()) return;
   view_.ShowMessage(OperatorValuesNotTaken(FindingLinesOf(fill.findings), language_));
   for (const PresetEdit& parameter : kind_.parameters) {
-    if (parameter.operatorKey == fill.findings.front().key) view_.FocusAndSelectAll(parameter.edit);
+    if (parameter.key == fill.findings.front().key) view_.FocusAndSelectAll(parameter.place.control);
   }
 }
 

@@ -27,6 +27,7 @@
 
 #include "controls/form_view.h"
 #include "finder/operator_target.h"
+#include "kind/field_table.h"
 #include "operators/operator_finding.h"
 #include "presets/operator_preset.h"
 #include "presets/settings_load.h"
@@ -51,16 +52,23 @@ struct PresetChoice {
   bool operator==(const PresetChoice&) const = default;
 };
 
-// One operator parameter: the edit that shows it, its value in a preset row,
-// the key the operator database's findings name it by, and its label (a
-// control of the form, or the template's own text where the label has none).
+// One operator parameter as the kind's field table places it: its edit, its
+// column of a preset row (operatorValue), its caption, and the key the
+// operator database's findings name it by.
 struct PresetEdit {
-  ControlId edit;
-  std::string_view PresetParameters::*preset;
-  std::string_view operatorKey;
-  ControlId label;
-  std::string_view templateLabel = {};
+  std::string_view key;
+  FieldPlace place;
 };
+
+// The operator parameters of a kind's field table, in its order.
+template <typename Settings>
+std::vector<PresetEdit> PresetEditsOf(FieldTable<Settings> fields) {
+  std::vector<PresetEdit> edits;
+  for (const StoredTextField<Settings>* text : OperatorFields(fields)) {
+    edits.push_back({text->key, text->place});
+  }
+  return edits;
+}
 
 // The operator database's values for the parameters, UTF-8, one per
 // parameter in the kind's order; empty where a finding names the value.
@@ -75,15 +83,13 @@ struct PresetKind {
   ControlId countryList;
   ControlId operatorList;
   ControlId loadPathEdit;
-  std::span<const PresetEdit> parameters;  // in the form's order
+  std::vector<PresetEdit> parameters;  // PresetEditsOf the kind's table
   std::span<const std::string_view> countries;  // the table's names
   std::span<const OperatorPreset> rows;
   int openingCountry;  // Auto mode opens at its first operator
   // After a load, the operator list shows the table's own names in every
   // language (the GPRS form has always done so).
   bool loadedOperatorsInTableNames;
-  // A label's text in the language; nullopt for a control without one.
-  std::optional<std::string_view> (*labelText)(ControlId label, int language_index);
   PresetOperatorFill (*fillFromOperator)(const OperatorProvider& provider);
 };
 

@@ -4,11 +4,13 @@
 #include <variant>
 
 #include "controls/form_messages.h"
+#include "kind/field_exchange.h"
 #include "platform/file_system.h"
 #include "remote_control/remote_control_texts.h"
 #include "remote_control/sms_control_mode.h"
 #include "session/app_state.h"
 #include "smtp/gprs_checks.h"
+#include "smtp/gprs_fields.h"
 #include "smtp/gprs_file.h"
 #include "smtp/gprs_load.h"
 #include "smtp/gprs_operator_fill.h"
@@ -22,52 +24,16 @@ namespace {
 
 constexpr int kMaxDailyLimit = 99;
 
-struct TextEdit {
-  ControlId edit;
-  std::string GprsSettings::*member;
-  int limit;
-  const char* name;  // for a text the file's code page cannot hold
-  bool clearedByModeChange;  // by the form; the access point is the presets' to empty
-};
+using G = GprsSettings;
 
-// The order in which the texts are taken out of the edits.
-constexpr TextEdit kTextEdits[] = {
-    {kRecipientEdit, &GprsSettings::recipientEmail, GprsLimits::kRecipientEmail,
-     "Receive Email", true},
-    {kSenderEmailEdit, &GprsSettings::senderEmail, GprsLimits::kSenderEmail, "Sender Email",
-     true},
-    {kSenderPasswordEdit, &GprsSettings::senderPassword, GprsLimits::kSenderPassword,
-     "Sender Password", true},
-    {kSmtpServerEdit, &GprsSettings::smtpServer, GprsLimits::kSmtpServer, "Email Server", true},
-    {kSmtpPortEdit, &GprsSettings::smtpPort, GprsLimits::kSmtpPort, "Port", true},
-    {kGprsAccountEdit, &GprsSettings::gprsAccount, GprsLimits::kGprsAccount, "GPRS Account",
-     false},
-    {kApnEdit, &GprsSettings::apn, GprsLimits::kApn, "GPRS APN", false},
-    {kGprsPasswordEdit, &GprsSettings::gprsPassword, GprsLimits::kGprsPassword, "GPRS Password",
-     false},
-    {kSmsPhoneEdit, &GprsSettings::smsControlPhone, GprsLimits::kSmsControlPhone,
-     "Phone Number", false},
-};
-
-// The access point for the preset component, in the form's order, with the
-// key each value of the operator database is named by.
-constexpr PresetEdit kAccessPoint[] = {
-    {kApnEdit, &PresetParameters::apn, "apn", kApnLabel},
-    {kGprsAccountEdit, &PresetParameters::account, "gprsAccount", kGprsAccountLabel},
-    {kGprsPasswordEdit, &PresetParameters::password, "gprsPassword", kGprsPasswordLabel},
-};
-
-std::optional<std::string_view> CaptionText(ControlId label, int language_index) {
-  for (const ControlCaption& caption : SmtpCaptions(language_index)) {
-    if (caption.id == label) return caption.text;
-  }
-  return std::nullopt;
-}
-
+// The operator database's values, one per parameter of the presets.
 PresetOperatorFill FillFromOperator(const OperatorProvider& provider) {
   GprsOperatorFill fill = FillGprsFromOperator(provider);
-  GprsOperatorValues& v = fill.values;
-  return {{v.apn, v.account, v.password}, std::move(fill.findings)};
+  PresetOperatorFill values{{}, std::move(fill.findings)};
+  for (const StoredTextField<G>* field : OperatorFields(kGprsFields)) {
+    values.values.push_back(FilledValue(fill.values, field->place.operatorValue));
+  }
+  return values;
 }
 
 const PresetKind& GprsPresetKind() {
@@ -75,12 +41,11 @@ const PresetKind& GprsPresetKind() {
                                kCountryList,
                                kOperatorList,
                                kLoadedPathEdit,
-                               kAccessPoint,
+                               PresetEditsOf(kGprsFields),
                                GprsCountryTable(),
                                GprsPresetRows(),
                                kGprsChina,
                                /*loadedOperatorsInTableNames=*/true,
-                               CaptionText,
                                FillFromOperator};
   return kind;
 }
@@ -116,7 +81,7 @@ void SmtpForm::Open() {
   }
   view_.SetItems(kSmtpSmsControlList, SmsControlEntries(language_));
   view_.SetSelection(kSmtpSmsControlList, kSmsControlOff);
-  for (const TextEdit& text : kTextEdits) view_.SetByteLimit(text.edit, text.limit);
+  LimitTextEdits(view_, kGprsFields);
   presets_.Open();
   folder_.Open();
   ShowDailyLimit();
@@ -198,12 +163,17 @@ Result<GprsSettings> SmtpForm::CollectGprsSettings() const {
   settings.picturesPerDay = pictures_per_day_;
   const int sms_control = view_.Selection(kSmtpSmsControlList);
   settings.smsControl = sms_control >= 0 ? sms_control : kSmsControlOff;
-  for (const TextEdit& text : kTextEdits) {
-    Result<std::string> stored =
-        EncodeField(text.name, view_.Text(text.edit), static_cast<std::size_t>(text.limit));
-    if (!stored.ok()) return stored.error();
+  std::optional<Error> failed;
+  TakeTextFields(kGprsFields, [&](const StoredTextField<G>& text) {
+    Result<std::string> stored = EncodeEdit(view_, text);
+    if (!stored.ok()) {
+      failed = stored.error();
+      return false;
+    }
     settings.*text.member = std::move(stored).value();
-  }
+    return true;
+  });
+  if (failed) return *failed;
   return settings;
 }
 
@@ -222,9 +192,7 @@ std::unique_ptr<FormLogic> SmtpForm::MakeWindowOver(Next which, FormView& view) 
 void SmtpForm::ClearForModeSwitch() {
   // The mail texts start afresh with the access point; the SMS control
   // number, the daily limit and the folder stay.
-  for (const TextEdit& text : kTextEdits) {
-    if (text.clearedByModeChange) view_.SetText(text.edit, "");
-  }
+  ClearEditsOnModeChange(view_, kGprsFields);
 }
 
 void SmtpForm::PresetChanged(PresetChange change) {
@@ -235,9 +203,7 @@ void SmtpForm::PresetChanged(PresetChange change) {
 void SmtpForm::ShowLoaded(const GprsSettings& file) {
   view_.SetSelection(kSmtpSmsControlList, file.smsControl);
   // Stored GBK, every text valid (the load empties any other), shown as UTF-8.
-  for (const TextEdit& text : kTextEdits) {
-    view_.SetText(text.edit, GbkToUtf8ForDisplay(file.*text.member));
-  }
+  ShowTextFields(view_, kGprsFields, file);
   pictures_per_day_ = file.picturesPerDay;
   ShowDailyLimit();
 }

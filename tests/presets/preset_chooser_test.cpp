@@ -40,15 +40,14 @@ constexpr OperatorPreset kRows[] = {
     {0, 1, "Mute", {}},
     {1, 0, "More", {.apn = "isle", .account = "book"}},
 };
-constexpr PresetEdit kParameters[] = {
-    {kFirstEdit, &PresetParameters::apn, "apn", kFirstLabel},
-    {kSecondEdit, &PresetParameters::account, "account", 0, "Account"},
+// The first parameter is captioned by a label of its own, the second by the
+// template's text.
+const std::vector<PresetEdit> kParameters = {
+    {"apn", {.control = kFirstEdit, .label = kFirstLabel, .caption = "Access point",
+             .operatorValue = OperatorValue::kApn}},
+    {"account", {.control = kSecondEdit, .caption = "Account",
+                 .operatorValue = OperatorValue::kAccount}},
 };
-
-std::optional<std::string_view> LabelText(ControlId label, int /*language*/) {
-  if (label == kFirstLabel) return "Access point";
-  return std::nullopt;
-}
 
 // The finder's values: the provider's name for the first, the second left
 // out and named by a finding when the provider has no access point.
@@ -59,7 +58,7 @@ PresetOperatorFill Fill(const OperatorProvider& provider) {
 }
 
 const PresetKind kKind{kModeList, kCountryList, kOperatorList, kLoadPath, kParameters,
-                       kCountries, kRows, 1, false, LabelText, Fill};
+                       kCountries, kRows, 1, false, Fill};
 
 struct MadeUpSettings {
   int mode = kPresetAuto;
