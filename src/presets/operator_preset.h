@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "kind/field_table.h"
+#include "operators/country_names.h"
 
 namespace quelmo {
 
@@ -91,9 +92,10 @@ std::string_view PresetCountryName(std::span<const std::string_view> countries, 
                                    int language_index);
 // The names a form's country list shows: in English the table's own (the
 // command line's) with proper letters ("Österreich"); in every other
-// language the system's name of the country (CountryNameTranslations).
+// language the name `names` gives the country (the system's in the
+// program: CountryNameTranslations).
 std::vector<std::string> PresetCountryNames(std::span<const std::string_view> countries,
-                                            int language_index);
+                                            int language_index, const CountryNamesGetter& names);
 
 // The ISO 3166-1 code of a country of the preset tables ("at" for
 // "Oesterreich"); empty for a name no table has.
