@@ -23,7 +23,7 @@ std::string_view MmsOperatorName(const OperatorPreset& row, int language_index) 
 }
 
 std::vector<std::string> MmsCountryNames(int language_index) {
-  return PresetCountryNames(MmsCountryTable(), language_index, CountryNameTranslations);
+  return PresetCountryNames(MmsCountryTable(), language_index);
 }
 
 std::vector<std::string> MmsOperatorNames(int country, int language_index) {

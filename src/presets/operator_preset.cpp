@@ -67,14 +67,15 @@ std::string_view PresetCountryCode(std::string_view table_name) {
 }
 
 std::vector<std::string> PresetCountryNames(std::span<const std::string_view> countries,
-                                            int language_index, const CountryNamesGetter& names) {
+                                            int language_index,
+                                            const CountryNamesGetter& country_names) {
   // English windows show the table's own names, as the command line takes
   // them, but with the letters the original wrote in ASCII; every other
   // language the system's name of the country (iso-codes), read now.
   const LanguageRow* row = FindLanguage(language_index);
   const bool table_names = row == nullptr || row->catalogue.empty();
   const MoCatalogue* translations =
-      table_names || !names ? nullptr : &names(language_index);
+      table_names || !country_names ? nullptr : &country_names(language_index);
   std::vector<std::string> names;
   names.reserve(countries.size());
   for (int country = 0; country < static_cast<int>(countries.size()); ++country) {

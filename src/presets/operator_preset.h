@@ -92,10 +92,11 @@ std::string_view PresetCountryName(std::span<const std::string_view> countries, 
                                    int language_index);
 // The names a form's country list shows: in English the table's own (the
 // command line's) with proper letters ("Österreich"); in every other
-// language the name `names` gives the country (the system's in the
-// program: CountryNameTranslations).
+// language the name `names` gives the country: a window's from its context,
+// else the system's.
 std::vector<std::string> PresetCountryNames(std::span<const std::string_view> countries,
-                                            int language_index, const CountryNamesGetter& names);
+                                            int language_index,
+                                            const CountryNamesGetter& names = CountryNameTranslations);
 
 // The ISO 3166-1 code of a country of the preset tables ("at" for
 // "Oesterreich"); empty for a name no table has.

@@ -21,7 +21,7 @@ std::string_view GprsCountryName(int country, int language_index) {
 }
 
 std::vector<std::string> GprsCountryNames(int language_index) {
-  return PresetCountryNames(GprsCountryTable(), language_index, CountryNameTranslations);
+  return PresetCountryNames(GprsCountryTable(), language_index);
 }
 
 std::vector<std::string> GprsOperatorNames(int country, int language_index) {
