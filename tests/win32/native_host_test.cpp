@@ -147,11 +147,14 @@ TEST_F(NativeHostTest, EveryWindowOpensInEveryLanguageWithItsTextsWhole) {
     for (int language = 1; language <= 11; ++language) {
       state_.languageIndex = language;
       AppContext context = Context();
-      Result<std::unique_ptr<HostedDialog>> dialog = HostedDialog::Make(which, context, dialogs_);
-      ASSERT_TRUE(dialog.ok()) << name << "/" << language << ": " << dialog.message();
-      (*dialog)->Show();
-      EXPECT_GT(GetWindowTextLengthW((*dialog)->Window()), 0) << name << "/" << language;
-      ExpectTextsWhole(**dialog, std::string(name) + "/" + std::to_string(language));
+      Win32ScreenHost host(dialogs_);
+      Result<std::unique_ptr<Screen>> screen =
+          Screen::Make(which, host, ProgramScreens(context), language);
+      ASSERT_TRUE(screen.ok()) << name << "/" << language << ": " << screen.message();
+      HostedDialog& dialog = Win32ScreenHost::WindowOf(**screen);
+      dialog.Show();
+      EXPECT_GT(GetWindowTextLengthW(dialog.Window()), 0) << name << "/" << language;
+      ExpectTextsWhole(dialog, std::string(name) + "/" + std::to_string(language));
     }
   }
   EXPECT_TRUE(dialogs_.messages.empty()) << dialogs_.messages.front().text;
@@ -164,11 +167,14 @@ TEST_F(NativeHostTest, TabGoesInReadingOrderAndEachLabelPrecedesItsField) {
   for (const auto& [which, name] : kNamedWindows) {
     SCOPED_TRACE(name);
     AppContext context = Context();
-    Result<std::unique_ptr<HostedDialog>> dialog = HostedDialog::Make(which, context, dialogs_);
-    ASSERT_TRUE(dialog.ok()) << dialog.message();
-    (*dialog)->Show();
-    HWND window = (*dialog)->Window();
-    const DialogTemplate& layout = (*dialog)->Layout();
+    Win32ScreenHost host(dialogs_);
+    Result<std::unique_ptr<Screen>> screen =
+        Screen::Make(which, host, ProgramScreens(context), state_.languageIndex);
+    ASSERT_TRUE(screen.ok()) << screen.message();
+    HostedDialog& dialog = Win32ScreenHost::WindowOf(**screen);
+    dialog.Show();
+    HWND window = dialog.Window();
+    const DialogTemplate& layout = dialog.Layout();
 
     std::vector<ControlId> expected;
     std::vector<ControlId> visited;
