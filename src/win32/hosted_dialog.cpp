@@ -4,6 +4,7 @@
 
 #include "dialogs/accessible_names.h"
 #include "text/utf16.h"
+#include "work/escaped_error.h"
 #include "win32/balloon_tooltip.h"
 #include "win32/dialog_resource.h"
 #include "win32/native_form_view.h"
@@ -32,9 +33,14 @@ HICON AppIcon(int size) {
 
 }  // namespace
 
-HostedDialog::HostedDialog(Next which, DialogTemplate layout, NativeDialogs& dialogs,
+HostedDialog::HostedDialog(Next which, DialogTemplate layout, int language, NativeDialogs& dialogs,
                            ScreenEvents& events, HWND owner)
-    : which_(which), layout_(std::move(layout)), dialogs_(dialogs), events_(events), owner_(owner) {}
+    : which_(which),
+      layout_(std::move(layout)),
+      language_(language),
+      dialogs_(dialogs),
+      events_(events),
+      owner_(owner) {}
 
 HostedDialog::~HostedDialog() {
   ReleaseLogic();
@@ -51,7 +57,7 @@ Result<std::unique_ptr<HostedDialog>> HostedDialog::Make(Next which, const Dialo
   // Made in reading order, each label right before its field: the dialog
   // manager's Tab order, and where screen readers look for a field's name.
   std::unique_ptr<HostedDialog> dialog(
-      new HostedDialog(which, InCreationOrder(layout), dialogs, events, owner));
+      new HostedDialog(which, InCreationOrder(layout), language, dialogs, events, owner));
   const std::vector<std::uint8_t> bytes = BuildDialogResource(dialog->layout_, owner != nullptr);
   HWND window = CreateDialogIndirectParamW(
       GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(bytes.data()), owner, Procedure,
@@ -187,7 +193,17 @@ INT_PTR CALLBACK HostedDialog::Procedure(HWND window, UINT message, WPARAM wpara
   auto* dialog = reinterpret_cast<HostedDialog*>(GetWindowLongPtrW(window, DWLP_USER));
   // Until its view exists the window is still being made.
   if (dialog == nullptr || dialog->view_ == nullptr) return FALSE;
-  return dialog->Handle(message, wparam, lparam) ? TRUE : FALSE;
+  // The host's one catch: nothing may unwind into the system's code that
+  // called this procedure.
+  try {
+    return dialog->Handle(message, wparam, lparam) ? TRUE : FALSE;
+  } catch (...) {
+    ReportEscaped("a window procedure", std::current_exception(), [dialog](std::string_view what) {
+      dialog->dialogs_.ShowMessage(dialog->window_, EscapedErrorMessage(what, dialog->language_),
+                                   MessageIcon::kWarning);
+    });
+    return TRUE;
+  }
 }
 
 bool HostedDialog::Handle(UINT message, WPARAM wparam, LPARAM lparam) {

@@ -69,8 +69,8 @@ class HostedDialog final : public ScreenWindow {
   void FitTexts();
 
  private:
-  HostedDialog(Next which, DialogTemplate layout, NativeDialogs& dialogs, ScreenEvents& events,
-               HWND owner);
+  HostedDialog(Next which, DialogTemplate layout, int language, NativeDialogs& dialogs,
+               ScreenEvents& events, HWND owner);
   static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   bool Handle(UINT message, WPARAM wparam, LPARAM lparam);
   bool Command(ControlId id, UINT code);
@@ -85,6 +85,7 @@ class HostedDialog final : public ScreenWindow {
 
   Next which_;
   DialogTemplate layout_;
+  int language_;
   NativeDialogs& dialogs_;
   ScreenEvents& events_;
   HWND owner_;

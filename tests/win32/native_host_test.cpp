@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <new>
 #include <optional>
 #include <set>
 #include <string>
@@ -36,6 +37,7 @@
 #include "text/utf16.h"
 #include "win32/native_form_view.h"
 #include "win32/window_loop.h"
+#include "work/escaped_error.h"
 
 namespace quelmo {
 namespace {
@@ -244,6 +246,49 @@ TEST_F(NativeHostTest, LauncherAndFormsTakeTurnsByButtonsKeysAndCloseBox) {
   loop.HandlePending();
   EXPECT_FALSE(loop.Running());
   EXPECT_TRUE(loop.Outcome().ok());
+}
+
+// A launcher whose camera button throws, as a handler might when memory runs
+// out; the close box ends it.
+class ThrowingLauncher final : public FormLogic {
+ public:
+  explicit ThrowingLauncher(FormView& view) : view_(view) {}
+  void Open() override { view_.SetTitle("Quelmo"); }
+  Next Clicked(ControlId id) override {
+    if (id == kLauncherCameraButton) throw std::bad_alloc();
+    return id == kIdCancel ? Next::kQuit : Next::kStay;
+  }
+
+ private:
+  FormView& view_;
+};
+
+// The dialog procedure's catch: the user is told in the window's language,
+// the log gets a line, and the window goes on as before.
+TEST_F(NativeHostTest, AnExceptionFromAHandlerIsToldAndLoggedAndTheWindowGoesOn) {
+  state_.languageIndex = 3;
+  AppContext context = Context();
+  WindowLoop loop(context, dialogs_,
+                  [](Next which, FormView& view, FormLogic*) -> std::unique_ptr<FormLogic> {
+                    if (which != Next::kLauncher) return nullptr;
+                    return std::make_unique<ThrowingLauncher>(view);
+                  });
+  loop.Start();
+  ASSERT_TRUE(loop.Running());
+  ::testing::internal::CaptureStderr();
+  Click(loop, kLauncherCameraButton);
+  const std::string log = ::testing::internal::GetCapturedStderr();
+  const std::string what = std::bad_alloc().what();
+  EXPECT_EQ(log, "quelmo: unexpected error in a window procedure: " + what + "\n");
+  ASSERT_EQ(dialogs_.messages.size(), 1u);
+  EXPECT_EQ(dialogs_.messages[0].text, EscapedErrorMessage(what, 3));
+  EXPECT_EQ(dialogs_.messages[0].icon, MessageIcon::kWarning);
+  ASSERT_TRUE(loop.Running());
+  EXPECT_TRUE(IsWindowVisible(loop.Current()->Window()));
+
+  SendMessageW(loop.Current()->Window(), WM_CLOSE, 0, 0);
+  loop.HandlePending();
+  EXPECT_FALSE(loop.Running());
 }
 
 TEST_F(NativeHostTest, EditsKeepToWhatMayBeTyped) {
