@@ -3,8 +3,8 @@
 namespace quelmo {
 
 void ReadFileLanguage(JsonFieldReader& reader, bool stores_tv_mode, FileLanguage& language) {
-  reader.Integer("cameraLanguage", kMinCameraLanguage, kMaxCameraLanguage, language.cameraLanguage);
-  if (stores_tv_mode) reader.Integer("tvMode", 0, kMaxTvMode, language.tvMode);
+  reader.Integer(kCameraLanguageKey, kMinCameraLanguage, kMaxCameraLanguage, language.cameraLanguage);
+  if (stores_tv_mode) reader.Integer(kTvModeKey, 0, kMaxTvMode, language.tvMode);
 }
 
 ResolvedLanguage ResolveFileLanguage(const FileLanguage& from_command_line,

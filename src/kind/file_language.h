@@ -5,6 +5,7 @@
 // override them; otherwise the defaults apply.
 
 #include <optional>
+#include <string_view>
 
 #include "kind/settings_json.h"
 
@@ -16,12 +17,16 @@ inline constexpr int kMinCameraLanguage = 1;
 inline constexpr int kMaxCameraLanguage = 11;
 inline constexpr int kMaxTvMode = 255;  // the files store its low byte
 
+// Their keys in every kind's settings.
+inline constexpr std::string_view kCameraLanguageKey = "cameraLanguage";
+inline constexpr std::string_view kTvModeKey = "tvMode";
+
 struct FileLanguage {
   std::optional<int> cameraLanguage;
   std::optional<int> tvMode;
 };
 
-// Reads "cameraLanguage" and, when the file kind stores it, "tvMode".
+// Reads the camera language and, when the file kind stores it, the TV mode.
 void ReadFileLanguage(JsonFieldReader& reader, bool stores_tv_mode, FileLanguage& language);
 
 // Command-line values first, then the settings file's, then the defaults.

@@ -1,7 +1,6 @@
 #pragma once
-// A settings struct described as a table of its JSON keys, so that reading a
-// settings file, printing a file's settings and naming list entries all go by
-// the same table.
+// A kind's field table (kind/field_table.h) as JSON: reading a settings
+// file, printing a file's settings and naming list entries all go by it.
 
 #include <cstddef>
 #include <map>
@@ -12,42 +11,12 @@
 #include <type_traits>
 #include <variant>
 
+#include "kind/field_table.h"
 #include "kind/list_names.h"
 #include "kind/settings_json.h"
 #include "text/gbk.h"
 
 namespace quelmo {
-
-template <typename Settings>
-struct IntegerField {
-  std::string_view key;
-  int Settings::*member;
-  int minimum = 0;
-  int maximum = 0;
-  std::optional<int> alsoAllowed = std::nullopt;  // one value outside the range
-};
-
-template <typename Settings>
-struct ListField {
-  std::string_view key;
-  int Settings::*member;
-  EnglishEntries entries;
-  std::optional<int> alsoAllowed = std::nullopt;  // one value outside the list
-};
-
-template <typename Settings>
-struct StoredTextField {
-  std::string_view key;
-  std::string Settings::*member;
-  std::size_t byteLimit = 0;
-  bool secret = false;  // a password: hidden by show unless revealed
-  // Digits typed as text (a port): a JSON whole number is taken as its digits.
-  bool numberAsDigits = false;
-};
-
-template <typename Settings>
-using SettingsField =
-    std::variant<IntegerField<Settings>, ListField<Settings>, StoredTextField<Settings>>;
 
 // Settings as show prints them: the JSON object, and for list values the
 // English entry beside the index ("imageSize" -> "5MP").

@@ -1,7 +1,8 @@
 #include "mms/mms_file.h"
 
-#include <array>
+#include <string_view>
 
+#include "mms/mms_fields.h"
 #include "record/record_reading.h"
 #include "record/staged_write.h"
 #include "remote_control/sms_control_mode.h"
@@ -9,45 +10,28 @@
 namespace quelmo {
 namespace {
 
-constexpr std::size_t kTensByte = 3;
-constexpr std::size_t kUnitsByte = 4;
+using M = MmsSettings;
+
+constexpr std::size_t kTensByte = PlaceOf<M>(kMmsFields, &M::picturesPerDay).byte;
+constexpr std::size_t kUnitsByte = kTensByte + 1;
 constexpr std::size_t kLanguageByte = 5;
 constexpr std::size_t kTvModeByte = 6;
 constexpr std::size_t kAlwaysOneByte = 7;
-constexpr std::size_t kCountryByte = 8;
-constexpr std::size_t kOperatorByte = 9;
-constexpr std::size_t kSmsControlByte = 10;
-constexpr std::size_t kAutoFlagByte = 50;
-constexpr std::size_t kReservedRecord = 10;
+constexpr std::size_t kCountryByte = PlaceOf<M>(kMmsFields, &M::countryIndex).byte;
+constexpr std::size_t kOperatorByte = PlaceOf<M>(kMmsFields, &M::operatorIndex).byte;
+constexpr std::size_t kSmsControlByte = PlaceOf<M>(kMmsFields, &M::smsControl).byte;
+constexpr std::size_t kAutoFlagByte = PlaceOf<M>(kMmsFields, &M::mode).byte;
+constexpr std::string_view kModeKey = KeyOf<M>(kMmsFields, &M::mode);
+constexpr std::string_view kSmsControlKey = KeyOf<M>(kMmsFields, &M::smsControl);
+constexpr std::size_t kReservedRecord = mms_fields::kReservedRecord;
 constexpr int kLastSmsControl = kSmsControlOff;  // "Off" ends the list
-
-// Records 1..9 in file order.
-struct MmsTextRecord {
-  const char* name;
-  MmsField id;
-  std::string MmsSettings::*field;
-  std::size_t limit;
-};
-constexpr std::array<MmsTextRecord, 9> kMmsTexts{{
-    {"url", MmsField::kUrl, &MmsSettings::url, MmsLimits::kUrl},
-    {"apn", MmsField::kApn, &MmsSettings::apn, MmsLimits::kApn},
-    {"gateway", MmsField::kGateway, &MmsSettings::gateway, MmsLimits::kGateway},
-    {"port", MmsField::kPort, &MmsSettings::port, MmsLimits::kPort},
-    {"phone", MmsField::kPhone, &MmsSettings::phone, MmsLimits::kPhone},
-    {"receiveEmail", MmsField::kReceiveEmail, &MmsSettings::receiveEmail,
-     MmsLimits::kReceiveEmail},
-    {"account", MmsField::kAccount, &MmsSettings::account, MmsLimits::kAccount},
-    {"password", MmsField::kPassword, &MmsSettings::password, MmsLimits::kPassword},
-    {"phoneOrEmail2", MmsField::kPhoneOrEmail2, &MmsSettings::phoneOrEmail2,
-     MmsLimits::kPhoneOrEmail2},
-}};
 
 using Notes = FindingNotes<MmsField>;
 
 std::uint8_t LowByte(int value) { return static_cast<std::uint8_t>(value & 0xFF); }
 
-std::string HeaderByte(std::size_t position, const char* name) {
-  return "record 0 byte " + std::to_string(position) + " (" + name + ")";
+std::string HeaderByte(std::size_t position, std::string_view name) {
+  return "record 0 byte " + std::to_string(position) + " (" + std::string(name) + ")";
 }
 
 SettingRecord BuildHeader(const MmsSettings& settings, int camera_language, int tv_mode) {
@@ -109,7 +93,7 @@ void ReadHeader(const SettingRecord& stored, MmsFileContents& contents, Notes& n
 
   const std::uint8_t auto_flag = header[kAutoFlagByte];
   if (auto_flag > 1) {
-    warnings.push_back(HeaderByte(kAutoFlagByte, "mode") + ": " + std::to_string(auto_flag) +
+    warnings.push_back(HeaderByte(kAutoFlagByte, kModeKey) + ": " + std::to_string(auto_flag) +
                        " is neither 1 (Auto) nor 0 (Customer), read as Auto");
   }
   notes.Note(FindingKind::kOutsideList, MmsField::kMode);
@@ -117,7 +101,7 @@ void ReadHeader(const SettingRecord& stored, MmsFileContents& contents, Notes& n
   ReadChoice(header, contents, notes);
 
   settings.smsControl = ReadListIndex(header[kSmsControlByte], kLastSmsControl, kLastSmsControl,
-                                      HeaderByte(kSmsControlByte, "smsControl"), warnings);
+                                      HeaderByte(kSmsControlByte, kSmsControlKey), warnings);
   notes.Note(FindingKind::kOutsideList, MmsField::kSmsControl);
   CheckZeroBytes(header, kSmsControlByte + 1, kAutoFlagByte - 1, "record 0", warnings);
   CheckZeroBytes(header, kAutoFlagByte + 1, kTextLengthByte, "record 0", warnings);
@@ -128,11 +112,11 @@ void ReadHeader(const SettingRecord& stored, MmsFileContents& contents, Notes& n
 
 std::vector<SettingRecord> BuildMmsRecords(const MmsSettings& settings, int camera_language,
                                            int tv_mode) {
-  std::vector<SettingRecord> records;
-  records.reserve(kMmsDataRecords);
-  records.push_back(BuildHeader(settings, camera_language, tv_mode));
-  for (const MmsTextRecord& text : kMmsTexts) records.push_back(TextRecord(settings.*text.field));
-  records.push_back(EmptyRecord());
+  std::vector<SettingRecord> records(kMmsDataRecords, EmptyRecord());
+  records[0] = BuildHeader(settings, camera_language, tv_mode);
+  for (const StoredTextField<M>* text : TextFieldsByRecord(kMmsFields)) {
+    records[text->place.record] = TextRecord(settings.*text->member);
+  }
   return records;
 }
 
@@ -142,11 +126,7 @@ std::vector<std::uint8_t> MmsFileBytes(const MmsSettings& settings, int camera_l
                             TrailingRecord::kReserved);
 }
 
-std::vector<NamedTextRecord> MmsTextRecords() {
-  std::vector<NamedTextRecord> records;
-  for (std::size_t i = 0; i < kMmsTexts.size(); ++i) records.push_back({i + 1, kMmsTexts[i].name});
-  return records;
-}
+std::vector<NamedTextRecord> MmsTextRecords() { return TextRecordsOf(kMmsFields); }
 
 MmsFileContents ReadMmsFile(std::span<const std::uint8_t> bytes) {
   MmsFileContents contents;
@@ -156,17 +136,16 @@ MmsFileContents ReadMmsFile(std::span<const std::uint8_t> bytes) {
   notes.NoteIf(!contents.integrity.warnings.empty(), FindingKind::kStrayBytes,
                MmsField::kReservedRecords);
   ReadHeader(RecordAt(bytes, 0), contents, notes);
-  for (std::size_t i = 0; i < kMmsTexts.size(); ++i) {
-    const MmsTextRecord& text = kMmsTexts[i];
-    const std::size_t index = i + 1;
-    TextReading read =
-        ReadCheckedText(RecordAt(bytes, index),
-                        "record " + std::to_string(index) + " (" + text.name + ")", text.limit,
-                        contents.integrity.warnings);
-    notes.NoteIf(read.cut, FindingKind::kTextCut, text.id);
-    notes.NoteIf(read.strayBytes, FindingKind::kStrayBytes, text.id);
-    notes.NoteIf(read.notGbk, FindingKind::kNotGbk, text.id);
-    contents.settings.*text.field = std::move(read.bytes);
+  for (const StoredTextField<M>* text : TextFieldsByRecord(kMmsFields)) {
+    const std::size_t index = text->place.record;
+    const auto id = static_cast<MmsField>(text->place.finding);
+    TextReading read = ReadCheckedText(
+        RecordAt(bytes, index), "record " + std::to_string(index) + " (" + std::string(text->key) + ")",
+        text->byteLimit, contents.integrity.warnings);
+    notes.NoteIf(read.cut, FindingKind::kTextCut, id);
+    notes.NoteIf(read.strayBytes, FindingKind::kStrayBytes, id);
+    notes.NoteIf(read.notGbk, FindingKind::kNotGbk, id);
+    contents.settings.*text->member = std::move(read.bytes);
   }
   CheckZeroBytes(RecordAt(bytes, kReservedRecord), 0, kTextLengthByte, "reserved record 10",
                  contents.integrity.warnings);
@@ -175,10 +154,8 @@ MmsFileContents ReadMmsFile(std::span<const std::uint8_t> bytes) {
 }
 
 std::string* MmsText(MmsSettings& settings, MmsField field) {
-  for (const MmsTextRecord& text : kMmsTexts) {
-    if (text.id == field) return &(settings.*text.field);
-  }
-  return nullptr;
+  const auto* text = TextFieldOfFinding(kMmsFields, static_cast<int>(field));
+  return text != nullptr ? &(settings.*text->member) : nullptr;
 }
 
 Status WriteMmsFile(FileSystem& files, const std::filesystem::path& folder,

@@ -1,5 +1,6 @@
 #include "mms/mms_form.h"
 
+#include <climits>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -10,7 +11,9 @@
 #include "finder/operator_finder_controls.h"
 #include "finder/operator_finder_form.h"
 #include "finder/operator_finder_texts.h"
+#include "kind/field_exchange.h"
 #include "mms/mms_checks.h"
+#include "mms/mms_fields.h"
 #include "mms/mms_file.h"
 #include "mms/mms_load.h"
 #include "mms/mms_operator_fill.h"
@@ -34,51 +37,9 @@ constexpr int kMaxPicturesPerDay = 99;
 // Far more than an mms.dat: a wrong choice is refused before it is read.
 constexpr std::uintmax_t kLoadReadLimit = 64 * 1024;
 
-struct MmsTextField {
-  ControlId edit;
-  std::string MmsSettings::*field;
-  int limit;
-};
-
-// Every text field, the six operator parameters first. The phone has no input
-// limit of its own: a 33rd character is refused with a message instead.
-constexpr MmsTextField kTextFields[] = {
-    {kMmsUrlEdit, &MmsSettings::url, MmsLimits::kUrl},
-    {kMmsApnEdit, &MmsSettings::apn, MmsLimits::kApn},
-    {kMmsGatewayEdit, &MmsSettings::gateway, MmsLimits::kGateway},
-    {kMmsPortEdit, &MmsSettings::port, MmsLimits::kPort},
-    {kMmsAccountEdit, &MmsSettings::account, MmsLimits::kAccount},
-    {kMmsPasswordEdit, &MmsSettings::password, MmsLimits::kPassword},
-    {kMmsPhoneEdit, &MmsSettings::phone, MmsLimits::kPhone},
-    {kMmsEmailEdit, &MmsSettings::receiveEmail, MmsLimits::kReceiveEmail},
-    {kMmsSecondEdit, &MmsSettings::phoneOrEmail2, MmsLimits::kPhoneOrEmail2},
-};
-
-constexpr std::size_t kParameterCount = 6;
-std::span<const MmsTextField> ParameterFields() {
-  return std::span(kTextFields).first(kParameterCount);
-}
+using M = MmsSettings;
 
 bool Contains(std::string_view text, char c) { return text.find(c) != std::string_view::npos; }
-
-// The parameter each value of the operator database goes to, by the key its
-// findings name it with. The APN's label has no id: the template's own text.
-struct OperatorValueField {
-  std::string_view key;
-  ControlId label;
-  ControlId edit;
-  std::string MmsSettings::*setting;
-  std::string MmsOperatorValues::*value;
-};
-constexpr OperatorValueField kOperatorValueFields[] = {
-    {"url", kMmsUrlLabel, kMmsUrlEdit, &MmsSettings::url, &MmsOperatorValues::url},
-    {"apn", 0, kMmsApnEdit, &MmsSettings::apn, &MmsOperatorValues::apn},
-    {"gateway", kMmsGatewayLabel, kMmsGatewayEdit, &MmsSettings::gateway, &MmsOperatorValues::gateway},
-    {"port", kMmsPortLabel, kMmsPortEdit, &MmsSettings::port, &MmsOperatorValues::port},
-    {"account", kMmsAccountLabel, kMmsAccountEdit, &MmsSettings::account, &MmsOperatorValues::account},
-    {"password", kMmsPasswordLabel, kMmsPasswordEdit, &MmsSettings::password,
-     &MmsOperatorValues::password},
-};
 
 }  // namespace
 
@@ -91,9 +52,7 @@ MmsForm::MmsForm(FormView& view, AppContext& context)
 
 void MmsForm::Open() {
   folder_.Open();
-  for (const MmsTextField& text : kTextFields) {
-    if (text.edit != kMmsPhoneEdit) view_.SetByteLimit(text.edit, text.limit);
-  }
+  LimitTextEdits(view_, kMmsFields);
   PutToControls();
   view_.SetTitle(kModelName);
   hint_.width = kHintWidth;
@@ -192,21 +151,19 @@ Next MmsForm::FocusLeft(ControlId id) {
 // ---- Exchange -------------------------------------------------------------
 
 bool MmsForm::TakeFromControls(bool for_write) {
-  using M = MmsSettings;
-  using L = MmsLimits;
-  return TakeText(kMmsAccountEdit, &M::account, L::kAccount) &&
+  const auto take = [this](const StoredTextField<M>& text) {
+    return text.place.typedPastLimit ? TakePhone(text) : TakeText(text);
+  };
+  return TakeTextFields(kMmsFields, take, INT_MIN, mms_fields::kTakenBeforeFolder) &&
          (for_write ? folder_.TakeForWrite() : folder_.Take()) &&
-         TakeText(kMmsUrlEdit, &M::url, L::kUrl) && TakeText(kMmsApnEdit, &M::apn, L::kApn) &&
-         TakeText(kMmsPasswordEdit, &M::password, L::kPassword) &&
-         TakeText(kMmsGatewayEdit, &M::gateway, L::kGateway) &&
-         TakeText(kMmsPortEdit, &M::port, L::kPort) && TakePhone() &&
-         TakeText(kMmsSecondEdit, &M::phoneOrEmail2, L::kPhoneOrEmail2) &&
-         TakeText(kMmsEmailEdit, &M::receiveEmail, L::kReceiveEmail) &&
+         TakeTextFields(kMmsFields, take, mms_fields::kTakenBeforeFolder + 1) &&
          TakePicturesPerDay(for_write);
   // The load-path field is only shown: nothing reads it back.
 }
 
-bool MmsForm::TakeText(ControlId edit, std::string MmsSettings::*field, int limit) {
+bool MmsForm::TakeText(const StoredTextField<MmsSettings>& text) {
+  const ControlId edit = text.place.control;
+  const int limit = static_cast<int>(text.byteLimit);
   Result<std::string> gbk = Utf8ToGbk(view_.Text(edit));
   if (!gbk.ok()) {
     view_.ShowMessage(MmsTextNotStorableMessage(gbk.message(), language_), MessageIcon::kWarning);
@@ -218,22 +175,24 @@ bool MmsForm::TakeText(ControlId edit, std::string MmsSettings::*field, int limi
     view_.FocusAndSelectAll(edit);
     return false;
   }
-  settings_.*field = std::move(gbk).value();
+  settings_.*text.member = std::move(gbk).value();
   return true;
 }
 
-bool MmsForm::TakePhone() {
-  Result<std::string> gbk = Utf8ToGbk(view_.Text(kMmsPhoneEdit));
+bool MmsForm::TakePhone(const StoredTextField<MmsSettings>& text) {
+  const ControlId edit = text.place.control;
+  Result<std::string> gbk = Utf8ToGbk(view_.Text(edit));
   if (!gbk.ok()) {
     view_.ShowMessage(MmsTextNotStorableMessage(gbk.message(), language_), MessageIcon::kWarning);
-    view_.FocusAndSelectAll(kMmsPhoneEdit);
+    view_.FocusAndSelectAll(edit);
     return false;
   }
   // Taken even when too long: the phone handler then empties it.
-  settings_.phone = std::move(gbk).value();
-  if (static_cast<int>(settings_.phone.size()) > MmsLimits::kPhone) {
+  std::string& phone = settings_.*text.member;
+  phone = std::move(gbk).value();
+  if (phone.size() > text.byteLimit) {
     view_.ShowMessage(MmsPhoneTooLongMessage(language_));
-    view_.FocusAndSelectAll(kMmsPhoneEdit);
+    view_.FocusAndSelectAll(edit);
     return false;
   }
   return true;
@@ -245,9 +204,7 @@ bool MmsForm::TakePicturesPerDay(bool for_write) {
 }
 
 void MmsForm::PutToControls() {
-  // Valid GBK always: typed texts were converted, a load empties any other.
-  for (const MmsTextField& text : kTextFields)
-    view_.SetText(text.edit, GbkToUtf8ForDisplay(settings_.*text.field));
+  ShowTextFields(view_, kMmsFields, settings_);
   view_.SetText(kMmsPicturesEdit, std::to_string(settings_.picturesPerDay));
 }
 
@@ -258,10 +215,8 @@ std::unique_ptr<FormLogic> MmsForm::MakeWindowOver(Next which, FormView& view) {
 }
 
 std::string MmsForm::OperatorFieldName(std::string_view key) const {
-  for (const OperatorValueField& field : kOperatorValueFields) {
-    if (field.key != key) continue;
-    // The APN's label is a static text of the template, the same in every language.
-    return std::string(MmsControlText(field.label, language_).value_or("APN"));
+  for (const StoredTextField<M>* field : OperatorFields(kMmsFields)) {
+    if (field->key == key) return std::string(CaptionOf(field->place, language_));
   }
   return std::string(key);
 }
@@ -274,8 +229,9 @@ std::string MmsForm::OperatorFindingLines(const std::vector<OperatorFinding>& fi
 OperatorPreview MmsForm::PreviewOperator(const OperatorProvider& provider) const {
   const MmsOperatorFill fill = FillMmsFromOperator(provider);
   OperatorPreview preview;
-  for (const OperatorValueField& field : kOperatorValueFields) {
-    preview.rows.push_back({OperatorFieldName(field.key), fill.values.*field.value});
+  for (const StoredTextField<M>* field : OperatorFields(kMmsFields)) {
+    preview.rows.push_back(
+        {OperatorFieldName(field->key), FilledValue(fill.values, field->place.operatorValue)});
   }
   preview.findings = OperatorFindingLines(fill.findings);
   return preview;
@@ -287,29 +243,26 @@ void MmsForm::ApplyOperator(const OperatorProvider& provider) {
   TakeFromControls();
   const std::string second_recipient = settings_.phoneOrEmail2;
   EnterCustomerMode();
-  for (const OperatorValueField& field : kOperatorValueFields) {
+  const std::vector<const StoredTextField<M>*> fields = OperatorFields(kMmsFields);
+  for (const StoredTextField<M>* field : fields) {
     // Every value given fits its field in GBK: the fill checked it.
-    Result<std::string> stored = Utf8ToGbk(fill.values.*field.value);
-    settings_.*field.setting = stored.ok() ? std::move(stored).value() : std::string();
+    Result<std::string> stored = Utf8ToGbk(FilledValue(fill.values, field->place.operatorValue));
+    settings_.*field->member = stored.ok() ? std::move(stored).value() : std::string();
   }
   if (RecipientsOpenSecond()) settings_.phoneOrEmail2 = second_recipient;
   UpdateSecondRecipient();
   PutToControls();
   if (fill.findings.empty()) return;
   view_.ShowMessage(OperatorValuesNotTaken(OperatorFindingLines(fill.findings), language_));
-  for (const OperatorValueField& field : kOperatorValueFields) {
-    if (field.key == fill.findings.front().key) view_.FocusAndSelectAll(field.edit);
+  for (const StoredTextField<M>* field : fields) {
+    if (field->key == fill.findings.front().key) view_.FocusAndSelectAll(field->place.control);
   }
 }
 
 // ---- Modes and presets ----------------------------------------------------
 
 void MmsForm::SwitchMode() {
-  for (std::string* text :
-       {&settings_.url, &settings_.apn, &settings_.gateway, &settings_.port, &settings_.account,
-        &settings_.password, &settings_.receiveEmail, &settings_.phone, &settings_.phoneOrEmail2}) {
-    text->clear();
-  }
+  ClearTextsOnModeChange(kMmsFields, settings_);
   if (view_.Selection(kMmsModeList) == kMmsCustomer) {
     EnterCustomerMode();
   } else {
@@ -322,7 +275,7 @@ void MmsForm::EnterAutoMode() {
   view_.SetSelection(kMmsModeList, kMmsAuto);
   view_.SetEnabled(kMmsCountryList, true);
   view_.SetEnabled(kMmsOperatorList, true);
-  for (const MmsTextField& text : ParameterFields()) view_.SetReadOnly(text.edit, true);
+  SetOperatorEditsReadOnly(view_, kMmsFields, true);
   view_.SetReadOnly(kMmsPhoneEdit, false);
   view_.SetReadOnly(kMmsEmailEdit, false);
   SetSecondRecipientOpen(false);
@@ -342,7 +295,7 @@ void MmsForm::EnterCustomerMode() {
     view_.SetSelection(list, 0);
     view_.SetEnabled(list, false);
   }
-  for (const MmsTextField& text : ParameterFields()) view_.SetReadOnly(text.edit, false);
+  SetOperatorEditsReadOnly(view_, kMmsFields, false);
   view_.SetReadOnly(kMmsPhoneEdit, false);
   view_.SetReadOnly(kMmsEmailEdit, false);
   SetSecondRecipientOpen(false);

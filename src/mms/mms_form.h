@@ -19,6 +19,7 @@
 #include "controls/form_view.h"
 #include "controls/integer_edit.h"
 #include "finder/operator_target.h"
+#include "kind/field_table.h"
 #include "mms/mms_controls.h"
 #include "mms/mms_operator_fill.h"
 #include "mms/mms_settings.h"
@@ -55,8 +56,9 @@ class MmsForm final : public FormLogic, public OperatorTarget {
   // emptied folder field means the default folder, and a picture count
   // without a number stops the take (otherwise it is passed over in silence).
   bool TakeFromControls(bool for_write = false);
-  bool TakeText(ControlId edit, std::string MmsSettings::*field, int limit);
-  bool TakePhone();
+  bool TakeText(const StoredTextField<MmsSettings>& text);
+  // The phone takes more than its limit, and is refused with its own message.
+  bool TakePhone(const StoredTextField<MmsSettings>& text);
   bool TakePicturesPerDay(bool for_write);
   // settings_ -> controls. The folder and load-path fields are left alone:
   // nothing but the user and Select or Load changes them.

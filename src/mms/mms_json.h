@@ -1,6 +1,6 @@
 #pragma once
-// MMS settings as JSON: "mode", "country", "operator", the nine texts (UTF-8),
-// "picturesPerDay", "smsControl", plus "cameraLanguage" and "tvMode".
+// MMS settings as JSON, by the keys of the field table (mms/mms_fields.h),
+// texts in UTF-8, plus the camera language and the TV mode.
 
 #include "base/result.h"
 #include "kind/file_language.h"
@@ -17,7 +17,7 @@ struct MmsInput {
 
 Result<MmsInput> MmsSettingsFromJson(const Json& object, const MmsSettings& initial);
 
-// Auto mode: the preset of "country" and "operator" replaces the six
+// Auto mode: the preset of the country and operator replaces the six
 // parameters. A parameter key given alongside must already hold the preset's
 // value, so that the settings of a shown file are written back unchanged.
 // Errors name the key.

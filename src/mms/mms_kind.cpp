@@ -4,6 +4,7 @@
 #include <array>
 
 #include "mms/mms_checks.h"
+#include "mms/mms_fields.h"
 #include "mms/mms_file.h"
 #include "mms/mms_json.h"
 #include "mms/mms_operator_fill.h"
@@ -16,6 +17,8 @@
 
 namespace quelmo {
 namespace {
+
+using M = MmsSettings;
 
 ReadBackFile ReadBackMms(std::span<const std::uint8_t> bytes, bool reveal) {
   const MmsFileContents contents = ReadMmsFile(bytes);
@@ -52,20 +55,21 @@ std::vector<ListedOperator> ListedOperatorsOf(int country) {
   std::vector<ListedOperator> listed;
   for (const OperatorPreset& row : MmsOperatorsOf(country)) {
     const PresetParameters& p = row.parameters;
-    listed.push_back({row.operatorIndex, row.name, MmsPresetHasData(p),
-                      {{"url", p.url},
-                       {"apn", p.apn},
-                       {"gateway", p.gateway},
-                       {"port", p.port},
-                       {"account", p.account},
-                       {"password", p.password}}});
+    std::vector<PresetValue> values;
+    for (const StoredTextField<M>* field : OperatorFields(kMmsFields)) {
+      values.push_back({field->key, PresetParameter(p, field->place.operatorValue)});
+    }
+    listed.push_back({row.operatorIndex, row.name, MmsPresetHasData(p), std::move(values)});
   }
   return listed;
 }
 
 constexpr PresetListing kMmsPresets{kMmsCountryCount, &EnglishCountryName, &ListedOperatorsOf};
 
-constexpr std::array<std::string_view, 1> kSecretKeys{"password"};
+std::span<const std::string_view> SecretKeys() {
+  static const std::vector<std::string_view> keys = SecretKeysOf(kMmsFields);
+  return keys;
+}
 
 Status ApplyMmsOperator(const OperatorProvider& provider, Json& settings) {
   const MmsOperatorFill fill = FillMmsFromOperator(provider);
@@ -75,14 +79,10 @@ Status ApplyMmsOperator(const OperatorProvider& provider, Json& settings) {
                      ": mms.dat cannot take these values of the operator database:\n" +
                      FindingLines(fill.findings)};
   }
-  const MmsOperatorValues& v = fill.values;
-  settings["mode"] = "Customer";
-  settings["url"] = v.url;
-  settings["apn"] = v.apn;
-  settings["gateway"] = v.gateway;
-  settings["port"] = v.port;
-  settings["account"] = v.account;
-  settings["password"] = v.password;
+  settings[std::string(KeyOf<M>(kMmsFields, &M::mode))] = "Customer";
+  for (const StoredTextField<M>* field : OperatorFields(kMmsFields)) {
+    settings[std::string(field->key)] = FilledValue(fill.values, field->place.operatorValue);
+  }
   return Status::Ok();
 }
 
@@ -91,7 +91,7 @@ Status ApplyMmsOperator(const OperatorProvider& provider, Json& settings) {
 int MmsLayoutScore(std::span<const std::uint8_t> file) {
   SettingRecord header = RecordAt(file, 0);
   SwapNibbles(header);
-  const SettingRecord record10 = RecordAt(file, 10);
+  const SettingRecord record10 = RecordAt(file, mms_fields::kReservedRecord);
   const auto is_country = [](std::uint8_t byte) {
     return byte <= MmsLimits::kMaxCountry || byte == kManualCountry;
   };
@@ -116,7 +116,7 @@ const KindDescription& MmsKind() {
       .layoutScore = &MmsLayoutScore,
       .readBack = &ReadBackMms,
       .prepare = &PrepareMms,
-      .secretKeys = kSecretKeys,
+      .secretKeys = SecretKeys(),
       .textRecords = &MmsTextRecords,
       .presets = &kMmsPresets,
       .applyOperator = &ApplyMmsOperator,

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "kind/field_table.h"
 #include "operators/operator_database.h"
 #include "operators/operator_finding.h"
 
@@ -32,5 +33,8 @@ struct MmsOperatorFill {
 // the gateway and port come from its MMS proxy, "host:port", or the host
 // alone for port 80.
 MmsOperatorFill FillMmsFromOperator(const OperatorProvider& provider);
+
+// The value a field of the table (mms/mms_fields.h) takes.
+const std::string& FilledValue(const MmsOperatorValues& values, OperatorValue value);
 
 }  // namespace quelmo

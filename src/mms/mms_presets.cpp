@@ -1,5 +1,6 @@
 #include "mms/mms_presets.h"
 
+#include "mms/mms_fields.h"
 #include "mms/mms_preset_table.h"
 #include "text/language_code.h"
 
@@ -32,16 +33,12 @@ std::vector<std::string> MmsOperatorNames(int country, int language_index) {
 bool ApplyMmsPreset(MmsSettings& settings, int country, int operator_index) {
   const OperatorPreset* row = FindMmsOperator(country, operator_index);
   if (row == nullptr) return false;
-  const PresetParameters& p = row->parameters;
   settings.mode = kMmsAuto;
   settings.countryIndex = country;
   settings.operatorIndex = operator_index;
-  settings.url = p.url;
-  settings.apn = p.apn;
-  settings.gateway = p.gateway;
-  settings.port = p.port;
-  settings.account = p.account;
-  settings.password = p.password;
+  for (const StoredTextField<MmsSettings>* field : OperatorFields(kMmsFields)) {
+    settings.*field->member = PresetParameter(row->parameters, field->place.operatorValue);
+  }
   return true;
 }
 

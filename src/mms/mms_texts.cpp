@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "kind/field_exchange.h"
+#include "mms/mms_fields.h"
 #include "mms/mms_file.h"
 #include "mms/mms_presets.h"
 #include "remote_control/remote_control_texts.h"
@@ -11,25 +13,16 @@
 namespace quelmo {
 namespace {
 
-// The English text of each control the form sets; the catalogues translate it.
+// The English text of each control the form sets that captions no field;
+// the catalogues translate it.
 struct ControlText {
   ControlId id;
   std::string_view context;
   std::string_view english;
 };
 
+// The captions of the fields' labels come from the field table.
 constexpr ControlText kOwnControlTexts[] = {
-    {kMmsModeLabel, {}, "MMS Setting"},
-    {kMmsCountryLabel, {}, "Select Country"},
-    {kMmsOperatorLabel, {}, "Select Operator"},
-    {kMmsUrlLabel, {}, "MMS URL"},
-    {kMmsGatewayLabel, {}, "MMS IP"},
-    {kMmsPortLabel, "MMS gateway", "Port"},
-    {kMmsAccountLabel, {}, "MMS Account"},
-    {kMmsPasswordLabel, {}, "MMS Password"},
-    {kMmsPhoneLabel, {}, "Phone Number"},
-    {kMmsEmailLabel, {}, "Receive Email"},
-    {kMmsSecondLabel, {}, "Phone or Email"},
     {kMmsGroup, {}, "MMS Setting"},
     {kMmsRecipientsGroup, {}, "User Information"},
     {kMmsLoadButton, {}, "Load configure"},
@@ -51,23 +44,31 @@ constexpr SharedCaption kSharedCaptions[] = {
     {kMmsExitButton, ExitCaption},
 };
 
-constexpr ControlId kTextControls[] = {
-    kMmsModeLabel,    kMmsCountryLabel,  kMmsOperatorLabel,   kMmsPicturesLabel,
-    kMmsPicturesNote, kMmsSmsControlLabel, kMmsUrlLabel,      kMmsGatewayLabel,
-    kMmsPortLabel,    kMmsAccountLabel,  kMmsPasswordLabel,   kMmsPhoneLabel,
-    kMmsEmailLabel,   kMmsSecondLabel,   kMmsGroup,           kMmsRecipientsGroup,
-    kMmsFolderButton, kMmsLoadButton,    kMmsSaveButton,      kMmsExitButton,
-    kMmsParametersGroup,
-};
-static_assert(std::size(kOwnControlTexts) + std::size(kSharedCaptions) == std::size(kTextControls));
+// The field labels, then the form's own captions, then the shared ones.
+std::vector<ControlId> TextControls() {
+  std::vector<ControlId> ids;
+  for (const auto& field : kMmsFields) {
+    if (PlaceOf(field).label != 0) ids.push_back(PlaceOf(field).label);
+  }
+  for (const ControlText& row : kOwnControlTexts) ids.push_back(row.id);
+  for (const SharedCaption& row : kSharedCaptions) ids.push_back(row.id);
+  return ids;
+}
 
 }  // namespace
 
-std::span<const ControlId> MmsTextControls() { return kTextControls; }
+std::span<const ControlId> MmsTextControls() {
+  static const std::vector<ControlId> ids = TextControls();
+  return ids;
+}
 
 std::optional<std::string_view> MmsControlText(ControlId id, int language_index) {
   for (const SharedCaption& row : kSharedCaptions) {
     if (row.id == id) return row.text(language_index);
+  }
+  for (const auto& field : kMmsFields) {
+    const FieldPlace& place = PlaceOf(field);
+    if (place.label != 0 && place.label == id) return CaptionOf(place, language_index);
   }
   const auto* row = std::find_if(std::begin(kOwnControlTexts), std::end(kOwnControlTexts),
                                  [id](const ControlText& entry) { return entry.id == id; });
@@ -102,30 +103,19 @@ std::string MmsPhoneTooLongMessage(int language_index) {
 }
 
 std::string_view MmsFieldName(MmsField field, int language_index) {
+  const std::string_view name = FindingNameOf(kMmsFields, static_cast<int>(field), language_index);
+  if (!name.empty()) return name;
+  // What the reader finds beside the fields.
   static constexpr struct {
     MmsField field;
     std::string_view english;
   } kNames[] = {
-      {MmsField::kMode, "MMS Mode"},
-      {MmsField::kCountry, "Country"},
-      {MmsField::kOperator, "Operator"},
-      {MmsField::kPicturesPerDay, "Pictures per day"},
-      {MmsField::kSmsControl, "SMS control"},
       {MmsField::kCameraLanguage, "Camera language"},
       {MmsField::kHeader, "Header"},
-      {MmsField::kUrl, "URL"},
-      {MmsField::kApn, "APN"},
-      {MmsField::kGateway, "Gateway"},
-      {MmsField::kPort, "Port"},
-      {MmsField::kPhone, "Phone number"},
-      {MmsField::kReceiveEmail, "Receive email"},
-      {MmsField::kAccount, "Account"},
-      {MmsField::kPassword, "Password"},
-      {MmsField::kPhoneOrEmail2, "Second recipient"},
       {MmsField::kReservedRecords, "Reserved records"},
   };
-  for (const auto& name : kNames) {
-    if (name.field == field) return Translate(language_index, name.english);
+  for (const auto& row : kNames) {
+    if (row.field == field) return Translate(language_index, row.english);
   }
   return {};
 }

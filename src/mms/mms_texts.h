@@ -16,8 +16,8 @@
 
 namespace quelmo {
 
-// The labels, group boxes and buttons the form sets, in the order it sets
-// them: the 20 of the per-language tables, then the parameters group box.
+// The labels, group boxes and buttons the form sets: the fields' labels,
+// then the other captions.
 std::span<const ControlId> MmsTextControls();
 
 // The text of one of those controls; nullopt for any other control.

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "kind/field_table.h"
+
 namespace quelmo {
 
 // The values an operator row gives, in the MMS table's column order. A GPRS
@@ -23,6 +25,28 @@ struct PresetParameters {
   std::string_view account;
   std::string_view password;
 };
+
+// The parameter a field of a kind's table takes from the row; empty for
+// kNone.
+constexpr std::string_view PresetParameter(const PresetParameters& p, OperatorValue value) {
+  switch (value) {
+    case OperatorValue::kUrl:
+      return p.url;
+    case OperatorValue::kApn:
+      return p.apn;
+    case OperatorValue::kGateway:
+      return p.gateway;
+    case OperatorValue::kPort:
+      return p.port;
+    case OperatorValue::kAccount:
+      return p.account;
+    case OperatorValue::kPassword:
+      return p.password;
+    case OperatorValue::kNone:
+      break;
+  }
+  return {};
+}
 
 struct OperatorPreset {
   int country;

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "remote_control/sms_control_mode.h"
+#include "smtp/gprs_fields.h"
 #include "smtp/gprs_presets.h"
 #include "text/translate.h"
 
@@ -57,9 +58,9 @@ std::optional<GprsCheck> ApplyGprsPreset(GprsSettings& settings) {
   if (settings.apnMode != kApnAuto) return std::nullopt;
   const OperatorPreset* preset = FindGprsPreset(settings.countryIndex, settings.operatorIndex);
   if (preset == nullptr || preset->parameters.apn.empty()) return GprsCheck::kPresetWithoutApn;
-  settings.apn = preset->parameters.apn;
-  settings.gprsAccount = preset->parameters.account;
-  settings.gprsPassword = preset->parameters.password;
+  for (const StoredTextField<GprsSettings>* field : OperatorFields(kGprsFields)) {
+    settings.*field->member = PresetParameter(preset->parameters, field->place.operatorValue);
+  }
   return std::nullopt;
 }
 

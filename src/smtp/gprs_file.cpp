@@ -1,52 +1,43 @@
 #include "smtp/gprs_file.h"
 
 #include <array>
+#include <string_view>
+#include <variant>
 
 #include "record/record_reading.h"
 #include "record/staged_write.h"
 #include "remote_control/sms_control_mode.h"
+#include "smtp/gprs_fields.h"
 
 namespace quelmo {
 namespace {
 
-constexpr std::size_t kOperatorByte = 1;
-constexpr std::size_t kCountryByte = 2;
-constexpr std::size_t kTensByte = 3;
-constexpr std::size_t kUnitsByte = 4;
+using G = GprsSettings;
+
+constexpr std::size_t kOperatorByte = PlaceOf<G>(kGprsFields, &G::operatorIndex).byte;
+constexpr std::size_t kCountryByte = PlaceOf<G>(kGprsFields, &G::countryIndex).byte;
+constexpr std::size_t kTensByte = PlaceOf<G>(kGprsFields, &G::picturesPerDay).byte;
+constexpr std::size_t kUnitsByte = kTensByte + 1;
 constexpr std::size_t kLanguageByte = 5;
 constexpr std::size_t kFirstAlwaysOneByte = 6;
 constexpr std::size_t kSecondAlwaysOneByte = 7;
-constexpr std::size_t kSmsControlByte = 8;
-constexpr std::size_t kAutoFlagByte = 50;
+constexpr std::size_t kSmsControlByte = PlaceOf<G>(kGprsFields, &G::smsControl).byte;
+constexpr std::size_t kAutoFlagByte = PlaceOf<G>(kGprsFields, &G::apnMode).byte;
+constexpr std::string_view kModeKey = KeyOf<G>(kGprsFields, &G::apnMode);
+constexpr std::string_view kSmsControlKey = KeyOf<G>(kGprsFields, &G::smsControl);
 constexpr std::uint8_t kCustomerCountryByte = kGprsCustomerCountry;
-constexpr std::size_t kUserNameRecord = 9;
+constexpr std::size_t kUserNameRecord = gprs_fields::kUserNameRecord;
 constexpr int kLastSmsControl = kSmsControlOff;  // "Off" ends the list
 
-// Records 1..10 in file order; record 9 holds the derived user name.
-struct GprsTextRecord {
-  std::size_t record;
-  const char* name;
-  GprsField id;
-  std::string GprsSettings::*field;
-  std::size_t limit;
-};
-constexpr std::array<GprsTextRecord, 9> kGprsTexts{{
-    {1, "apn", GprsField::kApn, &GprsSettings::apn, GprsLimits::kApn},
-    {2, "gprsAccount", GprsField::kGprsAccount, &GprsSettings::gprsAccount,
-     GprsLimits::kGprsAccount},
-    {3, "gprsPassword", GprsField::kGprsPassword, &GprsSettings::gprsPassword,
-     GprsLimits::kGprsPassword},
-    {4, "smtpServer", GprsField::kSmtpServer, &GprsSettings::smtpServer, GprsLimits::kSmtpServer},
-    {5, "smtpPort", GprsField::kSmtpPort, &GprsSettings::smtpPort, GprsLimits::kSmtpPort},
-    {6, "senderEmail", GprsField::kSenderEmail, &GprsSettings::senderEmail,
-     GprsLimits::kSenderEmail},
-    {7, "senderPassword", GprsField::kSenderPassword, &GprsSettings::senderPassword,
-     GprsLimits::kSenderPassword},
-    {8, "smsControlPhone", GprsField::kSmsControlPhone, &GprsSettings::smsControlPhone,
-     GprsLimits::kSmsControlPhone},
-    {10, "recipientEmail", GprsField::kRecipientEmail, &GprsSettings::recipientEmail,
-     GprsLimits::kRecipientEmail},
-}};
+// The text fields in record order, as the file holds them.
+template <typename Visit>
+void ForEachText(Visit visit) {
+  for (const StoredTextField<G>* text : TextFieldsByRecord(kGprsFields)) visit(*text);
+}
+
+GprsField FindingOf(const StoredTextField<G>& text) {
+  return static_cast<GprsField>(text.place.finding);
+}
 
 using Notes = FindingNotes<GprsField>;
 
@@ -59,12 +50,12 @@ void NoteText(const TextReading& read, GprsField field, Notes& notes) {
 
 std::uint8_t LowByte(int value) { return static_cast<std::uint8_t>(value & 0xFF); }
 
-std::string HeaderByte(std::size_t position, const char* name) {
-  return "record 0 byte " + std::to_string(position) + " (" + name + ")";
+std::string HeaderByte(std::size_t position, std::string_view name) {
+  return "record 0 byte " + std::to_string(position) + " (" + std::string(name) + ")";
 }
 
-std::string RecordName(std::size_t record, const char* name) {
-  return "record " + std::to_string(record) + " (" + name + ")";
+std::string RecordName(std::size_t record, std::string_view name) {
+  return "record " + std::to_string(record) + " (" + std::string(name) + ")";
 }
 
 SettingRecord BuildHeader(const GprsSettings& settings, int camera_language) {
@@ -92,7 +83,7 @@ void ReadHeader(const SettingRecord& stored, GprsFileContents& contents, Notes& 
   notes.Note(FindingKind::kStrayBytes, GprsField::kHeader);
   const std::uint8_t auto_flag = header[kAutoFlagByte];
   if (auto_flag > 1) {
-    warnings.push_back(HeaderByte(kAutoFlagByte, "apnMode") + ": " + std::to_string(auto_flag) +
+    warnings.push_back(HeaderByte(kAutoFlagByte, kModeKey) + ": " + std::to_string(auto_flag) +
                        " is neither 1 (Auto) nor 0 (Customer), read as Auto");
   }
   notes.Note(FindingKind::kOutsideList, GprsField::kMode);
@@ -125,7 +116,7 @@ void ReadHeader(const SettingRecord& stored, GprsFileContents& contents, Notes& 
                  warnings);
   notes.Note(FindingKind::kStrayBytes, GprsField::kHeader);
   settings.smsControl = ReadListIndex(header[kSmsControlByte], kLastSmsControl, kLastSmsControl,
-                                      HeaderByte(kSmsControlByte, "smsControl"), warnings);
+                                      HeaderByte(kSmsControlByte, kSmsControlKey), warnings);
   notes.Note(FindingKind::kOutsideList, GprsField::kSmsControl);
   CheckZeroBytes(header, kSmsControlByte + 1, kAutoFlagByte - 1, "record 0", warnings);
   CheckZeroBytes(header, kAutoFlagByte + 1, kTextLengthByte, "record 0", warnings);
@@ -137,7 +128,9 @@ void ReadHeader(const SettingRecord& stored, GprsFileContents& contents, Notes& 
 std::vector<SettingRecord> BuildGprsRecords(const GprsSettings& settings, int camera_language) {
   std::vector<SettingRecord> records(kGprsDataRecords);
   records[0] = BuildHeader(settings, camera_language);
-  for (const GprsTextRecord& text : kGprsTexts) records[text.record] = TextRecord(settings.*text.field);
+  ForEachText([&](const StoredTextField<G>& text) {
+    records[text.place.record] = TextRecord(settings.*text.member);
+  });
   records[kUserNameRecord] = TextRecord(SenderUserName(settings.senderEmail));
   return records;
 }
@@ -147,11 +140,7 @@ std::vector<std::uint8_t> GprsFileBytes(const GprsSettings& settings, int camera
                             TrailingRecord::kReserved);
 }
 
-std::vector<NamedTextRecord> GprsTextRecords() {
-  std::vector<NamedTextRecord> records;
-  for (const GprsTextRecord& text : kGprsTexts) records.push_back({text.record, text.name});
-  return records;
-}
+std::vector<NamedTextRecord> GprsTextRecords() { return TextRecordsOf(kGprsFields); }
 
 GprsFileContents ReadGprsFile(std::span<const std::uint8_t> bytes) {
   GprsFileContents contents;
@@ -161,12 +150,13 @@ GprsFileContents ReadGprsFile(std::span<const std::uint8_t> bytes) {
   // The frame's own warnings: bytes of the check and reserved records.
   notes.NoteIf(!warnings.empty(), FindingKind::kStrayBytes, GprsField::kReservedRecords);
   ReadHeader(RecordAt(bytes, 0), contents, notes);
-  for (const GprsTextRecord& text : kGprsTexts) {
-    TextReading read = ReadCheckedText(RecordAt(bytes, text.record),
-                                       RecordName(text.record, text.name), text.limit, warnings);
-    NoteText(read, text.id, notes);
-    contents.settings.*text.field = std::move(read.bytes);
-  }
+  ForEachText([&](const StoredTextField<G>& text) {
+    const std::size_t record = text.place.record;
+    TextReading read = ReadCheckedText(RecordAt(bytes, record), RecordName(record, text.key),
+                                       text.byteLimit, warnings);
+    NoteText(read, FindingOf(text), notes);
+    contents.settings.*text.member = std::move(read.bytes);
+  });
   // The user name is derived from the sender address on every save; one that
   // disagrees means the file was not written by this program or was damaged.
   const TextReading user_name =
@@ -182,10 +172,8 @@ GprsFileContents ReadGprsFile(std::span<const std::uint8_t> bytes) {
 }
 
 std::string* GprsText(GprsSettings& settings, GprsField field) {
-  for (const GprsTextRecord& text : kGprsTexts) {
-    if (text.id == field) return &(settings.*text.field);
-  }
-  return nullptr;
+  const auto* text = TextFieldOfFinding(kGprsFields, static_cast<int>(field));
+  return text != nullptr ? &(settings.*text->member) : nullptr;
 }
 
 Status WriteGprsFile(FileSystem& files, const std::filesystem::path& folder,

@@ -8,6 +8,7 @@
 #include "remote_control/sms_control_mode.h"
 #include "session/app_state.h"
 #include "smtp/gprs_checks.h"
+#include "smtp/gprs_fields.h"
 #include "smtp/gprs_file.h"
 #include "smtp/gprs_json.h"
 #include "smtp/gprs_operator_fill.h"
@@ -16,6 +17,8 @@
 
 namespace quelmo {
 namespace {
+
+using G = GprsSettings;
 
 ReadBackFile ReadBackGprs(std::span<const std::uint8_t> bytes, bool reveal) {
   const GprsFileContents contents = ReadGprsFile(bytes);
@@ -49,15 +52,21 @@ std::vector<ListedOperator> ListedOperatorsOf(int country) {
   std::vector<ListedOperator> listed;
   for (const OperatorPreset& row : GprsOperators(country)) {
     const PresetParameters& p = row.parameters;
+    // The listing names the preset's columns, not the settings' keys.
     listed.push_back({row.operatorIndex, row.name, !p.apn.empty(),
-                      {{"apn", p.apn}, {"account", p.account}, {"password", p.password}}});
+                      {{KeyOf<G>(kGprsFields, &G::apn), p.apn},
+                       {"account", p.account},
+                       {"password", p.password}}});
   }
   return listed;
 }
 
 constexpr PresetListing kGprsPresets{kGprsCountryCount, &EnglishCountryName, &ListedOperatorsOf};
 
-constexpr std::array<std::string_view, 2> kSecretKeys{"gprsPassword", "senderPassword"};
+std::span<const std::string_view> SecretKeys() {
+  static const std::vector<std::string_view> keys = SecretKeysOf(kGprsFields);
+  return keys;
+}
 
 Status ApplyGprsOperator(const OperatorProvider& provider, Json& settings) {
   const GprsOperatorFill fill = FillGprsFromOperator(provider);
@@ -67,10 +76,10 @@ Status ApplyGprsOperator(const OperatorProvider& provider, Json& settings) {
                      ": gprs.dat cannot take these values of the operator database:\n" +
                      FindingLines(fill.findings)};
   }
-  settings["apnMode"] = "Customer";
-  settings["apn"] = fill.values.apn;
-  settings["gprsAccount"] = fill.values.account;
-  settings["gprsPassword"] = fill.values.password;
+  settings[std::string(KeyOf<G>(kGprsFields, &G::apnMode))] = "Customer";
+  for (const StoredTextField<G>* field : OperatorFields(kGprsFields)) {
+    settings[std::string(field->key)] = FilledValue(fill.values, field->place.operatorValue);
+  }
   return Status::Ok();
 }
 
@@ -79,9 +88,10 @@ Status ApplyGprsOperator(const OperatorProvider& provider, Json& settings) {
 int GprsLayoutScore(std::span<const std::uint8_t> file) {
   SettingRecord header = RecordAt(file, 0);
   SwapNibbles(header);
-  const SettingRecord record10 = RecordAt(file, 10);
-  const std::string sender = ReadTextRecord(RecordAt(file, 6), true).bytes;
-  const std::string record9 = ReadTextRecord(RecordAt(file, 9), true).bytes;
+  const SettingRecord record10 = RecordAt(file, PlaceOf<G>(kGprsFields, &G::recipientEmail).record);
+  const std::string sender =
+      ReadTextRecord(RecordAt(file, PlaceOf<G>(kGprsFields, &G::senderEmail).record), true).bytes;
+  const std::string record9 = ReadTextRecord(RecordAt(file, gprs_fields::kUserNameRecord), true).bytes;
   const auto is_country = [](std::uint8_t byte) {
     return byte <= GprsLimits::kMaxCountry || byte == kGprsCustomerCountry;
   };
@@ -106,7 +116,7 @@ const KindDescription& GprsKind() {
       .layoutScore = &GprsLayoutScore,
       .readBack = &ReadBackGprs,
       .prepare = &PrepareGprs,
-      .secretKeys = kSecretKeys,
+      .secretKeys = SecretKeys(),
       .textRecords = &GprsTextRecords,
       .presets = &kGprsPresets,
       .applyOperator = &ApplyGprsOperator,

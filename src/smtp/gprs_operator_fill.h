@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "kind/field_table.h"
 #include "operators/operator_database.h"
 #include "operators/operator_finding.h"
 
@@ -28,5 +29,9 @@ struct GprsOperatorFill {
 
 // From the provider's first "internet" access point.
 GprsOperatorFill FillGprsFromOperator(const OperatorProvider& provider);
+
+// The value a field of the table (smtp/gprs_fields.h) takes.
+const std::string& FilledValue(const GprsOperatorValues& values, OperatorValue value);
+std::string& FilledValue(GprsOperatorValues& values, OperatorValue value);
 
 }  // namespace quelmo

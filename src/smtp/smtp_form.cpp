@@ -7,12 +7,14 @@
 #include "finder/operator_finder_controls.h"
 #include "finder/operator_finder_form.h"
 #include "finder/operator_finder_texts.h"
+#include "kind/field_exchange.h"
 #include "platform/file_system.h"
 #include "record/bounded_read.h"
 #include "remote_control/remote_control_texts.h"
 #include "remote_control/sms_control_mode.h"
 #include "session/app_state.h"
 #include "smtp/gprs_checks.h"
+#include "smtp/gprs_fields.h"
 #include "smtp/gprs_file.h"
 #include "smtp/gprs_load.h"
 #include "smtp/gprs_operator_fill.h"
@@ -28,48 +30,7 @@ constexpr int kMaxDailyLimit = 99;
 // Anything larger is no setting file; refused before it is read.
 constexpr std::uintmax_t kLoadLimit = 64 * 1024;
 
-struct TextEdit {
-  ControlId edit;
-  std::string GprsSettings::*member;
-  int limit;
-  const char* name;  // for a text the file's code page cannot hold
-  bool clearedByModeChange;
-};
-
-// The order in which the texts are taken out of the edits.
-constexpr TextEdit kTextEdits[] = {
-    {kRecipientEdit, &GprsSettings::recipientEmail, GprsLimits::kRecipientEmail,
-     "Receive Email", true},
-    {kSenderEmailEdit, &GprsSettings::senderEmail, GprsLimits::kSenderEmail, "Sender Email",
-     true},
-    {kSenderPasswordEdit, &GprsSettings::senderPassword, GprsLimits::kSenderPassword,
-     "Sender Password", true},
-    {kSmtpServerEdit, &GprsSettings::smtpServer, GprsLimits::kSmtpServer, "Email Server", true},
-    {kSmtpPortEdit, &GprsSettings::smtpPort, GprsLimits::kSmtpPort, "Port", true},
-    {kGprsAccountEdit, &GprsSettings::gprsAccount, GprsLimits::kGprsAccount, "GPRS Account",
-     true},
-    {kApnEdit, &GprsSettings::apn, GprsLimits::kApn, "GPRS APN", true},
-    {kGprsPasswordEdit, &GprsSettings::gprsPassword, GprsLimits::kGprsPassword, "GPRS Password",
-     true},
-    {kSmsPhoneEdit, &GprsSettings::smsControlPhone, GprsLimits::kSmsControlPhone,
-     "Phone Number", false},
-};
-
-constexpr ControlId kAccessPointEdits[] = {kApnEdit, kGprsAccountEdit, kGprsPasswordEdit};
-
-// Where each value of the operator database goes, by the key its findings
-// name it with.
-struct OperatorValueField {
-  std::string_view key;
-  ControlId label;
-  ControlId edit;
-  std::string GprsOperatorValues::*value;
-};
-constexpr OperatorValueField kOperatorValueFields[] = {
-    {"apn", kApnLabel, kApnEdit, &GprsOperatorValues::apn},
-    {"gprsAccount", kGprsAccountLabel, kGprsAccountEdit, &GprsOperatorValues::account},
-    {"gprsPassword", kGprsPasswordLabel, kGprsPasswordEdit, &GprsOperatorValues::password},
-};
+using G = GprsSettings;
 
 }  // namespace
 
@@ -96,7 +57,7 @@ void SmtpForm::Open() {
   }
   view_.SetItems(kSmtpSmsControlList, SmsControlEntries(language_));
   view_.SetSelection(kSmtpSmsControlList, kSmsControlOff);
-  for (const TextEdit& text : kTextEdits) view_.SetByteLimit(text.edit, text.limit);
+  LimitTextEdits(view_, kGprsFields);
   view_.SetText(kFindOperatorButton, FindOperatorText(language_));
   ShowPreset(kGprsChina, 0);
   folder_.Open();
@@ -193,12 +154,17 @@ Result<GprsSettings> SmtpForm::CollectGprsSettings() const {
   settings.picturesPerDay = pictures_per_day_;
   const int sms_control = view_.Selection(kSmtpSmsControlList);
   settings.smsControl = sms_control >= 0 ? sms_control : kSmsControlOff;
-  for (const TextEdit& text : kTextEdits) {
-    Result<std::string> stored =
-        EncodeField(text.name, view_.Text(text.edit), static_cast<std::size_t>(text.limit));
-    if (!stored.ok()) return stored.error();
+  std::optional<Error> failed;
+  TakeTextFields(kGprsFields, [&](const StoredTextField<G>& text) {
+    Result<std::string> stored = EncodeEdit(view_, text);
+    if (!stored.ok()) {
+      failed = stored.error();
+      return false;
+    }
     settings.*text.member = std::move(stored).value();
-  }
+    return true;
+  });
+  if (failed) return *failed;
   return settings;
 }
 
@@ -217,7 +183,7 @@ bool SmtpForm::AutoMode() const { return view_.Selection(kApnModeList) != kApnCu
 void SmtpForm::FillAuto(int country, int operator_index, bool table_names) {
   view_.SetEnabled(kCountryList, true);
   view_.SetEnabled(kOperatorList, true);
-  for (ControlId edit : kAccessPointEdits) view_.SetReadOnly(edit, true);
+  SetOperatorEditsReadOnly(view_, kGprsFields, true);
   view_.SetItems(kCountryList, GprsCountryNames(language_));
   view_.SetSelection(kCountryList, country);
   // After a load the operators show the table's own names, in every language.
@@ -232,16 +198,16 @@ void SmtpForm::FillCustomer() {
     view_.SetSelection(list, 0);
     view_.SetEnabled(list, false);
   }
-  for (ControlId edit : kAccessPointEdits) view_.SetReadOnly(edit, false);
+  SetOperatorEditsReadOnly(view_, kGprsFields, false);
 }
 
 void SmtpForm::ShowPreset(int country, int operator_index) {
   const OperatorPreset* preset = FindGprsPreset(country, operator_index);
   const PresetParameters none;
   const PresetParameters& shown = preset != nullptr ? preset->parameters : none;
-  Show(kApnEdit, std::string(shown.apn));
-  Show(kGprsAccountEdit, std::string(shown.account));
-  Show(kGprsPasswordEdit, std::string(shown.password));
+  for (const StoredTextField<G>* field : OperatorFields(kGprsFields)) {
+    Show(field->place.control, std::string(PresetParameter(shown, field->place.operatorValue)));
+  }
 }
 
 std::unique_ptr<FormLogic> SmtpForm::MakeWindowOver(Next which, FormView& view) {
@@ -249,11 +215,8 @@ std::unique_ptr<FormLogic> SmtpForm::MakeWindowOver(Next which, FormView& view) 
 }
 
 std::string SmtpForm::OperatorFieldName(std::string_view key) const {
-  for (const OperatorValueField& field : kOperatorValueFields) {
-    if (field.key != key) continue;
-    for (const ControlCaption& caption : SmtpCaptions(language_)) {
-      if (caption.id == field.label) return std::string(caption.text);
-    }
+  for (const StoredTextField<G>* field : OperatorFields(kGprsFields)) {
+    if (field->key == key) return std::string(CaptionOf(field->place, language_));
   }
   return std::string(key);
 }
@@ -266,8 +229,9 @@ std::string SmtpForm::OperatorFindingLines(const std::vector<OperatorFinding>& f
 OperatorPreview SmtpForm::PreviewOperator(const OperatorProvider& provider) const {
   const GprsOperatorFill fill = FillGprsFromOperator(provider);
   OperatorPreview preview;
-  for (const OperatorValueField& field : kOperatorValueFields) {
-    preview.rows.push_back({OperatorFieldName(field.key), fill.values.*field.value});
+  for (const StoredTextField<G>* field : OperatorFields(kGprsFields)) {
+    preview.rows.push_back(
+        {OperatorFieldName(field->key), FilledValue(fill.values, field->place.operatorValue)});
   }
   preview.findings = OperatorFindingLines(fill.findings);
   return preview;
@@ -280,20 +244,21 @@ void SmtpForm::ApplyOperator(const OperatorProvider& provider) {
     view_.SetSelection(kApnModeList, kApnCustomer);
     FillCustomer();
   }
-  for (const OperatorValueField& field : kOperatorValueFields) Show(field.edit, fill.values.*field.value);
+  const std::vector<const StoredTextField<G>*> fields = OperatorFields(kGprsFields);
+  for (const StoredTextField<G>* field : fields) {
+    Show(field->place.control, FilledValue(fill.values, field->place.operatorValue));
+  }
   if (fill.findings.empty()) return;
   view_.ShowMessage(OperatorValuesNotTaken(OperatorFindingLines(fill.findings), language_));
-  for (const OperatorValueField& field : kOperatorValueFields) {
-    if (field.key == fill.findings.front().key) view_.FocusAndSelectAll(field.edit);
+  for (const StoredTextField<G>* field : fields) {
+    if (field->key == fill.findings.front().key) view_.FocusAndSelectAll(field->place.control);
   }
 }
 
 void SmtpForm::ModeChanged() {
   // The mail and access-point texts start afresh; the SMS control number,
   // the daily limit and the folder stay.
-  for (const TextEdit& text : kTextEdits) {
-    if (text.clearedByModeChange) Show(text.edit, "");
-  }
+  ClearEditsOnModeChange(view_, kGprsFields);
   if (AutoMode()) {
     FillAuto(kGprsChina, 0, /*table_names=*/false);
     ShowPreset(kGprsChina, 0);
@@ -397,9 +362,7 @@ void SmtpForm::ApplyLoaded(const GprsLoaded& loaded) {
   }
   view_.SetSelection(kSmtpSmsControlList, file.smsControl);
   // Stored GBK, every text valid (the load empties any other), shown as UTF-8.
-  for (const TextEdit& text : kTextEdits) {
-    Show(text.edit, GbkToUtf8ForDisplay(file.*text.member));
-  }
+  ShowTextFields(view_, kGprsFields, file);
   pictures_per_day_ = file.picturesPerDay;
   ShowDailyLimit();
   const std::vector<std::string> lines = FindingLines(loaded.findings, GprsFieldName, language_);

@@ -1,35 +1,25 @@
 #include "smtp/smtp_texts.h"
 
+#include "kind/field_exchange.h"
 #include "remote_control/remote_control_texts.h"
+#include "smtp/gprs_fields.h"
 #include "smtp/smtp_controls.h"
 #include "text/translate.h"
 
 namespace quelmo {
 namespace {
 
-// The English text of each caption of this form alone; the catalogues
-// translate it.
+// The English text of each caption of this form alone that captions no field
+// (the field table gives those); the catalogues translate it.
 constexpr struct {
   ControlId id;
   std::string_view english;
 } kCaptions[] = {
-    {kApnModeLabel, "GPRS Setting"},
-    {kCountryLabel, "Select Country"},
-    {kOperatorLabel, "Select Operator"},
     {kAccessPointGroup, "GPRS Operator Setting"},
-    {kGprsAccountLabel, "GPRS Account"},
-    {kGprsPasswordLabel, "GPRS Password"},
     {kSenderGroup, "User Information"},
-    {kSmtpServerLabel, "Email Server"},
-    {kSmtpPortLabel, "Port"},
-    {kSenderEmailLabel, "Sender Email"},
-    {kSenderPasswordLabel, "Sender Password"},
     {kRecipientGroup, "Recipients"},
-    {kRecipientLabel, "Receive Email"},
     {kSmtpSmsControlGroup, "SMS Control Information"},
-    {kSmsPhoneLabel, "Phone Number"},
     {kSmtpLoadButton, "Load configure"},
-    {kApnLabel, "GPRS APN"},
     {kSmtpTestEmailButton, "Test e-mail"},
 };
 
@@ -56,6 +46,9 @@ std::vector<ControlCaption> SmtpCaptions(int language_index) {
   for (const auto& row : kCaptions) {
     captions.push_back({row.id, Translate(language_index, row.english)});
   }
+  AddFieldCaptions(kGprsFields, language_index, [&](ControlId id, std::string_view text) {
+    captions.push_back({id, text});
+  });
   captions.push_back({kSmtpDailyLimitLabel, DailyLimitCaption(language_index)});
   captions.push_back({kSmtpDailyLimitNote, DailyLimitNote(language_index)});
   captions.push_back({kSmtpSmsControlLabel, SmsControlCaption(language_index)});
@@ -92,31 +85,21 @@ std::string_view SmtpPortRangeMessage(int language_index) {
 }
 
 std::string_view GprsFieldName(GprsField field, int language_index) {
+  const std::string_view name =
+      FindingNameOf(kGprsFields, static_cast<int>(field), language_index);
+  if (!name.empty()) return name;
+  // What the reader finds beside the fields.
   static constexpr struct {
     GprsField field;
     std::string_view english;
   } kNames[] = {
-      {GprsField::kMode, "APN mode"},
-      {GprsField::kCountry, "Country"},
-      {GprsField::kOperator, "Operator"},
-      {GprsField::kPicturesPerDay, "Pictures per day"},
-      {GprsField::kSmsControl, "SMS control"},
       {GprsField::kCameraLanguage, "Camera language"},
       {GprsField::kHeader, "Header"},
-      {GprsField::kApn, "GPRS APN"},
-      {GprsField::kGprsAccount, "GPRS Account"},
-      {GprsField::kGprsPassword, "GPRS Password"},
-      {GprsField::kSmtpServer, "Email Server"},
-      {GprsField::kSmtpPort, "Port"},
-      {GprsField::kSenderEmail, "Sender Email"},
-      {GprsField::kSenderPassword, "Sender Password"},
-      {GprsField::kSmsControlPhone, "Phone Number"},
       {GprsField::kUserName, "User name"},
-      {GprsField::kRecipientEmail, "Receive Email"},
       {GprsField::kReservedRecords, "Reserved records"},
   };
-  for (const auto& name : kNames) {
-    if (name.field == field) return Translate(language_index, name.english);
+  for (const auto& row : kNames) {
+    if (row.field == field) return Translate(language_index, row.english);
   }
   return {};
 }
