@@ -177,8 +177,8 @@ ShownSettings ShowCameraSettings(const CameraFileContents& contents) {
   shown.notes["serialChars"] = serial_text;
   ShowSettingsFields<CameraSettings>(shown, kFieldsAfterSerialChars, settings, true);
   shown.json["clock"] = FormatClock(settings);
-  shown.json["cameraLanguage"] = contents.cameraLanguage;
-  shown.json["tvMode"] = contents.tvMode;
+  shown.json[std::string(kCameraLanguageKey)] = contents.cameraLanguage;
+  shown.json[std::string(kTvModeKey)] = contents.tvMode;
   return shown;
 }
 

@@ -2,8 +2,8 @@
 // mms.dat and gprs.dat have the same size, so either may hold the other's
 // settings (a renamed file, or --kind naming the wrong one). Shown by the
 // wrong layout, a password lands in a field that layout does not hide: the
-// GPRS passwords read as the MMS "gateway" and "account", the MMS password as
-// the GPRS "smsControlPhone". When the content does not clearly belong to
+// GPRS passwords read as the MMS gateway and account, the MMS password as the
+// GPRS SMS control phone. When the content does not clearly belong to
 // the layout shown, those fields are hidden too.
 
 #include "cli/kind_registry.h"

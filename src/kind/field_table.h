@@ -23,6 +23,17 @@
 
 namespace quelmo {
 
+// Keys several kinds share, so that one setting reads the same in each kind's
+// settings; each kind's table takes its own key from here.
+inline constexpr std::string_view kCountryKey = "country";
+inline constexpr std::string_view kOperatorKey = "operator";
+inline constexpr std::string_view kApnKey = "apn";
+inline constexpr std::string_view kPicturesPerDayKey = "picturesPerDay";
+inline constexpr std::string_view kSmsControlKey = "smsControl";
+// The two values a file takes from the application state (kind/file_language.h).
+inline constexpr std::string_view kCameraLanguageKey = "cameraLanguage";
+inline constexpr std::string_view kTvModeKey = "tvMode";
+
 // The value of an operator (a preset row or the operator database) that a
 // field takes: Auto mode shows the preset's, write --operator and the finder
 // the database's.

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string_view>
 
+#include "kind/field_table.h"
 #include "kind/settings_json.h"
 
 namespace quelmo {
@@ -16,10 +17,6 @@ inline constexpr int kDefaultTvMode = 0;
 inline constexpr int kMinCameraLanguage = 1;
 inline constexpr int kMaxCameraLanguage = 11;
 inline constexpr int kMaxTvMode = 255;  // the files store its low byte
-
-// Their keys in every kind's settings.
-inline constexpr std::string_view kCameraLanguageKey = "cameraLanguage";
-inline constexpr std::string_view kTvModeKey = "tvMode";
 
 struct FileLanguage {
   std::optional<int> cameraLanguage;

@@ -176,7 +176,7 @@ void JsonFieldReader::Text(std::string_view key, std::size_t byte_limit, std::st
   const Json* value = Take(key);
   if (value == nullptr) return;
   if (number_as_digits && value->is_number_unsigned()) {
-    // "smtpPort": 25 means what the form's field shows: the digits 25.
+    // A port given as 25 means what the form's field shows: the digits 25.
     Json digits = value->dump();
     Json object = Json::object();
     object[std::string(key)] = std::move(digits);

@@ -15,6 +15,7 @@
 #include "mms/mms_controls.h"
 #include "mms/mms_file.h"
 #include "mms/mms_settings.h"
+#include "presets/mms_or_gprs.h"
 
 namespace quelmo {
 
@@ -38,11 +39,11 @@ inline constexpr std::array<SettingsField<M>, 14> kTable{{
                  {.byte = 50, .control = kMmsModeList, .label = kMmsModeLabel,
                   .caption = "MMS Setting", .findingName = "MMS Mode",
                   .finding = Finding(MmsField::kMode)}},
-    IntegerField<M>{"country", &M::countryIndex, 0, L::kMaxCountry, kManualCountry,
+    IntegerField<M>{kCountryKey, &M::countryIndex, 0, L::kMaxCountry, kManualCountry,
                     {.byte = 8, .control = kMmsCountryList, .label = kMmsCountryLabel,
                      .caption = "Select Country", .findingName = "Country",
                      .finding = Finding(MmsField::kCountry)}},
-    IntegerField<M>{"operator", &M::operatorIndex, 0, L::kMaxOperator, std::nullopt,
+    IntegerField<M>{kOperatorKey, &M::operatorIndex, 0, L::kMaxOperator, std::nullopt,
                     {.byte = 9, .control = kMmsOperatorList, .label = kMmsOperatorLabel,
                      .caption = "Select Operator", .findingName = "Operator",
                      .finding = Finding(MmsField::kOperator)}},
@@ -51,7 +52,7 @@ inline constexpr std::array<SettingsField<M>, 14> kTable{{
                         .caption = "MMS URL", .findingName = "URL",
                         .finding = Finding(MmsField::kUrl), .formOrder = 2,
                         .operatorValue = OperatorValue::kUrl}},
-    StoredTextField<M>{"apn", &M::apn, L::kApn, false, false,
+    StoredTextField<M>{kApnKey, &M::apn, L::kApn, false, false,
                        {.record = 2, .control = kMmsApnEdit, .caption = "APN",
                         .finding = Finding(MmsField::kApn), .formOrder = 3,
                         .operatorValue = OperatorValue::kApn}},
@@ -89,16 +90,16 @@ inline constexpr std::array<SettingsField<M>, 14> kTable{{
                        {.record = 9, .control = kMmsSecondEdit, .label = kMmsSecondLabel,
                         .caption = "Phone or Email", .findingName = "Second recipient",
                         .finding = Finding(MmsField::kPhoneOrEmail2), .formOrder = 8}},
-    IntegerField<M>{"picturesPerDay", &M::picturesPerDay, 0, 99, std::nullopt,
+    IntegerField<M>{kPicturesPerDayKey, &M::picturesPerDay, 0, 99, std::nullopt,
                     {.byte = 3, .control = kMmsPicturesEdit, .findingName = "Pictures per day",
                      .finding = Finding(MmsField::kPicturesPerDay)}},
-    ListField<M>{"smsControl", &M::smsControl, &MmsEnglishSmsControl, std::nullopt,
+    ListField<M>{kSmsControlKey, &M::smsControl, &MmsEnglishSmsControl, std::nullopt,
                  {.byte = 10, .control = kMmsSmsControlList, .findingName = "SMS control",
                   .finding = Finding(MmsField::kSmsControl)}},
 }};
 
 // Record 10 is reserved: gprs.dat keeps its recipient there.
-inline constexpr std::size_t kReservedRecord = 10;
+inline constexpr std::size_t kReservedRecord = kMmsOrGprsRecord;
 // The form takes the account before the folder field, the others after it.
 inline constexpr int kTakenBeforeFolder = 1;
 

@@ -22,7 +22,6 @@ constexpr std::size_t kOperatorByte = PlaceOf<M>(kMmsFields, &M::operatorIndex).
 constexpr std::size_t kSmsControlByte = PlaceOf<M>(kMmsFields, &M::smsControl).byte;
 constexpr std::size_t kAutoFlagByte = PlaceOf<M>(kMmsFields, &M::mode).byte;
 constexpr std::string_view kModeKey = KeyOf<M>(kMmsFields, &M::mode);
-constexpr std::string_view kSmsControlKey = KeyOf<M>(kMmsFields, &M::smsControl);
 constexpr std::size_t kReservedRecord = mms_fields::kReservedRecord;
 constexpr int kLastSmsControl = kSmsControlOff;  // "Off" ends the list
 
@@ -85,7 +84,7 @@ void ReadHeader(const SettingRecord& stored, MmsFileContents& contents, Notes& n
   settings.picturesPerDay = ReadPicturesPerDay(header[kTensByte], header[kUnitsByte], warnings);
   notes.Note(FindingKind::kOutsideList, MmsField::kPicturesPerDay);
   contents.cameraLanguage = ReadCameraLanguage(
-      header[kLanguageByte], HeaderByte(kLanguageByte, "cameraLanguage"), warnings);
+      header[kLanguageByte], HeaderByte(kLanguageByte, kCameraLanguageKey), warnings);
   notes.Note(FindingKind::kUnusualCameraLanguage, MmsField::kCameraLanguage);
   contents.tvMode = header[kTvModeByte];
   CheckFixedByte(header[kAlwaysOneByte], 1, HeaderByte(kAlwaysOneByte, "always 1"), warnings);

@@ -4,23 +4,19 @@
 #include <optional>
 #include <span>
 #include <string_view>
-#include <variant>
 
 #include "controls/form_messages.h"
 #include "controls/framework_messages.h"
-#include "finder/operator_finder_controls.h"
-#include "finder/operator_finder_form.h"
-#include "finder/operator_finder_texts.h"
 #include "kind/field_exchange.h"
 #include "mms/mms_checks.h"
 #include "mms/mms_fields.h"
 #include "mms/mms_file.h"
 #include "mms/mms_load.h"
 #include "mms/mms_operator_fill.h"
+#include "mms/mms_preset_table.h"
 #include "mms/mms_presets.h"
 #include "mms/mms_texts.h"
 #include "platform/file_system.h"
-#include "record/bounded_read.h"
 #include "remote_control/remote_control_texts.h"
 #include "remote_control/sms_control_mode.h"
 #include "session/app_state.h"
@@ -34,12 +30,42 @@ constexpr HintColour kHintFill = Rgb(213, 253, 224);
 constexpr HintColour kHintFrame = Rgb(0, 106, 53);
 constexpr std::size_t kShortestRecipient = 5;
 constexpr int kMaxPicturesPerDay = 99;
-// Far more than an mms.dat: a wrong choice is refused before it is read.
-constexpr std::uintmax_t kLoadReadLimit = 64 * 1024;
 
 using M = MmsSettings;
 
 bool Contains(std::string_view text, char c) { return text.find(c) != std::string_view::npos; }
+
+// The operator database's values, one per parameter of the presets.
+PresetOperatorFill FillFromOperator(const OperatorProvider& provider) {
+  MmsOperatorFill fill = FillMmsFromOperator(provider);
+  PresetOperatorFill values{{}, std::move(fill.findings)};
+  for (const StoredTextField<M>* field : OperatorFields(kMmsFields)) {
+    values.values.push_back(FilledValue(fill.values, field->place.operatorValue));
+  }
+  return values;
+}
+
+const PresetKind& MmsPresetKind() {
+  static const PresetKind kind{kMmsModeList,
+                               kMmsCountryList,
+                               kMmsOperatorList,
+                               kMmsLoadPathEdit,
+                               PresetEditsOf(kMmsFields),
+                               MmsCountryTable(),
+                               MmsOperatorRows(),
+                               kMmsChina,
+                               /*loadedOperatorsInTableNames=*/false,
+                               FillFromOperator};
+  return kind;
+}
+
+const PresetFile<MmsSettings, MmsField> kMmsPresetFile{
+    "MMS setting file",
+    kMmsFileSize,
+    kMmsFileWords,
+    LoadMmsSettings,
+    [](const MmsSettings& s) { return PresetChoice{s.mode, s.countryIndex, s.operatorIndex}; },
+    MmsFieldName};
 
 }  // namespace
 
@@ -48,7 +74,8 @@ MmsForm::MmsForm(FormView& view, AppContext& context)
       context_(context),
       language_(context.state.languageIndex),
       folder_(view, kMmsFolderEdit, context.defaultFolder, language_),
-      pictures_(view, kMmsPicturesEdit, 0, kMaxPicturesPerDay, RangeWording::kProgram, language_) {}
+      pictures_(view, kMmsPicturesEdit, 0, kMaxPicturesPerDay, RangeWording::kProgram, language_),
+      presets_(view, context, MmsPresetKind(), *this) {}
 
 void MmsForm::Open() {
   folder_.Open();
@@ -68,10 +95,8 @@ void MmsForm::Open() {
   hint_.AddTool(kMmsEmailEdit, std::string(MmsEmailHint(language_)));
   hint_.AddTool(kMmsSmsControlList, std::string(SmsControlHint(language_)));
 
-  view_.SetText(kFindOperatorButton, FindOperatorText(language_));
-
-  view_.SetItems(kMmsModeList, MmsModeEntries(language_));
-  EnterAutoMode();
+  SetSecondRecipientOpen(false);
+  presets_.Open();
 }
 
 Next MmsForm::Clicked(ControlId id) {
@@ -80,7 +105,8 @@ Next MmsForm::Clicked(ControlId id) {
       Save();
       break;
     case kMmsLoadButton:
-      Load();
+      presets_.Load<MmsSettings, MmsField>(
+          kMmsPresetFile, [this](const MmsSettings& loaded) { TakeLoaded(loaded); });
       break;
     case kMmsFolderButton:
       folder_.Choose();
@@ -88,31 +114,18 @@ Next MmsForm::Clicked(ControlId id) {
       break;
     case kMmsExitButton:
       return Next::kLauncher;
-    case kFindOperatorButton:
-      return Next::kOperatorFinder;
     default:
-      break;
+      return PresetChooser::Clicked(id);
   }
   return Next::kStay;
 }
 
 Next MmsForm::SelectionChanged(ControlId id) {
-  switch (id) {
-    case kMmsModeList:
-      SwitchMode();
-      break;
-    case kMmsCountryList:
-      ChooseCountry();
-      break;
-    case kMmsOperatorList:
-      ChooseOperator();
-      break;
-    case kMmsSmsControlList:
-      settings_.smsControl = view_.Selection(kMmsSmsControlList);
-      TakeFromControls();
-      break;
-    default:
-      break;
+  if (id == kMmsSmsControlList) {
+    settings_.smsControl = view_.Selection(kMmsSmsControlList);
+    TakeFromControls();
+  } else {
+    presets_.SelectionChanged(id);
   }
   return Next::kStay;
 }
@@ -208,120 +221,41 @@ void MmsForm::PutToControls() {
   view_.SetText(kMmsPicturesEdit, std::to_string(settings_.picturesPerDay));
 }
 
-// ---- The operator database ------------------------------------------------
+// ---- The presets ------------------------------------------------------------
 
 std::unique_ptr<FormLogic> MmsForm::MakeWindowOver(Next which, FormView& view) {
-  return MakeOperatorFinder(which, view, context_, *this);
+  return presets_.MakeWindowOver(which, view);
 }
 
-std::string MmsForm::OperatorFieldName(std::string_view key) const {
-  for (const StoredTextField<M>* field : OperatorFields(kMmsFields)) {
-    if (field->key == key) return std::string(CaptionOf(field->place, language_));
-  }
-  return std::string(key);
+void MmsForm::ClearForModeSwitch() {
+  ClearTextsOnModeChange(kMmsFields, settings_);
+  SetSecondRecipientOpen(false);
 }
 
-std::string MmsForm::OperatorFindingLines(const std::vector<OperatorFinding>& findings) const {
-  return FindingLines(findings, language_,
-                      [this](std::string_view key) { return OperatorFieldName(key); });
-}
-
-OperatorPreview MmsForm::PreviewOperator(const OperatorProvider& provider) const {
-  const MmsOperatorFill fill = FillMmsFromOperator(provider);
-  OperatorPreview preview;
-  for (const StoredTextField<M>* field : OperatorFields(kMmsFields)) {
-    preview.rows.push_back(
-        {OperatorFieldName(field->key), FilledValue(fill.values, field->place.operatorValue)});
-  }
-  preview.findings = OperatorFindingLines(fill.findings);
-  return preview;
-}
-
-void MmsForm::ApplyOperator(const OperatorProvider& provider) {
-  const MmsOperatorFill fill = FillMmsFromOperator(provider);
+void MmsForm::BeforeOperatorFill() {
   // What the user typed elsewhere on the form (the recipients) stays.
   TakeFromControls();
-  const std::string second_recipient = settings_.phoneOrEmail2;
-  EnterCustomerMode();
-  const std::vector<const StoredTextField<M>*> fields = OperatorFields(kMmsFields);
-  for (const StoredTextField<M>* field : fields) {
-    // Every value given fits its field in GBK: the fill checked it.
-    Result<std::string> stored = Utf8ToGbk(FilledValue(fill.values, field->place.operatorValue));
+  UpdateSecondRecipient();
+}
+
+void MmsForm::PresetChanged(PresetChange /*change*/) {
+  const PresetChoice choice = presets_.Choice();
+  settings_.mode = choice.mode;
+  settings_.countryIndex = choice.mode == kMmsAuto ? choice.country : kManualCountry;
+  settings_.operatorIndex = choice.operatorIndex;
+  for (const StoredTextField<M>* field : OperatorFields(kMmsFields)) {
+    // The presets' values and the finder's fit their fields in GBK.
+    Result<std::string> stored = Utf8ToGbk(view_.Text(field->place.control));
     settings_.*field->member = stored.ok() ? std::move(stored).value() : std::string();
   }
-  if (RecipientsOpenSecond()) settings_.phoneOrEmail2 = second_recipient;
-  UpdateSecondRecipient();
-  PutToControls();
-  if (fill.findings.empty()) return;
-  view_.ShowMessage(OperatorValuesNotTaken(OperatorFindingLines(fill.findings), language_));
-  for (const StoredTextField<M>* field : fields) {
-    if (field->key == fill.findings.front().key) view_.FocusAndSelectAll(field->place.control);
-  }
-}
-
-// ---- Modes and presets ----------------------------------------------------
-
-void MmsForm::SwitchMode() {
-  ClearTextsOnModeChange(kMmsFields, settings_);
-  if (view_.Selection(kMmsModeList) == kMmsCustomer) {
-    EnterCustomerMode();
-  } else {
-    EnterAutoMode();
-  }
-}
-
-void MmsForm::EnterAutoMode() {
-  settings_.mode = kMmsAuto;
-  view_.SetSelection(kMmsModeList, kMmsAuto);
-  view_.SetEnabled(kMmsCountryList, true);
-  view_.SetEnabled(kMmsOperatorList, true);
-  SetOperatorEditsReadOnly(view_, kMmsFields, true);
-  view_.SetReadOnly(kMmsPhoneEdit, false);
-  view_.SetReadOnly(kMmsEmailEdit, false);
-  SetSecondRecipientOpen(false);
-  ApplyMmsPreset(settings_, kMmsChina, 0);
-  ShowPresetLists(kMmsChina, 0);
   PutToControls();
 }
 
-void MmsForm::EnterCustomerMode() {
-  settings_.mode = kMmsCustomer;
-  settings_.countryIndex = kManualCountry;
-  settings_.operatorIndex = 0;
-  view_.SetSelection(kMmsModeList, kMmsCustomer);
-  const std::vector<std::string> placeholder{std::string(MmsCustomerPlaceholder(language_))};
-  for (ControlId list : {kMmsCountryList, kMmsOperatorList}) {
-    view_.SetItems(list, placeholder);
-    view_.SetSelection(list, 0);
-    view_.SetEnabled(list, false);
-  }
-  SetOperatorEditsReadOnly(view_, kMmsFields, false);
-  view_.SetReadOnly(kMmsPhoneEdit, false);
-  view_.SetReadOnly(kMmsEmailEdit, false);
-  SetSecondRecipientOpen(false);
-  PutToControls();
-}
-
-void MmsForm::ShowPresetLists(int country, int operator_index) {
-  view_.SetItems(kMmsCountryList, MmsCountryNames(language_));
-  view_.SetSelection(kMmsCountryList, country);
-  view_.SetItems(kMmsOperatorList, MmsOperatorNames(country, language_));
-  view_.SetSelection(kMmsOperatorList, operator_index);
-}
-
-void MmsForm::ChooseCountry() {
-  const int country = view_.Selection(kMmsCountryList);
-  if (settings_.mode == kMmsAuto && ApplyMmsPreset(settings_, country, 0)) {
-    view_.SetItems(kMmsOperatorList, MmsOperatorNames(country, language_));
-    view_.SetSelection(kMmsOperatorList, 0);
-  }
-  PutToControls();
-}
-
-void MmsForm::ChooseOperator() {
-  if (settings_.mode == kMmsAuto) {
-    ApplyMmsPreset(settings_, view_.Selection(kMmsCountryList), view_.Selection(kMmsOperatorList));
-  }
+void MmsForm::TakeLoaded(const MmsSettings& loaded) {
+  settings_ = loaded;
+  view_.SetSelection(kMmsSmsControlList, settings_.smsControl);
+  // A second recipient in the file stays open for editing.
+  view_.SetReadOnly(kMmsSecondEdit, !(RecipientsOpenSecond() || !settings_.phoneOrEmail2.empty()));
   PutToControls();
 }
 
@@ -372,8 +306,9 @@ void MmsForm::Save() {
     // The file carries the preset of the choice on screen, whatever the
     // fields held (after a load, say). A choice without a row is refused by
     // the checks below.
-    chosen.countryIndex = view_.Selection(kMmsCountryList);
-    chosen.operatorIndex = view_.Selection(kMmsOperatorList);
+    const PresetChoice choice = presets_.Choice();
+    chosen.countryIndex = choice.country;
+    chosen.operatorIndex = choice.operatorIndex;
     ApplyMmsPreset(chosen, chosen.countryIndex, chosen.operatorIndex);
   }
   if (const std::optional<MmsCheck> failed = FirstFailedMmsCheck(chosen)) {
@@ -391,46 +326,6 @@ void MmsForm::Save() {
   }
   view_.ShowMessage(SavedMessage(MmsSavedConfirmation(language_),
                                  PathToUtf8(PathFromUtf8(folder) / kMmsFileName)));
-}
-
-void MmsForm::Load() {
-  view_.ChooseFile(LoadFileFilter(language_),
-                   [this](std::optional<std::string> path) { LoadChosen(path); });
-}
-
-void MmsForm::LoadChosen(const std::optional<std::string>& path) {
-  if (!path) return;
-  // A file that cannot be used changes nothing, the loaded path included.
-  const auto refuse = [&](const std::string& reason) {
-    view_.ShowMessage(LoadFailedMessage(*path, reason, language_), MessageIcon::kWarning);
-  };
-  const Result<std::vector<std::uint8_t>> bytes =
-      ReadBoundedFile(PathFromUtf8(*path), kLoadReadLimit, "MMS setting file");
-  if (!bytes.ok()) return refuse(bytes.message());
-  const LoadOutcome<MmsSettings, MmsField> outcome = LoadMmsSettings(*bytes);
-  if (const auto* refusal = std::get_if<LoadRefusal>(&outcome)) {
-    return refuse(
-        LoadRefusalReason(*refusal, kMmsFileSize, kMmsFileWords, language_));
-  }
-  const MmsLoaded& loaded = std::get<MmsLoaded>(outcome);
-
-  // The file's mode, with that mode's lists and field states, then its values.
-  view_.SetText(kMmsLoadPathEdit, *path);
-  if (loaded.settings.mode == kMmsAuto) {
-    EnterAutoMode();
-    ShowPresetLists(loaded.settings.countryIndex, loaded.settings.operatorIndex);
-  } else {
-    EnterCustomerMode();
-  }
-  settings_ = loaded.settings;
-  view_.SetSelection(kMmsSmsControlList, settings_.smsControl);
-  // A second recipient in the file stays open for editing.
-  view_.SetReadOnly(kMmsSecondEdit, !(RecipientsOpenSecond() || !settings_.phoneOrEmail2.empty()));
-  PutToControls();
-  const std::vector<std::string> lines = FindingLines(loaded.findings, MmsFieldName, language_);
-  if (!lines.empty()) {
-    view_.ShowMessage(LoadedWithFindingsMessage(*path, lines, language_), MessageIcon::kWarning);
-  }
 }
 
 }  // namespace quelmo

@@ -12,8 +12,8 @@ namespace {
 
 using M = MmsSettings;
 
-constexpr std::string_view kCountryKey = KeyOf<M>(kMmsFields, &M::countryIndex);
-constexpr std::string_view kOperatorKey = KeyOf<M>(kMmsFields, &M::operatorIndex);
+static_assert(KeyOf<M>(kMmsFields, &M::countryIndex) == kCountryKey);
+static_assert(KeyOf<M>(kMmsFields, &M::operatorIndex) == kOperatorKey);
 constexpr std::string_view kModeKey = KeyOf<M>(kMmsFields, &M::mode);
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "mms/mms_json.h"
 #include "mms/mms_operator_fill.h"
 #include "mms/mms_presets.h"
+#include "presets/mms_or_gprs.h"
 #include "record/setting_record.h"
 #include "record/staged_write.h"
 #include "remote_control/sms_control_mode.h"
@@ -91,12 +92,11 @@ Status ApplyMmsOperator(const OperatorProvider& provider, Json& settings) {
 int MmsLayoutScore(std::span<const std::uint8_t> file) {
   SettingRecord header = RecordAt(file, 0);
   SwapNibbles(header);
-  const SettingRecord record10 = RecordAt(file, mms_fields::kReservedRecord);
   const auto is_country = [](std::uint8_t byte) {
     return byte <= MmsLimits::kMaxCountry || byte == kManualCountry;
   };
   // Bytes 0..2 zero, 7 always 1, 8 country, 9 operator, 10 SMS control;
-  // record 10 reserved.
+  // record 10 without gprs.dat's recipient.
   int score = 0;
   score += header[0] == 0 && header[1] == 0 && header[2] == 0 ? 1 : 0;
   score += header[7] == 1 ? 1 : 0;
@@ -104,7 +104,7 @@ int MmsLayoutScore(std::span<const std::uint8_t> file) {
   score += header[9] <= MmsLimits::kMaxOperator ? 1 : 0;
   score += header[10] <= kSmsControlOff ? 1 : 0;
   score += AllZero(header, 11, 50) ? 1 : 0;
-  score += AllZero(record10, 0, 58) ? 3 : 0;
+  score += !HoldsGprsRecipient(file) ? 3 : 0;
   return score;
 }
 

@@ -1,18 +1,14 @@
 #include "mms/mms_load.h"
 
 #include "mms/mms_presets.h"
+#include "presets/mms_or_gprs.h"
 #include "record/setting_record.h"
 
 namespace quelmo {
 namespace {
 
-constexpr std::size_t kReservedRecord = 10;
-
-// gprs.dat has the same size and frame. It keeps its recipient, which every
-// save requires, in record 10, where mms.dat has an empty reserved record.
-bool LooksLikeMms(std::span<const std::uint8_t> bytes) {
-  return RecordAt(bytes, kReservedRecord)[kTextLengthByte] == 0;
-}
+// gprs.dat has the same size and frame (presets/mms_or_gprs.h).
+bool LooksLikeMms(std::span<const std::uint8_t> bytes) { return !HoldsGprsRecipient(bytes); }
 
 }  // namespace
 

@@ -20,8 +20,8 @@ const std::array<SettingsField<S>, 5> kFields{
     StoredTextField<S>{"phone1", &S::phone1, SmsLimits::kPhone},
     StoredTextField<S>{"phone2", &S::phone2, SmsLimits::kPhone},
     StoredTextField<S>{"phone3", &S::phone3, SmsLimits::kPhone},
-    IntegerField<S>{"picturesPerDay", &S::picturesPerDay, 0, 99},
-    ListField<S>{"smsControl", &S::smsControl, &EnglishSmsControl, kNoSmsControl},
+    IntegerField<S>{kPicturesPerDayKey, &S::picturesPerDay, 0, 99},
+    ListField<S>{kSmsControlKey, &S::smsControl, &EnglishSmsControl, kNoSmsControl},
 };
 
 }  // namespace
@@ -38,8 +38,8 @@ Result<SmsInput> SmsSettingsFromJson(const Json& object, const SmsSettings& init
 ShownSettings ShowSmsSettings(const SmsFileContents& contents) {
   ShownSettings shown;
   ShowSettingsFields<S>(shown, kFields, contents.settings, /*reveal=*/true);
-  if (contents.settings.smsControl == kNoSmsControl) shown.notes["smsControl"] = "no entry chosen";
-  shown.json["cameraLanguage"] = contents.cameraLanguage;
+  if (contents.settings.smsControl == kNoSmsControl) shown.notes[std::string(kSmsControlKey)] = "no entry chosen";
+  shown.json[std::string(kCameraLanguageKey)] = contents.cameraLanguage;
   return shown;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// SMS remote-control settings as JSON: "phone1", "phone2", "phone3",
-// "picturesPerDay", "smsControl", plus "cameraLanguage".
+// SMS remote-control settings as JSON: "phone1", "phone2", "phone3", the
+// daily limit and the SMS control, plus the camera language.
 
 #include "base/result.h"
 #include "kind/file_language.h"

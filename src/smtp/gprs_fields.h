@@ -12,6 +12,7 @@
 
 #include "dialogs/dialog_controls.h"
 #include "kind/field_table.h"
+#include "presets/mms_or_gprs.h"
 #include "smtp/gprs_file.h"
 #include "smtp/gprs_settings.h"
 #include "smtp/smtp_controls.h"
@@ -36,18 +37,18 @@ inline constexpr std::array<SettingsField<G>, 14> kTable{{
                  {.byte = 50, .control = kApnModeList, .label = kApnModeLabel,
                   .caption = "GPRS Setting", .findingName = "APN mode",
                   .finding = Finding(GprsField::kMode)}},
-    IntegerField<G>{"country", &G::countryIndex, 0, L::kMaxCountry, kGprsCustomerCountry,
+    IntegerField<G>{kCountryKey, &G::countryIndex, 0, L::kMaxCountry, kGprsCustomerCountry,
                     {.byte = 2, .control = kCountryList, .label = kCountryLabel,
                      .caption = "Select Country", .findingName = "Country",
                      .finding = Finding(GprsField::kCountry)}},
-    IntegerField<G>{"operator", &G::operatorIndex, 0, L::kMaxOperator, std::nullopt,
+    IntegerField<G>{kOperatorKey, &G::operatorIndex, 0, L::kMaxOperator, std::nullopt,
                     {.byte = 1, .control = kOperatorList, .label = kOperatorLabel,
                      .caption = "Select Operator", .findingName = "Operator",
                      .finding = Finding(GprsField::kOperator)}},
-    IntegerField<G>{"picturesPerDay", &G::picturesPerDay, 0, 99, std::nullopt,
+    IntegerField<G>{kPicturesPerDayKey, &G::picturesPerDay, 0, 99, std::nullopt,
                     {.byte = 3, .control = kSmtpDailyLimitEdit, .findingName = "Pictures per day",
                      .finding = Finding(GprsField::kPicturesPerDay)}},
-    StoredTextField<G>{"apn", &G::apn, L::kApn, false, false,
+    StoredTextField<G>{kApnKey, &G::apn, L::kApn, false, false,
                        {.record = 1, .control = kApnEdit, .label = kApnLabel,
                         .caption = "GPRS APN", .finding = Finding(GprsField::kApn),
                         .formOrder = 7, .operatorValue = OperatorValue::kApn}},
@@ -85,7 +86,7 @@ inline constexpr std::array<SettingsField<G>, 14> kTable{{
                         .caption = "Phone Number",
                         .finding = Finding(GprsField::kSmsControlPhone), .formOrder = 9,
                         .keptOnModeChange = true}},
-    ListField<G>{"smsControl", &G::smsControl, &GprsEnglishSmsControl, std::nullopt,
+    ListField<G>{kSmsControlKey, &G::smsControl, &GprsEnglishSmsControl, std::nullopt,
                  {.byte = 8, .control = kSmtpSmsControlList,
                   .findingName = "SMS control", .finding = Finding(GprsField::kSmsControl)}},
 }};
@@ -99,6 +100,8 @@ static_assert(ValuesFitHeader<G>(kTable));
 static_assert(FieldsMatchWindow<G>(kTable, [](int id) {
   return DialogControlKind(kSmtpDialogResource, id);
 }));
+// The recipient is what tells gprs.dat from mms.dat.
+static_assert(PlaceOf<G>(kTable, &G::recipientEmail).record == kMmsOrGprsRecord);
 static_assert([] {
   for (const auto& field : kTable) {
     if (PlaceOf(field).record == kUserNameRecord) return false;

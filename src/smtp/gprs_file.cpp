@@ -24,7 +24,6 @@ constexpr std::size_t kSecondAlwaysOneByte = 7;
 constexpr std::size_t kSmsControlByte = PlaceOf<G>(kGprsFields, &G::smsControl).byte;
 constexpr std::size_t kAutoFlagByte = PlaceOf<G>(kGprsFields, &G::apnMode).byte;
 constexpr std::string_view kModeKey = KeyOf<G>(kGprsFields, &G::apnMode);
-constexpr std::string_view kSmsControlKey = KeyOf<G>(kGprsFields, &G::smsControl);
 constexpr std::uint8_t kCustomerCountryByte = kGprsCustomerCountry;
 constexpr std::size_t kUserNameRecord = gprs_fields::kUserNameRecord;
 constexpr int kLastSmsControl = kSmsControlOff;  // "Off" ends the list
@@ -108,7 +107,7 @@ void ReadHeader(const SettingRecord& stored, GprsFileContents& contents, Notes& 
   settings.picturesPerDay = ReadPicturesPerDay(header[kTensByte], header[kUnitsByte], warnings);
   notes.Note(FindingKind::kOutsideList, GprsField::kPicturesPerDay);
   contents.cameraLanguage = ReadCameraLanguage(
-      header[kLanguageByte], HeaderByte(kLanguageByte, "cameraLanguage"), warnings);
+      header[kLanguageByte], HeaderByte(kLanguageByte, kCameraLanguageKey), warnings);
   notes.Note(FindingKind::kUnusualCameraLanguage, GprsField::kCameraLanguage);
   CheckFixedByte(header[kFirstAlwaysOneByte], 1, HeaderByte(kFirstAlwaysOneByte, "always 1"),
                  warnings);

@@ -10,8 +10,8 @@ namespace {
 
 using G = GprsSettings;
 
-constexpr std::string_view kCountryKey = KeyOf<G>(kGprsFields, &G::countryIndex);
-constexpr std::string_view kOperatorKey = KeyOf<G>(kGprsFields, &G::operatorIndex);
+static_assert(KeyOf<G>(kGprsFields, &G::countryIndex) == kCountryKey);
+static_assert(KeyOf<G>(kGprsFields, &G::operatorIndex) == kOperatorKey);
 constexpr std::string_view kModeKey = KeyOf<G>(kGprsFields, &G::apnMode);
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "presets/mms_or_gprs.h"
 #include "record/setting_record.h"
 #include "record/staged_write.h"
 #include "remote_control/sms_control_mode.h"
@@ -88,7 +89,6 @@ Status ApplyGprsOperator(const OperatorProvider& provider, Json& settings) {
 int GprsLayoutScore(std::span<const std::uint8_t> file) {
   SettingRecord header = RecordAt(file, 0);
   SwapNibbles(header);
-  const SettingRecord record10 = RecordAt(file, PlaceOf<G>(kGprsFields, &G::recipientEmail).record);
   const std::string sender =
       ReadTextRecord(RecordAt(file, PlaceOf<G>(kGprsFields, &G::senderEmail).record), true).bytes;
   const std::string record9 = ReadTextRecord(RecordAt(file, gprs_fields::kUserNameRecord), true).bytes;
@@ -104,7 +104,7 @@ int GprsLayoutScore(std::span<const std::uint8_t> file) {
   score += header[8] <= kSmsControlOff ? 1 : 0;
   score += AllZero(header, 9, 50) ? 1 : 0;
   score += !sender.empty() && record9 == SenderUserName(sender) ? 3 : 0;
-  score += record10[kTextLengthByte] > 0 && record10[kTextLengthByte] <= kMaxTextBytes ? 2 : 0;
+  score += HoldsGprsRecipient(file) ? 2 : 0;
   return score;
 }
 

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "record/setting_record.h"
+#include "presets/mms_or_gprs.h"
 #include "smtp/gprs_presets.h"
 #include "text/gbk.h"
 #include "text/language_code.h"
@@ -10,20 +10,8 @@
 namespace quelmo {
 namespace {
 
-constexpr std::size_t kFirstAlwaysOneByte = 6;
-constexpr std::size_t kSecondAlwaysOneByte = 7;
-constexpr std::size_t kRecipientRecord = 10;
-
-// mms.dat has the same size. Its header keeps the TV mode where gprs.dat
-// always has 1, and its record 10 is reserved (empty) where gprs.dat holds
-// the recipient, which every save requires.
-bool LooksLikeGprs(std::span<const std::uint8_t> bytes) {
-  SettingRecord header = RecordAt(bytes, 0);
-  SwapNibbles(header);
-  const SettingRecord recipient = RecordAt(bytes, kRecipientRecord);
-  return header[kFirstAlwaysOneByte] == 1 && header[kSecondAlwaysOneByte] == 1 &&
-         recipient[kTextLengthByte] != 0;
-}
+// mms.dat has the same size and frame (presets/mms_or_gprs.h).
+bool LooksLikeGprs(std::span<const std::uint8_t> bytes) { return HoldsGprsRecipient(bytes); }
 
 }  // namespace
 

@@ -6,11 +6,11 @@
 //
 // The texts live in their edits (UTF-8) and become the file's GBK bytes, as
 // GprsSettings holds them, only when Save collects them; a loaded file's
-// texts are converted back as they are shown. The mode, country and operator
-// are read from their lists where they stand.
+// texts are converted back as they are shown. The mode, the lists, the access
+// point they fill, the finder and Load are the preset component's
+// (presets/preset_chooser.h).
 
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,18 +19,16 @@
 #include "controls/folder_field.h"
 #include "controls/form_view.h"
 #include "controls/integer_edit.h"
-#include "finder/operator_target.h"
+#include "presets/preset_chooser.h"
 #include "session/app_context.h"
 #include "session/form_logic.h"
-#include "smtp/gprs_load.h"
-#include "smtp/gprs_operator_fill.h"
 #include "smtp/gprs_settings.h"
 #include "smtp/smtp_controls.h"
 #include "smtp/smtp_email_test.h"
 
 namespace quelmo {
 
-class SmtpForm final : public FormLogic, public OperatorTarget {
+class SmtpForm final : public FormLogic, private PresetForm {
  public:
   SmtpForm(FormView& view, AppContext& context);
 
@@ -40,39 +38,25 @@ class SmtpForm final : public FormLogic, public OperatorTarget {
   Next TextEdited(ControlId id) override;
   Next FocusLeft(ControlId id) override;
   BalloonHint* Hint() override { return &hint_; }
-  // "Find operator…" opens the finder over the form, which fills Customer
-  // mode's access point through the two functions below.
+  // "Find operator…" opens the finder over the form (PresetChooser).
   std::unique_ptr<FormLogic> MakeWindowOver(Next which, FormView& view) override;
-  OperatorPreview PreviewOperator(const OperatorProvider& provider) const override;
-  void ApplyOperator(const OperatorProvider& provider) override;
 
  private:
-  // The form's label of a value the operator database fills, by its key.
-  std::string OperatorFieldName(std::string_view key) const;
-  std::string OperatorFindingLines(const std::vector<OperatorFinding>& findings) const;
+  // PresetForm: the access point lives in its edits, where the presets put it.
+  void ClearForModeSwitch() override;
+  void PresetChanged(PresetChange change) override;
+  void ShowLoaded(const GprsSettings& file);
+
   // What Save would write, in the file's code page, before the preset step
   // and the checks; an error names a text GBK cannot hold. The texts and
   // lists as they stand.
   Result<GprsSettings> CollectGprsSettings() const;
-  void Show(ControlId edit, const std::string& text);
   // The daily limit and the folder -> their edits.
   void ShowDailyLimit();
 
-  bool AutoMode() const;
-  void FillAuto(int country, int operator_index, bool table_names);
-  void FillCustomer();
-  void ShowPreset(int country, int operator_index);
-
-  void ModeChanged();
-  void CountryChanged();
-  void OperatorChanged();
   void GuardDailyLimit();
   void Save();
-  void Load();
-  // The file the user chose, or none when they cancelled.
-  void LoadChosen(const std::optional<std::string>& chosen);
   void TestEmail();
-  void ApplyLoaded(const GprsLoaded& loaded);
 
   FormView& view_;
   AppContext& context_;
@@ -80,9 +64,9 @@ class SmtpForm final : public FormLogic, public OperatorTarget {
   int pictures_per_day_ = 0;  // the daily limit as last taken
   FolderField folder_;
   IntegerEdit daily_limit_;  // 0..99, the framework's range check
-  std::string loaded_path_;
   BalloonHint hint_;
   SmtpEmailTest email_test_;
+  PresetChooser presets_;
 };
 
 }  // namespace quelmo
