@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "kind/field_table.h"
 #include "record/record_reading.h"
 #include "record/safe_write.h"
 #include "record/setting_checksum.h"
@@ -74,8 +75,8 @@ constexpr std::array<CameraByte, 31> kCameraBytes{{
 
 std::uint8_t LowByte(int value) { return static_cast<std::uint8_t>(value & 0xFF); }
 
-std::string ByteName(std::size_t position, const char* name) {
-  return "record 0 byte " + std::to_string(position) + " (" + name + ")";
+std::string ByteName(std::size_t position, std::string_view name) {
+  return "record 0 byte " + std::to_string(position) + " (" + std::string(name) + ")";
 }
 
 // Puts the CRC of bytes 0..49 plus 20 into bytes 56..57.
@@ -139,7 +140,7 @@ void ReadSettings(const SettingRecord& record, CameraFileContents& contents) {
   }
 
   contents.cameraLanguage = ReadCameraLanguage(
-      record[kLanguageByte], ByteName(kLanguageByte, "cameraLanguage"), warnings);
+      record[kLanguageByte], ByteName(kLanguageByte, kCameraLanguageKey), warnings);
   contents.tvMode = record[kTvModeByte];
   CheckZeroBytes(record, kLastValueByte + 1, kCheckLowByte - 1, "record 0", warnings);
 }

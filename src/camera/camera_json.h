@@ -1,7 +1,7 @@
 #pragma once
 // Camera settings as JSON: every list value as the form's list index (or the
 // entry's English text), "serialChars" an array of four, "clock" as
-// "YYYY-MM-DDTHH:MM:SS", plus "cameraLanguage" and "tvMode".
+// "YYYY-MM-DDTHH:MM:SS", plus the camera language and the TV mode.
 
 #include "base/result.h"
 #include "camera/camera_file.h"

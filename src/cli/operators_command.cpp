@@ -5,6 +5,7 @@
 
 #include "cli/exit_codes.h"
 #include "cli/terminal_json.h"
+#include "mms/mms_fields.h"
 #include "mms/mms_operator_fill.h"
 #include "operators/network_2g.h"
 #include "operators/operator_search.h"
@@ -14,6 +15,12 @@ namespace quelmo {
 namespace {
 
 constexpr const char* kPrefix = "quelmo-cli operators: ";
+
+// The MMS centre's values under the keys write --operator fills.
+using M = MmsSettings;
+constexpr std::string_view kUrlKey = KeyOf<M>(kMmsFields, &M::url);
+constexpr std::string_view kGatewayKey = KeyOf<M>(kMmsFields, &M::gateway);
+constexpr std::string_view kPortKey = KeyOf<M>(kMmsFields, &M::port);
 
 Json AccessPointJson(const OperatorAccessPoint* accessPoint) {
   if (accessPoint == nullptr) return nullptr;
@@ -43,7 +50,7 @@ MmsGateway GatewayOf(const OperatorProvider& provider, const OperatorAccessPoint
   if (!fill.values.port.empty()) gateway.port = std::stoi(fill.values.port);
   if (accessPoint.mmsProxy.empty()) return gateway;
   for (const OperatorFinding& finding : fill.findings) {
-    if ((finding.key == "gateway" || finding.key == "port") && gateway.problem.empty()) {
+    if ((finding.key == kGatewayKey || finding.key == kPortKey) && gateway.problem.empty()) {
       gateway.problem = finding.message.substr(finding.key.size() + 2);
       if (gateway.problem.ends_with('.')) gateway.problem.pop_back();
     }
@@ -55,10 +62,10 @@ Json MmsJson(const OperatorProvider& provider) {
   const OperatorAccessPoint* accessPoint = FirstAccessPoint(provider, "mms");
   if (accessPoint == nullptr) return nullptr;
   Json mms = AccessPointJson(accessPoint);
-  mms["url"] = accessPoint->mmsc;
+  mms[std::string(kUrlKey)] = accessPoint->mmsc;
   const MmsGateway gateway = GatewayOf(provider, *accessPoint);
-  mms["gateway"] = gateway.gateway ? Json(*gateway.gateway) : Json(nullptr);
-  mms["port"] = gateway.port ? Json(*gateway.port) : Json(nullptr);
+  mms[std::string(kGatewayKey)] = gateway.gateway ? Json(*gateway.gateway) : Json(nullptr);
+  mms[std::string(kPortKey)] = gateway.port ? Json(*gateway.port) : Json(nullptr);
   if (!gateway.problem.empty()) mms["proxyProblem"] = gateway.problem;
   return mms;
 }

@@ -1,6 +1,7 @@
 #include "cli/presets_command.h"
 
 #include "cli/exit_codes.h"
+#include "kind/field_table.h"
 #include "kind/settings_json.h"
 
 namespace quelmo {
@@ -11,11 +12,11 @@ constexpr const char* kPrefix = "quelmo-cli presets: ";
 Json CountryJson(const PresetListing& presets, int country) {
   Json operators = Json::array();
   for (const ListedOperator& row : presets.operatorsOf(country)) {
-    Json entry = {{"operator", row.index}, {"name", row.name}};
+    Json entry = {{kOperatorKey, row.index}, {"name", row.name}};
     for (const PresetValue& value : row.values) entry[std::string(value.key)] = value.value;
     operators.push_back(std::move(entry));
   }
-  return {{"country", country},
+  return {{kCountryKey, country},
           {"name", presets.countryName(country)},
           {"operators", std::move(operators)}};
 }

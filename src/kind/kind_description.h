@@ -60,7 +60,7 @@ struct PreparedFile {
 
 // The presets of a kind's Auto mode as the tool lists them.
 struct PresetValue {
-  std::string_view key;  // as the kind's settings JSON names it ("apn")
+  std::string_view key;  // the kind's settings key for it, else the preset's column
   std::string_view value;
 };
 struct ListedOperator {

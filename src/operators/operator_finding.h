@@ -15,7 +15,8 @@
 
 namespace quelmo {
 
-// A value the file cannot take, by the settings key it would go to ("apn").
+// A value the file cannot take, by the settings key it would go to (the
+// APN's, say).
 struct OperatorFinding {
   std::string key;
   std::string message;  // English, naming the key: "gateway: ..."
