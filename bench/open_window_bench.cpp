@@ -53,17 +53,19 @@ BENCHMARK(BM_CameraFormLogicOpens);
 void BM_WindowOpens(benchmark::State& bench, Next which) {
   Services services;
   SilentDialogs dialogs;
+  QtScreenHost host(dialogs);
+  const ScreenMaker screens = ProgramScreens(services.context);
   for (auto _ : bench) {
-    auto screen = HostedScreen::Make(which, services.context, dialogs);
+    auto screen = Screen::Make(which, host, screens, services.state.languageIndex);
     if (!screen.ok()) {
       bench.SkipWithError(screen.message().c_str());
       break;
     }
     // Shown and its events handled: the texts are fitted when the window is
     // exposed, and it paints.
-    screen.value()->Window().show();
+    screen.value()->Window().Show();
     QCoreApplication::processEvents();
-    screen.value()->Hide();
+    screen.value()->Window().Hide();
     benchmark::DoNotOptimize(screen.value().get());
   }
 }

@@ -2,96 +2,96 @@
 
 #include <QString>
 
-#include "dialogs/dialog_template.h"
 #include "qt/balloon_window.h"
+#include "qt/dialog_adapter.h"
 #include "qt/dialog_window.h"
 #include "qt/qt_form_view.h"
-#include "screens/screens.h"
-#include "session/turns.h"
 
 namespace quelmo {
+namespace {
 
-HostedScreen::HostedScreen(Next which, std::unique_ptr<DialogWindow> window, DialogAdapter& dialogs)
-    : which_(which),
-      window_(std::move(window)),
-      view_(std::make_unique<QtFormView>(*window_, dialogs)) {}
+// A screen that ended, kept until the event loop takes it back.
+class RetiredScreen final : public QObject {
+ public:
+  explicit RetiredScreen(std::unique_ptr<Screen> screen) : screen_(std::move(screen)) {}
+
+ private:
+  std::unique_ptr<Screen> screen_;
+};
+
+}  // namespace
+
+HostedScreen::HostedScreen(Next which, DialogTemplate layout, QWidget* over,
+                           DialogAdapter& dialogs, ScreenEvents& events)
+    : which_(which), window_(std::make_unique<DialogWindow>(std::move(layout), over)) {
+  if (over != nullptr) window_->setWindowModality(Qt::WindowModal);
+  view_ = std::make_unique<QtFormView>(*window_, dialogs);
+  Connect(events);
+}
 
 HostedScreen::~HostedScreen() {
-  // The balloon detaches from the hint, which the logic owns: it goes first.
-  delete balloon_;
-  balloon_ = nullptr;
-  logic_.reset();
+  ReleaseLogic();
   view_.reset();
   window_.reset();
 }
 
-Result<std::unique_ptr<HostedScreen>> HostedScreen::Make(Next which, AppContext& context,
-                                                         DialogAdapter& dialogs, QWidget* over,
-                                                         HostedScreen* beneath) {
-  const int resource = DialogResourceOf(which);
-  if (resource == 0) {
-    return Error{ErrorCode::kInvalidArgument, "this step of the program has no window"};
-  }
-  Result<DialogTemplate> dialog = LoadDialogTemplate(resource);
-  if (!dialog) return dialog.error();
+FormView& HostedScreen::View() { return *view_; }
 
-  auto window = std::make_unique<DialogWindow>(std::move(dialog).value(), over);
-  if (over != nullptr) window->setWindowModality(Qt::WindowModal);
-  std::unique_ptr<HostedScreen> screen(new HostedScreen(which, std::move(window), dialogs));
-  screen->logic_ = beneath != nullptr
-                       ? MakeScreenOver(which, *screen->view_, context, *beneath->logic_)
-                       : MakeScreen(which, *screen->view_, context);
-  if (screen->logic_ == nullptr) {
-    return Error{ErrorCode::kUnavailable,
-                 "dialog resource " + std::to_string(resource) + " has no logic in this build"};
-  }
-  // A hint made with the logic gets its window before the logic opens; one
-  // made while opening gets it right after.
-  screen->AttachHint();
-  screen->logic_->Open();
-  screen->AttachHint();
-  if (screen->window_->Template().systemMenuCommand != 0) {
-    FormLogic* logic = screen->logic_.get();
-    screen->window_->SetSystemMenuEntry(
-        [logic] { return QString::fromStdString(logic->SystemMenuEntry()); });
-  }
-  screen->Connect();
-  return screen;
+void HostedScreen::AttachHint(BalloonHint& hint) {
+  if (balloon_ == nullptr) balloon_ = new BalloonWindow(hint, *window_);
 }
+
+void HostedScreen::Opened(FormLogic& logic) {
+  if (window_->Template().systemMenuCommand == 0) return;
+  window_->SetSystemMenuEntry([&logic] { return QString::fromStdString(logic.SystemMenuEntry()); });
+}
+
+void HostedScreen::ReleaseLogic() {
+  // The balloon detaches from the hint, which the logic owns.
+  delete balloon_;
+  balloon_ = nullptr;
+  if (window_ != nullptr) window_->SetSystemMenuEntry({});
+}
+
+void HostedScreen::Show() { window_->show(); }
 
 void HostedScreen::Hide() {
   if (balloon_ != nullptr) balloon_->hide();
   window_->hide();
 }
 
-void HostedScreen::AttachHint() {
-  if (balloon_ != nullptr) return;
-  if (BalloonHint* hint = logic_->Hint()) balloon_ = new BalloonWindow(*hint, *window_);
-}
-
-void HostedScreen::Connect() {
+void HostedScreen::Connect(ScreenEvents& events) {
   DialogWindow* window = window_.get();
-  connect(window, &DialogWindow::clicked, this, [this](int id) {
-    if (!ended_) Apply(logic_->Clicked(id));
-  });
-  connect(window, &DialogWindow::selectionChanged, this, [this](int id) {
-    if (!ended_) Apply(logic_->SelectionChanged(id));
-  });
-  connect(window, &DialogWindow::textEdited, this, [this](int id) {
-    if (!ended_) Apply(logic_->TextEdited(id));
-  });
-  connect(window, &DialogWindow::focusLeft, this, [this](int id) {
-    if (!ended_) Apply(logic_->FocusLeft(id));
-  });
-  connect(window, &DialogWindow::systemCommand, this, [this](int id) {
-    if (!ended_) Apply(logic_->SystemCommand(id));
-  });
+  ScreenEvents* to = &events;
+  connect(window, &DialogWindow::clicked, this, [to](int id) { to->Clicked(id); });
+  connect(window, &DialogWindow::selectionChanged, this, [to](int id) { to->SelectionChanged(id); });
+  connect(window, &DialogWindow::textEdited, this, [to](int id) { to->TextEdited(id); });
+  connect(window, &DialogWindow::focusLeft, this, [to](int id) { to->FocusLeft(id); });
+  connect(window, &DialogWindow::systemCommand, this, [to](int id) { to->SystemCommand(id); });
 }
 
-void HostedScreen::Apply(Next next) {
-  if (next == Next::kStay) return;
-  if (TurnAfter(next) != Turn::kOpenOver) ended_ = true;
-  if (on_next_) on_next_(next);
+HostedScreen& QtScreenHost::WindowOf(Screen& screen) {
+  return static_cast<HostedScreen&>(screen.Window());
+}
+
+Result<std::unique_ptr<ScreenWindow>> QtScreenHost::MakeWindow(Next which,
+                                                                const DialogTemplate& layout,
+                                                                int language, ScreenWindow* over,
+                                                                ScreenEvents& events) {
+  translations_.Use(language);
+  QWidget* parent = over != nullptr ? &static_cast<HostedScreen*>(over)->Window() : nullptr;
+  return std::unique_ptr<ScreenWindow>(
+      std::make_unique<HostedScreen>(which, layout, parent, dialogs_, events));
+}
+
+void QtScreenHost::ShowMessage(std::string_view text) {
+  dialogs_.ShowMessage(nullptr, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+                       MessageIcon::kWarning);
+}
+
+void QtScreenHost::Retire(std::unique_ptr<Screen> screen) {
+  // It may be in the middle of handling the event that ended it.
+  (new RetiredScreen(std::move(screen)))->deleteLater();
 }
 
 }  // namespace quelmo

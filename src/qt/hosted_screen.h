@@ -1,17 +1,16 @@
 #pragma once
-// One window of the program at work: the DialogWindow built from the screen's
-// dialog template, the view over it, the screen's logic, and the balloon
-// hint's window when the logic has a hint. It passes the user's actions to the
-// logic and hands on whatever the logic says comes next.
+// The Qt host's side of the screens (screens/screen.h): each window a
+// DialogWindow built from the screen's dialog template, with the view over
+// it and the balloon of the logic's hint; messages through the dialog
+// adapter; a screen that ended deleted once back in the event loop.
 
 #include <QObject>
 
-#include <functional>
 #include <memory>
 
-#include "base/result.h"
-#include "session/app_context.h"
 #include "session/form_logic.h"
+#include "qt/qt_translations.h"
+#include "screens/screen.h"
 
 class QWidget;
 
@@ -22,44 +21,53 @@ class DialogAdapter;
 class DialogWindow;
 class QtFormView;
 
-class HostedScreen final : public QObject {
+class HostedScreen final : public QObject, public ScreenWindow {
   Q_OBJECT
 
  public:
-  // Builds the window of `which` (not yet shown) and opens its logic. `over`:
-  // the window it is shown over, modally (the About window over the launcher,
-  // the operator finder over a form), and `beneath` that window's screen,
-  // whose logic may make this one's.
-  static Result<std::unique_ptr<HostedScreen>> Make(Next which, AppContext& context,
-                                                    DialogAdapter& dialogs,
-                                                    QWidget* over = nullptr,
-                                                    HostedScreen* beneath = nullptr);
+  // The window of `which` (not yet shown), over `over` modally when given;
+  // the user's actions in it go to `events`.
+  HostedScreen(Next which, DialogTemplate layout, QWidget* over, DialogAdapter& dialogs,
+               ScreenEvents& events);
   ~HostedScreen() override;
 
   Next Which() const { return which_; }
   DialogWindow& Window() { return *window_; }
 
+  FormView& View() override;
+  void AttachHint(BalloonHint& hint) override;
+  void Opened(FormLogic& logic) override;
+  void ReleaseLogic() override;
+  void Show() override;
   // Hides the window and its balloon, which is a window of its own.
-  void Hide();
-
-  // Called with every answer of the logic other than kStay. After an answer
-  // that ends the window (anything but opening a window over it), the window takes no more
-  // actions.
-  void SetOnNext(std::function<void(Next)> on_next) { on_next_ = std::move(on_next); }
+  void Hide() override;
 
  private:
-  HostedScreen(Next which, std::unique_ptr<DialogWindow> window, DialogAdapter& dialogs);
-  void Connect();
-  void AttachHint();
-  void Apply(Next next);
+  void Connect(ScreenEvents& events);
 
   Next which_;
   std::unique_ptr<DialogWindow> window_;
   std::unique_ptr<QtFormView> view_;
-  std::unique_ptr<FormLogic> logic_;
   BalloonWindow* balloon_ = nullptr;  // a child of the window
-  std::function<void(Next)> on_next_;
-  bool ended_ = false;
+};
+
+class QtScreenHost final : public ScreenHost {
+ public:
+  explicit QtScreenHost(DialogAdapter& dialogs) : dialogs_(dialogs) {}
+
+  // The window of a screen this host made.
+  static HostedScreen& WindowOf(Screen& screen);
+
+  Result<std::unique_ptr<ScreenWindow>> MakeWindow(Next which, const DialogTemplate& layout,
+                                                    int language, ScreenWindow* over,
+                                                    ScreenEvents& events) override;
+  void ShowMessage(std::string_view text) override;
+  void Retire(std::unique_ptr<Screen> screen) override;
+
+ private:
+  DialogAdapter& dialogs_;
+  // Qt's own buttons follow the language each window opens in.
+  QtTranslations translations_;
 };
 
 }  // namespace quelmo

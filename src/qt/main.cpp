@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "qt/command_line.h"
+#include "qt/guarded_application.h"
 #include "qt/program.h"
 
 int main(int argc, char** argv) {
@@ -34,7 +35,7 @@ int main(int argc, char** argv) {
     return 1;
   }
 
-  QApplication app(argc, argv);
+  quelmo::GuardedApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quelmo"));
   return quelmo::RunProgram(app, *line);
 }

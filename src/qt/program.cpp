@@ -9,6 +9,7 @@
 #include "qt/app_look.h"
 #include "qt/command_line.h"
 #include "qt/dialog_adapter.h"
+#include "qt/guarded_application.h"
 #include "app/program_session.h"
 #include "qt/thread_runner.h"
 #include "qt/screenshots.h"
@@ -31,12 +32,14 @@ int RunScreenshots(const CommandLine& line) {
       RenderScreenshots(session.Context(), QString::fromStdString(*line.screenshotFolder)));
 }
 
-int RunWindows(QApplication& app) {
+int RunWindows(GuardedApplication& app) {
   ProgramSession session(SystemPreferenceBackend(), SystemDefaultLanguageId());
   QtDialogAdapter dialogs;
+  const EscapeReporter warn = WarnUser(dialogs, session.Context().state);
+  app.SetReporter(warn);
   // Before the windows, so that it goes after them: their forms cancel
   // their work, then it joins its threads.
-  ThreadRunner background;
+  ThreadRunner background(warn);
   session.Context().background = &background;
   WindowLoop loop(session.Context(), dialogs);
   // Windows are hidden, never closed, between turns; the loop says when the
@@ -48,12 +51,13 @@ int RunWindows(QApplication& app) {
   if (loop.Running()) app.exec();
   // Windows retired in the last turn go now, while the application exists.
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  app.SetReporter({});
   return Report(loop.Outcome());
 }
 
 }  // namespace
 
-int RunProgram(QApplication& app, const CommandLine& line) {
+int RunProgram(GuardedApplication& app, const CommandLine& line) {
   ApplyAppLook(app);
   if (line.screenshotFolder) return RunScreenshots(line);
   return RunWindows(app);

@@ -16,7 +16,6 @@
 #include "qt/dialog_adapter.h"
 #include "qt/dialog_window.h"
 #include "qt/hosted_screen.h"
-#include "qt/qt_translations.h"
 
 namespace quelmo {
 namespace {
@@ -67,44 +66,46 @@ Status RenderScreenshots(AppContext& context, const QString& folder) {
     return Error{ErrorCode::kIoError, "cannot make the folder " + folder.toStdString()};
   }
   UnattendedDialogs dialogs;
-  QtTranslations translations;  // Qt's own buttons in the language, as on screen
-  translations.Use(context.state.languageIndex);
+  // Qt's own buttons in the language, as on screen.
+  QtScreenHost host(dialogs);
+  const ScreenMaker screens = ProgramScreens(context);
+  const int language_index = context.state.languageIndex;
   std::string failures;
-  const std::string language = LanguageFileCode(context.state.languageIndex);
+  const std::string language = LanguageFileCode(language_index);
   for (const auto& [which, name] : kNamedWindows) {
     const std::string file_name = std::string(name) + "-" + language + ".png";
-    Result<std::unique_ptr<HostedScreen>> screen = HostedScreen::Make(which, context, dialogs);
+    Result<std::unique_ptr<Screen>> screen = Screen::Make(which, host, screens, language_index);
     if (!screen) {
       failures += "\n  " + file_name + ": " + screen.message();
       continue;
     }
-    DialogWindow& window = (*screen)->Window();
+    DialogWindow& window = QtScreenHost::WindowOf(**screen).Window();
     window.show();
     QApplication::processEvents();
     const QString path = QDir(folder).filePath(QString::fromStdString(file_name));
     if (!Framed(window.grab(), window.font(), window.windowIcon(), window.windowTitle()).save(path, "PNG")) {
       failures += "\n  " + file_name + ": cannot write " + path.toStdString();
     }
-    (*screen)->Hide();
+    (*screen)->Window().Hide();
   }
   // The operator finder, over the MMS form it fills.
   const std::string finder_name = "finder-" + language + ".png";
-  Result<std::unique_ptr<HostedScreen>> form = HostedScreen::Make(Next::kMmsForm, context, dialogs);
-  Result<std::unique_ptr<HostedScreen>> finder =
-      form ? HostedScreen::Make(Next::kOperatorFinder, context, dialogs, &(*form)->Window(), form->get())
-           : Result<std::unique_ptr<HostedScreen>>(form.error());
+  Result<std::unique_ptr<Screen>> form = Screen::Make(Next::kMmsForm, host, screens, language_index);
+  Result<std::unique_ptr<Screen>> finder =
+      form ? Screen::Make(Next::kOperatorFinder, host, screens, language_index, form->get())
+           : Result<std::unique_ptr<Screen>>(form.error());
   if (!finder) {
     failures += "\n  " + finder_name + ": " + finder.message();
   } else {
-    DialogWindow& window = (*finder)->Window();
+    DialogWindow& window = QtScreenHost::WindowOf(**finder).Window();
     window.show();
     QApplication::processEvents();
     const QString path = QDir(folder).filePath(QString::fromStdString(finder_name));
     if (!Framed(window.grab(), window.font(), window.windowIcon(), window.windowTitle()).save(path, "PNG")) {
       failures += "\n  " + finder_name + ": cannot write " + path.toStdString();
     }
-    (*finder)->Hide();
-    (*form)->Hide();
+    (*finder)->Window().Hide();
+    (*form)->Window().Hide();
   }
   if (!failures.empty()) {
     return Error{ErrorCode::kIoError, "some windows were not rendered:" + failures};

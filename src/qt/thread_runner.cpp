@@ -18,10 +18,11 @@ ThreadRunner::~ThreadRunner() {
 void ThreadRunner::Start(std::function<void(const Post& post)> work) {
   std::lock_guard lock(mutex_);
   threads_.emplace_back([this, work = std::move(work)] {
-    work([this](std::function<void()> task) {
+    const Post post = [this](std::function<void()> task) {
       // Queued to this object, which lives on the window thread.
       QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
-    });
+    };
+    RunWorkCatching(work, post, report_);
   });
 }
 

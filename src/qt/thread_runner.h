@@ -16,12 +16,14 @@ namespace quelmo {
 
 class ThreadRunner final : public QObject, public BackgroundRunner {
  public:
-  ThreadRunner() = default;
+  // `report`: tells the user of work that ended by an exception.
+  explicit ThreadRunner(EscapeReporter report = {}) : report_(std::move(report)) {}
   ~ThreadRunner() override;
 
   void Start(std::function<void(const Post& post)> work) override;
 
  private:
+  EscapeReporter report_;
   std::mutex mutex_;
   std::vector<std::thread> threads_;
 };

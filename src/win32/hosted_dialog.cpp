@@ -3,9 +3,8 @@
 #include <vector>
 
 #include "dialogs/accessible_names.h"
-#include "screens/screens.h"
-#include "session/turns.h"
 #include "text/utf16.h"
+#include "work/escaped_error.h"
 #include "win32/balloon_tooltip.h"
 #include "win32/dialog_resource.h"
 #include "win32/native_form_view.h"
@@ -34,13 +33,17 @@ HICON AppIcon(int size) {
 
 }  // namespace
 
-HostedDialog::HostedDialog(Next which, DialogTemplate layout, NativeDialogs& dialogs)
-    : which_(which), layout_(std::move(layout)), dialogs_(dialogs) {}
+HostedDialog::HostedDialog(Next which, DialogTemplate layout, int language, NativeDialogs& dialogs,
+                           ScreenEvents& events, HWND owner)
+    : which_(which),
+      layout_(std::move(layout)),
+      language_(language),
+      dialogs_(dialogs),
+      events_(events),
+      owner_(owner) {}
 
 HostedDialog::~HostedDialog() {
-  // The tooltip detaches from the hint, which the logic owns: it goes first.
-  balloon_.reset();
-  logic_.reset();
+  ReleaseLogic();
   view_.reset();
   if (window_ != nullptr) {
     SetWindowLongPtrW(window_, DWLP_USER, 0);
@@ -48,49 +51,46 @@ HostedDialog::~HostedDialog() {
   }
 }
 
-Result<std::unique_ptr<HostedDialog>> HostedDialog::Make(Next which, AppContext& context,
-                                                         NativeDialogs& dialogs, HWND owner,
-                                                         HostedDialog* beneath) {
-  const int resource = DialogResourceOf(which);
-  if (resource == 0) {
-    return Error{ErrorCode::kInvalidArgument, "this step of the program has no window"};
-  }
-  Result<DialogTemplate> layout = LoadDialogTemplate(resource);
-  if (!layout) return layout.error();
-
+Result<std::unique_ptr<HostedDialog>> HostedDialog::Make(Next which, const DialogTemplate& layout,
+                                                         int language, NativeDialogs& dialogs,
+                                                         ScreenEvents& events, HWND owner) {
   // Made in reading order, each label right before its field: the dialog
   // manager's Tab order, and where screen readers look for a field's name.
-  std::unique_ptr<HostedDialog> dialog(new HostedDialog(which, InCreationOrder(*layout), dialogs));
+  std::unique_ptr<HostedDialog> dialog(
+      new HostedDialog(which, InCreationOrder(layout), language, dialogs, events, owner));
   const std::vector<std::uint8_t> bytes = BuildDialogResource(dialog->layout_, owner != nullptr);
   HWND window = CreateDialogIndirectParamW(
       GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(bytes.data()), owner, Procedure,
       reinterpret_cast<LPARAM>(dialog.get()));
   if (window == nullptr) {
     return Error{ErrorCode::kUnavailable, "the window of dialog resource " +
-                                              std::to_string(resource) + " could not be made (error " +
+                                              std::to_string(layout.id) + " could not be made (error " +
                                               std::to_string(GetLastError()) + ")"};
   }
   dialog->fitter_ = std::make_unique<NativeTextFitter>(window, dialog->layout_);
   dialog->fit_pending_ = true;  // the template's own texts
-  dialog->view_ = std::make_unique<NativeFormView>(window, dialog->layout_, dialogs,
-                                                   context.state.languageIndex);
+  dialog->view_ = std::make_unique<NativeFormView>(window, dialog->layout_, dialogs, language);
   HostedDialog* self = dialog.get();
   dialog->view_->SetOnTextsChanged([self](HWND control) { self->TextsChanged(control); });
-  dialog->logic_ = beneath != nullptr
-                       ? MakeScreenOver(which, *dialog->view_, context, *beneath->logic_)
-                       : MakeScreen(which, *dialog->view_, context);
-  if (dialog->logic_ == nullptr) {
-    return Error{ErrorCode::kUnavailable,
-                 "dialog resource " + std::to_string(resource) + " has no logic in this build"};
-  }
-  // A hint made with the logic gets its tooltip before the logic opens; one
-  // made while opening gets it right after.
-  dialog->AttachHint();
-  dialog->logic_->Open();
-  dialog->AttachHint();
-  dialog->AddSystemMenuEntry();
-  dialog->FitTexts();
   return dialog;
+}
+
+FormView& HostedDialog::View() { return *view_; }
+
+void HostedDialog::AttachHint(BalloonHint& hint) {
+  if (balloon_ == nullptr) balloon_ = std::make_unique<BalloonTooltip>(hint, window_);
+}
+
+void HostedDialog::Opened(FormLogic& logic) {
+  logic_ = &logic;
+  AddSystemMenuEntry();
+  FitTexts();
+}
+
+void HostedDialog::ReleaseLogic() {
+  // The tooltip detaches from the hint, which the logic owns.
+  balloon_.reset();
+  logic_ = nullptr;
 }
 
 void HostedDialog::SetIcons() {
@@ -109,7 +109,7 @@ void HostedDialog::SetIcons() {
 }
 
 void HostedDialog::AddSystemMenuEntry() {
-  if (layout_.systemMenuCommand == 0) return;
+  if (layout_.systemMenuCommand == 0 || logic_ == nullptr) return;
   const std::string entry = logic_->SystemMenuEntry();
   if (entry.empty()) return;
   HMENU menu = GetSystemMenu(window_, FALSE);
@@ -120,17 +120,12 @@ void HostedDialog::AddSystemMenuEntry() {
 }
 
 void HostedDialog::RenameSystemMenuEntry(HMENU menu) {
-  if (layout_.systemMenuCommand == 0) return;
+  if (layout_.systemMenuCommand == 0 || logic_ == nullptr) return;
   const std::string entry = logic_->SystemMenuEntry();
   if (entry.empty()) return;
   const std::wstring text = Wide(entry);
   const auto command = static_cast<UINT_PTR>(layout_.systemMenuCommand);
   ModifyMenuW(menu, static_cast<UINT>(command), MF_BYCOMMAND | MF_STRING, command, text.c_str());
-}
-
-void HostedDialog::AttachHint() {
-  if (balloon_ != nullptr) return;
-  if (BalloonHint* hint = logic_->Hint()) balloon_ = std::make_unique<BalloonTooltip>(*hint, window_);
 }
 
 void HostedDialog::TextsChanged(HWND control) {
@@ -167,14 +162,18 @@ void HostedDialog::Rescale() {
 }
 
 void HostedDialog::Show() {
+  // Shown over another window, it is modal: the one beneath takes no input.
+  if (owner_ != nullptr) EnableWindow(owner_, FALSE);
   FitTexts();
   ShowWindow(window_, SW_SHOW);
   UpdateWindow(window_);
 }
 
 void HostedDialog::Hide() {
+  if (owner_ != nullptr) EnableWindow(owner_, TRUE);
   if (balloon_ != nullptr) balloon_->Hide();
   ShowWindow(window_, SW_HIDE);
+  if (owner_ != nullptr) SetForegroundWindow(owner_);
 }
 
 bool HostedDialog::PreTranslate(MSG& message) {
@@ -192,8 +191,19 @@ INT_PTR CALLBACK HostedDialog::Procedure(HWND window, UINT message, WPARAM wpara
     return TRUE;
   }
   auto* dialog = reinterpret_cast<HostedDialog*>(GetWindowLongPtrW(window, DWLP_USER));
-  if (dialog == nullptr || dialog->logic_ == nullptr) return FALSE;
-  return dialog->Handle(message, wparam, lparam) ? TRUE : FALSE;
+  // Until its view exists the window is still being made.
+  if (dialog == nullptr || dialog->view_ == nullptr) return FALSE;
+  // The host's one catch: nothing may unwind into the system's code that
+  // called this procedure.
+  try {
+    return dialog->Handle(message, wparam, lparam) ? TRUE : FALSE;
+  } catch (...) {
+    ReportEscaped("a window procedure", std::current_exception(), [dialog](std::string_view what) {
+      dialog->dialogs_.ShowMessage(dialog->window_, EscapedErrorMessage(what, dialog->language_),
+                                   MessageIcon::kWarning);
+    });
+    return TRUE;
+  }
 }
 
 bool HostedDialog::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -202,15 +212,12 @@ bool HostedDialog::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       return Command(LOWORD(wparam), HIWORD(wparam));
     case WM_CLOSE:
       // The logic decides whether and how the window ends.
-      if (!ended_) Apply(logic_->Clicked(kIdCancel));
+      events_.Clicked(kIdCancel);
       return true;
     case WM_SYSCOMMAND: {
       const int command = static_cast<int>(wparam & 0xFFF0);
-      if (layout_.systemMenuCommand == 0 || command != layout_.systemMenuCommand || ended_) return false;
-      const Next next = logic_->SystemCommand(command);
-      if (next == Next::kStay) return false;
-      Apply(next);
-      return true;
+      if (layout_.systemMenuCommand == 0 || command != layout_.systemMenuCommand) return false;
+      return events_.SystemCommand(command);
     }
     case WM_INITMENUPOPUP:
       // The entry in the language of now: the launcher's language may have
@@ -241,8 +248,8 @@ bool HostedDialog::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       // Only the user's own moves count (Tab, a click on another control),
       // not a message box taking the focus or a switch to another window.
       HWND focus = GetFocus();
-      if (!ended_ && focus != nullptr && IsChild(window_, focus)) {
-        Apply(logic_->FocusLeft(static_cast<ControlId>(wparam)));
+      if (focus != nullptr && IsChild(window_, focus)) {
+        events_.FocusLeft(static_cast<ControlId>(wparam));
       }
       return true;
     }
@@ -252,13 +259,12 @@ bool HostedDialog::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
 }
 
 bool HostedDialog::Command(ControlId id, UINT code) {
-  if (ended_) return false;
   // Esc and Enter come from the dialog manager with the ids they stand for,
   // whether or not a control has that id.
   const ControlTemplate* control = layout_.Find(id);
   if (control == nullptr) {
     if ((id == kIdOk || id == kIdCancel || id == kIdProgressCancel) && code == BN_CLICKED) {
-      Apply(logic_->Clicked(id));
+      events_.Clicked(id);
       return true;
     }
     return false;
@@ -266,7 +272,7 @@ bool HostedDialog::Command(ControlId id, UINT code) {
   switch (control->kind) {
     case ControlKind::kPushButton:
       if (code != BN_CLICKED) return false;
-      Apply(logic_->Clicked(id));
+      events_.Clicked(id);
       return true;
     case ControlKind::kEdit:
       if (code == EN_KILLFOCUS && !view_->Quiet()) {
@@ -274,7 +280,7 @@ bool HostedDialog::Command(ControlId id, UINT code) {
         return true;
       }
       if (code != EN_CHANGE || view_->Quiet()) return false;
-      if (view_->AcceptTyping(id)) Apply(logic_->TextEdited(id));
+      if (view_->AcceptTyping(id)) events_.TextEdited(id);
       return true;
     case ControlKind::kDropdownList:
     case ControlKind::kDropdownCombo:
@@ -285,39 +291,61 @@ bool HostedDialog::Command(ControlId id, UINT code) {
       }
       if (code == CBN_SELCHANGE) {
         if (control->kind == ControlKind::kDropdownCombo) view_->TakeComboPick(id);
-        Apply(logic_->SelectionChanged(id));
+        events_.SelectionChanged(id);
         return true;
       }
       if (code == CBN_EDITCHANGE && control->kind == ControlKind::kDropdownCombo) {
-        if (view_->AcceptTyping(id)) Apply(logic_->TextEdited(id));
+        if (view_->AcceptTyping(id)) events_.TextEdited(id);
         return true;
       }
       return false;
     case ControlKind::kListBox:
       if (view_->Quiet()) return false;
       if (code == LBN_SELCHANGE) {
-        Apply(logic_->SelectionChanged(id));
+        events_.SelectionChanged(id);
         return true;
       }
       // A double click takes the entry, as Enter does.
       if (code == LBN_DBLCLK) {
-        Apply(logic_->Clicked(kIdOk));
+        events_.Clicked(kIdOk);
         return true;
       }
       return false;
     default:
       if ((id == kIdOk || id == kIdCancel || id == kIdProgressCancel) && code == BN_CLICKED) {
-        Apply(logic_->Clicked(id));
+        events_.Clicked(id);
         return true;
       }
       return false;
   }
 }
 
-void HostedDialog::Apply(Next next) {
-  if (next == Next::kStay) return;
-  if (TurnAfter(next) != Turn::kOpenOver) ended_ = true;
-  if (on_next_) on_next_(next);
+Win32ScreenHost::~Win32ScreenHost() { DropRetired(); }
+
+HostedDialog& Win32ScreenHost::WindowOf(Screen& screen) {
+  return static_cast<HostedDialog&>(screen.Window());
 }
+
+Result<std::unique_ptr<ScreenWindow>> Win32ScreenHost::MakeWindow(Next which,
+                                                                   const DialogTemplate& layout,
+                                                                   int language, ScreenWindow* over,
+                                                                   ScreenEvents& events) {
+  HWND owner = over != nullptr ? static_cast<HostedDialog*>(over)->Window() : nullptr;
+  Result<std::unique_ptr<HostedDialog>> dialog =
+      HostedDialog::Make(which, layout, language, dialogs_, events, owner);
+  if (!dialog) return dialog.error();
+  return std::unique_ptr<ScreenWindow>(std::move(dialog).value());
+}
+
+void Win32ScreenHost::ShowMessage(std::string_view text) {
+  dialogs_.ShowMessage(nullptr, text, MessageIcon::kWarning);
+}
+
+void Win32ScreenHost::Retire(std::unique_ptr<Screen> screen) {
+  // It may be in the middle of handling the message that ended it.
+  retired_.push_back(std::move(screen));
+}
+
+void Win32ScreenHost::DropRetired() { retired_.clear(); }
 
 }  // namespace quelmo

@@ -1,8 +1,7 @@
 #pragma once
-// One window of the program at work: the Win32 dialog made from the screen's
-// template, the view over it, the screen's logic, and the balloon tooltip
-// when the logic has a hint. It passes the user's actions to the logic and
-// hands on whatever the logic says comes next.
+// A screen's window in quelmo.exe (screens/screen.h): the Win32 dialog made
+// from the screen's template, the view over it, and the balloon tooltip when
+// the logic has a hint. It passes the user's actions on to its screen:
 //
 //   a push button clicked, or Enter          -> Clicked(id)  (Enter: the
 //     default or focused button, else kIdOk)
@@ -15,11 +14,13 @@
 
 #include <functional>
 #include <memory>
+#include <string_view>
+#include <vector>
 
+#include "session/form_logic.h"
 #include "base/result.h"
 #include "dialogs/dialog_template.h"
-#include "session/app_context.h"
-#include "session/form_logic.h"
+#include "screens/screen.h"
 #include "win32/native_dialogs.h"
 #include "win32/win32_api.h"
 
@@ -29,16 +30,16 @@ class BalloonTooltip;
 class NativeFormView;
 class NativeTextFitter;
 
-class HostedDialog {
+class HostedDialog final : public ScreenWindow {
  public:
-  // Makes the window of `which` (hidden) and opens its logic. `owner`: the
-  // window it is shown over (the About window over the launcher, the operator
-  // finder over a form), and `beneath` that window's dialog, whose logic may
-  // make this one's.
-  static Result<std::unique_ptr<HostedDialog>> Make(Next which, AppContext& context,
-                                                    NativeDialogs& dialogs, HWND owner = nullptr,
-                                                    HostedDialog* beneath = nullptr);
-  ~HostedDialog();
+  // Makes the window of `which` (hidden), its texts in `language`, the
+  // user's actions in it going to `events`. `owner`: the window it is shown
+  // over (the About window over the launcher, the operator finder over a
+  // form), which it disables while it is shown.
+  static Result<std::unique_ptr<HostedDialog>> Make(Next which, const DialogTemplate& layout,
+                                                    int language, NativeDialogs& dialogs,
+                                                    ScreenEvents& events, HWND owner = nullptr);
+  ~HostedDialog() override;
   HostedDialog(const HostedDialog&) = delete;
   HostedDialog& operator=(const HostedDialog&) = delete;
 
@@ -49,34 +50,33 @@ class HostedDialog {
   const DialogTemplate& Layout() const { return layout_; }
   BalloonTooltip* Balloon() const { return balloon_.get(); }
 
-  void Show();
-  // Hides the window and its balloon.
-  void Hide();
+  FormView& View() override;
+  void AttachHint(BalloonHint& hint) override;
+  void Opened(FormLogic& logic) override;
+  void ReleaseLogic() override;
+  void Show() override;
+  // Hides the window and its balloon; a window shown over another gives it
+  // back the input and the foreground.
+  void Hide() override;
 
   // A message for this window or one of its controls, before it is
   // dispatched: relayed to the hint, then given to the dialog manager (Tab,
   // Enter, Esc). True when it was handled there.
   bool PreTranslate(MSG& message);
 
-  // Called with every answer of the logic other than kStay. After an answer
-  // that ends the window (anything but opening a window over it), the window takes no more
-  // actions.
-  void SetOnNext(std::function<void(Next)> on_next) { on_next_ = std::move(on_next); }
-
   // Fits the controls' texts now if any changed (native_text_fit.h); the
   // window does so by itself soon after a change.
   void FitTexts();
 
  private:
-  HostedDialog(Next which, DialogTemplate layout, NativeDialogs& dialogs);
+  HostedDialog(Next which, DialogTemplate layout, int language, NativeDialogs& dialogs,
+               ScreenEvents& events, HWND owner);
   static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   bool Handle(UINT message, WPARAM wparam, LPARAM lparam);
   bool Command(ControlId id, UINT code);
   void SetIcons();
   void AddSystemMenuEntry();
   void RenameSystemMenuEntry(HMENU menu);
-  void AttachHint();
-  void Apply(Next next);
   void TextsChanged(HWND control);
   // After the window moved to a monitor of another DPI: every control back
   // at its template place and in the dialog's font as the system made them
@@ -85,15 +85,41 @@ class HostedDialog {
 
   Next which_;
   DialogTemplate layout_;
+  int language_;
   NativeDialogs& dialogs_;
+  ScreenEvents& events_;
+  HWND owner_;
   HWND window_ = nullptr;
   std::unique_ptr<NativeTextFitter> fitter_;  // its fonts outlive the window
   bool fit_pending_ = false;
   std::unique_ptr<NativeFormView> view_;
-  std::unique_ptr<FormLogic> logic_;
+  FormLogic* logic_ = nullptr;  // once opened, until released
   std::unique_ptr<BalloonTooltip> balloon_;
-  std::function<void(Next)> on_next_;
-  bool ended_ = false;
+};
+
+// The Win32 host's side of the screens (screens/screen.h): native dialogs
+// made from the templates, messages in the system's message box, and ended
+// screens kept until the message that ended them has been handled.
+class Win32ScreenHost final : public ScreenHost {
+ public:
+  explicit Win32ScreenHost(NativeDialogs& dialogs) : dialogs_(dialogs) {}
+  ~Win32ScreenHost() override;
+
+  // The window of a screen this host made.
+  static HostedDialog& WindowOf(Screen& screen);
+
+  Result<std::unique_ptr<ScreenWindow>> MakeWindow(Next which, const DialogTemplate& layout,
+                                                    int language, ScreenWindow* over,
+                                                    ScreenEvents& events) override;
+  void ShowMessage(std::string_view text) override;
+  void Retire(std::unique_ptr<Screen> screen) override;
+  // Destroys the screens retired so far: no message of theirs is being
+  // handled.
+  void DropRetired();
+
+ private:
+  NativeDialogs& dialogs_;
+  std::vector<std::unique_ptr<Screen>> retired_;
 };
 
 }  // namespace quelmo

@@ -12,6 +12,7 @@
 #include "win32/screenshots.h"
 #include "win32/thread_runner.h"
 #include "win32/window_loop.h"
+#include "work/escaped_error.h"
 
 namespace quelmo {
 namespace {
@@ -34,9 +35,13 @@ int RunScreenshots(const CommandLine& line) {
 int RunWindows() {
   ProgramSession session(SystemPreferenceBackend(), SystemDefaultLanguageId());
   SystemDialogs dialogs;
+  const AppState& state = session.Context().state;
   // Before the windows, so that it goes after them: their forms cancel
   // their work, then it joins its threads.
-  Win32ThreadRunner background;
+  Win32ThreadRunner background([&dialogs, &state](std::string_view what) {
+    dialogs.ShowMessage(GetActiveWindow(), EscapedErrorMessage(what, state.languageIndex),
+                        MessageIcon::kWarning);
+  });
   session.Context().background = &background;
   WindowLoop loop(session.Context(), dialogs);
   loop.Start();

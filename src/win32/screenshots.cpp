@@ -127,16 +127,20 @@ Status RenderScreenshots(AppContext& context, const std::string& folder) {
   }
 
   UnattendedDialogs dialogs;
+  Win32ScreenHost host(dialogs);
+  const ScreenMaker screens = ProgramScreens(context);
   std::string failures;
   const std::string language = LanguageFileCode(context.state.languageIndex);
   for (const auto& [which, name] : kNamedWindows) {
     const std::string file_name = std::string(name) + "-" + language + ".bmp";
-    Result<std::unique_ptr<HostedDialog>> dialog = HostedDialog::Make(which, context, dialogs);
-    if (!dialog) {
-      failures += "\n  " + file_name + ": " + dialog.message();
+    Result<std::unique_ptr<Screen>> screen =
+        Screen::Make(which, host, screens, context.state.languageIndex);
+    if (!screen) {
+      failures += "\n  " + file_name + ": " + screen.message();
       continue;
     }
-    HWND window = (*dialog)->Window();
+    HostedDialog* dialog = &Win32ScreenHost::WindowOf(**screen);
+    HWND window = dialog->Window();
     // On top and in the corner, wholly on the screen.
     SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
     SetForegroundWindow(window);
@@ -154,7 +158,7 @@ Status RenderScreenshots(AppContext& context, const std::string& folder) {
     } else if (!WriteWholeFile(where / Wide(file_name), BmpOf(width, height, pixels))) {
       failures += "\n  " + file_name + ": cannot write into " + folder;
     }
-    (*dialog)->Hide();
+    dialog->Hide();
   }
   if (!failures.empty()) {
     return Error{ErrorCode::kIoError, "some windows were not rendered:" + failures};

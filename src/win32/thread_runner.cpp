@@ -22,7 +22,7 @@ void RegisterClassOnce() {
 
 }  // namespace
 
-Win32ThreadRunner::Win32ThreadRunner() {
+Win32ThreadRunner::Win32ThreadRunner(EscapeReporter report) : report_(std::move(report)) {
   RegisterClassOnce();
   // Message-only: never shown, never enumerated, but its messages come
   // through the thread's loop like any window's (modal loops included).
@@ -49,7 +49,8 @@ Win32ThreadRunner::~Win32ThreadRunner() {
 void Win32ThreadRunner::Start(std::function<void(const Post& post)> work) {
   std::lock_guard lock(mutex_);
   threads_.emplace_back([this, work = std::move(work)] {
-    work([this](std::function<void()> task) { Enqueue(std::move(task)); });
+    const Post post = [this](std::function<void()> task) { Enqueue(std::move(task)); };
+    RunWorkCatching(work, post, report_);
   });
 }
 
@@ -73,8 +74,9 @@ void Win32ThreadRunner::RunPosted() {
       tasks_.pop_front();
     }
     // Outside the lock: a task may open a modal question, whose loop runs
-    // this again, or start more work.
-    task();
+    // this again, or start more work. Nothing may unwind into the window
+    // procedure that runs this.
+    RunCatching("a task posted by background work", task, report_);
   }
 }
 

@@ -18,7 +18,9 @@ namespace quelmo {
 
 class Win32ThreadRunner final : public BackgroundRunner {
  public:
-  Win32ThreadRunner();
+  // `report`: tells the user of work, or of a posted task, that ended by an
+  // exception.
+  explicit Win32ThreadRunner(EscapeReporter report = {});
   ~Win32ThreadRunner() override;
   Win32ThreadRunner(const Win32ThreadRunner&) = delete;
   Win32ThreadRunner& operator=(const Win32ThreadRunner&) = delete;
@@ -33,6 +35,7 @@ class Win32ThreadRunner final : public BackgroundRunner {
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   void Enqueue(std::function<void()> task);
 
+  EscapeReporter report_;
   HWND window_ = nullptr;
   std::mutex mutex_;
   std::deque<std::function<void()>> tasks_;

@@ -6,6 +6,8 @@
 
 #include <functional>
 
+#include "work/escaped_error.h"
+
 namespace quelmo {
 
 class BackgroundRunner {
@@ -18,6 +20,12 @@ class BackgroundRunner {
   // work: a host ends the work (by its cancel token) before it goes.
   virtual void Start(std::function<void(const Post& post)> work) = 0;
 };
+
+// What a runner's thread does with a piece of work: runs `work(post)`. An
+// exception that escapes the work is logged, and `report` is posted to run
+// on the window's thread, rather than the thread ending the program.
+void RunWorkCatching(const std::function<void(const BackgroundRunner::Post& post)>& work,
+                     const BackgroundRunner::Post& post, const EscapeReporter& report);
 
 // Runs the work at once on the calling thread and each posted task as it is
 // posted: for tests and for hosts without threads.

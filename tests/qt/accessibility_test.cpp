@@ -63,15 +63,16 @@ int InteractiveControlCount(const DialogTemplate& dialog) {
 
 class Accessibility : public ::testing::Test {
  protected:
-  std::unique_ptr<HostedScreen> Open(Next which, int language) {
+  std::unique_ptr<Screen> Open(Next which, int language) {
     state_ = AppState{};
     state_.languageIndex = language;
     context_ = std::make_unique<AppContext>(
         AppContext{state_, store_, SystemFileSystem(), SystemLocalClock(), "/tmp"});
-    Result<std::unique_ptr<HostedScreen>> screen = HostedScreen::Make(which, *context_, dialogs_);
+    Result<std::unique_ptr<Screen>> screen =
+        Screen::Make(which, host_, ProgramScreens(*context_), language);
     EXPECT_TRUE(screen.ok()) << screen.message();
     if (!screen) return nullptr;
-    (*screen)->Window().show();
+    QtScreenHost::WindowOf(**screen).Window().show();
     ProcessQtEvents();
     return std::move(screen).value();
   }
@@ -79,6 +80,7 @@ class Accessibility : public ::testing::Test {
   FakePreferenceBackend backend_;
   PreferenceStore store_{backend_, 0x0409};
   RecordingDialogs dialogs_;
+  QtScreenHost host_{dialogs_};
   AppState state_;
   std::unique_ptr<AppContext> context_;
 };
@@ -88,9 +90,9 @@ TEST_F(Accessibility, EveryInteractiveControlIsNamedByTheTextOfItsLabel) {
     for (const auto& [which, name] : kNamedWindows) {
       const std::string where = std::string(name) + ", language " + std::to_string(language);
       SCOPED_TRACE(where);
-      std::unique_ptr<HostedScreen> screen = Open(which, language);
+      std::unique_ptr<Screen> screen = Open(which, language);
       ASSERT_NE(screen, nullptr);
-      DialogWindow& window = screen->Window();
+      DialogWindow& window = QtScreenHost::WindowOf(*screen).Window();
 
       std::vector<QAccessibleInterface*> found;
       CollectInteractive(QAccessible::queryAccessibleInterface(&window), found);
@@ -111,15 +113,15 @@ TEST_F(Accessibility, EveryInteractiveControlIsNamedByTheTextOfItsLabel) {
         EXPECT_EQ(node->text(QAccessible::Name), DialogWindow::ShownText(named.label))
             << named.control->objectName().toStdString();
       }
-      screen->Hide();
+      QtScreenHost::WindowOf(*screen).Hide();
     }
   }
 }
 
 TEST_F(Accessibility, AListIsNamedByItsLabelWithItsEntryAsValueAndFollowsTheLanguage) {
-  std::unique_ptr<HostedScreen> screen = Open(Next::kLauncher, kEnglish);
+  std::unique_ptr<Screen> screen = Open(Next::kLauncher, kEnglish);
   ASSERT_NE(screen, nullptr);
-  DialogWindow& window = screen->Window();
+  DialogWindow& window = QtScreenHost::WindowOf(*screen).Window();
   QComboBox* languages = window.ListOf(1080);
   ASSERT_NE(languages, nullptr);
   auto* label = qobject_cast<QLabel*>(window.Control(1078));
@@ -140,20 +142,20 @@ TEST_F(Accessibility, AListIsNamedByItsLabelWithItsEntryAsValueAndFollowsTheLang
   QWidget* camera = window.Control(1000);
   EXPECT_EQ(QAccessible::queryAccessibleInterface(camera)->text(QAccessible::Name),
             DialogWindow::ShownText(camera));
-  screen->Hide();
+  QtScreenHost::WindowOf(*screen).Hide();
 }
 
 TEST_F(Accessibility, BalloonHintsAreTheDescriptionsOfTheirControls) {
   for (const Next which : {Next::kMmsForm, Next::kSmtpForm, Next::kSmsForm}) {
-    std::unique_ptr<HostedScreen> screen = Open(which, kEnglish);
+    std::unique_ptr<Screen> screen = Open(which, kEnglish);
     ASSERT_NE(screen, nullptr);
     int described = 0;
-    for (const DialogWindow::Named& named : screen->Window().NamedControls()) {
+    for (const DialogWindow::Named& named : QtScreenHost::WindowOf(*screen).Window().NamedControls()) {
       const QString text = QAccessible::queryAccessibleInterface(named.control)->text(QAccessible::Description);
       described += text.isEmpty() ? 0 : 1;
     }
     EXPECT_GE(described, 1) << static_cast<int>(which);
-    screen->Hide();
+    QtScreenHost::WindowOf(*screen).Hide();
   }
 }
 
@@ -162,9 +164,9 @@ TEST_F(Accessibility, BalloonHintsAreTheDescriptionsOfTheirControls) {
 TEST_F(Accessibility, TabVisitsTheControlsInReadingOrder) {
   for (const auto& [which, name] : kNamedWindows) {
     SCOPED_TRACE(name);
-    std::unique_ptr<HostedScreen> screen = Open(which, kEnglish);
+    std::unique_ptr<Screen> screen = Open(which, kEnglish);
     ASSERT_NE(screen, nullptr);
-    DialogWindow& window = screen->Window();
+    DialogWindow& window = QtScreenHost::WindowOf(*screen).Window();
     QApplication::setActiveWindow(&window);
     std::vector<QWidget*> expected;
     for (const DialogWindow::Named& named : window.NamedControls()) {
@@ -186,7 +188,7 @@ TEST_F(Accessibility, TabVisitsTheControlsInReadingOrder) {
       ProcessQtEvents();
     }
     EXPECT_EQ(visited, expected);
-    screen->Hide();
+    QtScreenHost::WindowOf(*screen).Hide();
   }
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "qt/app_look.h"
+#include "qt/guarded_application.h"
 
 namespace quelmo {
 namespace {
@@ -13,7 +14,8 @@ class QtTestEnvironment final : public ::testing::Environment {
  public:
   void SetUp() override {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    app_ = new QApplication(argc_, argv_);
+    // The program's own application, with its catch at the event loop.
+    app_ = new GuardedApplication(argc_, argv_);
     app_->setQuitOnLastWindowClosed(false);
     ApplyAppLook(*app_);
   }
@@ -27,7 +29,7 @@ class QtTestEnvironment final : public ::testing::Environment {
   int argc_ = 1;
   char name_[16] = "quelmo_qt_tests";
   char* argv_[2] = {name_, nullptr};
-  QApplication* app_ = nullptr;
+  GuardedApplication* app_ = nullptr;
 };
 
 [[maybe_unused]] ::testing::Environment* const kEnvironment =

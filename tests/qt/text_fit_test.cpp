@@ -128,20 +128,21 @@ TEST(TextFit, LauncherAndCameraFormAreReadableInEveryLanguage) {
   FakePreferenceBackend backend;
   PreferenceStore store(backend, 0x0409);
   RecordingDialogs dialogs;
+  QtScreenHost host(dialogs);
   for (int language = 1; language <= 11; ++language) {
     AppState state;
     state.languageIndex = language;
     AppContext context{state, store, SystemFileSystem(), SystemLocalClock(), "/tmp"};
     for (const Next which : {Next::kLauncher, Next::kCameraForm}) {
-      auto screen = HostedScreen::Make(which, context, dialogs);
+      auto screen = Screen::Make(which, host, ProgramScreens(context), language);
       ASSERT_TRUE(screen.ok()) << screen.message();
-      DialogWindow& window = (*screen)->Window();
+      DialogWindow& window = QtScreenHost::WindowOf(**screen).Window();
       window.show();
       ProcessQtEvents();
       ExpectReadable(window, (which == Next::kLauncher ? "launcher, language "
                                                         : "camera form, language ") +
                                  std::to_string(language));
-      (*screen)->Hide();
+      (*screen)->Window().Hide();
     }
   }
 }

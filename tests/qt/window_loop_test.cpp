@@ -11,11 +11,13 @@
 
 #include <array>
 #include <filesystem>
+#include <new>
 #include <span>
 #include <vector>
 
 #include "app/file_preference_backend.h"
 #include "app/launcher.h"
+#include "qt/guarded_application.h"
 #include "support/reference_crc.h"
 #include "road_fixture.h"
 #include "support/file_bytes.h"
@@ -156,6 +158,54 @@ TEST_F(WindowLoopTest, CameraFormWholeRoad) {
 
   Click(kIdCancel);  // Exit
   EXPECT_EQ(loop_.Current()->Which(), Next::kLauncher);
+}
+
+// A launcher whose camera button throws, as a handler might when memory runs
+// out; Esc ends it.
+class ThrowingLauncher final : public FormLogic {
+ public:
+  explicit ThrowingLauncher(FormView& view) : view_(view) {}
+  void Open() override { view_.SetTitle("Quelmo"); }
+  Next Clicked(ControlId id) override {
+    if (id == kLauncherCameraButton) throw std::bad_alloc();
+    return id == kIdCancel ? Next::kQuit : Next::kStay;
+  }
+
+ private:
+  FormView& view_;
+};
+
+// The host's one catch: the user is told in the windows' language, the log
+// gets a line, and the window goes on as before.
+TEST_F(WindowLoopTest, AnExceptionFromAHandlerIsToldAndLoggedAndTheWindowGoesOn) {
+  WindowLoop loop(session_.Context(), dialogs_,
+                  [](Next which, FormView& view, FormLogic*) -> std::unique_ptr<FormLogic> {
+                    if (which != Next::kLauncher) return nullptr;
+                    return std::make_unique<ThrowingLauncher>(view);
+                  });
+  session_.Context().state.languageIndex = 3;
+  auto& app = static_cast<GuardedApplication&>(*QCoreApplication::instance());
+  app.SetReporter(WarnUser(dialogs_, session_.Context().state));
+  loop.Start();
+  DialogWindow& window = loop.Current()->Window();
+
+  ::testing::internal::CaptureStderr();
+  QTest::mouseClick(window.Control(kLauncherCameraButton), Qt::LeftButton);
+  ProcessQtEvents();
+  const std::string log = ::testing::internal::GetCapturedStderr();
+  app.SetReporter({});
+
+  const std::string what = std::bad_alloc().what();
+  EXPECT_EQ(log, "quelmo: unexpected error in an event handler: " + what + "\n");
+  ASSERT_EQ(dialogs_.Messages().size(), 1u);
+  EXPECT_EQ(dialogs_.Messages()[0].text.toStdString(), EscapedErrorMessage(what, 3));
+  EXPECT_EQ(dialogs_.Messages()[0].icon, MessageIcon::kWarning);
+  ASSERT_TRUE(loop.Running());
+  EXPECT_TRUE(window.isVisible());
+
+  QTest::keyClick(&window, Qt::Key_Escape);
+  ProcessQtEvents();
+  EXPECT_FALSE(loop.Running());
 }
 
 }  // namespace

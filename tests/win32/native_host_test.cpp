@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <new>
 #include <optional>
 #include <set>
 #include <string>
@@ -36,6 +37,7 @@
 #include "text/utf16.h"
 #include "win32/native_form_view.h"
 #include "win32/window_loop.h"
+#include "work/escaped_error.h"
 
 namespace quelmo {
 namespace {
@@ -147,11 +149,14 @@ TEST_F(NativeHostTest, EveryWindowOpensInEveryLanguageWithItsTextsWhole) {
     for (int language = 1; language <= 11; ++language) {
       state_.languageIndex = language;
       AppContext context = Context();
-      Result<std::unique_ptr<HostedDialog>> dialog = HostedDialog::Make(which, context, dialogs_);
-      ASSERT_TRUE(dialog.ok()) << name << "/" << language << ": " << dialog.message();
-      (*dialog)->Show();
-      EXPECT_GT(GetWindowTextLengthW((*dialog)->Window()), 0) << name << "/" << language;
-      ExpectTextsWhole(**dialog, std::string(name) + "/" + std::to_string(language));
+      Win32ScreenHost host(dialogs_);
+      Result<std::unique_ptr<Screen>> screen =
+          Screen::Make(which, host, ProgramScreens(context), language);
+      ASSERT_TRUE(screen.ok()) << name << "/" << language << ": " << screen.message();
+      HostedDialog& dialog = Win32ScreenHost::WindowOf(**screen);
+      dialog.Show();
+      EXPECT_GT(GetWindowTextLengthW(dialog.Window()), 0) << name << "/" << language;
+      ExpectTextsWhole(dialog, std::string(name) + "/" + std::to_string(language));
     }
   }
   EXPECT_TRUE(dialogs_.messages.empty()) << dialogs_.messages.front().text;
@@ -164,11 +169,14 @@ TEST_F(NativeHostTest, TabGoesInReadingOrderAndEachLabelPrecedesItsField) {
   for (const auto& [which, name] : kNamedWindows) {
     SCOPED_TRACE(name);
     AppContext context = Context();
-    Result<std::unique_ptr<HostedDialog>> dialog = HostedDialog::Make(which, context, dialogs_);
-    ASSERT_TRUE(dialog.ok()) << dialog.message();
-    (*dialog)->Show();
-    HWND window = (*dialog)->Window();
-    const DialogTemplate& layout = (*dialog)->Layout();
+    Win32ScreenHost host(dialogs_);
+    Result<std::unique_ptr<Screen>> screen =
+        Screen::Make(which, host, ProgramScreens(context), state_.languageIndex);
+    ASSERT_TRUE(screen.ok()) << screen.message();
+    HostedDialog& dialog = Win32ScreenHost::WindowOf(**screen);
+    dialog.Show();
+    HWND window = dialog.Window();
+    const DialogTemplate& layout = dialog.Layout();
 
     std::vector<ControlId> expected;
     std::vector<ControlId> visited;
@@ -238,6 +246,52 @@ TEST_F(NativeHostTest, LauncherAndFormsTakeTurnsByButtonsKeysAndCloseBox) {
   loop.HandlePending();
   EXPECT_FALSE(loop.Running());
   EXPECT_TRUE(loop.Outcome().ok());
+}
+
+// A launcher whose camera button throws, as a handler might when memory runs
+// out; the close box ends it.
+class ThrowingLauncher final : public FormLogic {
+ public:
+  explicit ThrowingLauncher(FormView& view) : view_(view) {}
+  void Open() override { view_.SetTitle("Quelmo"); }
+  Next Clicked(ControlId id) override {
+    if (id == kLauncherCameraButton) throw std::bad_alloc();
+    return id == kIdCancel ? Next::kQuit : Next::kStay;
+  }
+
+ private:
+  FormView& view_;
+};
+
+// The dialog procedure's catch: the user is told in the window's language,
+// the log gets a line, and the window goes on as before.
+TEST_F(NativeHostTest, AnExceptionFromAHandlerIsToldAndLoggedAndTheWindowGoesOn) {
+  state_.languageIndex = 3;
+  AppContext context = Context();
+  WindowLoop loop(context, dialogs_,
+                  [](Next which, FormView& view, FormLogic*) -> std::unique_ptr<FormLogic> {
+                    if (which != Next::kLauncher) return nullptr;
+                    return std::make_unique<ThrowingLauncher>(view);
+                  });
+  loop.Start();
+  ASSERT_TRUE(loop.Running());
+  ::testing::internal::CaptureStderr();
+  Click(loop, kLauncherCameraButton);
+  const std::string log = ::testing::internal::GetCapturedStderr();
+  const std::string what = std::bad_alloc().what();
+  // Wine may add lines of its own to the error stream.
+  EXPECT_NE(log.find("quelmo: unexpected error in a window procedure: " + what + "\n"),
+            std::string::npos)
+      << log;
+  ASSERT_EQ(dialogs_.messages.size(), 1u);
+  EXPECT_EQ(dialogs_.messages[0].text, EscapedErrorMessage(what, 3));
+  EXPECT_EQ(dialogs_.messages[0].icon, MessageIcon::kWarning);
+  ASSERT_TRUE(loop.Running());
+  EXPECT_TRUE(IsWindowVisible(loop.Current()->Window()));
+
+  SendMessageW(loop.Current()->Window(), WM_CLOSE, 0, 0);
+  loop.HandlePending();
+  EXPECT_FALSE(loop.Running());
 }
 
 TEST_F(NativeHostTest, EditsKeepToWhatMayBeTyped) {

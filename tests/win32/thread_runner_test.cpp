@@ -1,8 +1,10 @@
 // quelmo.exe's background runner: work off the window thread, what it posts
 // back on it, in order, and only when that thread handles its messages.
 
+#include <algorithm>
 #include <atomic>
 #include <future>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -85,6 +87,28 @@ TEST(Win32ThreadRunner, GoingJoinsTheWorkAndDropsWhatWasNotRun) {
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
   EXPECT_FALSE(task_ran);
+}
+
+// Work or a task that ends by an exception does not end the program: the user
+// is told on the window thread, and the runner goes on taking work.
+TEST(Win32ThreadRunner, WhatEscapesWorkOrATaskIsToldOnTheWindowThread) {
+  const std::thread::id window_thread = std::this_thread::get_id();
+  std::vector<std::string> told;
+  std::vector<std::thread::id> told_on;
+  Win32ThreadRunner runner([&](std::string_view what) {
+    told.emplace_back(what);
+    told_on.push_back(std::this_thread::get_id());
+  });
+  runner.Start([](const BackgroundRunner::Post&) { throw std::runtime_error("in the work"); });
+  runner.Start([](const BackgroundRunner::Post& post) {
+    post([] { throw std::runtime_error("in a task"); });
+  });
+  bool after = false;
+  runner.Start([&](const BackgroundRunner::Post& post) { post([&] { after = true; }); });
+  HandleMessagesUntil([&] { return told.size() == 2 && after; });
+  std::sort(told.begin(), told.end());  // the two threads race
+  EXPECT_EQ(told, (std::vector<std::string>{"in a task", "in the work"}));
+  for (const auto& id : told_on) EXPECT_EQ(id, window_thread);
 }
 
 }  // namespace
