@@ -50,6 +50,26 @@ struct LoadedChoice {
   std::string firstParameter;
 };
 
+// A choice in Auto mode, and what the form shows then.
+struct Step {
+  int country;  // -1: not picked
+  int operatorIndex;
+  std::vector<std::string> operators;  // empty: only their number looked at
+  std::size_t operatorCount;
+  std::string operatorShown;
+  EditTexts shown;
+};
+
+// A sound file with values the form cannot show, and what it shows of it.
+struct OddFile {
+  const char* name;
+  std::vector<std::uint8_t> bytes;
+  std::vector<std::string> findings;
+  const char* country;  // as the lists show them
+  const char* op;
+  EditTexts shown;
+};
+
 // ---- The two kinds ----------------------------------------------------------
 
 MmsSettings MmsCustomerSettings() {
@@ -116,15 +136,6 @@ struct MmsKind {
   }
   static EditTexts KeptBySwitch() { return {{kMmsPicturesEdit, "25"}, {kMmsFolderEdit, "/card"}}; }
 
-  // Choices in Auto mode, one after the other.
-  struct Step {
-    int country;  // -1: not picked
-    int operatorIndex;
-    std::vector<std::string> operators;  // empty: only their number looked at
-    std::size_t operatorCount;
-    std::string operatorShown;
-    EditTexts shown;
-  };
   static std::vector<Step> Steps() {
     return {
         {41, -1, {"Vodafone", "O2", "O2 Payandgo", "Orange", "Three"}, 5, "Vodafone", {}},
@@ -184,14 +195,6 @@ struct MmsKind {
   }
   static EditTexts OwnFields() { return {{kMmsPhoneEdit, "13800138000"}}; }
 
-  struct OddFile {
-    const char* name;
-    std::vector<std::uint8_t> bytes;
-    std::vector<std::string> findings;
-    const char* country;  // as the lists show them
-    const char* op;
-    EditTexts shown;
-  };
   static std::vector<OddFile> OddFiles() {
     MmsSettings not_gbk = MmsCustomerSettings();
     not_gbk.phoneOrEmail2 = "\x81\x20\x81\x20\x81";
@@ -291,14 +294,6 @@ struct GprsKind {
     return {{kSmsPhoneEdit, "13800138000"}, {kSmtpDailyLimitEdit, "25"}, {kSmtpFolderEdit, "/card"}};
   }
 
-  struct Step {
-    int country;
-    int operatorIndex;
-    std::vector<std::string> operators;
-    std::size_t operatorCount;
-    std::string operatorShown;
-    EditTexts shown;
-  };
   static std::vector<Step> Steps() {
     return {
         {9, -1, {}, 10, "Vodafone", {}},
@@ -360,14 +355,6 @@ struct GprsKind {
   static std::vector<std::uint8_t> OtherKindFile() { return MmsFileBytes(MmsSettings{}, 2, 0); }
   static EditTexts OwnFields() { return EmptiedBySwitch(); }
 
-  struct OddFile {
-    const char* name;
-    std::vector<std::uint8_t> bytes;
-    std::vector<std::string> findings;
-    const char* country;
-    const char* op;
-    EditTexts shown;
-  };
   static std::vector<OddFile> OddFiles() {
     return {{"operator not offered, server not GBK", GprsFileBytes(GprsOdd(), 2),
              {"Operator: a value the form does not offer, replaced",
