@@ -175,8 +175,10 @@ void JsonFieldReader::Text(std::string_view key, std::size_t byte_limit, std::st
                            bool secret, bool number_as_digits) {
   const Json* value = Take(key);
   if (value == nullptr) return;
-  if (number_as_digits && value->is_number_unsigned()) {
-    // A port given as 25 means what the form's field shows: the digits 25.
+  const std::optional<std::int64_t> number = WholeNumber(*value);
+  if (number_as_digits && number && *number >= 0) {
+    // "smtpPort": 25 means what the form's field shows: the digits 25. Parsed
+    // from text it is unsigned; put into the object by the program, signed.
     Json digits = value->dump();
     Json object = Json::object();
     object[std::string(key)] = std::move(digits);

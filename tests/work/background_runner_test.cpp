@@ -5,6 +5,7 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace quelmo {
@@ -38,6 +39,34 @@ TEST(RunWorkCatching, WorkThatEndsByAnExceptionIsToldThroughThePosts) {
       EXPECT_EQ(log, "");
     }
   }
+}
+
+// The runner for tests and hosts without threads: the work runs at once,
+// and what it posts runs in the order posted, before Start returns.
+TEST(SynchronousRunner, RunsTheWorkAndEachPostInOrderOnTheCallingThread) {
+  SynchronousRunner runner;
+  BackgroundRunner& host = runner;
+  std::string log;
+  const std::thread::id caller = std::this_thread::get_id();
+  bool same_thread = true;
+  host.Start([&](const BackgroundRunner::Post& post) {
+    log += "w";
+    for (char step : std::string("123")) {
+      post([&, step] {
+        log += step;
+        same_thread = same_thread && std::this_thread::get_id() == caller;
+      });
+    }
+    log += "e";
+  });
+  log += "|";
+  EXPECT_EQ(log, "w123e|");
+  EXPECT_TRUE(same_thread);
+
+  // Work that posts nothing, twice on one runner.
+  host.Start([&](const BackgroundRunner::Post&) { log += "x"; });
+  host.Start([&](const BackgroundRunner::Post&) { log += "y"; });
+  EXPECT_EQ(log, "w123e|xy");
 }
 
 }  // namespace
