@@ -84,7 +84,7 @@ inline constexpr std::array<SettingsField<M>, 14> kTable{{
                         .typedPastLimit = true}},
     StoredTextField<M>{"receiveEmail", &M::receiveEmail, L::kReceiveEmail, false, false,
                        {.record = 6, .control = kMmsEmailEdit, .label = kMmsEmailLabel,
-                        .caption = "Receive Email", .findingName = "Receive email",
+                        .caption = "Recieve Email", .findingName = "Receive email",
                         .finding = Finding(MmsField::kReceiveEmail), .formOrder = 9}},
     StoredTextField<M>{"phoneOrEmail2", &M::phoneOrEmail2, L::kPhoneOrEmail2, false, false,
                        {.record = 9, .control = kMmsSecondEdit, .label = kMmsSecondLabel,

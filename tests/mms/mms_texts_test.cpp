@@ -27,6 +27,10 @@ TEST(MmsTextsTest, EveryControlHasATextAndUnknownCodesShowEnglish) {
     EXPECT_EQ(MmsModeEntries(language), MmsModeEntries(shown));
   }
   EXPECT_FALSE(MmsControlText(kMmsUrlEdit, 2).has_value());
+  // The MMS window's English label keeps the camera's own spelling; the GPRS
+  // window's does not share it.
+  EXPECT_EQ(MmsControlText(kMmsEmailLabel, 2), "Recieve Email");
+  EXPECT_EQ(MmsControlText(kMmsEmailLabel, 3), "Empfänger Email");
 }
 
 TEST(MmsTextsTest, ListsKeepTheirEntriesInEveryLanguage) {
