@@ -89,15 +89,26 @@ void SmtpEmailTest::Run(const std::shared_ptr<State>& shared, const MailAccount&
                           const BackgroundRunner::Post& post) {
     // Runs off the window's thread: it touches nothing of the form, only
     // what it was given, and posts what it finds.
-    const MailCheckReport report =
-        RunMailCheck(account, options, *cancel, [&post, weak](const MailStepResult& step) {
-          post([weak, step] {
-            const auto state = weak.lock();
-            if (!state || !state->alive) return;
-            state->lines += StepLine(step, state->language) + "\n";
-            state->view.ShowProgress(state->heading + "\n\n" + state->lines);
+    MailCheckReport report;
+    try {
+      report =
+          RunMailCheck(account, options, *cancel, [&post, weak](const MailStepResult& step) {
+            post([weak, step] {
+              const auto state = weak.lock();
+              if (!state || !state->alive) return;
+              state->lines += StepLine(step, state->language) + "\n";
+              state->view.ShowProgress(state->heading + "\n\n" + state->lines);
+            });
           });
-        });
+    } catch (...) {
+      // The runner tells the user what went wrong; the form must still leave
+      // its running state, or the progress window would stay for good.
+      post([weak] {
+        const auto state = weak.lock();
+        if (state && state->alive) Stopped(*state);
+      });
+      throw;
+    }
     post([weak, report] {
       const auto state = weak.lock();
       if (state && state->alive) Finished(state, report);
@@ -117,11 +128,15 @@ void SmtpEmailTest::Ask(const std::shared_ptr<State>& state, const std::string& 
   });
 }
 
+void SmtpEmailTest::Stopped(State& state) {
+  state.running = false;
+  state.cancel.reset();
+  state.view.CloseProgress();
+  state.view.SetEnabled(kSmtpTestEmailButton, true);
+}
+
 void SmtpEmailTest::Finished(const std::shared_ptr<State>& state, const MailCheckReport& report) {
-  state->running = false;
-  state->cancel.reset();
-  state->view.CloseProgress();
-  state->view.SetEnabled(kSmtpTestEmailButton, true);
+  Stopped(*state);
   std::string text = Pick(kResult, state->language) + "\n\n";
   for (const auto& step : report.steps) text += StepLine(step, state->language) + "\n";
 

@@ -37,6 +37,8 @@ class SmtpEmailTest {
   static void Ask(const std::shared_ptr<State>& state, const std::string& question, bool send,
                   bool allow_plain);
   static void Finished(const std::shared_ptr<State>& state, const MailCheckReport& report);
+  // The check is over, however it ended: the progress goes, the button comes back.
+  static void Stopped(State& state);
 
   std::shared_ptr<State> state_;
 };

@@ -7,6 +7,9 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <utility>
+#include <vector>
+#include <new>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -181,6 +184,34 @@ TEST_F(SmtpEmailTestTest, CancelEndsACheckThatWaitsForASilentServer) {
   runner.RunPostedUntil([this] { return !view.Messages().empty(); });
   EXPECT_THAT(view.Messages()[0].text, HasSubstr("已取消"));
   EXPECT_TRUE(view.IsEnabled(kSmtpTestEmailButton));
+}
+
+// Work that ends by an exception (here, no memory to post its first step) is
+// told by the runner, and the form leaves its running state all the same.
+TEST_F(SmtpEmailTestTest, ACheckThatThrowsClosesItsProgressAndCanRunAgain) {
+  class FailingOnceRunner final : public BackgroundRunner {
+   public:
+    void Start(std::function<void(const Post& post)> work) override {
+      const Post post = [this](std::function<void()> task) {
+        if (!std::exchange(failed_, true)) throw std::bad_alloc();
+        task();
+      };
+      RunWorkCatching(work, post, [this](std::string_view what) { told.emplace_back(what); });
+    }
+    std::vector<std::string> told;
+
+   private:
+    bool failed_ = false;
+  } runner;
+  OpenWith(&runner);
+  FillAccount("closed", testing::kServerPassword);
+  view.Click(kSmtpTestEmailButton);
+  EXPECT_EQ(runner.told.size(), 1u);
+  EXPECT_FALSE(view.Progress().has_value());
+  EXPECT_TRUE(view.IsEnabled(kSmtpTestEmailButton));
+  view.ClearMessages();
+  view.Click(kSmtpTestEmailButton);  // runs, and this time reports
+  EXPECT_THAT(Shown(), HasSubstr("many networks block port 25"));
 }
 
 TEST_F(SmtpEmailTestTest, WithoutABackgroundRunnerTheTestIsNotAvailable) {
